@@ -1,0 +1,175 @@
+// The game engine: one loaded game definition and the game played with it.
+//
+// The engine knows no game's rules. It deals reproducibly from a game number,
+// answers whether a pick-up, drop or tap is legal by running the record's rule
+// programs, performs moves and taps with the scripted actions they trigger,
+// runs the automatic events after each player step, undoes whole steps and
+// recognises a won game. All of it runs on the caller's thread.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "change_sink.h"
+#include "engine_sequences.h"
+#include "game_definition.h"
+#include "game_state.h"
+#include "random.h"
+#include "record_decoder.h"
+#include "rule_machine.h"
+
+namespace velmora {
+
+using GameNumber = std::uint32_t;
+
+// One legal move: a tap on a pile, or the group from a card onto a pile.
+struct Move {
+    bool isTap = false;
+    std::uint16_t pile = kNone;         // the tapped pile (taps)
+    std::uint16_t card = kNone;         // the picked card (moves)
+    std::uint16_t destination = kNone;  // the target pile (moves)
+    friend bool operator==(const Move&, const Move&) = default;
+};
+
+class Engine {
+public:
+    using TickSource = std::function<std::uint32_t()>;
+
+    // ticks: the millisecond tick count that seeds chosen game numbers.
+    explicit Engine(ScreenMetrics screen = {}, TickSource ticks = {});
+    ~Engine();
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    // --- definition ---------------------------------------------------------
+    // Replaces the definition with the decoded record. On a fault the engine
+    // is left without a definition and without a game.
+    RecordFault loadDefinition(ByteView record);
+    const std::string& loadError() const { return loadError_; }
+    void releaseDefinition();
+    bool hasDefinition() const { return definition_ != nullptr; }
+    const GameDefinition& definition() const { return *definition_; }
+
+    // --- game ---------------------------------------------------------------
+    // Deals a new game. A number of 0 asks the engine to choose one, which is
+    // handed back. False without a definition.
+    bool newDeal(GameNumber& number);
+    void runDealEvents();
+    void releaseGame();
+    bool hasGame() const { return hasGame_; }
+    const GameState& state() const { return state_; }
+    // Installs a state read from a saved game; the caller has checked it
+    // against the definition. Rebuilds the engine's derived tables.
+    void installState(GameState state);
+
+    // Card number at (pile, position), or kNone.
+    std::uint16_t cardAt(int pile, int position) const;
+    // Top card of a pile, or kNone for an empty pile.
+    std::uint16_t topCard(int pile) const;
+    const std::vector<std::uint16_t>& cardsOn(int pile) const { return pileCards_[pile]; }
+
+    // --- legality -----------------------------------------------------------
+    bool canPickUp(int card);
+    bool canDrop(int card, int pile);
+    bool canTap(int pile);
+    // The n-th legal move (from 0) in the fixed order: taps, top cards, inner
+    // cards; nothing when there are n or fewer.
+    std::optional<Move> findMove(int n);
+    // Every legal move in the same order; stops when visit returns false.
+    void forEachMove(const std::function<bool(const Move&)>& visit);
+
+    // --- play ---------------------------------------------------------------
+    bool moveCards(int card, int pile, ChangeSink* sink);
+    bool tapPile(int pile, ChangeSink* sink);
+    bool runAfterMoveEvents(ChangeSink* sink);
+    bool undoStep();
+    bool isWon() const { return hasGame_ && state_.gameOver != 0; }
+
+    // The generator behind chosen game numbers and shuffles.
+    RandomGenerator& random() { return random_; }
+
+    // Upper bound on rescans of repeating automatic keys in one step, so that a
+    // record whose keys never stop firing cannot hang the program.
+    static constexpr int kMaxRescans = 1000;
+
+private:
+    // Recording context of the player step being processed. Entries get
+    // groupStart 1 on the first entry of a step; the automatic events after
+    // a move or tap continue the same step.
+    struct StepContext {
+        bool recordHistory = true;
+        bool started = false;
+        ChangeSink* sink = nullptr;
+        bool zeroKeys = true;  // run a used-up counter's zero key
+        bool changed = false;  // an action changed the state
+    };
+
+    struct ActionResult {
+        bool changed = false;
+        std::int16_t returned = 0;
+        std::uint16_t shuffleNumber = 0;
+    };
+
+    void buildKeyTables();
+    void dealCards(GameNumber number);
+    void copyRuntimePiles();
+    void applyPlacements();
+    void applyPositionLists();
+    void rebuildPileIndex();
+    void startGame();
+
+    bool runProgram(int program, CardSequence first, const CardSequence* second);
+    // Runs a program over a whole pile and, unless otherPile is kNone, another.
+    bool runProgramOnPile(int program, int pile, int otherPile);
+    bool keyConditionsHold(int key);
+    bool keyCanFire(int key);
+    // Checks the key's conditions and counter, uses a unit of the counter and
+    // applies the key's actions. False when the key did not pass.
+    bool fireKey(int key, StepContext& step);
+    bool applyKeyActions(int key, StepContext& step);
+    void record(StepContext& step, HistoryEntry entry);
+    void updateOpenFlags(StepContext* step);
+
+    ActionResult applyAction(const ActionDefinition& action);
+    ActionResult moveRange(const ActionDefinition& action);
+    ActionResult setPileAttribute(const ActionDefinition& action);
+    ActionResult setCardAttribute(const ActionDefinition& action, std::uint16_t value);
+    void shufflePile(int pile, std::uint16_t shuffleNumber, bool reverse);
+    void reversePile(int pile);
+    void undoEntry(const HistoryEntry& entry);
+    void undoAction(const ActionDefinition& action, std::int16_t returned);
+
+    bool pickUpAllowed(int card);
+    bool dropAllowed(int card, int pile);
+    int tapKeyFor(int pile) const;  // -1: the pile offers no tap
+    bool validCard(int card) const;
+    bool validPile(int pile) const;
+
+    // Placement primitives; they keep the cards and the pile index in step.
+    std::vector<std::uint16_t> takeCards(int pile, int first, int count);
+    void insertCards(int pile, int at, const std::vector<std::uint16_t>& cards);
+    void renumber(int pile);
+
+    ScreenMetrics screen_;
+    TickSource ticks_;
+    RandomGenerator random_;
+    std::unique_ptr<GameDefinition> definition_;
+    std::string loadError_;
+
+    bool hasGame_ = false;
+    GameState state_;
+    StepContext step_;
+    std::vector<std::vector<std::uint16_t>> pileCards_;  // card numbers by position
+    std::vector<std::vector<int>> keyActions_;           // action numbers per key
+    std::vector<std::vector<int>> keyConditions_;        // condition numbers per key
+    std::vector<int> keyCounter_;                        // counter per key, -1 none
+
+    RuleMachine machine_;
+    SequenceBuilder sequences_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,105 @@
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "move_permissions.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kPiles = 13;
+
+bool contains(const PermissionList& list, MovePermission entry)
+{
+    return std::find(list.begin(), list.end(), entry) != list.end();
+}
+
+TEST(MovePermissions, AnyToAnyPermitsEveryMove)
+{
+    const PermissionList list{{kAnyPile, kAnyPile}};
+    for (int from = 0; from < kPiles; ++from)
+        for (int to = 0; to < kPiles; ++to)
+            EXPECT_TRUE(permitsMove(list, from, to));
+    EXPECT_FALSE(permitsMove(PermissionList{}, 0, 1));
+}
+
+TEST(MovePermissions, ForbiddingOnePairSplitsAnyToAny)
+{
+    PermissionList list{{kAnyPile, kAnyPile}};
+    EXPECT_TRUE(forbidMoves(list, 3, 5, kPiles));
+    // (j, any) for every j other than 3, and (3, j) for every j other than 3 and 5.
+    EXPECT_EQ(list.size(), static_cast<std::size_t>((kPiles - 1) + (kPiles - 2)));
+    EXPECT_FALSE(contains(list, {kAnyPile, kAnyPile}));
+    for (std::uint16_t j = 0; j < kPiles; ++j) {
+        EXPECT_EQ(contains(list, {j, kAnyPile}), j != 3) << j;
+        EXPECT_EQ(contains(list, {3, j}), j != 3 && j != 5) << j;
+    }
+    // Moves from a pile onto itself never happen, and the split does not keep them.
+    for (int from = 0; from < kPiles; ++from)
+        for (int to = 0; to < kPiles; ++to)
+            if (from != to)
+                EXPECT_EQ(permitsMove(list, from, to), !(from == 3 && to == 5)) << from << "->" << to;
+}
+
+TEST(MovePermissions, ForbiddingFromAnyOrToAny)
+{
+    PermissionList toFive{{kAnyPile, kAnyPile}};
+    EXPECT_TRUE(forbidMoves(toFive, kAnyPile, 5, kPiles));
+    PermissionList fromThree{{kAnyPile, kAnyPile}};
+    EXPECT_TRUE(forbidMoves(fromThree, 3, kAnyPile, kPiles));
+    for (int from = 0; from < kPiles; ++from)
+        for (int to = 0; to < kPiles; ++to) {
+            EXPECT_EQ(permitsMove(toFive, from, to), to != 5);
+            EXPECT_EQ(permitsMove(fromThree, from, to), from != 3);
+        }
+}
+
+TEST(MovePermissions, ForbiddingSplitsPartialWildcards)
+{
+    PermissionList list{{3, kAnyPile}, {kAnyPile, 7}, {1, 2}};
+    EXPECT_TRUE(forbidMoves(list, 3, 7, kPiles));
+    EXPECT_FALSE(permitsMove(list, 3, 7));
+    EXPECT_TRUE(permitsMove(list, 3, 4));
+    EXPECT_TRUE(permitsMove(list, 6, 7));
+    EXPECT_TRUE(permitsMove(list, 1, 2));
+    EXPECT_FALSE(contains(list, {3, kAnyPile}));
+    EXPECT_FALSE(contains(list, {kAnyPile, 7}));
+}
+
+TEST(MovePermissions, ForbiddingNothingOrTheSamePileChangesNothing)
+{
+    PermissionList list{{1, 2}};
+    EXPECT_FALSE(forbidMoves(list, 4, 5, kPiles));
+    EXPECT_FALSE(forbidMoves(list, 2, 2, kPiles));
+    PermissionList single{{kAnyPile, kAnyPile}};
+    EXPECT_FALSE(forbidMoves(single, 0, 1, 1));
+    EXPECT_EQ(list, (PermissionList{{1, 2}}));
+    EXPECT_EQ(single, (PermissionList{{kAnyPile, kAnyPile}}));
+}
+
+TEST(MovePermissions, PermittingACoveredPairAddsNothing)
+{
+    for (MovePermission cover : {MovePermission{kAnyPile, kAnyPile}, MovePermission{3, kAnyPile},
+                                 MovePermission{kAnyPile, 5}, MovePermission{3, 5}}) {
+        PermissionList list{cover};
+        EXPECT_FALSE(permitMoves(list, 3, 5));
+        EXPECT_EQ(list.size(), 1u);
+    }
+    PermissionList list{{1, 2}};
+    EXPECT_TRUE(permitMoves(list, 3, 5));
+    EXPECT_TRUE(permitsMove(list, 3, 5));
+}
+
+TEST(MovePermissions, PermitAfterForbidAllowsEverythingAgain)
+{
+    PermissionList list{{kAnyPile, kAnyPile}};
+    forbidMoves(list, 3, 5, kPiles);
+    EXPECT_TRUE(permitMoves(list, 3, 5));
+    for (int from = 0; from < kPiles; ++from)
+        for (int to = 0; to < kPiles; ++to)
+            if (from != to)
+                EXPECT_TRUE(permitsMove(list, from, to));
+}
+
+}  // namespace
+}  // namespace velmora
