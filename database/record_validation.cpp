@@ -159,7 +159,10 @@ RecordCheck checkAction(const GameDefinition& d, const ActionDefinition& a, cons
 {
     switch (static_cast<ActionKind>(a.kind)) {
     case ActionKind::moveCards:
-        return firstOf({pileIndex(d, at, "source pile", a.pileA), pileIndex(d, at, "destination pile", a.pileB)});
+        // Cards are inserted counted from the top (1) or from the bottom (2);
+        // undo can only find them again in these two modes.
+        return firstOf({pileIndex(d, at, "source pile", a.pileA), pileIndex(d, at, "destination pile", a.pileB),
+                        valueOutside(at, "insert mode", a.insertMode, 1, 2)});
     case ActionKind::setPileAttribute:
         return checkPileAttribute(d, a, at);
     case ActionKind::setCardAttribute:

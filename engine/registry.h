@@ -15,7 +15,8 @@ enum class ValueType : std::uint32_t { none = 0, binary = 3, dword = 4 };
 enum class RegistryStatus {
     ok,
     notFound,  // no such key or value
-    moreData,  // the value is longer than the buffer; size holds its length
+    moreData,  // the value is longer than the buffer: size holds its length and
+               // the buffer the part of the value that fits
     failed,    // the store could not do it (I/O error, damaged store, bad handle)
 };
 

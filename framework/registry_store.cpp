@@ -491,7 +491,12 @@ RegistryStatus RegistryStore::queryValue(RegistryKey key, std::string_view name,
     if (type) *type = storedType;
     const std::uint32_t capacity = buffer ? size : 0;
     size = static_cast<std::uint32_t>(length);
-    if (size > capacity) return RegistryStatus::moreData;
+    if (size > capacity) {
+        // The part that fits is filled in, so that a short read can look at
+        // the start of a long value (the saved games identify their owner so).
+        if (capacity > 0) std::memcpy(buffer, data, capacity);
+        return RegistryStatus::moreData;
+    }
     if (size > 0) std::memcpy(buffer, data, size);
     return RegistryStatus::ok;
 }

@@ -123,6 +123,8 @@ TEST(RecordValidation, ActionFieldsCheckedByKind)
          "action 1: source pile 13 out of range (13 piles)"},
         {"move destination", [](GameDefinition& d) { d.actions[11].pileB = kNone; }, kIndex,
          "action 11: destination pile 65535 out of range (13 piles)"},
+        {"move insert mode", [](GameDefinition& d) { d.actions[1].insertMode = 0; }, kValue,
+         "action 1: insert mode 0 outside 1..2"},
         {"card attribute pile", [](GameDefinition& d) { d.actions[0].pileA = 13; }, kIndex,
          "action 0: target pile 13 out of range (13 piles)"},
         {"pile attribute pile",
