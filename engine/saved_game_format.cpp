@@ -27,7 +27,8 @@ public:
     std::vector<T> readTable(std::size_t count)
     {
         std::vector<T> table(count);
-        std::memcpy(table.data(), data_.data() + offset_, count * sizeof(T));
+        if (count > 0)
+            std::memcpy(table.data(), data_.data() + offset_, count * sizeof(T));
         offset_ += count * sizeof(T);
         return table;
     }
@@ -49,6 +50,8 @@ void append(Bytes& out, const T& value)
 template <typename T>
 void appendTable(Bytes& out, const std::vector<T>& table)
 {
+    if (table.empty())
+        return;
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(table.data());
     out.insert(out.end(), bytes, bytes + table.size() * sizeof(T));
 }

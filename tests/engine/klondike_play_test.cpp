@@ -28,12 +28,8 @@ struct Snapshot {
 
     bool operator==(const Snapshot& other) const
     {
-        return cards.size() == other.cards.size() && piles.size() == other.piles.size() &&
-               std::memcmp(cards.data(), other.cards.data(), cards.size() * sizeof(Card)) == 0 &&
-               std::memcmp(piles.data(), other.piles.data(), piles.size() * sizeof(Pile)) == 0 &&
-               permissions == other.permissions && counters.size() == other.counters.size() &&
-               std::memcmp(counters.data(), other.counters.data(), counters.size() * sizeof(Counter)) == 0 &&
-               gameOver == other.gameOver;
+        return sameBytes(cards, other.cards) && sameBytes(piles, other.piles) && permissions == other.permissions &&
+               sameBytes(counters, other.counters) && gameOver == other.gameOver;
     }
 };
 

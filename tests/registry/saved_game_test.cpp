@@ -30,12 +30,8 @@ GameDefinition klondikeWithId(SolitaireId id)
 
 bool sameState(const GameState& a, const GameState& b)
 {
-    auto same = [](const auto& x, const auto& y) {
-        using T = typename std::decay_t<decltype(x)>::value_type;
-        return x.size() == y.size() && std::memcmp(x.data(), y.data(), x.size() * sizeof(T)) == 0;
-    };
-    return same(a.cards, b.cards) && same(a.piles, b.piles) && a.permissions == b.permissions &&
-           same(a.counters, b.counters) && a.gameOver == b.gameOver && same(a.history, b.history);
+    return sameBytes(a.cards, b.cards) && sameBytes(a.piles, b.piles) && a.permissions == b.permissions &&
+           sameBytes(a.counters, b.counters) && a.gameOver == b.gameOver && sameBytes(a.history, b.history);
 }
 
 class SavedGameTest : public StoreTest {

@@ -1,6 +1,8 @@
 // Engines loaded with test records, and a change sink that keeps what it got.
 #pragma once
 
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -24,6 +26,13 @@ void dealGame(Engine& engine, const GameDefinition& definition, GameNumber numbe
 
 // Every card's (pile, position) is unique and matches the engine's pile index.
 void expectConsistent(const Engine& engine);
+
+// Two tables of plain records hold the same bytes (empty tables included).
+template <typename T>
+bool sameBytes(const std::vector<T>& a, const std::vector<T>& b)
+{
+    return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(T)) == 0);
+}
 
 // The cards of a pile, bottom first, as (suit, rank) text like "1/13".
 std::vector<std::string> pileFaces(const Engine& engine, int pile);
