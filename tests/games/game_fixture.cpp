@@ -1,0 +1,69 @@
+#include "game_fixture.h"
+
+#include "game_database.h"
+#include "record_loader.h"
+
+namespace velmora::testing {
+
+void loadEmbeddedGame(Engine& engine, const std::string& name)
+{
+    ResourceTable resources;
+    addGameDatabase(resources);
+    for (int index = 0; index < gameCount(resources); ++index) {
+        const std::optional<Bytes> record = loadRuleRecord(resources, static_cast<RecordIndex>(index));
+        ASSERT_TRUE(record.has_value()) << "record " << index << " does not load";
+        if (engine.loadDefinition(*record) != RecordFault::none)
+            FAIL() << "record " << index << ": " << engine.loadError();
+        if (engine.definition().name == name)
+            return;
+    }
+    FAIL() << "no game named " << name;
+}
+
+void dealEmbeddedGame(Engine& engine, const std::string& name, GameNumber number)
+{
+    loadEmbeddedGame(engine, name);
+    ASSERT_TRUE(engine.hasDefinition());
+    ASSERT_TRUE(engine.newDeal(number));
+    engine.random().seed(number);
+    engine.runDealEvents();
+}
+
+int cardOf(const Engine& engine, int suit, int rank)
+{
+    const auto& cards = engine.definition().cards;
+    for (std::size_t c = 0; c < cards.size(); ++c)
+        if (cards[c].suit == suit && cards[c].rank == rank)
+            return static_cast<int>(c);
+    ADD_FAILURE() << "no card " << suit << "/" << rank;
+    return 0;
+}
+
+void arrangeBoard(Engine& engine, const std::vector<PileContent>& piles, int rest)
+{
+    GameState state = engine.state();
+    std::vector<bool> placed(state.cards.size(), false);
+    for (Pile& pile : state.piles)
+        pile.count = 0;
+    auto lay = [&](int pileNumber, int card, bool faceUp) {
+        Card& c = state.cards[static_cast<std::size_t>(card)];
+        Pile& pile = state.piles[static_cast<std::size_t>(pileNumber)];
+        c.pile = static_cast<std::uint16_t>(pileNumber);
+        c.position = pile.count++;
+        c.faceUp = faceUp ? 1 : 0;
+        c.movable = 1;
+        placed[static_cast<std::size_t>(card)] = true;
+    };
+    for (const PileContent& content : piles)
+        for (int card : content.cards)
+            lay(content.pile, card, content.faceUp);
+    for (std::size_t card = 0; card < state.cards.size(); ++card)
+        if (!placed[card])
+            lay(rest, static_cast<int>(card), false);
+    for (Card& card : state.cards)
+        card.open = card.position + 1 == state.piles[card.pile].count ? 1 : 0;
+    state.history.clear();
+    engine.installState(std::move(state));
+}
+
+}  // namespace velmora::testing

@@ -1,0 +1,34 @@
+// Games from the embedded database, loaded into an engine the way the
+// program loads them, and small helpers for rule tests.
+#pragma once
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "engine.h"
+
+namespace velmora::testing {
+
+// The embedded record of the named game decoded into the engine; fails the
+// test when the game is missing or does not load.
+void loadEmbeddedGame(Engine& engine, const std::string& name);
+
+// Loads the game, deals the number and runs the deal events.
+void dealEmbeddedGame(Engine& engine, const std::string& name, GameNumber number);
+
+// Card number of the first card with this suit and rank (1..4, 1..13).
+int cardOf(const Engine& engine, int suit, int rank);
+
+// Puts the game into a chosen position: clears every pile, then lays the
+// given cards (bottom first) face up on the given piles; every other card
+// goes face down onto `rest`. Rebuilds counts, positions and open flags, and
+// clears the history, so that rule tests can try moves on a known board.
+struct PileContent {
+    int pile;
+    std::vector<int> cards;  // card numbers, bottom first
+    bool faceUp = true;
+};
+void arrangeBoard(Engine& engine, const std::vector<PileContent>& piles, int rest);
+
+}  // namespace velmora::testing

@@ -1,0 +1,46 @@
+// Klondike's key rules on chosen boards.
+#include <gtest/gtest.h>
+
+#include "game_fixture.h"
+
+namespace velmora {
+namespace {
+
+using namespace velmora::testing;
+
+constexpr int kStock = 0, kWaste = 1, kTableau = 2, kFoundation = 9;
+
+TEST(KlondikeRules, BuildsDownInAlternateColoursAndOnlyKingsFillSpaces)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Klondike", 1);
+    const int redSix = cardOf(engine, 3, 6), blackSeven = cardOf(engine, 1, 7);
+    const int blackSix = cardOf(engine, 2, 6), king = cardOf(engine, 4, 13), queen = cardOf(engine, 1, 12);
+    arrangeBoard(engine,
+                 {{kTableau, {blackSeven}}, {kTableau + 1, {redSix}}, {kTableau + 2, {blackSix}},
+                  {kTableau + 3, {king}}, {kTableau + 4, {queen}}},
+                 kStock);
+    EXPECT_TRUE(engine.canDrop(redSix, kTableau));
+    EXPECT_FALSE(engine.canDrop(blackSix, kTableau));         // same colour
+    EXPECT_FALSE(engine.canDrop(blackSeven, kTableau + 1));   // upwards
+    EXPECT_TRUE(engine.canDrop(king, kTableau + 5));          // a King on a space
+    EXPECT_FALSE(engine.canDrop(queen, kTableau + 5));        // nothing else
+    EXPECT_FALSE(engine.canDrop(redSix, kFoundation));        // not an Ace
+    EXPECT_FALSE(engine.canDrop(redSix, kWaste));             // the waste takes nothing
+}
+
+TEST(KlondikeRules, FoundationsBuildUpInSuitFromTheAce)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Klondike", 2);
+    const int ace = cardOf(engine, 1, 1), two = cardOf(engine, 1, 2), otherTwo = cardOf(engine, 2, 2);
+    arrangeBoard(engine, {{kTableau, {ace}}, {kTableau + 1, {two}}, {kTableau + 2, {otherTwo}}}, kStock);
+    EXPECT_FALSE(engine.canDrop(two, kFoundation));
+    ASSERT_TRUE(engine.moveCards(ace, kFoundation, nullptr));
+    EXPECT_TRUE(engine.canDrop(two, kFoundation));
+    EXPECT_FALSE(engine.canDrop(otherTwo, kFoundation));
+    EXPECT_FALSE(engine.canPickUp(ace));  // an Ace never leaves its foundation
+}
+
+}  // namespace
+}  // namespace velmora
