@@ -92,7 +92,7 @@ DatabaseImage buildDatabaseImage(std::vector<GameDefinition> games)
         skills.push_back(static_cast<std::uint8_t>(game.skill));
         times.push_back(static_cast<std::uint8_t>(game.playTime));
         image.names.push_back(game.name);
-        image.resources[{kStringType, kFirstNameString + static_cast<int>(index)}] =
+        image.resources[{kStringResourceType, kFirstGameNameString + static_cast<int>(index)}] =
             Bytes(game.name.begin(), game.name.end());
 
         chunk.insert(chunk.end(), record.begin(), record.end());
@@ -104,11 +104,11 @@ DatabaseImage buildDatabaseImage(std::vector<GameDefinition> games)
         }
     }
     image.resources[{kSizeTableResourceType, kSizeTableId}] = sizes;
-    image.resources[{"SOLID", kSolIdTable}] = ids;
-    image.resources[{"SOLCAT", kSolCatTable}] = categories;
-    image.resources[{"SOLACAT", kSolAcatTable}] = extraCategories;
-    image.resources[{"SOLSKILL", kSolSkillTable}] = skills;
-    image.resources[{"SOLTIME", kSolTimeTable}] = times;
+    image.resources[{kIdTableType, kIdTableId}] = ids;
+    image.resources[{kCategoryTableType, kCategoryTableId}] = categories;
+    image.resources[{kExtraCategoryTableType, kExtraCategoryTableId}] = extraCategories;
+    image.resources[{kSkillTableType, kSkillTableId}] = skills;
+    image.resources[{kTimeTableType, kTimeTableId}] = times;
     return image;
 }
 

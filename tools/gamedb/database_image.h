@@ -12,19 +12,11 @@
 #include <utility>
 #include <vector>
 
+#include "catalogue.h"
 #include "game_definition.h"
 #include "resource_table.h"
 
 namespace velmora::gamedb {
-
-// Resource type and ids of the catalogue tables and the game names.
-inline constexpr const char* kStringType = "STRING";
-inline constexpr int kFirstNameString = 4000;
-inline constexpr int kSolIdTable = 3910;
-inline constexpr int kSolCatTable = 3911;
-inline constexpr int kSolAcatTable = 3912;
-inline constexpr int kSolSkillTable = 3913;
-inline constexpr int kSolTimeTable = 3914;
 
 struct DatabaseImage {
     // (type, id) -> bytes, in a fixed order so that output is reproducible.
