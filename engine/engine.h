@@ -86,6 +86,9 @@ public:
     bool moveCards(int card, int pile, ChangeSink* sink);
     bool tapPile(int pile, ChangeSink* sink);
     bool runAfterMoveEvents(ChangeSink* sink);
+    // True when the last runAfterMoveEvents was cut off at kMaxRescans: the
+    // record's repeating keys would have fired without end.
+    bool automaticEventsCutOff() const { return eventsCutOff_; }
     bool undoStep();
     bool isWon() const { return hasGame_ && state_.gameOver != 0; }
 
@@ -161,6 +164,7 @@ private:
     std::string loadError_;
 
     bool hasGame_ = false;
+    bool eventsCutOff_ = false;
     GameState state_;
     StepContext step_;
     std::vector<std::vector<std::uint16_t>> pileCards_;  // card numbers by position

@@ -99,7 +99,8 @@ bool Engine::runAfterMoveEvents(ChangeSink* sink)
     bool anyFired = false;
     const int keys = static_cast<int>(keyActions_.size());
     bool rescan = true;
-    for (int scans = 0; rescan && scans <= kMaxRescans && !state_.gameOver; ++scans) {
+    int scans = 0;
+    for (; rescan && scans <= kMaxRescans && !state_.gameOver; ++scans) {
         rescan = false;
         for (int key = 1; key < keys && !state_.gameOver; ++key) {
             const auto trigger = static_cast<TriggerType>(definition_->triggerTypes[static_cast<std::size_t>(key)]);
@@ -111,6 +112,7 @@ bool Engine::runAfterMoveEvents(ChangeSink* sink)
             rescan = rescan || trigger == TriggerType::afterEveryStepRepeated;
         }
     }
+    eventsCutOff_ = rescan && scans > kMaxRescans;
     updateOpenFlags(&step_);
     return anyFired;
 }

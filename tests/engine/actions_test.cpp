@@ -238,6 +238,7 @@ TEST_F(Actions, ARepeatingKeyIsRescannedWhileItsConditionsHold)
     dealGame(engine, withRepeatingKey(true), 5);
     ASSERT_TRUE(engine.tapPile(kStock, &sink));
     EXPECT_TRUE(engine.runAfterMoveEvents(&sink));
+    EXPECT_FALSE(engine.automaticEventsCutOff());
     EXPECT_EQ(engine.state().piles[kWaste].count, 0);
     EXPECT_EQ(engine.state().piles[kStock].count, 24);
     ASSERT_TRUE(engine.undoStep());
@@ -250,6 +251,7 @@ TEST_F(Actions, ARepeatingKeyThatNeverStopsDoesNotHangTheProgram)
     dealGame(engine, withRepeatingKey(false), 5);
     ASSERT_TRUE(engine.tapPile(kStock, &sink));
     EXPECT_TRUE(engine.runAfterMoveEvents(&sink));
+    EXPECT_TRUE(engine.automaticEventsCutOff());
     EXPECT_EQ(engine.state().piles[kWaste].count, 0);
     expectConsistent(engine);
 }
