@@ -1,0 +1,188 @@
+// solve and check.
+#include <iostream>
+#include <random>
+
+#include "cli_commands.h"
+#include "cli_game.h"
+#include "json_writer.h"
+#include "solver.h"
+
+namespace velmora::cli {
+namespace {
+
+constexpr unsigned long kDefaultBudget = 20'000;
+constexpr int kPlayoutSteps = 300;
+
+unsigned long optionCount(const Args& args, const std::string& option, unsigned long fallback, bool& ok)
+{
+    unsigned long number = fallback;
+    if (auto text = args.value(option); text && !parseCount(*text, number)) {
+        std::cerr << "velmora-cli: " << option << " needs a number\n";
+        ok = false;
+    }
+    return number;
+}
+
+struct GameCheck {
+    const CatalogueEntry* game = nullptr;
+    std::string problem;  // empty: every check passed
+    GameNumber wonNumber = 0;
+    std::string winningMoves;
+};
+
+bool dealsCompletely(Engine& engine, GameNumber number, std::string& problem)
+{
+    if (!dealGame(engine, number)) {
+        problem = "game " + std::to_string(number) + " does not deal";
+        return false;
+    }
+    std::size_t placed = 0;
+    for (std::size_t pile = 0; pile < engine.state().piles.size(); ++pile)
+        placed += engine.cardsOn(static_cast<int>(pile)).size();
+    if (placed != engine.state().cards.size()) {
+        problem = "game " + std::to_string(number) + " deals " + std::to_string(placed) + " of " +
+                  std::to_string(engine.state().cards.size()) + " cards";
+        return false;
+    }
+    return true;
+}
+
+// Random legal steps until the game ends or the step limit; every step's
+// automatic events must end by themselves.
+bool playsOutRandomly(Engine& engine, GameNumber number, std::string& problem)
+{
+    std::mt19937 random(number);
+    for (int step = 0; step < kPlayoutSteps && !engine.isWon(); ++step) {
+        std::vector<Move> moves;
+        engine.forEachMove([&](const Move& move) {
+            moves.push_back(move);
+            return true;
+        });
+        if (moves.empty())
+            return true;
+        performStep(engine, stepFor(moves[random() % moves.size()]), nullptr);
+        if (engine.automaticEventsCutOff()) {
+            problem = "game " + std::to_string(number) + ": automatic events never stop";
+            return false;
+        }
+    }
+    return true;
+}
+
+GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, unsigned long budget)
+{
+    GameCheck check;
+    check.game = &game;
+    Engine engine;
+    if (!loadGame(engine, game, check.problem))
+        return check;
+    for (GameNumber number = 1; number <= deals; ++number)
+        if (!dealsCompletely(engine, number, check.problem) || !playsOutRandomly(engine, number, check.problem))
+            return check;
+    SolveOptions options;
+    options.maxStates = budget;
+    for (GameNumber number = 1; number <= deals; ++number) {
+        dealGame(engine, number);
+        const SolveResult result = solve(engine, options);
+        if (result.status == SolveStatus::won) {
+            check.wonNumber = number;
+            check.winningMoves = formatSteps(result.steps);
+            return check;
+        }
+        if (result.status == SolveStatus::inconsistent) {
+            check.problem = "game " + std::to_string(number) + ": steps do not replay the same way";
+            return check;
+        }
+    }
+    check.problem = "the solver won none of games 1 to " + std::to_string(deals) + " within " +
+                    std::to_string(budget) + " states";
+    return check;
+}
+
+}  // namespace
+
+int solveDeal(const Args& args)
+{
+    bool ok = true;
+    const unsigned long budget = optionCount(args, "--budget", kDefaultBudget, ok);
+    unsigned long number = 0;
+    if (!ok || args.positional.size() != 2 || !parseCount(args.positional[1], number) || number == 0) {
+        std::cerr << "velmora-cli: usage: solve GAME NUMBER [--budget STATES] [--json]\n";
+        return kExitUsage;
+    }
+    std::string error;
+    const CatalogueEntry* game = findGame(args.positional[0], error);
+    Engine engine;
+    if (!game || !loadGame(engine, *game, error)) {
+        std::cerr << "velmora-cli: " << error << '\n';
+        return kExitFailure;
+    }
+    dealGame(engine, static_cast<GameNumber>(number));
+    SolveOptions options;
+    options.maxStates = budget;
+    const SolveResult result = solve(engine, options);
+    if (args.has("--json")) {
+        JsonWriter json(std::cout);
+        json.beginObject().key("status").value(solveStatusName(result.status));
+        json.key("moves").value(formatSteps(result.steps)).key("states").value(result.statesExpanded).endObject();
+        std::cout << '\n';
+    } else if (result.status == SolveStatus::won) {
+        std::cout << formatSteps(result.steps) << '\n';
+    } else if (result.status == SolveStatus::unwinnable) {
+        std::cout << "game " << number << " of " << game->name << " cannot be won\n";
+    } else {
+        std::cout << "no win found within " << budget << " states (" << solveStatusName(result.status) << ")\n";
+    }
+    return result.status == SolveStatus::inconsistent ? kExitFailure : kExitOk;
+}
+
+int checkGames(const Args& args)
+{
+    bool ok = true;
+    const unsigned long deals = optionCount(args, "--deals", 3, ok);
+    const unsigned long budget = optionCount(args, "--budget", kDefaultBudget, ok);
+    if (!ok || deals == 0)
+        return kExitUsage;
+    std::vector<const CatalogueEntry*> games;
+    for (const std::string& spec : args.positional) {
+        std::string error;
+        const CatalogueEntry* game = findGame(spec, error);
+        if (!game) {
+            std::cerr << "velmora-cli: " << error << '\n';
+            return kExitFailure;
+        }
+        games.push_back(game);
+    }
+    if (games.empty())
+        for (const CatalogueEntry& game : database().catalogue)
+            games.push_back(&game);
+
+    std::vector<GameCheck> checks;
+    for (const CatalogueEntry* game : games)
+        checks.push_back(checkGame(*game, deals, budget));
+    bool allPassed = true;
+    JsonWriter json(std::cout);
+    if (args.has("--json"))
+        json.beginArray();
+    for (const GameCheck& check : checks) {
+        allPassed = allPassed && check.problem.empty();
+        if (args.has("--json")) {
+            json.beginObject().key("game").value(check.game->name).key("index").value(check.game->index);
+            json.key("ok").value(check.problem.empty()).key("problem").value(check.problem);
+            json.key("won").value(check.wonNumber).key("moves").value(check.winningMoves).endObject();
+        } else {
+            std::cout << (check.problem.empty() ? "ok    " : "FAIL  ") << check.game->name;
+            if (check.problem.empty())
+                std::cout << " (won game " << check.wonNumber << ")\n";
+            else
+                std::cout << ": " << check.problem << '\n';
+        }
+    }
+    if (args.has("--json")) {
+        json.endArray();
+        std::cout << '\n';
+    }
+    return allPassed ? kExitOk : kExitFailure;
+}
+
+}  // namespace velmora::cli
