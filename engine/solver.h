@@ -1,0 +1,84 @@
+// A solver for any game the engine can play: it searches for a list of player
+// steps that wins the dealt game, asking the engine nothing but its own
+// questions (the legal moves, the steps themselves, undo and the won flag).
+//
+// Method: best-first search. Every state met is scored by how far the game is
+// from its win: the win is declared by a key whose conditions test piles, and
+// the score counts the cards on the piles those conditions want empty (minus
+// the cards on piles they want filled), the face-down cards hidden in fanned
+// piles, and a little for the length of the path. The open state with the
+// lowest score is expanded next; ties go to the newest state, so the search
+// runs depth-first along a plateau. A 64-bit hash of each state (cards,
+// piles, permissions, counters, won flag and the shuffle generator, never the
+// history) keeps every state from being visited twice, which also stops
+// cycles such as moving a card to and fro or turning the stock over forever.
+//
+// The moves of a state are those of Engine::forEachMove; a MoveFinder
+// remembers the engine's answers about pick-ups and drops, which rule programs
+// decide from the card sequences alone (solver_moves.h).
+//
+// The engine walks the search tree itself: to reach the next state the solver
+// undoes steps back to the common ancestor and replays the steps down to it.
+// The state expanded next is usually a child of the last one, so a walk is
+// mostly one step. Each state costs about 50 bytes of memory.
+//
+// Reproducing a win: shuffles draw from engine.random(). The solver saves the
+// generator before each step and puts it back when the step is undone, so the
+// steps found win again when replayed (applyStep) on the same deal with the
+// generator in the same state. The rule for callers: seed engine.random()
+// with the game number right after newDeal, before runDealEvents, both before
+// solving and before replaying. dealForSolving does exactly this.
+//
+// The search reads no clock: the same game and options always give the same
+// result. When it ends the engine holds the game as it was handed over, with
+// the same history and generator state.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "engine.h"
+#include "player_steps.h"
+
+namespace velmora {
+
+struct SolveOptions {
+    // States expanded (their moves tried) before the search gives up.
+    std::uint64_t maxStates = 100'000;
+    // Longest list of steps searched. A search cut short by it never reports
+    // a game unwinnable.
+    std::uint32_t maxDepth = 2'000;
+    // Asked before each expansion with the number of states expanded so far;
+    // true stops the search (notFound). A caller may use it for a time limit;
+    // without it the search is fully deterministic.
+    std::function<bool(std::uint64_t expanded)> stop;
+};
+
+enum class SolveStatus {
+    won,           // steps holds a winning list of steps
+    notFound,      // budget, depth limit or stop request ended the search
+    unwinnable,    // every reachable state was visited without a win
+    noGame,        // the engine holds no dealt game
+    inconsistent,  // replaying or undoing a step did not give the state it gave
+                   // before: the record's steps are not reproducible
+};
+
+const char* solveStatusName(SolveStatus status);
+
+struct SolveResult {
+    SolveStatus status = SolveStatus::notFound;
+    std::vector<Step> steps;            // the win, for status won
+    std::uint64_t statesExpanded = 0;
+    std::uint64_t statesSeen = 0;       // distinct states generated
+};
+
+// Deals the game number (0: the engine chooses one, handed back), seeds the
+// engine's generator with it and runs the deal events: the deal from which
+// found steps replay. False without a definition.
+bool dealForSolving(Engine& engine, GameNumber& number);
+
+// Searches a win for the game the engine holds, from its current state.
+SolveResult solve(Engine& engine, const SolveOptions& options = {});
+
+}  // namespace velmora

@@ -1,0 +1,425 @@
+// The player steps' text form and application, the solver's move finder, and
+// the solver on Klondike and on small games built to be won, lost or shuffled.
+#include <algorithm>
+#include <cstring>
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "engine_fixture.h"
+#include "solver.h"
+#include "solver_moves.h"
+
+namespace velmora {
+namespace {
+
+using namespace velmora::testing;
+
+// --- small games -------------------------------------------------------------
+
+// Programs of the small games.
+constexpr std::int16_t kNever = 0;
+constexpr std::int16_t kAlways = 1;
+constexpr std::int16_t kIsEmpty = 2;
+constexpr std::int16_t kFoundation = 3;  // an Ace on an empty pile, then up in suit
+
+constexpr std::uint16_t kNoAction = 0;  // key 0: its condition never holds
+constexpr std::uint16_t kWinKey = 1;    // after every step: the win piles are empty
+
+// Cards of suit 1, ranks 1 to n; the win key declares the game won when every
+// pile of addWinPile is empty. Piles are added by the tests.
+GameDefinition smallGame(int cards)
+{
+    GameDefinition d;
+    d.id = 1;
+    d.name = "Small";
+    for (int rank = 1; rank <= cards; ++rank)
+        d.cards.push_back({0, 1, static_cast<std::uint8_t>(rank)});
+    d.programs = {program("01 01 01"), program("01 00 01"), program("1C 19 06"), program(kKlondikePrograms[5])};
+    d.permissions.push_back({kAnyPile, kAnyPile});
+    d.triggerTypes = {static_cast<std::uint8_t>(TriggerType::never),
+                      static_cast<std::uint8_t>(TriggerType::afterEveryStep)};
+    d.conditions.push_back({static_cast<std::uint16_t>(kNever), 0, kNone});
+    d.conditionLinks.push_back({kNoAction, 0});
+    ActionDefinition won{};
+    won.kind = static_cast<std::uint8_t>(ActionKind::declareWon);
+    d.actions.push_back(won);
+    d.actionLinks.push_back({kWinKey, 0});
+    return d;
+}
+
+std::uint16_t addPile(GameDefinition& d, std::int16_t dealCount, std::int16_t pickUp, std::int16_t accept)
+{
+    PileDefinition p{};
+    p.dealFaceUp = 1;
+    p.interactive = 1;
+    p.enabled = 1;
+    p.dealCount = dealCount;
+    p.pickUpProgram = pickUp;
+    p.acceptProgram = accept;
+    d.piles.push_back(p);
+    return static_cast<std::uint16_t>(d.piles.size() - 1);
+}
+
+// Eight cards or more keep the deal's probe step below the card count: the
+// dump adds cards of their own deal class on a pile of their own that never
+// gives them up.
+void addDump(GameDefinition& d, int cards)
+{
+    for (int rank = 1; rank <= cards; ++rank)
+        d.cards.push_back({1, 2, static_cast<std::uint8_t>(rank)});
+    const std::uint16_t dump = addPile(d, static_cast<std::int16_t>(cards), kNever, kNever);
+    d.piles[dump].dealClass = 1;
+}
+
+void addWinPile(GameDefinition& d, std::uint16_t pile)
+{
+    d.conditions.push_back({static_cast<std::uint16_t>(kIsEmpty), pile, kNone});
+    d.conditionLinks.push_back({kWinKey, static_cast<std::uint16_t>(d.conditions.size() - 1)});
+}
+
+// A key of type "never" fired by taps on the pile, running the given action.
+void addTapAction(GameDefinition& d, std::uint16_t pile, const ActionDefinition& action)
+{
+    d.triggerTypes.push_back(static_cast<std::uint8_t>(TriggerType::never));
+    const auto key = static_cast<std::uint16_t>(d.triggerTypes.size() - 1);
+    d.actions.push_back(action);
+    d.actionLinks.push_back({key, static_cast<std::uint16_t>(d.actions.size() - 1)});
+    d.piles[pile].tapKey = key;
+}
+
+// Everything of a game but its history.
+struct Snapshot {
+    std::vector<Card> cards;
+    std::vector<Pile> piles;
+    std::size_t history;
+
+    explicit Snapshot(const Engine& engine)
+        : cards(engine.state().cards), piles(engine.state().piles), history(engine.state().history.size())
+    {
+    }
+    bool operator==(const Snapshot& other) const
+    {
+        return cards.size() == other.cards.size() && piles.size() == other.piles.size() &&
+               std::memcmp(cards.data(), other.cards.data(), cards.size() * sizeof(Card)) == 0 &&
+               std::memcmp(piles.data(), other.piles.data(), piles.size() * sizeof(Pile)) == 0 &&
+               history == other.history;
+    }
+};
+
+void deal(Engine& engine, const GameDefinition& definition, GameNumber number)
+{
+    loadDefinition(engine, definition);
+    ASSERT_TRUE(dealForSolving(engine, number));
+}
+
+// Plays the steps on a fresh deal of the same number: true when every step is
+// taken and the game ends won.
+bool replayWins(const GameDefinition& definition, GameNumber number, const std::vector<Step>& steps)
+{
+    Engine engine;
+    deal(engine, definition, number);
+    for (const Step& step : steps)
+        if (!applyStep(engine, step, nullptr))
+            return false;
+    return engine.isWon();
+}
+
+// --- step text -----------------------------------------------------------------
+
+TEST(StepText, RoundTripsAndAcceptsSpaces)
+{
+    std::vector<ParsedStep> steps;
+    std::string error;
+    ASSERT_TRUE(parseSteps(" t 0 ;m 12   9;u;  m 0 65534 ", steps, error)) << error;
+    ASSERT_EQ(steps.size(), 4u);
+    EXPECT_EQ(steps[0], (ParsedStep{ParsedStep::tap, Step::tapOn(0)}));
+    EXPECT_EQ(steps[1], (ParsedStep{ParsedStep::move, Step::moveOnto(12, 9)}));
+    EXPECT_EQ(steps[2].kind, ParsedStep::undo);
+    EXPECT_EQ(steps[3].step, Step::moveOnto(0, 65534));
+    EXPECT_EQ(formatSteps(steps), "t 0;m 12 9;u;m 0 65534");
+
+    const std::vector<Step> plain = {Step::tapOn(3), Step::moveOnto(51, 12)};
+    ASSERT_TRUE(parseSteps(formatSteps(plain), steps, error));
+    ASSERT_EQ(steps.size(), 2u);
+    EXPECT_EQ(steps[0].step, plain[0]);
+    EXPECT_EQ(steps[1].step, plain[1]);
+
+    EXPECT_TRUE(parseSteps("  ", steps, error));
+    EXPECT_TRUE(steps.empty());
+    EXPECT_EQ(formatSteps(std::vector<Step>{}), "");
+}
+
+TEST(StepText, ErrorsNameTheBadStep)
+{
+    const std::pair<const char*, const char*> bad[] = {
+        {"t 1;x 2", "step 2 \"x 2\": unknown step kind \"x\""},
+        {"t", "step 1 \"t\": a tap needs one pile number"},
+        {"t 1 2", "step 1 \"t 1 2\": a tap needs one pile number"},
+        {"t -1", "a tap needs one pile number"},
+        {"t 65535", "a tap needs one pile number"},
+        {"t 99999999999", "a tap needs one pile number"},
+        {"m 1", "step 1 \"m 1\": a move needs a card number and a pile number"},
+        {"m 1 2x", "a move needs a card number and a pile number"},
+        {"u 1", "an undo takes no numbers"},
+        {"t 1;;t 2", "step 2 \"\": the step is empty"},
+        {"t 1;", "step 2 \"\": the step is empty"},
+    };
+    for (const auto& [text, message] : bad) {
+        std::vector<ParsedStep> steps = {ParsedStep{}};
+        std::string error;
+        EXPECT_FALSE(parseSteps(text, steps, error)) << text;
+        EXPECT_NE(error.find(message), std::string::npos) << text << " -> " << error;
+        EXPECT_TRUE(steps.empty()) << text;
+    }
+}
+
+// --- applying steps ------------------------------------------------------------
+
+TEST(ApplyStep, TakesLegalStepsAsTheGameFieldDoes)
+{
+    Engine engine;
+    dealGame(engine, klondikeDefinition(), 11);
+    const Snapshot dealt(engine);
+
+    // A face-down card may not be picked up; a refused step changes nothing.
+    EXPECT_FALSE(applyStep(engine, Step::moveOnto(engine.cardAt(kFirstTableau + 6, 0), kFirstTableau), nullptr));
+    EXPECT_FALSE(applyStep(engine, Step::tapOn(99), nullptr));
+    EXPECT_FALSE(applyParsedStep(engine, ParsedStep{ParsedStep::undo, {}}, nullptr));
+    EXPECT_TRUE(Snapshot(engine) == dealt);
+
+    RecordingSink sink;
+    ASSERT_TRUE(applyStep(engine, Step::tapOn(kStock), &sink));
+    EXPECT_EQ(engine.state().piles[kWaste].count, 6);
+    EXPECT_EQ(sink.changes.size(), 2u);
+    ASSERT_TRUE(applyParsedStep(engine, ParsedStep{ParsedStep::undo, {}}, nullptr));
+    EXPECT_TRUE(Snapshot(engine) == dealt);
+}
+
+TEST(ApplyStep, ATapThatChangesNothingStillCountsButNoStepAfterTheWin)
+{
+    GameDefinition d = smallGame(1);
+    const std::uint16_t source = addPile(d, 1, kAlways, kNever);
+    const std::uint16_t target = addPile(d, 0, kNever, kAlways);
+    addWinPile(d, source);
+    // A key with neither conditions nor actions: the tap is allowed, does nothing.
+    d.triggerTypes.push_back(static_cast<std::uint8_t>(TriggerType::never));
+    d.piles[target].emptyTapKey = static_cast<std::uint16_t>(d.triggerTypes.size() - 1);
+
+    Engine engine;
+    deal(engine, d, 1);
+    ASSERT_TRUE(engine.canTap(target));
+    EXPECT_FALSE(engine.tapPile(target, nullptr));  // the engine reports no change
+    EXPECT_TRUE(applyStep(engine, Step::tapOn(target), nullptr));
+    EXPECT_FALSE(applyStep(engine, Step::tapOn(source), nullptr));  // key 0 never passes
+
+    ASSERT_TRUE(applyStep(engine, Step::moveOnto(0, target), nullptr));
+    ASSERT_TRUE(engine.isWon());
+    EXPECT_FALSE(applyStep(engine, Step::moveOnto(0, source), nullptr));
+    EXPECT_FALSE(applyStep(engine, Step::tapOn(target), nullptr));
+}
+
+// --- move finder -----------------------------------------------------------------
+
+// The finder remembers the engine's answers; through random play with undo it
+// must list exactly what forEachMove lists, in the same order.
+TEST(MoveFinder, ListsWhatTheEngineListsThroughRandomPlay)
+{
+    for (GameNumber number : {2u, 31337u}) {
+        Engine engine;
+        dealGame(engine, klondikeDefinition(), number);
+        MoveFinder finder(engine);
+        std::mt19937 random(number);
+        std::vector<Step> listed;
+        for (int step = 0; step < 150 && !engine.isWon(); ++step) {
+            std::vector<Step> expected;
+            engine.forEachMove([&](const Move& move) {
+                expected.push_back(stepFor(move));
+                return true;
+            });
+            finder.list(listed);
+            ASSERT_EQ(listed, expected) << "game " << number << " step " << step;
+            if (listed.empty() || random() % 5 == 0) {
+                engine.undoStep();
+                continue;
+            }
+            ASSERT_TRUE(applyStep(engine, listed[random() % listed.size()], nullptr));
+        }
+    }
+}
+
+// --- solver on Klondike ------------------------------------------------------------
+
+// At least three of the first ten deals are won (searching stops at three to
+// keep the test quick under sanitizers).
+TEST(Solver, WinsKlondikeDealsThatReplayFromAFreshDeal)
+{
+    const GameDefinition klondike = klondikeDefinition();
+    SolveOptions options;
+    options.maxStates = 2500;
+    int won = 0;
+    for (GameNumber number = 1; number <= 10 && won < 3; ++number) {
+        Engine engine;
+        deal(engine, klondike, number);
+        const Snapshot dealt(engine);
+        const SolveResult result = solve(engine, options);
+        EXPECT_TRUE(Snapshot(engine) == dealt) << "game " << number;
+        EXPECT_LE(result.statesExpanded, options.maxStates);
+        ASSERT_NE(result.status, SolveStatus::inconsistent) << "game " << number;
+        if (result.status != SolveStatus::won)
+            continue;
+        ++won;
+        EXPECT_TRUE(replayWins(klondike, number, result.steps)) << "game " << number;
+    }
+    EXPECT_GE(won, 3);
+}
+
+TEST(Solver, SameGameSameResult)
+{
+    SolveOptions options;
+    options.maxStates = 1000;
+    SolveResult results[2];
+    for (SolveResult& result : results) {
+        Engine engine;
+        deal(engine, klondikeDefinition(), 3);
+        result = solve(engine, options);
+    }
+    EXPECT_EQ(results[0].status, results[1].status);
+    EXPECT_EQ(results[0].steps, results[1].steps);
+    EXPECT_EQ(results[0].statesExpanded, results[1].statesExpanded);
+    EXPECT_EQ(results[0].statesSeen, results[1].statesSeen);
+}
+
+TEST(Solver, BudgetAndStopEndTheSearchWithTheGameUntouched)
+{
+    Engine engine;
+    deal(engine, klondikeDefinition(), 7);
+    ASSERT_TRUE(applyStep(engine, Step::tapOn(kStock), nullptr));  // the search may start mid-game
+    const Snapshot before(engine);
+
+    SolveOptions options;
+    options.maxStates = 10;
+    SolveResult result = solve(engine, options);
+    EXPECT_EQ(result.status, SolveStatus::notFound);
+    EXPECT_EQ(result.statesExpanded, 10u);
+    EXPECT_TRUE(result.steps.empty());
+    EXPECT_TRUE(Snapshot(engine) == before);
+
+    options.maxStates = 1000;
+    options.stop = [](std::uint64_t expanded) { return expanded >= 4; };
+    result = solve(engine, options);
+    EXPECT_EQ(result.status, SolveStatus::notFound);
+    EXPECT_EQ(result.statesExpanded, 4u);
+    EXPECT_TRUE(Snapshot(engine) == before);
+    EXPECT_TRUE(engine.undoStep());  // the player's own step is still there
+}
+
+TEST(Solver, KlondikeWithNoMoveAtAllIsUnwinnable)
+{
+    GameDefinition d = klondikeDefinition();
+    d.piles[kStock].dealCount = 0;
+    d.piles[kWaste].dealCount = 0;
+    for (int p = 0; p < 7; ++p) {
+        d.piles[kFirstTableau + p].dealCount = p < 3 ? 7 : 8;
+        d.piles[kFirstTableau + p].dealFaceUp = 0;
+    }
+    d.faceToggles.clear();
+    Engine engine;
+    deal(engine, d, 4);
+    const SolveResult result = solve(engine, {});
+    EXPECT_EQ(result.status, SolveStatus::unwinnable);
+    EXPECT_EQ(result.statesExpanded, 1u);
+}
+
+// --- solver on small games -------------------------------------------------------------
+
+TEST(Solver, FindsTheOneMoveThatWins)
+{
+    GameDefinition d = smallGame(1);
+    const std::uint16_t source = addPile(d, 1, kAlways, kNever);
+    const std::uint16_t target = addPile(d, 0, kNever, kAlways);
+    addWinPile(d, source);
+    Engine engine;
+    deal(engine, d, 5);
+    const SolveResult result = solve(engine, {});
+    ASSERT_EQ(result.status, SolveStatus::won);
+    EXPECT_EQ(result.steps, std::vector<Step>{Step::moveOnto(0, target)});
+    EXPECT_FALSE(engine.isWon());  // the engine is back at the deal
+
+    // A game already won by its deal events needs no step at all.
+    d.triggerTypes.push_back(static_cast<std::uint8_t>(TriggerType::afterDeal));
+    d.actionLinks.push_back({static_cast<std::uint16_t>(d.triggerTypes.size() - 1), 0});
+    deal(engine, d, 5);
+    ASSERT_TRUE(engine.isWon());
+    const SolveResult dealtWon = solve(engine, {});
+    EXPECT_EQ(dealtWon.status, SolveStatus::won);
+    EXPECT_TRUE(dealtWon.steps.empty());
+}
+
+// Three cards that can only go to and fro between two piles that must both
+// be emptied: the search meets every arrangement, cycles included, and proves
+// the game lost. Cut by a depth limit it must not claim so.
+TEST(Solver, ExhaustsAGameThatCannotBeWon)
+{
+    GameDefinition d = smallGame(3);
+    const std::uint16_t left = addPile(d, 3, kAlways, kAlways);
+    const std::uint16_t right = addPile(d, 0, kAlways, kAlways);
+    addDump(d, 5);
+    d.piles[left].spread = static_cast<std::uint8_t>(Spread::down);
+    addWinPile(d, left);
+    addWinPile(d, right);
+    Engine engine;
+    deal(engine, d, 9);
+    const Snapshot dealt(engine);
+
+    const SolveResult result = solve(engine, {});
+    EXPECT_EQ(result.status, SolveStatus::unwinnable);
+    EXPECT_GT(result.statesExpanded, 10u);
+    EXPECT_EQ(result.statesSeen, result.statesExpanded);
+    EXPECT_TRUE(Snapshot(engine) == dealt);
+
+    SolveOptions shallow;
+    shallow.maxDepth = 2;
+    EXPECT_EQ(solve(engine, shallow).status, SolveStatus::notFound);
+    EXPECT_EQ(solve(engine, {}).status, SolveStatus::unwinnable);
+}
+
+// The cards must reach the foundation Ace first, and the only way to bring
+// another card to the top is to shuffle the pile. The win replays only if the
+// generator is seeded with the game number right after the deal.
+TEST(Solver, WinsThroughShufflesThatReplay)
+{
+    GameDefinition d = smallGame(4);
+    const std::uint16_t source = addPile(d, 4, kAlways, kNever);
+    addPile(d, 0, kNever, kFoundation);
+    addDump(d, 4);
+    addWinPile(d, source);
+    ActionDefinition shuffle{};
+    shuffle.kind = static_cast<std::uint8_t>(ActionKind::setPileAttribute);
+    shuffle.attribute = kPileShuffle;
+    shuffle.pileA = source;
+    addTapAction(d, source, shuffle);
+    d.placements.push_back({source, 0, 0});  // the Ace at the bottom
+
+    for (GameNumber number : {1u, 2u, 3u}) {
+        Engine engine;
+        deal(engine, d, number);
+        RandomGenerator before = engine.random();
+        const SolveResult result = solve(engine, {});
+        ASSERT_EQ(result.status, SolveStatus::won) << "game " << number;
+        EXPECT_NE(std::find(result.steps.begin(), result.steps.end(), Step::tapOn(source)), result.steps.end());
+        EXPECT_EQ(engine.random().next(), before.next()) << "the generator is restored";
+        EXPECT_TRUE(replayWins(d, number, result.steps)) << "game " << number;
+    }
+}
+
+TEST(Solver, ReportsAnEngineWithoutAGame)
+{
+    Engine engine;
+    EXPECT_EQ(solve(engine, {}).status, SolveStatus::noGame);
+    loadDefinition(engine, klondikeDefinition());
+    EXPECT_EQ(solve(engine, {}).status, SolveStatus::noGame);
+}
+
+}  // namespace
+}  // namespace velmora
