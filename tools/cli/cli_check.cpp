@@ -157,14 +157,13 @@ int checkGames(const Args& args)
         for (const CatalogueEntry& game : database().catalogue)
             games.push_back(&game);
 
-    std::vector<GameCheck> checks;
-    for (const CatalogueEntry* game : games)
-        checks.push_back(checkGame(*game, deals, budget));
+    // Each game's result is printed as soon as it is known.
     bool allPassed = true;
     JsonWriter json(std::cout);
     if (args.has("--json"))
         json.beginArray();
-    for (const GameCheck& check : checks) {
+    for (const CatalogueEntry* game : games) {
+        const GameCheck check = checkGame(*game, deals, budget);
         allPassed = allPassed && check.problem.empty();
         if (args.has("--json")) {
             json.beginObject().key("game").value(check.game->name).key("index").value(check.game->index);
@@ -177,6 +176,7 @@ int checkGames(const Args& args)
             else
                 std::cout << ": " << check.problem << '\n';
         }
+        std::cout.flush();
     }
     if (args.has("--json")) {
         json.endArray();
