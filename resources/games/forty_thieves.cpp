@@ -1,0 +1,179 @@
+// The Forty Thieves family: two packs, columns built down in suit one card
+// at a time, a stock dealt one card at a time to a waste with no redeal, and
+// eight foundations built up in suit from the Ace.
+//
+// Piles: the columns come first (0 .. n-1), then the eight foundations, the
+// stock and the waste.
+#include <vector>
+
+#include "game_parts.h"
+#include "game_registry.h"
+
+namespace velmora::gamedb {
+namespace {
+
+using namespace velmora::rules;
+
+constexpr int kFoundations = 8;
+constexpr int kAceClass = 1;  // deal class of the Aces when they start on the foundations
+
+struct FortyThievesVariant {
+    SolitaireId id = 0;
+    const char* name = "";
+    int skill = 1;
+    int playTime = 1;
+    int columns = 10;
+    int cardsPerColumn = 4;
+    bool acesOnFoundations = false;
+    const char* description = "";
+};
+
+// Up to ten columns sit under the ten slots of the top row, centred; more
+// are spread from edge to edge, and in a narrow portrait board overlap a
+// little at their right edges.
+int columnX(int column, int columns)
+{
+    if (columns <= 10)
+        return 8 + 8 * (10 - columns) + 16 * column;
+    return 7 + 146 * column / (columns - 1);
+}
+
+// The top row holds stock, waste and foundations in ten slots of 16 units.
+int topRowX(int slot) { return 8 + 16 * slot; }
+
+constexpr int kTopY = 12;
+constexpr int kColumnY = 37;
+
+void addCards(RecordBuilder& b, bool acesApart)
+{
+    if (!acesApart) {
+        b.addPacks(2);
+        return;
+    }
+    for (int pack = 0; pack < 2; ++pack)
+        for (int suit = 1; suit <= 4; ++suit)
+            for (int rank = 1; rank <= 13; ++rank)
+                b.addCard(suit, rank, rank == 1 ? kAceClass : 0);
+}
+
+GameDefinition buildFortyThievesGame(const FortyThievesVariant& v)
+{
+    RecordBuilder b(v.id, v.name);
+    b.category(Category::fortyThieves).skill(v.skill).playTime(v.playTime).largeCards(false);
+    b.description(v.description);
+    addCards(b, v.acesOnFoundations);
+    const CommonPrograms common = addCommonPrograms(b);
+    const int columnAccept = addRule(b, acceptsBuilt(Build{Direction::down, Suits::same}, EmptyTakes::anything, 1));
+    const int foundationAccept = addRule(b, acceptsOnFoundation());
+
+    std::vector<int> columns;
+    for (int c = 0; c < v.columns; ++c) {
+        PileSpec spec;
+        spec.x = columnX(c, v.columns);
+        spec.y = kColumnY;
+        spec.spread = Spread::down;
+        spec.dealCount = v.cardsPerColumn;
+        spec.pickUp = common.topCardOnly;
+        spec.accept = columnAccept;
+        columns.push_back(b.addPile(makePile(spec)));
+    }
+
+    std::vector<int> foundations;
+    for (int f = 0; f < kFoundations; ++f) {
+        PileSpec spec;
+        spec.x = topRowX(2 + f);
+        spec.y = kTopY;
+        spec.style = kStyleBaseCard;
+        spec.baseRank = 1;
+        spec.accept = foundationAccept;
+        if (v.acesOnFoundations) {
+            spec.dealCount = 1;
+            spec.dealClass = kAceClass;
+        }
+        foundations.push_back(b.addPile(makePile(spec)));
+    }
+
+    PileSpec stockSpec;
+    stockSpec.x = topRowX(0);
+    stockSpec.y = kTopY;
+    stockSpec.faceUp = false;
+    stockSpec.dealCount = 104 - v.columns * v.cardsPerColumn - (v.acesOnFoundations ? kFoundations : 0);
+    const int stock = b.addPile(makePile(stockSpec));
+
+    PileSpec wasteSpec;
+    wasteSpec.x = topRowX(1);
+    wasteSpec.y = kTopY;
+    wasteSpec.style = kStyleHiddenWhenEmpty;
+    wasteSpec.pickUp = common.topCardOnly;
+    const int waste = b.addPile(makePile(wasteSpec));
+
+    b.pile(stock).tapKey = static_cast<std::uint16_t>(addDealToWaste(b, stock, waste, 1));
+    b.permit(kAnyPile, kAnyPile);
+    addWinWhenFull(b, foundations, 13);
+    return b.build();
+}
+
+}  // namespace
+
+VELMORA_GAME_FAMILY(forty_thieves)
+{
+    FortyThievesVariant fortyThieves;
+    fortyThieves.id = 443;
+    fortyThieves.name = "Forty Thieves";
+    fortyThieves.skill = 3;
+    fortyThieves.playTime = 3;
+    fortyThieves.description =
+        "The best-known two-pack patience, and one of the hardest to win.\n"
+        "<b>Object</b>\nMove all 104 cards to the eight foundations.\n"
+        "<b>Layout</b>\nTen columns of four cards each, all face up; the stock, a waste and eight "
+        "foundations.\n"
+        "<b>Rules</b>\nBuild the columns down in suit. Only the top card of a column moves, one card "
+        "at a time. Any card may fill an empty column.\n"
+        "Build the foundations up in suit from the Ace to the King. Cards on the foundations stay "
+        "there.\n"
+        "Tap the stock to turn one card onto the waste; the top card of the waste may be played to "
+        "the columns or the foundations. The stock is gone through only once.";
+    games.push_back(buildFortyThievesGame(fortyThieves));
+
+    FortyThievesVariant busyAces;
+    busyAces.id = 444;
+    busyAces.name = "Busy Aces";
+    busyAces.skill = 2;
+    busyAces.playTime = 3;
+    busyAces.columns = 12;
+    busyAces.cardsPerColumn = 1;
+    busyAces.description =
+        "Forty Thieves with twelve columns of a single card each.\n"
+        "<b>Object</b>\nMove all 104 cards to the eight foundations.\n"
+        "<b>Layout</b>\nTwelve columns of one face-up card each; the stock, a waste and eight "
+        "foundations.\n"
+        "<b>Rules</b>\nBuild the columns down in suit. Only the top card of a column moves, one card "
+        "at a time. Any card may fill an empty column.\n"
+        "Build the foundations up in suit from the Ace to the King. Cards on the foundations stay "
+        "there.\n"
+        "Tap the stock to turn one card onto the waste; the top card of the waste may be played to "
+        "the columns or the foundations. The stock is gone through only once.";
+    games.push_back(buildFortyThievesGame(busyAces));
+
+    FortyThievesVariant lucas;
+    lucas.id = 445;
+    lucas.name = "Lucas";
+    lucas.skill = 3;
+    lucas.playTime = 3;
+    lucas.columns = 13;
+    lucas.cardsPerColumn = 3;
+    lucas.acesOnFoundations = true;
+    lucas.description =
+        "Forty Thieves with the eight Aces already on the foundations and thirteen columns.\n"
+        "<b>Object</b>\nBuild all eight foundations up to the King.\n"
+        "<b>Layout</b>\nThe eight Aces start the foundations. Thirteen columns of three face-up "
+        "cards each; the stock and a waste.\n"
+        "<b>Rules</b>\nBuild the columns down in suit. Only the top card of a column moves, one card "
+        "at a time. Any card may fill an empty column.\n"
+        "Build the foundations up in suit. Cards on the foundations stay there.\n"
+        "Tap the stock to turn one card onto the waste; the top card of the waste may be played to "
+        "the columns or the foundations. The stock is gone through only once.";
+    games.push_back(buildFortyThievesGame(lucas));
+}
+
+}  // namespace velmora::gamedb

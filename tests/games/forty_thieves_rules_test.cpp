@@ -1,0 +1,225 @@
+// Forty Thieves, Busy Aces and Lucas: the deal, building in suit one card at
+// a time, the foundations, and the stock that is gone through once.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "game_fixture.h"
+#include "player_steps.h"
+
+namespace velmora {
+namespace {
+
+using namespace velmora::testing;
+
+// Columns come first, then eight foundations, the stock and the waste.
+struct Layout {
+    const char* game;
+    int columns;
+    int cardsPerColumn;
+    bool acesOut;
+    int firstFoundation() const { return columns; }
+    int stock() const { return columns + 8; }
+    int waste() const { return columns + 9; }
+};
+
+constexpr Layout kFortyThieves{"Forty Thieves", 10, 4, false};
+constexpr Layout kBusyAces{"Busy Aces", 12, 1, false};
+constexpr Layout kLucas{"Lucas", 13, 3, true};
+
+int cardsOn(const Engine& engine, int pile) { return static_cast<int>(engine.cardsOn(pile).size()); }
+bool isFaceUp(const Engine& engine, int card) { return engine.state().cards[static_cast<std::size_t>(card)].faceUp != 0; }
+int secondCopy(const Engine& engine, int suit, int rank) { return cardOf(engine, suit, rank) + 52; }
+
+bool move(Engine& engine, int card, int pile)
+{
+    return applyStep(engine, Step::moveOnto(static_cast<std::uint16_t>(card), static_cast<std::uint16_t>(pile)),
+                     nullptr);
+}
+
+// Deals another number of the loaded game the way dealEmbeddedGame does.
+void redeal(Engine& engine, GameNumber number)
+{
+    ASSERT_TRUE(engine.newDeal(number));
+    engine.random().seed(number);
+    engine.runDealEvents();
+}
+
+// Replays a won game found by the solver: the deal, then every step.
+void expectRecordedWin(const char* game, GameNumber number, const char* text)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, game, number);
+    std::vector<ParsedStep> steps;
+    std::string error;
+    ASSERT_TRUE(parseSteps(text, steps, error)) << error;
+    for (std::size_t i = 0; i < steps.size(); ++i)
+        ASSERT_TRUE(applyParsedStep(engine, steps[i], nullptr)) << game << ": step " << i + 1;
+    EXPECT_TRUE(engine.isWon()) << game;
+}
+
+TEST(FortyThievesRules, DealsColumnsFaceUpAndTheRestToTheStock)
+{
+    for (const Layout& layout : {kFortyThieves, kBusyAces, kLucas}) {
+        Engine engine;
+        loadEmbeddedGame(engine, layout.game);
+        for (GameNumber number = 1; number <= 20; ++number) {
+            SCOPED_TRACE(::testing::Message() << layout.game << " deal " << number);
+            redeal(engine, number);
+            ASSERT_EQ(engine.definition().pileCount(), layout.columns + 10);
+            for (int column = 0; column < layout.columns; ++column) {
+                ASSERT_EQ(cardsOn(engine, column), layout.cardsPerColumn);
+                for (std::uint16_t card : engine.cardsOn(column))
+                    EXPECT_TRUE(isFaceUp(engine, card));
+            }
+            int acesBySuit[5] = {};
+            for (int f = 0; f < 8; ++f)
+                for (std::uint16_t card : engine.cardsOn(layout.firstFoundation() + f)) {
+                    EXPECT_EQ(engine.definition().cards[card].rank, 1);
+                    EXPECT_EQ(cardsOn(engine, layout.firstFoundation() + f), 1);
+                    ++acesBySuit[engine.definition().cards[card].suit];
+                }
+            for (int suit = 1; suit <= 4; ++suit)
+                EXPECT_EQ(acesBySuit[suit], layout.acesOut ? 2 : 0);
+            const int inStock = 104 - layout.columns * layout.cardsPerColumn - (layout.acesOut ? 8 : 0);
+            EXPECT_EQ(cardsOn(engine, layout.stock()), inStock);
+            EXPECT_FALSE(isFaceUp(engine, engine.topCard(layout.stock())));
+            EXPECT_EQ(cardsOn(engine, layout.waste()), 0);
+        }
+    }
+}
+
+TEST(FortyThievesRules, BuildsDownInSuitOneCardAtATimeAndAnyCardFillsASpace)
+{
+    for (const Layout& layout : {kFortyThieves, kBusyAces, kLucas}) {
+        SCOPED_TRACE(layout.game);
+        Engine engine;
+        dealEmbeddedGame(engine, layout.game, 1);
+        const int heartNine = secondCopy(engine, 4, 9), heartEight = cardOf(engine, 4, 8);
+        const int heartSeven = cardOf(engine, 4, 7), diamondEight = cardOf(engine, 3, 8);
+        const int space = layout.columns - 1;
+        std::vector<PileContent> board{{0, {heartNine}}, {1, {heartEight, heartSeven}}, {2, {diamondEight}}};
+        // Fillers nothing can build on: the eight Kings, then black Jacks.
+        for (int column = 3, i = 0; column < space; ++column, ++i)
+            board.push_back({column, {i < 8 ? cardOf(engine, 1 + i % 4, 13) + 52 * (i / 4)
+                                            : cardOf(engine, 1 + i % 2, 11) + 52 * (i / 10)}});
+        arrangeBoard(engine, board, layout.stock());
+
+        EXPECT_FALSE(engine.canPickUp(heartEight));  // two cards never move together
+        EXPECT_TRUE(engine.canPickUp(heartSeven));
+        EXPECT_FALSE(engine.canDrop(diamondEight, 0));  // same colour, other suit
+        EXPECT_FALSE(engine.canDrop(heartSeven, 2));
+        EXPECT_FALSE(engine.canDrop(heartSeven, layout.waste()));
+        ASSERT_TRUE(move(engine, heartSeven, space));  // any card fills a space
+        ASSERT_TRUE(move(engine, heartEight, 0));
+        ASSERT_TRUE(move(engine, heartSeven, 0));
+        EXPECT_FALSE(engine.canPickUp(heartEight));
+        EXPECT_TRUE(engine.canDrop(diamondEight, 1));
+    }
+}
+
+TEST(FortyThievesRules, FoundationsBuildUpInSuitFromTheAceAndKeepTheirCards)
+{
+    for (const Layout& layout : {kFortyThieves, kLucas}) {
+        SCOPED_TRACE(layout.game);
+        Engine engine;
+        dealEmbeddedGame(engine, layout.game, 2);
+        const int f = layout.firstFoundation();
+        const int ace = cardOf(engine, 1, 1), two = cardOf(engine, 1, 2), clubTwo = cardOf(engine, 2, 2);
+        arrangeBoard(engine, {{0, {ace}}, {1, {two}}, {2, {clubTwo}}}, layout.stock());
+        EXPECT_FALSE(engine.canDrop(two, f));
+        ASSERT_TRUE(move(engine, ace, f));
+        EXPECT_FALSE(engine.canDrop(clubTwo, f));
+        ASSERT_TRUE(move(engine, two, f));
+        EXPECT_FALSE(engine.canPickUp(two));
+        EXPECT_FALSE(engine.canDrop(clubTwo, f + 1));  // an empty foundation takes only an Ace
+    }
+}
+
+// Kings and Jacks fill the columns: nothing builds on them, and the two
+// stock cards fit nowhere either.
+TEST(FortyThievesRules, StockIsDealtOneCardAtATimeAndNotRedealt)
+{
+    for (const Layout& layout : {kFortyThieves, kBusyAces, kLucas}) {
+        SCOPED_TRACE(layout.game);
+        Engine engine;
+        dealEmbeddedGame(engine, layout.game, 3);
+        std::vector<PileContent> board;
+        for (int column = 0; column < layout.columns; ++column) {
+            const int rank = column % 2 == 0 ? 13 : 11;
+            board.push_back({column, {cardOf(engine, 1 + column / 2 % 4, rank) + 52 * (column / 8)}});
+        }
+        const int five = cardOf(engine, 3, 5), seven = cardOf(engine, 4, 7);
+        board.push_back({layout.stock(), {five, seven}, false});
+        arrangeBoard(engine, board, layout.firstFoundation() + 7);
+
+        ASSERT_TRUE(applyStep(engine, Step::tapOn(static_cast<std::uint16_t>(layout.stock())), nullptr));
+        EXPECT_EQ(engine.topCard(layout.waste()), seven);
+        EXPECT_TRUE(isFaceUp(engine, seven));
+        EXPECT_TRUE(engine.canPickUp(seven));
+        ASSERT_TRUE(applyStep(engine, Step::tapOn(static_cast<std::uint16_t>(layout.stock())), nullptr));
+        EXPECT_EQ(engine.topCard(layout.waste()), five);
+        EXPECT_FALSE(engine.canTap(layout.stock()));
+        EXPECT_FALSE(engine.findMove(0).has_value());  // lost
+        ASSERT_TRUE(engine.undoStep());
+        EXPECT_EQ(cardsOn(engine, layout.stock()), 1);
+        EXPECT_TRUE(engine.findMove(0).has_value());
+    }
+}
+
+TEST(FortyThievesRules, IsWonWhenTheLastKingReachesItsFoundation)
+{
+    for (const Layout& layout : {kFortyThieves, kBusyAces, kLucas}) {
+        SCOPED_TRACE(layout.game);
+        Engine engine;
+        dealEmbeddedGame(engine, layout.game, 4);
+        std::vector<PileContent> board;
+        for (int f = 0; f < 8; ++f) {
+            std::vector<int> suit;
+            for (int rank = 1; rank <= (f == 7 ? 12 : 13); ++rank)
+                suit.push_back(cardOf(engine, 1 + f % 4, rank) + 52 * (f / 4));
+            board.push_back({layout.firstFoundation() + f, suit});
+        }
+        const int lastKing = secondCopy(engine, 4, 13);
+        board.push_back({5, {lastKing}});
+        arrangeBoard(engine, board, layout.stock());
+        EXPECT_FALSE(engine.isWon());
+        ASSERT_TRUE(move(engine, lastKing, layout.firstFoundation() + 7));
+        EXPECT_TRUE(engine.isWon());
+    }
+}
+
+TEST(FortyThievesRules, RecordedWinsReplay)
+{
+    expectRecordedWin("Lucas", 3,
+                      "m 15 6;m 3 1;m 53 13;m 3 0;t 21;t 21;m 3 1;t 21;t 21;m 3 0;t 21;m 102 7;m 3 1;t 21;m 5 9;"
+                      "m 56 9;m 66 20;m 15 20;m 16 20;m 101 7;m 100 7;m 2 13;m 3 13;m 56 13;m 5 13;m 6 13;m 14 17;"
+                      "t 21;t 21;t 21;m 40 19;t 21;m 47 7;t 21;t 21;t 21;t 21;t 21;m 69 20;m 18 20;m 60 11;m 37 8;"
+                      "m 97 3;m 90 9;m 37 9;m 36 9;m 79 18;m 28 18;m 4 0;m 92 15;m 32 4;t 21;m 76 2;t 21;m 23 2;"
+                      "t 21;m 4 10;m 23 0;t 21;t 21;m 31 4;m 23 2;m 77 0;t 21;t 21;t 21;t 21;t 21;t 21;m 27 14;"
+                      "m 46 7;m 97 7;m 98 3;m 97 3;m 82 4;t 21;m 97 7;t 21;m 1 16;m 97 3;t 21;m 55 10;m 97 7;t 21;"
+                      "m 54 16;m 55 16;m 4 16;t 21;t 21;m 97 3;m 89 10;m 87 9;m 97 7;m 89 8;m 98 10;m 97 10;m 89 3;"
+                      "m 86 9;t 21;m 81 18;m 82 18;m 83 18;m 97 7;m 98 12;m 97 12;m 89 10;m 97 3;m 89 8;m 34 10;"
+                      "m 84 18;m 97 12;m 89 3;m 97 7;t 21;m 41 19;t 21;t 21;m 22 2;t 21;m 7 13;m 60 13;m 9 13;"
+                      "m 98 11;m 97 11;m 89 8;t 21;t 21;t 21;t 21;m 94 19;m 43 19;m 99 5;m 97 12;m 99 3;m 98 5;"
+                      "m 99 11;m 98 11;m 31 5;m 32 3;m 33 18;m 86 18;m 87 18;m 36 18;m 89 18;m 38 18;m 97 11;"
+                      "m 77 12;m 97 7;m 25 0;m 10 13;m 98 8;m 97 8;m 46 11;m 97 11;m 98 7;m 97 8;m 31 3;m 98 5;"
+                      "t 21;m 11 13;m 98 7;m 97 11;m 98 8;m 97 8;m 77 5;m 97 12;m 98 7;m 97 7;m 20 12;m 93 15;"
+                      "m 97 11;m 98 8;m 97 8;m 77 4;m 97 5;m 98 7;m 97 8;m 98 5;t 21;m 57 16;m 58 16;m 98 7;"
+                      "m 97 11;m 98 8;m 97 8;m 77 5;m 97 4;m 29 1;m 50 6;m 96 19;m 97 19;m 98 19;m 47 19;m 100 19;"
+                      "m 101 19;m 102 19;m 103 19;t 21;t 21;m 77 4;m 72 8;m 50 5;m 21 2;m 77 7;m 72 4;m 77 8;"
+                      "m 72 7;m 51 4;t 21;m 64 13;m 77 6;m 72 8;m 77 7;m 72 6;m 51 8;m 77 4;m 72 7;m 51 6;t 21;"
+                      "m 71 20;m 72 20;m 21 20;m 22 20;m 23 20;m 76 20;m 77 20;m 51 8;t 21;t 21;m 80 14;m 29 14;"
+                      "m 51 7;m 50 8;m 51 6;m 50 7;m 51 5;m 50 6;t 21;t 21;m 30 14;m 31 14;m 32 14;m 85 14;m 34 14;"
+                      "m 51 10;m 50 10;m 46 8;m 99 7;t 21;m 42 15;m 99 11;m 50 7;m 99 6;m 51 11;t 21;t 21;m 99 2;"
+                      "t 21;t 21;m 59 16;m 99 10;m 51 6;m 99 11;m 51 10;m 99 6;m 49 7;m 44 11;m 73 5;m 45 8;m 8 16;"
+                      "m 99 4;m 73 6;m 99 5;m 73 4;m 99 3;m 17 5;m 48 2;m 70 6;m 63 1;m 35 14;m 99 2;m 73 3;m 99 4;"
+                      "m 62 1;m 48 7;m 99 7;m 75 4;m 99 2;m 68 5;m 61 16;m 62 16;m 63 16;m 99 7;m 75 2;m 99 4;"
+                      "m 75 1;m 73 2;m 99 7;m 19 12;m 12 16;m 95 15;m 88 14;m 44 15;m 45 15;m 46 15;m 99 15;"
+                      "m 48 15;m 49 15;m 50 15;m 51 15;m 37 14;m 90 14;m 75 11;m 74 11;m 67 17;m 68 17;m 17 17;"
+                      "m 70 17;m 19 17;m 20 17;m 73 17;m 74 17;m 75 17;m 25 12;t 21;m 24 17;m 25 17");
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,275 @@
+// Spider, Spiderette, Scorpion and Simple Simon: the deal, what may be built
+// and moved, the stock, and complete runs leaving for the foundations.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "game_fixture.h"
+#include "player_steps.h"
+
+namespace velmora {
+namespace {
+
+using namespace velmora::testing;
+
+// Columns come first, then the foundations, then the stock.
+struct Layout {
+    const char* game;
+    std::vector<int> columnCards;
+    std::vector<int> faceDownCards;
+    int foundations;
+    int stockCards;  // -1: no stock pile
+    int firstFoundation() const { return static_cast<int>(columnCards.size()); }
+    int stock() const { return firstFoundation() + foundations; }
+};
+
+const Layout kSpider{"Spider", {6, 6, 6, 6, 5, 5, 5, 5, 5, 5}, {5, 5, 5, 5, 4, 4, 4, 4, 4, 4}, 8, 50};
+const Layout kSpiderette{"Spiderette", {1, 2, 3, 4, 5, 6, 7}, {0, 1, 2, 3, 4, 5, 6}, 4, 24};
+const Layout kScorpion{"Scorpion", {7, 7, 7, 7, 7, 7, 7}, {3, 3, 3, 3, 0, 0, 0}, 4, 3};
+const Layout kSimpleSimon{"Simple Simon", {8, 8, 8, 7, 6, 5, 4, 3, 2, 1}, std::vector<int>(10, 0), 4, -1};
+
+int cardsOn(const Engine& engine, int pile) { return static_cast<int>(engine.cardsOn(pile).size()); }
+bool isFaceUp(const Engine& engine, int card) { return engine.state().cards[static_cast<std::size_t>(card)].faceUp != 0; }
+
+int faceDownOn(const Engine& engine, int pile)
+{
+    int down = 0;
+    for (std::uint16_t card : engine.cardsOn(pile))
+        down += isFaceUp(engine, card) ? 0 : 1;
+    return down;
+}
+
+// Card numbers of a suit from `high` down to `low`, bottom first; `copy` 1
+// takes the second pack's cards.
+std::vector<int> run(const Engine& engine, int suit, int high, int low, int copy = 0)
+{
+    std::vector<int> cards;
+    for (int rank = high; rank >= low; --rank)
+        cards.push_back(cardOf(engine, suit, rank) + 52 * copy);
+    return cards;
+}
+
+bool move(Engine& engine, int card, int pile)
+{
+    return applyStep(engine, Step::moveOnto(static_cast<std::uint16_t>(card), static_cast<std::uint16_t>(pile)),
+                     nullptr);
+}
+
+// Deals another number of the loaded game the way dealEmbeddedGame does.
+void redeal(Engine& engine, GameNumber number)
+{
+    ASSERT_TRUE(engine.newDeal(number));
+    engine.random().seed(number);
+    engine.runDealEvents();
+}
+
+// Replays a won game found by the solver: the deal, then every step.
+void expectRecordedWin(const char* game, GameNumber number, const char* text)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, game, number);
+    std::vector<ParsedStep> steps;
+    std::string error;
+    ASSERT_TRUE(parseSteps(text, steps, error)) << error;
+    for (std::size_t i = 0; i < steps.size(); ++i)
+        ASSERT_TRUE(applyParsedStep(engine, steps[i], nullptr)) << game << ": step " << i + 1;
+    EXPECT_TRUE(engine.isWon()) << game;
+}
+
+TEST(SpiderRules, DealsEveryLayoutWithOnlyTheRightCardsFaceUp)
+{
+    for (const Layout& layout : {kSpider, kSpiderette, kScorpion, kSimpleSimon}) {
+        Engine engine;
+        loadEmbeddedGame(engine, layout.game);
+        for (GameNumber number = 1; number <= 20; ++number) {
+            SCOPED_TRACE(::testing::Message() << layout.game << " deal " << number);
+            redeal(engine, number);
+            ASSERT_EQ(engine.definition().pileCount(), layout.stock() + (layout.stockCards < 0 ? 0 : 1));
+            for (std::size_t c = 0; c < layout.columnCards.size(); ++c) {
+                const int column = static_cast<int>(c);
+                EXPECT_EQ(cardsOn(engine, column), layout.columnCards[c]);
+                EXPECT_EQ(faceDownOn(engine, column), layout.faceDownCards[c]);
+                EXPECT_TRUE(isFaceUp(engine, engine.topCard(column)));
+            }
+            for (int f = 0; f < layout.foundations; ++f)
+                EXPECT_EQ(cardsOn(engine, layout.firstFoundation() + f), 0);
+            if (layout.stockCards >= 0) {
+                EXPECT_EQ(cardsOn(engine, layout.stock()), layout.stockCards);
+                EXPECT_EQ(faceDownOn(engine, layout.stock()), layout.stockCards);
+            }
+        }
+    }
+}
+
+TEST(SpiderRules, BuildsDownRegardlessOfSuitButMovesOnlyRunsInOneSuit)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Spider", 1);
+    const int heartNine = cardOf(engine, 4, 9), spadeEight = cardOf(engine, 1, 8);
+    const int spadeSeven = cardOf(engine, 1, 7), clubSix = cardOf(engine, 2, 6);
+    const int diamondEight = cardOf(engine, 3, 8), clubNine = cardOf(engine, 2, 9);
+    arrangeBoard(engine,
+                 {{0, {heartNine}}, {1, {spadeEight, spadeSeven}}, {2, {diamondEight, clubSix}}, {3, {clubNine}}},
+                 kSpider.stock());
+    EXPECT_TRUE(engine.canPickUp(spadeEight));  // a run in one suit
+    EXPECT_TRUE(engine.canDrop(spadeEight, 0));  // any suit one rank higher
+    EXPECT_FALSE(engine.canDrop(spadeSeven, 0));  // not one rank lower
+    EXPECT_FALSE(engine.canPickUp(diamondEight));  // 6 on 8 is no run
+    EXPECT_FALSE(engine.canDrop(spadeSeven, 3));
+    EXPECT_TRUE(engine.canDrop(spadeSeven, 4));  // any card fills a space
+    EXPECT_FALSE(engine.canDrop(spadeSeven, kSpider.firstFoundation()));  // runs leave only by themselves
+
+    // Built in mixed suits, nine of hearts, eight of diamonds, seven of
+    // spades: the eight can no longer carry the seven along.
+    ASSERT_TRUE(move(engine, clubSix, 5));
+    ASSERT_TRUE(move(engine, diamondEight, 0));
+    ASSERT_TRUE(move(engine, spadeSeven, 0));
+    EXPECT_FALSE(engine.canPickUp(diamondEight));
+    EXPECT_TRUE(engine.canPickUp(spadeSeven));
+}
+
+TEST(SpiderRules, StockDealsOneCardPerColumnOnlyWhileNoColumnIsEmpty)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Spider", 3);
+    const int stock = kSpider.stock();
+    ASSERT_TRUE(applyStep(engine, Step::tapOn(static_cast<std::uint16_t>(stock)), nullptr));
+    EXPECT_EQ(cardsOn(engine, stock), 40);
+    for (int column = 0; column < 10; ++column) {
+        EXPECT_EQ(cardsOn(engine, column), kSpider.columnCards[static_cast<std::size_t>(column)] + 1);
+        EXPECT_TRUE(isFaceUp(engine, engine.topCard(column)));
+    }
+    ASSERT_TRUE(engine.undoStep());
+    EXPECT_EQ(cardsOn(engine, stock), 50);
+
+    std::vector<PileContent> board;
+    for (int column = 1; column < 10; ++column)
+        board.push_back({column, {cardOf(engine, 1 + column % 4, 1 + column)}});
+    arrangeBoard(engine, board, stock);
+    EXPECT_FALSE(engine.canTap(stock));  // column 0 is empty
+    board.push_back({0, {cardOf(engine, 2, 13)}});
+    arrangeBoard(engine, board, stock);
+    EXPECT_TRUE(engine.canTap(stock));
+}
+
+TEST(SpiderRules, CompleteRunsLeaveForTheFoundationsInTurnAndExposeTheCardBeneath)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Spider", 2);
+    const int f0 = kSpider.firstFoundation();
+    std::vector<int> almost = run(engine, 1, 13, 2);
+    std::vector<int> secondAlmost = run(engine, 3, 13, 2, 1);
+    const int hidden = cardOf(engine, 2, 5);
+    // Column 0: a face-down card under the spades from King to Two.
+    arrangeBoard(engine,
+                 {{0, {hidden}, false}, {0, almost}, {1, secondAlmost}, {2, {cardOf(engine, 1, 1)}},
+                  {3, {cardOf(engine, 3, 1) + 52}}},
+                 kSpider.stock());
+    ASSERT_FALSE(isFaceUp(engine, hidden));
+
+    ASSERT_TRUE(move(engine, cardOf(engine, 1, 1), 0));
+    EXPECT_EQ(cardsOn(engine, f0), 13);
+    EXPECT_EQ(cardsOn(engine, 0), 1);
+    EXPECT_TRUE(isFaceUp(engine, hidden));
+    ASSERT_TRUE(move(engine, cardOf(engine, 3, 1) + 52, 1));
+    EXPECT_EQ(cardsOn(engine, f0 + 1), 13);
+    EXPECT_EQ(cardsOn(engine, 1), 0);
+    EXPECT_FALSE(engine.canPickUp(engine.topCard(f0)));
+
+    ASSERT_TRUE(engine.undoStep());
+    ASSERT_TRUE(engine.undoStep());
+    EXPECT_EQ(cardsOn(engine, f0), 0);
+    EXPECT_EQ(cardsOn(engine, 0), 13);
+    EXPECT_FALSE(isFaceUp(engine, hidden));
+}
+
+TEST(SpiderRules, ScorpionMovesAnyFaceUpGroupBuildsInSuitAndFillsSpacesWithKings)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Scorpion", 1);
+    const int spadeNine = cardOf(engine, 1, 9), spadeEight = cardOf(engine, 1, 8);
+    const int heartTwo = cardOf(engine, 4, 2), clubEight = cardOf(engine, 2, 8);
+    const int heartKing = cardOf(engine, 4, 13), heartFive = cardOf(engine, 4, 5);
+    const int hidden = cardOf(engine, 3, 3);
+    arrangeBoard(engine,
+                 {{0, {hidden}, false},
+                  {0, {spadeEight, heartTwo}},
+                  {1, {spadeNine}},
+                  {2, {clubEight}},
+                  {3, {heartKing, heartFive}},
+                  {4, {cardOf(engine, 3, 13)}},
+                  {5, {cardOf(engine, 2, 13)}}},
+                 kScorpion.stock());
+    EXPECT_TRUE(engine.canPickUp(spadeEight));    // carries the unrelated Two along
+    EXPECT_TRUE(engine.canDrop(spadeEight, 1));   // in suit
+    EXPECT_FALSE(engine.canDrop(clubEight, 1));   // not in suit
+    EXPECT_FALSE(engine.canPickUp(hidden));
+    EXPECT_TRUE(engine.canDrop(heartKing, 6));    // a King with what lies on it
+    EXPECT_FALSE(engine.canDrop(spadeNine, 6));   // nothing else fills a space
+    ASSERT_TRUE(move(engine, spadeEight, 1));
+    EXPECT_EQ(cardsOn(engine, 1), 3);
+    EXPECT_TRUE(isFaceUp(engine, hidden));
+}
+
+TEST(SpiderRules, ScorpionReserveGoesOntoTheThreeLeftColumnsOnce)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Scorpion", 4);
+    const int reserve = kScorpion.stock();
+    ASSERT_TRUE(applyStep(engine, Step::tapOn(static_cast<std::uint16_t>(reserve)), nullptr));
+    for (int column = 0; column < 7; ++column)
+        EXPECT_EQ(cardsOn(engine, column), column < 3 ? 8 : 7);
+    EXPECT_EQ(cardsOn(engine, reserve), 0);
+    EXPECT_FALSE(engine.canTap(reserve));
+}
+
+TEST(SpiderRules, SpideretteStockEndsWithThreeCardsOnTheFirstColumns)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Spiderette", 5);
+    const int stock = kSpiderette.stock();
+    for (int deal = 0; deal < 4; ++deal)
+        ASSERT_TRUE(applyStep(engine, Step::tapOn(static_cast<std::uint16_t>(stock)), nullptr)) << deal;
+    for (int column = 0; column < 7; ++column)
+        EXPECT_EQ(cardsOn(engine, column), column + 1 + (column < 3 ? 4 : 3));
+    EXPECT_EQ(cardsOn(engine, stock), 0);
+}
+
+// All suits but one already lie on the foundations; the last one is
+// completed in the tableau by two moves.
+TEST(SpiderRules, EveryGameIsWonWhenTheLastSuitLeaves)
+{
+    for (const Layout& layout : {kSpider, kSpiderette, kScorpion, kSimpleSimon}) {
+        SCOPED_TRACE(layout.game);
+        Engine engine;
+        dealEmbeddedGame(engine, layout.game, 1);
+        std::vector<PileContent> board;
+        for (int f = 0; f + 1 < layout.foundations; ++f)
+            board.push_back({layout.firstFoundation() + f, run(engine, 1 + f % 4, 13, 1, f / 4)});
+        const int copy = layout.foundations / 4 - 1;
+        const int ace = cardOf(engine, 4, 1) + 52 * copy, two = cardOf(engine, 4, 2) + 52 * copy;
+        board.push_back({0, run(engine, 4, 13, 3, copy)});
+        board.push_back({1, {ace}});
+        board.push_back({2, {two}});
+        arrangeBoard(engine, board, layout.stockCards < 0 ? 3 : layout.stock());
+        ASSERT_TRUE(move(engine, ace, 2));
+        EXPECT_FALSE(engine.isWon());  // Two and Ace, but not yet on the rest of the suit
+        ASSERT_TRUE(move(engine, two, 0));
+        EXPECT_TRUE(engine.isWon());
+        EXPECT_EQ(cardsOn(engine, layout.firstFoundation() + layout.foundations - 1), 13);
+    }
+}
+
+TEST(SpiderRules, RecordedWinsReplay)
+{
+    expectRecordedWin("Scorpion", 6,
+                      "m 21 0;m 35 2;m 22 2;m 8 2;m 4 4;m 27 6;m 1 5;m 26 6;t 11;m 16 2;m 14 4;m 13 4;m 49 3;"
+                      "m 47 0;m 45 2;m 41 1;m 44 2;m 11 3;m 30 2;m 32 0;m 12 6;m 39 3;m 23 3;m 18 6;m 20 3;m 36 3;"
+                      "m 42 2;m 34 3;m 10 6;m 40 2;m 51 1;m 50 1;m 29 1;m 43 1;m 5 3;m 0 5;m 48 1;m 6 5;m 25 3;"
+                      "m 51 2;m 38 1;m 24 3;m 17 2;m 15 2;m 51 4;m 9 6;m 28 1;m 31 0;m 37 1;m 19 3;m 46 4;m 38 4;"
+                      "m 12 3;m 38 6;m 12 4;m 38 3;m 12 2;m 7 2;m 33 3;m 12 6;m 2 0;m 3 6");
+}
+
+}  // namespace
+}  // namespace velmora
