@@ -88,9 +88,8 @@ void Engine::dealCards(GameNumber number)
                d.cards[static_cast<std::size_t>(q)].dealClass != target.dealClass) {
             if (++probes > cardCount)
                 return;
-            q -= step;
-            if (q < 0)
-                q += cardCount;
+            // The step may exceed a very small deck; wrap it into range first.
+            q = (q - step % cardCount + cardCount) % cardCount;
         }
         dealt[static_cast<std::size_t>(q)] = true;
         Card& card = state_.cards[static_cast<std::size_t>(q)];

@@ -94,4 +94,24 @@ bool forbidMoves(PermissionList& list, std::uint16_t a, std::uint16_t b, int pil
     return removed;
 }
 
+void permittedMoves(const PermissionList& list, int pileCount, std::vector<std::uint64_t>& bits)
+{
+    const auto piles = static_cast<std::size_t>(pileCount);
+    bits.assign((piles * piles + 63) / 64, 0);
+    auto set = [&](std::size_t from, std::size_t to) {
+        const std::size_t bit = from * piles + to;
+        bits[bit / 64] |= std::uint64_t{1} << (bit % 64);
+    };
+    for (const MovePermission& entry : list) {
+        const bool anyFrom = entry.fromPile == kAnyPile;
+        const bool anyTo = entry.toPile == kAnyPile;
+        if ((!anyFrom && entry.fromPile >= piles) || (!anyTo && entry.toPile >= piles))
+            continue;
+        for (std::size_t from = anyFrom ? 0 : entry.fromPile; from < (anyFrom ? piles : entry.fromPile + 1u); ++from)
+            for (std::size_t to = anyTo ? 0 : entry.toPile; to < (anyTo ? piles : entry.toPile + 1u); ++to)
+                if (from != to)
+                    set(from, to);
+    }
+}
+
 }  // namespace velmora

@@ -22,4 +22,9 @@ bool permitMoves(PermissionList& list, std::uint16_t a, std::uint16_t b);
 // True when any entry was removed.
 bool forbidMoves(PermissionList& list, std::uint16_t a, std::uint16_t b, int pileCount);
 
+// The moves the list permits between different piles, as a bit per (from, to)
+// pair (bit from * pileCount + to), whatever the entries that say so: two
+// lists that permit the same moves give the same bits.
+void permittedMoves(const PermissionList& list, int pileCount, std::vector<std::uint64_t>& bits);
+
 }  // namespace velmora

@@ -28,7 +28,7 @@ std::uint64_t hashState(Engine& engine)
     HashBuilder hash;
     hash.addRecords(state.cards);
     hash.addRecords(state.piles);
-    hash.addRecords(state.permissions);
+    addPermittedMoves(hash, state.permissions, static_cast<int>(state.piles.size()));
     hash.addRecords(state.counters);
     hash.add(state.gameOver);
     hash.add(std::bit_cast<std::uint32_t>(engine.random()));

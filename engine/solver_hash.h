@@ -7,6 +7,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "move_permissions.h"
+
 namespace velmora {
 
 // A strong 64-bit mixing function (the splitmix64 finaliser).
@@ -55,5 +57,18 @@ private:
 
     std::uint64_t hash_ = 0;
 };
+
+// The permitted moves rather than the list's entries: undoing a forbid adds
+// the pair back as a new entry, so equal states may order their lists apart.
+inline void addPermittedMoves(HashBuilder& hash, const PermissionList& permissions, int pileCount)
+{
+    if (permissions.size() == 1 && permissions[0].fromPile == kAnyPile && permissions[0].toPile == kAnyPile) {
+        hash.add(0xA11A11A11ull);
+        return;
+    }
+    thread_local std::vector<std::uint64_t> bits;
+    permittedMoves(permissions, pileCount, bits);
+    hash.addRecords(bits);
+}
 
 }  // namespace velmora

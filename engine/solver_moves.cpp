@@ -91,7 +91,7 @@ void MoveFinder::hashPiles()
         }
     }
     HashBuilder permissions;
-    permissions.addRecords(state.permissions);
+    addPermittedMoves(permissions, state.permissions, static_cast<int>(piles));
     const std::uint64_t permissionsHash = permissions.value();
 
     targetKeys_.resize(piles);

@@ -155,6 +155,20 @@ TEST(Deal, PlacementsSwapCardsAndTakeTheFaceOfTheirNewPile)
     testing::expectConsistent(placed);
 }
 
+TEST(Deal, ADeckSmallerThanTheProbeStepDealsEveryCard)
+{
+    // Four cards: the probe step 7 is larger than the deck.
+    GameDefinition d = klondikeDefinition();
+    d.cards.resize(4);
+    for (PileDefinition& pile : d.piles)
+        pile.dealCount = 0;
+    d.piles[testing::kFirstTableau].dealCount = 4;
+    Engine engine;
+    dealGame(engine, d, 3);
+    EXPECT_EQ(engine.state().piles[testing::kFirstTableau].count, 4);
+    testing::expectConsistent(engine);
+}
+
 TEST(Deal, FaceTogglesLocksAndOpenFlagLists)
 {
     GameDefinition d = klondikeDefinition();

@@ -101,5 +101,26 @@ TEST(MovePermissions, PermitAfterForbidAllowsEverythingAgain)
                 EXPECT_TRUE(permitsMove(list, from, to));
 }
 
+TEST(MovePermissions, PermittedMovesDependOnWhatIsPermittedNotOnTheEntries)
+{
+    std::vector<std::uint64_t> original, restored, other;
+    PermissionList list{{kAnyPile, kAnyPile}};
+    permittedMoves(list, kPiles, original);
+    forbidMoves(list, 3, 5, kPiles);
+    permittedMoves(list, kPiles, other);
+    EXPECT_NE(original, other);
+    permitMoves(list, 3, 5);
+    permittedMoves(list, kPiles, restored);
+    EXPECT_EQ(original, restored);
+
+    PermissionList some{{1, 2}, {kAnyPile, 4}};
+    permittedMoves(some, kPiles, other);
+    for (int from = 0; from < kPiles; ++from)
+        for (int to = 0; to < kPiles; ++to) {
+            const std::size_t bit = static_cast<std::size_t>(from * kPiles + to);
+            EXPECT_EQ((other[bit / 64] >> (bit % 64)) & 1, from != to && permitsMove(some, from, to) ? 1u : 0u);
+        }
+}
+
 }  // namespace
 }  // namespace velmora

@@ -219,8 +219,9 @@ TEST_F(SavedGameTest, DamagedGamesAreDiscarded)
         std::uint32_t elapsed = 0;
         EXPECT_FALSE(games->restoreGame(engine, elapsed)) << damage.what;
         EXPECT_FALSE(engine.hasGame()) << damage.what;
-        if (damage.what != std::string("other game's id"))
+        if (damage.what != std::string("other game's id")) {
             EXPECT_EQ(games->findSlot(212), kNoSlot) << damage.what;
+        }
         EXPECT_NE(games->findSlot(5), kNoSlot) << damage.what;
         GameNumber number = 0;
         EXPECT_TRUE(engine.newDeal(number));
