@@ -32,3 +32,10 @@ velmora_cli_test(unknown_game_fails ARGS rules "No Such Game" WILL_FAIL)
 velmora_cli_test(unknown_command ARGS frobnicate WILL_FAIL)
 velmora_cli_test(bad_number ARGS show Klondike zero WILL_FAIL)
 velmora_cli_test(solve_klondike ARGS solve Klondike 1 EXPECT "^(t|m) [0-9]")
+
+# Every game: record, deals, random play-outs and a short solver search. Too
+# slow under the sanitizers, where the game tests replay the recorded wins.
+if(NOT VELMORA_SANITIZE)
+  add_test(NAME cli.check_quick COMMAND velmora-cli check --quick --deals 2)
+  set_tests_properties(cli.check_quick PROPERTIES TIMEOUT 900)
+endif()

@@ -15,7 +15,9 @@ constexpr const char* kUsage =
     "  moves GAME NUMBER [--play MOVES] [--json]       the legal moves\n"
     "  play GAME NUMBER --play MOVES [--json]          play moves; exit 2 on a refused one\n"
     "  solve GAME NUMBER [--budget STATES] [--json]    search for a win\n"
-    "  check [GAME...] [--deals N] [--budget STATES] [--json]\n"
+    "  check [GAME...] [--deals N] [--budget STATES] [--quick] [--json]\n"
+    "      record, deals 1..N, random play-outs and a solver win; --quick: a small\n"
+    "      budget, and a game without a win found is not a failure\n"
     "GAME is a name, #INDEX or @ID. MOVES: steps separated by ';':\n"
     "  t P (tap pile P), m C P (move card C and the cards on it onto pile P), u (undo)\n";
 
@@ -35,7 +37,7 @@ int main(int argc, char** argv)
     }
     Args args;
     std::string error;
-    if (!parseArgs(argc, argv, 2, {"--json"}, {"--play", "--budget", "--deals"}, args, error)) {
+    if (!parseArgs(argc, argv, 2, {"--json", "--quick"}, {"--play", "--budget", "--deals"}, args, error)) {
         std::cerr << "velmora-cli: " << error << '\n';
         return kExitUsage;
     }
