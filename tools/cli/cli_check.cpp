@@ -2,6 +2,7 @@
 #include <iostream>
 #include <random>
 
+#include "cli_check.h"
 #include "cli_commands.h"
 #include "cli_game.h"
 #include "json_writer.h"
@@ -23,14 +24,6 @@ unsigned long optionCount(const Args& args, const std::string& option, unsigned 
     }
     return number;
 }
-
-struct GameCheck {
-    const CatalogueEntry* game = nullptr;
-    std::string problem;  // empty: every check passed
-    std::string note;     // quick mode: no win found, which is not a failure
-    GameNumber wonNumber = 0;
-    std::string winningMoves;
-};
 
 bool dealsCompletely(Engine& engine, GameNumber number, std::string& problem)
 {
@@ -71,6 +64,8 @@ bool playsOutRandomly(Engine& engine, GameNumber number, std::string& problem)
     return true;
 }
 
+}  // namespace
+
 GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, unsigned long budget, bool quick)
 {
     GameCheck check;
@@ -100,8 +95,6 @@ GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, unsigned lo
                                            " within " + std::to_string(budget) + " states";
     return check;
 }
-
-}  // namespace
 
 int solveDeal(const Args& args)
 {

@@ -1,0 +1,24 @@
+// The checks of `velmora-cli check` for one game: its record loads and
+// validates, deals 1..N deal every card, random play-outs end, and the
+// solver wins one of the deals.
+#pragma once
+
+#include <string>
+
+#include "catalogue.h"
+#include "engine.h"
+
+namespace velmora::cli {
+
+struct GameCheck {
+    const CatalogueEntry* game = nullptr;
+    std::string problem;  // empty: every check passed
+    std::string note;     // quick mode: no win found, which is not a failure
+    GameNumber wonNumber = 0;
+    std::string winningMoves;
+};
+
+// quick: a missing win is a note, not a problem.
+GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, unsigned long budget, bool quick);
+
+}  // namespace velmora::cli
