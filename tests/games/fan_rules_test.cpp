@@ -185,15 +185,7 @@ TEST(FanRules, RecordedWinsReplay)
          "m 23 19;m 24 19;m 25 19"},
     };
     for (const Win& win : wins) {
-        SCOPED_TRACE(win.name);
-        Engine engine;
-        dealEmbeddedGame(engine, win.name, win.number);
-        std::vector<ParsedStep> steps;
-        std::string error;
-        ASSERT_TRUE(parseSteps(win.steps, steps, error)) << error;
-        for (const ParsedStep& step : steps)
-            ASSERT_TRUE(applyParsedStep(engine, step, nullptr)) << formatSteps({step});
-        EXPECT_TRUE(engine.isWon());
+        expectRecordedWin(win.name, win.number, win.steps);
     }
 }
 

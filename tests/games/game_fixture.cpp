@@ -1,6 +1,7 @@
 #include "game_fixture.h"
 
 #include "game_database.h"
+#include "player_steps.h"
 #include "record_loader.h"
 
 namespace velmora::testing {
@@ -27,6 +28,21 @@ void dealEmbeddedGame(Engine& engine, const std::string& name, GameNumber number
     ASSERT_TRUE(engine.newDeal(number));
     engine.random().seed(number);
     engine.runDealEvents();
+}
+
+void expectRecordedWin(const std::string& name, GameNumber number, std::string_view steps)
+{
+    SCOPED_TRACE(name);
+    Engine engine;
+    dealEmbeddedGame(engine, name, number);
+    std::vector<ParsedStep> parsed;
+    std::string error;
+    ASSERT_TRUE(parseSteps(steps, parsed, error)) << error;
+    for (std::size_t i = 0; i < parsed.size(); ++i) {
+        ASSERT_FALSE(engine.isWon()) << "won early, before step " << i + 1;
+        ASSERT_TRUE(applyParsedStep(engine, parsed[i], nullptr)) << "step " << i + 1 << ": " << formatSteps({parsed[i]});
+    }
+    EXPECT_TRUE(engine.isWon());
 }
 
 int cardOf(const Engine& engine, int suit, int rank)

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +18,10 @@ void loadEmbeddedGame(Engine& engine, const std::string& name);
 
 // Loads the game, deals the number and runs the deal events.
 void dealEmbeddedGame(Engine& engine, const std::string& name, GameNumber number);
+
+// Replays recorded steps on a fresh deal of the game: every step must be
+// legal, the game must not end early, and it must end won.
+void expectRecordedWin(const std::string& name, GameNumber number, std::string_view steps);
 
 // Card number of the first card with this suit and rank (1..4, 1..13).
 int cardOf(const Engine& engine, int suit, int rank);

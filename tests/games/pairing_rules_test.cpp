@@ -338,15 +338,7 @@ TEST(PairingRules, RecordedWinsReplay)
          "m 45 7;m 51 0;m 37 1;m 28 7;m 26 1;m 47 6;m 49 7;m 42 3;m 41 3;m 33 7"},
     };
     for (const Win& win : wins) {
-        SCOPED_TRACE(win.name);
-        Engine engine;
-        dealEmbeddedGame(engine, win.name, win.number);
-        std::vector<ParsedStep> steps;
-        std::string error;
-        ASSERT_TRUE(parseSteps(win.steps, steps, error)) << error;
-        for (const ParsedStep& step : steps)
-            ASSERT_TRUE(applyParsedStep(engine, step, nullptr)) << formatSteps({step});
-        EXPECT_TRUE(engine.isWon());
+        expectRecordedWin(win.name, win.number, win.steps);
     }
 }
 
