@@ -68,29 +68,29 @@ GameDefinition buildFortyThievesGame(const FortyThievesVariant& v)
 
     std::vector<int> columns;
     for (int c = 0; c < v.columns; ++c) {
-        PileSpec spec;
-        spec.x = columnX(c, v.columns);
-        spec.y = kColumnY;
-        spec.spread = Spread::down;
-        spec.dealCount = v.cardsPerColumn;
-        spec.pickUp = common.topCardOnly;
-        spec.accept = columnAccept;
-        columns.push_back(b.addPile(makePile(spec)));
+        PileSpec layout;
+        layout.x = columnX(c, v.columns);
+        layout.y = kColumnY;
+        layout.spread = Spread::down;
+        layout.dealCount = v.cardsPerColumn;
+        layout.pickUp = common.topCardOnly;
+        layout.accept = columnAccept;
+        columns.push_back(b.addPile(makePile(layout)));
     }
 
     std::vector<int> foundations;
     for (int f = 0; f < kFoundations; ++f) {
-        PileSpec spec;
-        spec.x = topRowX(2 + f);
-        spec.y = kTopY;
-        spec.style = kStyleBaseCard;
-        spec.baseRank = 1;
-        spec.accept = foundationAccept;
+        PileSpec layout;
+        layout.x = topRowX(2 + f);
+        layout.y = kTopY;
+        layout.style = kStyleBaseCard;
+        layout.baseRank = 1;
+        layout.accept = foundationAccept;
         if (v.acesOnFoundations) {
-            spec.dealCount = 1;
-            spec.dealClass = kAceClass;
+            layout.dealCount = 1;
+            layout.dealClass = kAceClass;
         }
-        foundations.push_back(b.addPile(makePile(spec)));
+        foundations.push_back(b.addPile(makePile(layout)));
     }
 
     PileSpec stockSpec;

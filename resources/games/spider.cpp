@@ -69,15 +69,15 @@ int addColumn(RecordBuilder& b, const Geometry& g, int column, int cards, int fa
 {
     // Whichever face is the minority is set by face toggles after the deal.
     const bool mostlyFaceDown = faceDown * 2 > cards;
-    PileSpec spec;
-    spec.x = g.firstX + g.stepX * column;
-    spec.y = g.columnY;
-    spec.spread = Spread::down;
-    spec.faceUp = !mostlyFaceDown;
-    spec.dealCount = cards;
-    spec.pickUp = pickUp;
-    spec.accept = accept;
-    const int pile = b.addPile(makePile(spec));
+    PileSpec layout;
+    layout.x = g.firstX + g.stepX * column;
+    layout.y = g.columnY;
+    layout.spread = Spread::down;
+    layout.faceUp = !mostlyFaceDown;
+    layout.dealCount = cards;
+    layout.pickUp = pickUp;
+    layout.accept = accept;
+    const int pile = b.addPile(makePile(layout));
     for (int position = 0; position < cards; ++position) {
         const bool wantDown = position < faceDown;
         if (wantDown != mostlyFaceDown)
@@ -126,21 +126,21 @@ GameDefinition buildSpiderGame(const SpiderVariant& v)
     const int foundationCount = 4 * v.packs;
     std::vector<int> foundations;
     for (int f = 0; f < foundationCount; ++f) {
-        PileSpec spec;
-        spec.x = g.firstX + g.stepX * (columnCount - foundationCount + f);
-        spec.y = g.topY;
-        foundations.push_back(b.addPile(makePile(spec)));
+        PileSpec layout;
+        layout.x = g.firstX + g.stepX * (columnCount - foundationCount + f);
+        layout.y = g.topY;
+        foundations.push_back(b.addPile(makePile(layout)));
     }
 
     const int dealt = std::accumulate(v.columnCards.begin(), v.columnCards.end(), 0);
     const int stockCards = 52 * v.packs - dealt;
     if (v.stockDeal != StockDeal::none) {
-        PileSpec spec;
-        spec.x = g.firstX;
-        spec.y = g.topY;
-        spec.faceUp = false;
-        spec.dealCount = stockCards;
-        const int stock = b.addPile(makePile(spec));
+        PileSpec layout;
+        layout.x = g.firstX;
+        layout.y = g.topY;
+        layout.faceUp = false;
+        layout.dealCount = stockCards;
+        const int stock = b.addPile(makePile(layout));
         const std::span<const int> targets =
             v.stockDeal == StockDeal::everyColumn ? std::span<const int>(columns)
                                                   : std::span<const int>(columns).first(v.stockTargets);

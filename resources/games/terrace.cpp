@@ -81,22 +81,22 @@ TerracePiles addTerracePiles(RecordBuilder& b, const TerracePrograms& p)
 {
     TerracePiles piles;
     for (int c = 0; c < kColumns; ++c) {
-        PileSpec spec;
-        spec.x = 12 + 17 * c;
-        spec.y = 60;
-        spec.spread = Spread::down;
-        spec.dealCount = c < kFirstDealt ? 1 : 0;
-        spec.pickUp = p.common.topCardOnly;
-        spec.accept = p.common.never;  // until the base is chosen
-        piles.columns.push_back(b.addPile(makePile(spec)));
+        PileSpec layout;
+        layout.x = 12 + 17 * c;
+        layout.y = 60;
+        layout.spread = Spread::down;
+        layout.dealCount = c < kFirstDealt ? 1 : 0;
+        layout.pickUp = p.common.topCardOnly;
+        layout.accept = p.common.never;  // until the base is chosen
+        piles.columns.push_back(b.addPile(makePile(layout)));
     }
     for (int f = 0; f < kFoundations; ++f) {
-        PileSpec spec;
-        spec.x = 20 + 17 * f;
-        spec.y = 36;
-        spec.style = kStyleBaseCard;  // shows the base rank once it is chosen
-        spec.accept = f == 0 ? p.chooseBase : p.common.never;
-        piles.foundations.push_back(b.addPile(makePile(spec)));
+        PileSpec layout;
+        layout.x = 20 + 17 * f;
+        layout.y = 36;
+        layout.style = kStyleBaseCard;  // shows the base rank once it is chosen
+        layout.accept = f == 0 ? p.chooseBase : p.common.never;
+        piles.foundations.push_back(b.addPile(makePile(layout)));
     }
     PileSpec terrace;
     terrace.x = 48;
@@ -122,10 +122,10 @@ TerracePiles addTerracePiles(RecordBuilder& b, const TerracePrograms& p)
     piles.waste = b.addPile(makePile(waste));
 
     auto bookkeeping = [&b](bool enabled) {
-        PileSpec spec;
-        spec.interactive = false;
-        spec.enabled = enabled;
-        return b.addPile(makePile(spec));
+        PileSpec layout;
+        layout.interactive = false;
+        layout.enabled = enabled;
+        return b.addPile(makePile(layout));
     };
     piles.choosing = bookkeeping(true);
     piles.filling = bookkeeping(false);

@@ -140,9 +140,9 @@ int checkGames(const Args& args)
     if (!ok || deals == 0)
         return kExitUsage;
     std::vector<const CatalogueEntry*> games;
-    for (const std::string& spec : args.positional) {
+    for (const std::string& wanted : args.positional) {
         std::string error;
-        const CatalogueEntry* game = findGame(spec, error);
+        const CatalogueEntry* game = findGame(wanted, error);
         if (!game) {
             std::cerr << "velmora-cli: " << error << '\n';
             return kExitFailure;

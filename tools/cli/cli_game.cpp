@@ -37,12 +37,12 @@ const Database& database()
     return db;
 }
 
-const CatalogueEntry* findGame(std::string_view spec, std::string& error)
+const CatalogueEntry* findGame(std::string_view wanted, std::string& error)
 {
     const auto& games = database().catalogue;
     long number = 0;
-    if ((spec.starts_with('#') || spec.starts_with('@')) && parseNumber(spec.substr(1), number)) {
-        const bool byIndex = spec.front() == '#';
+    if ((wanted.starts_with('#') || wanted.starts_with('@')) && parseNumber(wanted.substr(1), number)) {
+        const bool byIndex = wanted.front() == '#';
         for (const CatalogueEntry& game : games)
             if ((byIndex ? game.index : game.id) == number)
                 return &game;
@@ -50,9 +50,9 @@ const CatalogueEntry* findGame(std::string_view spec, std::string& error)
         return nullptr;
     }
     for (const CatalogueEntry& game : games)
-        if (sameName(game.name, spec))
+        if (sameName(game.name, wanted))
             return &game;
-    error = "no game named \"" + std::string(spec) + "\" (try: velmora-cli list)";
+    error = "no game named \"" + std::string(wanted) + "\" (try: velmora-cli list)";
     return nullptr;
 }
 

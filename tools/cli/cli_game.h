@@ -23,7 +23,7 @@ const Database& database();
 
 // GAME as the user wrote it: a name (any case), #INDEX or @ID. Null, with a
 // message, when no game matches.
-const CatalogueEntry* findGame(std::string_view spec, std::string& error);
+const CatalogueEntry* findGame(std::string_view wanted, std::string& error);
 
 // Loads the game's record into the engine. False, with a message, when the
 // record does not load or decode.

@@ -46,7 +46,7 @@ struct PileSpec {
     int displayValue = 0;  // other styles (style 3: the redeal number shown)
 };
 
-PileDefinition makePile(const PileSpec& spec);
+PileDefinition makePile(const PileSpec& pile);
 
 // --- Building rules -------------------------------------------------------
 
