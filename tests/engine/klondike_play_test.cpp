@@ -193,8 +193,9 @@ TEST_F(KlondikePlay, RefusedMovesChangeAndRecordNothing)
         const bool ace = engine.definition().cards[card].rank == 1;
         const Card& c = engine.state().cards[card];
         const bool alone = c.position + 1 == engine.state().piles[c.pile].count;
-        if (!(ace && alone && c.faceUp))
+        if (!(ace && alone && c.faceUp)) {
             EXPECT_FALSE(engine.moveCards(card, kFirstFoundation, &sink)) << card;
+        }
     }
     EXPECT_FALSE(engine.moveCards(0, 99, &sink));
     EXPECT_FALSE(engine.moveCards(-1, kFirstFoundation, &sink));
