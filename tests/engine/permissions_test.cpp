@@ -37,8 +37,9 @@ TEST(MovePermissions, ForbiddingOnePairSplitsAnyToAny)
     // Moves from a pile onto itself never happen, and the split does not keep them.
     for (int from = 0; from < kPiles; ++from)
         for (int to = 0; to < kPiles; ++to)
-            if (from != to)
+            if (from != to) {
                 EXPECT_EQ(permitsMove(list, from, to), !(from == 3 && to == 5)) << from << "->" << to;
+            }
 }
 
 TEST(MovePermissions, ForbiddingFromAnyOrToAny)
@@ -97,8 +98,9 @@ TEST(MovePermissions, PermitAfterForbidAllowsEverythingAgain)
     EXPECT_TRUE(permitMoves(list, 3, 5));
     for (int from = 0; from < kPiles; ++from)
         for (int to = 0; to < kPiles; ++to)
-            if (from != to)
+            if (from != to) {
                 EXPECT_TRUE(permitsMove(list, from, to));
+            }
 }
 
 TEST(MovePermissions, PermittedMovesDependOnWhatIsPermittedNotOnTheEntries)
