@@ -212,15 +212,7 @@ TEST(CastleRules, RecordedWinsReplay)
          "m 8 11;m 12 8;m 11 8;m 10 8;m 9 11;m 10 11;m 11 11;m 12 11"},
     };
     for (const RecordedWin& win : wins) {
-        SCOPED_TRACE(win.game);
-        Engine engine;
-        dealEmbeddedGame(engine, win.game, win.number);
-        std::vector<ParsedStep> steps;
-        std::string error;
-        ASSERT_TRUE(parseSteps(win.steps, steps, error)) << error;
-        for (std::size_t i = 0; i < steps.size(); ++i)
-            ASSERT_TRUE(applyStep(engine, steps[i].step, nullptr)) << "step " << i + 1;
-        EXPECT_TRUE(engine.isWon());
+        expectRecordedWin(win.game, win.number, win.steps);
     }
 }
 

@@ -352,15 +352,7 @@ TEST(FreeCellRules, RecordedWinsReplay)
          "m 11 14;m 12 14;m 49 16;m 50 16;m 51 16;m 24 17;m 25 17"},
     };
     for (const RecordedWin& win : wins) {
-        SCOPED_TRACE(win.game);
-        Engine engine;
-        dealEmbeddedGame(engine, win.game, win.number);
-        std::vector<ParsedStep> steps;
-        std::string error;
-        ASSERT_TRUE(parseSteps(win.steps, steps, error)) << error;
-        for (std::size_t i = 0; i < steps.size(); ++i)
-            ASSERT_TRUE(applyStep(engine, steps[i].step, nullptr)) << "step " << i + 1;
-        EXPECT_TRUE(engine.isWon());
+        expectRecordedWin(win.game, win.number, win.steps);
     }
 }
 

@@ -283,16 +283,7 @@ const RecordedWin kWins[] = {
 TEST(KlondikeVariantsRules, RecordedWinsReplayFromAFreshDeal)
 {
     for (const RecordedWin& win : kWins) {
-        Engine engine;
-        dealEmbeddedGame(engine, win.game, win.number);
-        std::vector<ParsedStep> steps;
-        std::string error;
-        ASSERT_TRUE(parseSteps(win.steps, steps, error)) << win.game << ": " << error;
-        for (std::size_t i = 0; i < steps.size(); ++i) {
-            ASSERT_FALSE(engine.isWon()) << win.game << " won early at step " << i;
-            ASSERT_TRUE(applyParsedStep(engine, steps[i], nullptr)) << win.game << " step " << i + 1;
-        }
-        EXPECT_TRUE(engine.isWon()) << win.game;
+        expectRecordedWin(win.game, win.number, win.steps);
     }
 }
 
