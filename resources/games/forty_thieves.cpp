@@ -15,7 +15,14 @@ namespace {
 using namespace velmora::rules;
 
 constexpr int kFoundations = 8;
-constexpr int kAceClass = 1;  // deal class of the Aces when they start on the foundations
+
+// Foundation f takes one suit, 1 + f % 4, so that the two foundations of a
+// suit are the only places for its Aces.
+int foundationSuit(int foundation) { return 1 + foundation % 4; }
+
+// When the Aces start on the foundations, each is dealt by a deal class of
+// its own suit to a foundation of that suit; all other cards are class 0.
+int aceClass(int suit) { return suit; }
 
 struct FortyThievesVariant {
     SolitaireId id = 0;
@@ -53,7 +60,7 @@ void addCards(RecordBuilder& b, bool acesApart)
     for (int pack = 0; pack < 2; ++pack)
         for (int suit = 1; suit <= 4; ++suit)
             for (int rank = 1; rank <= 13; ++rank)
-                b.addCard(suit, rank, rank == 1 ? kAceClass : 0);
+                b.addCard(suit, rank, rank == 1 ? aceClass(suit) : 0);
 }
 
 GameDefinition buildFortyThievesGame(const FortyThievesVariant& v)
@@ -64,7 +71,6 @@ GameDefinition buildFortyThievesGame(const FortyThievesVariant& v)
     addCards(b, v.acesOnFoundations);
     const CommonPrograms common = addCommonPrograms(b);
     const int columnAccept = addRule(b, acceptsBuilt(Build{Direction::down, Suits::same}, EmptyTakes::anything, 1));
-    const int foundationAccept = addRule(b, acceptsOnFoundation());
 
     std::vector<int> columns;
     for (int c = 0; c < v.columns; ++c) {
@@ -85,10 +91,11 @@ GameDefinition buildFortyThievesGame(const FortyThievesVariant& v)
         layout.y = kTopY;
         layout.style = kStyleBaseCard;
         layout.baseRank = 1;
-        layout.accept = foundationAccept;
+        layout.baseSuit = foundationSuit(f);
+        layout.accept = addRule(b, acceptsOnFoundation() && suit(top(first)) == foundationSuit(f));
         if (v.acesOnFoundations) {
             layout.dealCount = 1;
-            layout.dealClass = kAceClass;
+            layout.dealClass = aceClass(foundationSuit(f));
         }
         foundations.push_back(b.addPile(makePile(layout)));
     }
@@ -126,7 +133,7 @@ VELMORA_GAME_FAMILY(forty_thieves)
         "The best-known two-pack patience, and one of the hardest to win.\n"
         "<b>Object</b>\nMove all 104 cards to the eight foundations.\n"
         "<b>Layout</b>\nTen columns of four cards each, all face up; the stock, a waste and eight "
-        "foundations.\n"
+        "foundations, two for each suit.\n"
         "<b>Rules</b>\nBuild the columns down in suit. Only the top card of a column moves, one card "
         "at a time. Any card may fill an empty column.\n"
         "Build the foundations up in suit from the Ace to the King. Cards on the foundations stay "
@@ -146,7 +153,7 @@ VELMORA_GAME_FAMILY(forty_thieves)
         "Forty Thieves with twelve columns of a single card each.\n"
         "<b>Object</b>\nMove all 104 cards to the eight foundations.\n"
         "<b>Layout</b>\nTwelve columns of one face-up card each; the stock, a waste and eight "
-        "foundations.\n"
+        "foundations, two for each suit.\n"
         "<b>Rules</b>\nBuild the columns down in suit. Only the top card of a column moves, one card "
         "at a time. Any card may fill an empty column.\n"
         "Build the foundations up in suit from the Ace to the King. Cards on the foundations stay "
@@ -166,8 +173,8 @@ VELMORA_GAME_FAMILY(forty_thieves)
     lucas.description =
         "Forty Thieves with the eight Aces already on the foundations and thirteen columns.\n"
         "<b>Object</b>\nBuild all eight foundations up to the King.\n"
-        "<b>Layout</b>\nThe eight Aces start the foundations. Thirteen columns of three face-up "
-        "cards each; the stock and a waste.\n"
+        "<b>Layout</b>\nThe eight Aces start the foundations, two for each suit. Thirteen columns "
+        "of three face-up cards each; the stock and a waste.\n"
         "<b>Rules</b>\nBuild the columns down in suit. Only the top card of a column moves, one card "
         "at a time. Any card may fill an empty column.\n"
         "Build the foundations up in suit. Cards on the foundations stay there.\n"
