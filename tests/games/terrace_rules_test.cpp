@@ -30,16 +30,14 @@ bool move(Engine& engine, int card, int pile)
 
 bool tapStock(Engine& engine) { return applyStep(engine, Step::tapOn(kStock), nullptr); }
 
-// Deals, lays `candidates` on the first columns and `terrace` on the
-// terrace, and plays `base` (one of the candidates) to the first foundation.
-void chooseBase(Engine& engine, const char* game, const std::vector<int>& candidates, int base,
-                const std::vector<int>& terrace = {})
+// Deals, lays `candidates` on the first columns and plays `base` (one of
+// them) to the first foundation.
+void chooseBase(Engine& engine, const char* game, const std::vector<int>& candidates, int base)
 {
     dealEmbeddedGame(engine, game, 1);
     std::vector<PileContent> board;
     for (std::size_t c = 0; c < candidates.size(); ++c)
         board.push_back({static_cast<int>(c), {candidates[c]}});
-    board.push_back({kTerrace, terrace});
     arrangeBoard(engine, board, kStock);
     ASSERT_TRUE(move(engine, base, kFoundation));
 }
@@ -130,7 +128,7 @@ TEST(TerraceRules, OnlyACandidateToTheFirstFoundationMayBePlayedFirst)
 // one, so that Terrace's automatic filling stays out of the way.
 class TerraceBoard {
 public:
-    TerraceBoard(Engine& engine) : engine_(engine) {}
+    explicit TerraceBoard(Engine& engine) : engine_(engine) {}
 
     // Card of a suit and rank; copy 1 is the second pack's.
     int card(int suit, int rank, int copy = 0) const { return cardOf(engine_, suit, rank) + 52 * copy; }
@@ -355,6 +353,30 @@ TEST(TerraceRules, RecordedWinsReplay)
                       "m 34 11;m 91 8;m 22 11;m 88 11;m 11 11;m 103 11;m 52 11;m 79 11;m 67 11;m 4 10;m 96 10;"
                       "m 68 12;m 42 11;m 6 10;m 33 10;m 8 10;m 100 10;m 23 10;m 37 10;m 25 10;m 91 10;m 1 10;"
                       "m 93 10;m 3 10");
+    // The same deal played with the spaces filled by hand, as Terrace fills them.
+    expectRecordedWin("Queen of Italy", 1,
+                      "m 95 9;m 49 0;m 28 1;t 18;m 56 16;t 18;m 48 5;m 36 3;t 18;m 28 4;m 71 1;t 18;m 43 15;t 18;"
+                      "m 31 16;t 18;m 71 16;m 38 1;t 18;m 98 16;m 21 16;m 97 8;t 18;m 48 16;m 62 16;m 78 5;t 18;"
+                      "m 70 15;t 18;m 97 15;m 66 8;t 18;m 78 8;m 29 5;t 18;m 77 8;t 18;m 50 16;t 18;m 77 16;"
+                      "m 78 16;m 66 16;m 1 8;t 18;m 28 16;m 55 16;m 73 4;t 18;t 18;t 18;t 18;t 18;t 18;t 18;t 18;"
+                      "t 18;t 18;m 9 3;t 18;m 46 4;m 9 0;t 18;m 7 15;m 47 15;m 9 15;m 49 15;m 24 15;m 87 0;m 90 15;"
+                      "m 101 6;m 15 5;t 18;t 18;m 57 9;t 18;t 18;t 18;t 18;t 18;m 30 14;t 18;t 18;m 102 2;t 18;"
+                      "t 18;t 18;t 18;m 69 13;m 58 4;m 63 1;m 101 1;m 54 6;t 18;m 44 13;m 58 13;m 46 13;m 73 13;"
+                      "m 53 4;m 87 13;m 103 0;m 10 13;m 102 13;m 64 13;m 81 2;m 17 12;m 74 3;m 54 2;m 11 6;m 74 1;"
+                      "m 11 0;m 16 6;m 36 0;m 2 3;m 39 13;m 53 13;m 94 4;m 92 5;m 74 0;m 92 3;m 54 4;m 92 4;m 74 1;"
+                      "m 15 2;m 92 2;m 2 5;m 85 3;m 80 13;t 18;m 16 13;m 40 6;t 18;m 92 5;m 74 0;m 92 4;m 40 5;"
+                      "m 51 6;t 18;m 13 15;t 18;m 92 15;m 54 15;m 94 15;m 75 4;t 18;m 74 1;m 40 2;t 18;m 18 14;"
+                      "m 74 0;m 40 5;t 18;m 74 1;m 26 8;t 18;m 82 11;m 74 0;m 40 2;m 26 7;m 74 1;t 18;m 61 0;"
+                      "m 40 5;t 18;t 18;m 84 14;m 20 14;m 40 2;m 26 8;t 18;m 83 12;m 19 12;m 99 14;m 85 12;m 60 3;"
+                      "t 18;m 74 14;m 101 14;m 63 14;m 60 12;m 45 3;t 18;m 51 14;m 6 6;t 18;m 45 9;m 76 3;t 18;"
+                      "m 35 12;t 18;m 75 12;m 12 4;t 18;m 76 1;m 67 3;t 18;m 40 5;m 27 3;t 18;m 89 12;t 18;m 65 14;"
+                      "t 18;m 40 14;m 15 14;m 81 14;m 8 2;t 18;m 12 12;m 34 4;t 18;m 59 9;t 18;m 86 9;t 18;m 61 9;"
+                      "m 36 9;m 76 9;m 38 9;m 25 1;t 18;m 26 12;m 14 12;m 5 7;t 18;m 41 12;m 5 11;m 32 7;t 18;"
+                      "m 32 11;m 33 7;t 18;m 0 9;m 27 9;m 2 9;m 29 9;m 23 5;t 18;m 33 2;m 93 7;t 18;m 88 0;t 18;"
+                      "m 100 5;t 18;m 72 11;t 18;m 34 11;m 91 4;t 18;m 91 8;m 52 4;t 18;m 22 11;t 18;m 88 11;"
+                      "m 11 11;m 103 11;m 4 0;t 18;m 52 11;m 79 4;t 18;m 79 11;m 37 4;t 18;m 67 11;m 3 3;m 4 10;"
+                      "m 96 10;m 68 12;m 42 11;m 6 10;m 33 10;m 8 10;m 100 10;m 23 10;m 37 10;m 25 10;m 91 10;"
+                      "m 1 10;m 93 10;m 3 10");
 }
 
 }  // namespace
