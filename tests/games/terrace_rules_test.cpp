@@ -50,19 +50,6 @@ void redeal(Engine& engine, GameNumber number)
     engine.runDealEvents();
 }
 
-// Replays a won game found by the solver: the deal, then every step.
-void expectRecordedWin(const char* game, GameNumber number, const char* text)
-{
-    Engine engine;
-    dealEmbeddedGame(engine, game, number);
-    std::vector<ParsedStep> steps;
-    std::string error;
-    ASSERT_TRUE(parseSteps(text, steps, error)) << error;
-    for (std::size_t i = 0; i < steps.size(); ++i)
-        ASSERT_TRUE(applyParsedStep(engine, steps[i], nullptr)) << game << ": step " << i + 1;
-    EXPECT_TRUE(engine.isWon()) << game;
-}
-
 TEST(TerraceRules, DealsFourCandidatesTheTerraceAndTheStock)
 {
     for (const char* game : {"Terrace", "Queen of Italy"}) {
