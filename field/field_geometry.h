@@ -1,24 +1,11 @@
-// Points, rectangles and sizes of the game field, in client pixels.
+// Points, rectangles and sizes of the game field, in client pixels. Point and
+// Rect (right and bottom exclusive) are the ones the window framework uses
+// too, so the field hands them over without conversion.
 #pragma once
 
+#include "screen_geometry.h"
+
 namespace velmora {
-
-struct Point {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
-};
-
-// Right and bottom are exclusive.
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    bool contains(Point p) const { return left <= p.x && p.x < right && top <= p.y && p.y < bottom; }
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
 
 // The field's client area; its top-left corner is (0, 0).
 struct ClientSize {
