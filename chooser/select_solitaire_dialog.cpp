@@ -50,8 +50,6 @@ bool SelectSolitaireContent::OnInitDialog()
     SetRowHeight(ctl::kGameList, gameListRowHeight(screenMetrics()));
     FillGameList();
     HideFavouriteButton();
-    const Rect client = ClientRect();
-    ContentSized(client.width(), client.height());
     return true;
 }
 

@@ -48,6 +48,14 @@ TEST(ChooserLayoutTest, UsesFixedPixelsOnAMediumScaleScreen)
     EXPECT_EQ(gameListRowHeight(kMedium), 15);
 }
 
+TEST(ChooserLayoutTest, ATinyDialogGetsEmptyControlsRatherThanNegativeSizes)
+{
+    const ChooserLayout layout = chooserLayout(100, 40, kStandard);
+    EXPECT_EQ(layout.categoryButton.width(), 0);
+    EXPECT_EQ(layout.gameList.height(), 0);
+    EXPECT_TRUE(popupRect(ChooserPopup::category, 100, 3, kStandard).isEmpty());
+}
+
 TEST(ChooserLayoutTest, PopupsOpenAtFullHeightWhenTheyFit)
 {
     EXPECT_EQ(popupRect(ChooserPopup::category, 240, 294, kStandard), Rect::fromSize(5, 5, 71, 182));
