@@ -222,41 +222,68 @@ void SelectSolitaireContent::Play()
 
 bool SelectSolitaireContent::OnNotify(const ControlNotification& notification)
 {
-    const int id = notification.controlId;
-    if (const std::optional<Popup> popup = popupOf(id)) {
-        switch (notification.event) {
-        case ControlEvent::activated: ChooseInPopup(*popup, id); return true;
-        case ControlEvent::focusLost:
-            if (*popup != Popup::letter)
-                ClosePopup(*popup, PopupFocus::keep);
-            return false;
-        case ControlEvent::key:
-            if (*popup == Popup::letter)
-                KeepLetterRowsTogether(id, notification.key);
-            return false;
-        default: return false;
-        }
-    }
+    if (const std::optional<Popup> popup = popupOf(notification.controlId))
+        return PopupNotified(*popup, notification);
+    if (notification.controlId == ctl::kGameList)
+        return GameListNotified(notification);
+    if (notification.event == ControlEvent::focusGained)
+        return ButtonFocused(notification.controlId);
+    return false;
+}
 
-    if (id == ctl::kGameList) {
-        switch (notification.event) {
-        case ControlEvent::selectionChanged: SelectionChanged(); return true;
-        case ControlEvent::focusGained: GameListFocused(); return false;
-        case ControlEvent::key:
-            if (notification.key != VK_RETURN)
-                return false;
-            Play();
-            return true;
-        // A tap, even a double tap, only selects: a game starts with Play or Enter.
-        case ControlEvent::activated: return true;
-        default: return false;
-        }
-    }
-
-    if (notification.event != ControlEvent::focusGained)
+bool SelectSolitaireContent::PopupNotified(Popup popup, const ControlNotification& notification)
+{
+    switch (notification.event) {
+    case ControlEvent::activated:
+        ChooseInPopup(popup, notification.controlId);
+        return true;
+    case ControlEvent::focusLost:
+        // The letter columns pass the focus among themselves; the letter
+        // popup closes when a control outside it takes the focus.
+        if (popup != Popup::letter)
+            ClosePopup(popup, PopupFocus::keep);
         return false;
+    case ControlEvent::key:
+        if (notification.key == VK_RETURN) {
+            ChooseInPopup(popup, notification.controlId);
+            return true;
+        }
+        if (popup == Popup::letter)
+            KeepLetterRowsTogether(notification.controlId, notification.key);
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool SelectSolitaireContent::GameListNotified(const ControlNotification& notification)
+{
+    switch (notification.event) {
+    case ControlEvent::selectionChanged:
+        SelectionChanged();
+        return true;
+    case ControlEvent::focusGained:
+        GameListFocused();
+        return false;
+    case ControlEvent::key:
+        if (notification.key != VK_RETURN)
+            return false;
+        Play();
+        return true;
+    case ControlEvent::activated:
+        // A tap, even a double tap, only selects: a game starts with Play or Enter.
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool SelectSolitaireContent::ButtonFocused(int id)
+{
     if (id == ctl::kFavouriteButton && status_ == FavouriteStatus::unknown) {
-        FocusOnHiddenFavouriteButton();
+        // The hidden favourite button is skipped: forwards from the list to
+        // the favourites button, backwards from there to the list.
+        FocusControl(focusReturnTarget_);
         return true;
     }
     if (id == ctl::kFavouritesButton)
@@ -277,11 +304,6 @@ void SelectSolitaireContent::GameListFocused()
         return;
     SetSelection(ctl::kGameList, TopIndex(ctl::kGameList));
     SelectionChanged();
-}
-
-void SelectSolitaireContent::FocusOnHiddenFavouriteButton()
-{
-    FocusControl(focusReturnTarget_);
 }
 
 // ---- Closing ---------------------------------------------------------------------------

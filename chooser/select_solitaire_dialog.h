@@ -117,7 +117,9 @@ private:
     std::optional<int> SelectedGame() const;
     void SelectionChanged();
     void GameListFocused();
-    void FocusOnHiddenFavouriteButton();
+    bool PopupNotified(Popup popup, const ControlNotification& notification);
+    bool GameListNotified(const ControlNotification& notification);
+    bool ButtonFocused(int id);
     void HideFavouriteButton();
     bool IsFavourite(int recordIndex) const;
 
