@@ -40,9 +40,9 @@
 #include "surface.h"
 #include "window.h"
 
-namespace velmora {
+class QEventLoop;
 
-class DialogWidget;
+namespace velmora {
 
 // One owner-drawn item to draw: a button face (item -1) or a row of a list.
 struct DrawItem {
@@ -56,12 +56,14 @@ struct DrawItem {
     bool pressed = false;        // a button held down
 };
 
+// Notifications report what the player did, never what the program set
+// (SetSelection and SetTabSelection stay silent).
 enum class ControlEvent {
-    selectionChanged,  // item = new selection (-1 none)
-    activated,         // Enter or a tap on a list row, a tab chosen; item = row or tab
+    selectionChanged,  // the player changed a list's selection; item = new selection (-1 none)
+    activated,         // a tap on a list row (after any selection change), or a tab chosen; item = row or tab
     focusGained,
     focusLost,
-    key,               // a key pressed in the control; key = virtual key
+    key,               // a key pressed in the control (before the control acts on it); key = virtual key
 };
 
 struct ControlNotification {
@@ -76,6 +78,9 @@ public:
     // templateId 0: an empty dialog without controls.
     explicit CeBaseDialog(int templateId);
     ~CeBaseDialog() override;
+
+    // Keeps the scroll bar at the right edge when the dialog changes size.
+    bool WindowProc(const Message& message, LResult& result) override;
 
     int TemplateId() const { return templateId_; }
 
@@ -152,8 +157,8 @@ protected:
     bool BuildFromTemplate();
 
 private:
-    friend class DialogWidget;
-    friend class ControlHost;
+    friend bool notifyDialog(CeBaseDialog& dialog, const ControlNotification& notification);
+    friend void drawDialogItem(CeBaseDialog& dialog, DrawItem& item);
     struct Controls;
     int templateId_;
     std::unique_ptr<Controls> controls_;
@@ -166,8 +171,10 @@ public:
 
     // Runs the dialog modally over owner's top-level window (owner null: as a
     // window of its own) and returns the result given to EndDialog, or -1
-    // when the dialog could not be created. The modal answerer, when one is
-    // installed, answers instead of the player.
+    // when the dialog could not be created (0 when the program quit while it
+    // ran). The modal answerer, when one is installed, answers instead of the
+    // player. DoModal itself posts nothing to the owner afterwards; it gives
+    // the keyboard focus back to it.
     int DoModal(CeBaseWnd* owner);
     // Ends the modal run with result; the dialog's window is destroyed when
     // DoModal returns.
@@ -193,7 +200,11 @@ protected:
     std::optional<LResult> OnMessage(const Message& message) override;
 
 private:
+    // Asks the modal answerer until it passes or the dialog ended.
+    bool AnswerFromTest();
+
     CeBaseWnd* owner_ = nullptr;
+    QEventLoop* loop_ = nullptr;
     bool running_ = false;
     bool ended_ = false;
     int result_ = 0;

@@ -28,7 +28,6 @@
 namespace velmora {
 
 class CeBaseWnd;
-class MenuBarWidget;
 
 struct MenuBarConfig {
     int iconBarId = 0;      // menu-bar resource of icon mode
@@ -41,7 +40,7 @@ struct MenuBarConfig {
 class CMenuBar {
 public:
     CMenuBar();
-    ~CMenuBar();  // removes the bar from its owner
+    ~CMenuBar();  // removes the bar from its owner; must not outlive the owner object
     CMenuBar(const CMenuBar&) = delete;
     CMenuBar& operator=(const CMenuBar&) = delete;
 
@@ -74,17 +73,21 @@ public:
     int BuildCount() const { return buildCount_; }
 
 private:
+    friend void placeMenuBar(CMenuBar& bar);
     bool Build(bool softkeyMode);
+    void Place();
 
     CeBaseWnd* owner_ = nullptr;
     MenuBarConfig config_;
+    MenuBarResource resource_;
     bool softkeyMode_ = true;
     int buildCount_ = 0;
     std::unique_ptr<CeBaseWnd> window_;
 };
 
-// Opens popup menu menuId of the program's resources at point (client
-// coordinates of owner), with the menu loop messages around it; a chosen
+// Opens popup menu menuId of the program's resources with its bottom-left
+// corner at point (client coordinates of owner), so that it rises above the
+// point, with the menu loop messages around it; a chosen
 // command is sent to owner's OnCommand. Returns the command, or 0 when the
 // menu was dismissed or is missing.
 int TrackPopupMenu(CeBaseWnd& owner, int menuId, Point point);

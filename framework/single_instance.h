@@ -26,6 +26,8 @@ public:
 
     // The socket name: the class name, "-", the user id.
     const std::string& serverName() const { return serverName_; }
+    // Where the socket lives in the file system (the temporary folder).
+    std::string socketPath() const;
 
     // Asks a running instance to come to the front. True when one answered:
     // the caller then exits with 0. Waits at most timeoutMs for an answer.

@@ -128,6 +128,8 @@ protected:
     // Called inside Create after the widget exists; false fails creation.
     virtual bool HandleCreate() { return true; }
     virtual void HandleDestroy() {}
+    // Removes the widget without OnDestroy (a creation that failed).
+    void DiscardWidget();
 
 private:
     friend class WindowWidget;

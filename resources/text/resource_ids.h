@@ -92,6 +92,13 @@ inline constexpr int kDlgAbout = 608;
 inline constexpr int kDlgSelectSolitaire = 609;
 inline constexpr int kDlgStatistics = 610;
 
+// ---- Controls the dialog descriptions name without a given number -----------
+inline constexpr int kCtlFrameTitle = 6000;      // frame title line (602)
+inline constexpr int kCtlTabs = 6005;            // tab control of the paged frame (604)
+inline constexpr int kCtlMessageText = 1006;     // message dialog text (605)
+inline constexpr int kCtlWinNameEdit = 1007;     // win dialog name entry (606)
+inline constexpr int kCtlBestTimesList = 1040;   // Best Times list (603)
+
 // ---- Accelerators ------------------------------------------------------------
 inline constexpr int kAccelMain = 2;  // Ctrl+A: About
 
