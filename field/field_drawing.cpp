@@ -34,7 +34,7 @@ bool selectable(const ViewCard& card, const std::vector<Card>& cards)
 class PilePass {
 public:
     PilePass(const FieldView& view, const std::vector<Card>& cards, ClientSize client, Highlight highlight,
-             HitItemList& hitItems, std::vector<DrawItem>& out)
+             HitItemList& hitItems, std::vector<FieldDrawItem>& out)
         : view_(view), cards_(cards), client_(client), highlight_(highlight), hitItems_(hitItems), out_(out)
     {
     }
@@ -63,8 +63,8 @@ private:
         hitItems_.append(HitItem{rect, rect, pile, kEmptyPileItem, !invisible});
         if (invisible)
             return;
-        DrawItem item;
-        item.kind = DrawItem::Kind::emptyPile;
+        FieldDrawItem item;
+        item.kind = FieldDrawItem::Kind::emptyPile;
         item.pile = pile;
         item.rect = rect;
         item.mark = markOf(p);
@@ -85,7 +85,7 @@ private:
         const ViewCard& card = view_.piles[pile].cards[static_cast<std::size_t>(index)];
         const auto cardIndex = static_cast<std::uint16_t>(index);
         const Rect rect = cardRect(view_, CardPosition(view_, pile, index, client_));
-        DrawItem item;
+        FieldDrawItem item;
         item.pile = pile;
         item.cardIndex = cardIndex;
         item.rect = rect;
@@ -101,16 +101,16 @@ private:
     ClientSize client_;
     Highlight highlight_;
     HitItemList& hitItems_;
-    std::vector<DrawItem>& out_;
+    std::vector<FieldDrawItem>& out_;
 };
 
 }  // namespace
 
-std::vector<DrawItem> layOutField(const FieldView& view, const std::vector<Card>& cards, ClientSize client,
+std::vector<FieldDrawItem> layOutField(const FieldView& view, const std::vector<Card>& cards, ClientSize client,
                                   Highlight highlight, HitItemList& hitItems)
 {
     hitItems.beginPass();
-    std::vector<DrawItem> items;
+    std::vector<FieldDrawItem> items;
     PilePass pass(view, cards, client, highlight, hitItems, items);
     for (const DrawOrderEntry& entry : view.drawOrder)
         if (view.validPile(entry.pile))

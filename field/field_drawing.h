@@ -34,7 +34,7 @@ struct EmptyPileMark {
     friend bool operator==(const EmptyPileMark&, const EmptyPileMark&) = default;
 };
 
-struct DrawItem {
+struct FieldDrawItem {
     enum class Kind : std::uint8_t { card, emptyPile };
     Kind kind = Kind::card;
     std::uint16_t pile = 0;
@@ -49,7 +49,7 @@ struct DrawItem {
 // an item for each card or empty place a player can hit (both skipped while
 // the list is frozen). `cards` is the game state's card table, whose movable
 // and open flags decide which items start selectable.
-std::vector<DrawItem> layOutField(const FieldView& view, const std::vector<Card>& cards, ClientSize client,
+std::vector<FieldDrawItem> layOutField(const FieldView& view, const std::vector<Card>& cards, ClientSize client,
                                   Highlight highlight, HitItemList& hitItems);
 
 }  // namespace velmora

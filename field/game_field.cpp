@@ -101,11 +101,11 @@ void GameField::redrawAll()
 {
     backBuffer_.Fill(settings_.background);
     if (viewPrepared_) {
-        const std::vector<DrawItem> items =
+        const std::vector<FieldDrawItem> items =
             layOutField(view_, engine_.state().cards, clientSize(), highlight_, hitItems_);
-        for (const DrawItem& item : items) {
+        for (const FieldDrawItem& item : items) {
             const Point at{item.rect.left, item.rect.top};
-            if (item.kind == DrawItem::Kind::card)
+            if (item.kind == FieldDrawItem::Kind::card)
                 art_.DrawCard(backBuffer_, at, item.card, settings_.cardBack);
             else
                 art_.DrawEmptyPile(backBuffer_, at, item.mark);

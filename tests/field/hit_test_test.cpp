@@ -18,7 +18,7 @@ std::vector<Card> stateCards(int count)
     return std::vector<Card>(static_cast<std::size_t>(count), Card{1, 1, 1, 0, 0, 0});
 }
 
-std::vector<DrawItem> layOut(const FieldView& view, HitItemList& items, Highlight highlight = {})
+std::vector<FieldDrawItem> layOut(const FieldView& view, HitItemList& items, Highlight highlight = {})
 {
     return layOutField(view, stateCards(60), kClient, highlight, items);
 }
@@ -31,7 +31,7 @@ TEST(HitTest, EmptyPileOfStyleOneLetsTheTapThroughToThePileBeneath)
     invisible.drawOrder = 1;
     FieldView view = viewOf({beneath, invisible});
     HitItemList items;
-    const std::vector<DrawItem> drawn = layOut(view, items);
+    const std::vector<FieldDrawItem> drawn = layOut(view, items);
 
     // Nothing drawn for the empty pile, but its place is recorded.
     ASSERT_EQ(drawn.size(), 2u);
@@ -55,7 +55,7 @@ TEST(HitTest, SquaredPileResolvesToItsTopCard)
 {
     const FieldView view = viewOf({pileAt(50, 50, Spread::squared, 3)});
     HitItemList items;
-    const std::vector<DrawItem> drawn = layOut(view, items);
+    const std::vector<FieldDrawItem> drawn = layOut(view, items);
 
     // The card beneath shows a one-pixel edge above the top card.
     ASSERT_EQ(drawn.size(), 2u);
@@ -81,7 +81,7 @@ TEST(HitTest, EqualDrawOrdersDrawAndHitInDefinitionOrder)
     last.drawOrder = 1;
     const FieldView view = viewOf({first, under, last});
     HitItemList items;
-    const std::vector<DrawItem> drawn = layOut(view, items);
+    const std::vector<FieldDrawItem> drawn = layOut(view, items);
 
     ASSERT_EQ(drawn.size(), 3u);
     EXPECT_EQ(drawn[0].pile, 1);
@@ -105,7 +105,7 @@ TEST(HitTest, ItemFlagsAndHighlights)
     cards[0] = Card{1, 0, 0, 0, 0, 0};  // locked but covered: still selectable
     cards[1] = Card{1, 0, 1, 0, 0, 1};  // locked and open: not selectable
     HitItemList items;
-    std::vector<DrawItem> drawn = layOutField(view, cards, kClient, {0, 1}, items);
+    std::vector<FieldDrawItem> drawn = layOutField(view, cards, kClient, {0, 1}, items);
 
     ASSERT_EQ(items.count(), 5);  // three fanned cards, one squared top, one empty place
     EXPECT_TRUE(items[0].selectable);
@@ -122,7 +122,7 @@ TEST(HitTest, ItemFlagsAndHighlights)
     drawn = layOutField(view, cards, kClient, {2, 2}, items);
     EXPECT_TRUE(drawn[4].highlighted);
     drawn = layOutField(view, cards, kClient, {3, 7}, items);
-    EXPECT_EQ(drawn[5].kind, DrawItem::Kind::emptyPile);
+    EXPECT_EQ(drawn[5].kind, FieldDrawItem::Kind::emptyPile);
     EXPECT_TRUE(drawn[5].highlighted);
     EXPECT_EQ(drawn[5].mark, (EmptyPileMark{kStyleBaseCard, 0, -1, 0}));
 }
