@@ -31,6 +31,9 @@ void ensureApplication()
 {
     if (Application::exists())
         return;
+    // Tests never need a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "velmora-test";
     static char* argv[] = {name, nullptr};

@@ -14,7 +14,8 @@ class CeBaseWnd;
 
 namespace testing {
 
-// Creates the process-wide Application on first use (argc 1, "velmora-test").
+// Creates the process-wide Application on first use (argc 1, "velmora-test"),
+// on the offscreen platform unless QT_QPA_PLATFORM names another.
 void ensureApplication();
 
 // Pointer events at client coordinates of window (device pixels).
