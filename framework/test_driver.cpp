@@ -76,6 +76,12 @@ void keyPress(CeBaseWnd& window, int virtualKey, bool control)
     QApplication::sendEvent(widget, &release);
 }
 
+void closeRequest(CeBaseWnd& window)
+{
+    if (QWidget* widget = window.widget())
+        widget->window()->close();
+}
+
 void processEvents() { Application::ProcessEvents(); }
 
 void processEventsFor(int milliseconds) { Application::ProcessEventsFor(milliseconds); }

@@ -27,6 +27,9 @@ void tap(CeBaseWnd& window, Point point);
 // A key press and release delivered to window (virtual key, messages.h).
 void keyPress(CeBaseWnd& window, int virtualKey, bool control = false);
 
+// A close request from the window manager (the title bar's close button).
+void closeRequest(CeBaseWnd& window);
+
 // Handles every waiting event (posted messages, paints).
 void processEvents();
 // Handles events until the given time has passed (timers).
