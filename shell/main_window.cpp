@@ -62,7 +62,10 @@ bool MainWindow::CreateMainWindow(std::string_view title)
     // A handheld-sized window, turned or resized freely afterwards.
     const Rect rect = context_.configuration == BuildConfiguration::vga ? Rect{0, 0, 480, 640}
                                                                           : Rect{0, 0, 240, 320};
-    return Create(kMainWindowClass, title, nullptr, rect);
+    if (!Create(kMainWindowClass, title, nullptr, rect))
+        return false;
+    LoadAccelerators(ids::kAccelMain);
+    return true;
 }
 
 bool MainWindow::CreateMenuBar()
