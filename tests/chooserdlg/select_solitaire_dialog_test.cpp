@@ -252,6 +252,39 @@ TEST_F(ChooserDialogTest, EnterInTheListPlaysTheSelectedGame)
     EXPECT_EQ(preferences_.curSolId, chosen);
 }
 
+// How many pixels of the colour lie in the area.
+int pixelsOf(const Surface& surface, const Rect& area, Colour colour)
+{
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            count += surface.Pixel(x, y) == colour ? 1 : 0;
+    return count;
+}
+
+TEST_F(ChooserDialogTest, TheListShowsEachGamesIconsAndOnlyTheFocusedLetterColumnHighlights)
+{
+    preferences_.filterLetter = 19;  // "S", in the third column
+    RunChooser([&](ChooserUnderTest& chooser, int) {
+        const CatalogueEntry* entry = chooser.Games().entry(chooser.ListedValues().front());
+        EXPECT_NE(entry, nullptr);
+        if (entry == nullptr)
+            return IDCANCEL;
+        const CatalogueEntry& first = *entry;
+        const Rect list = chooser.ControlRect(ctl::kGameList);
+        const Surface before = grabClient(chooser);
+        EXPECT_GT(pixelsOf(before, list, plainIconColour(timeIconId(first.timeClass, BuildConfiguration::standard))),
+                  0);
+
+        command(chooser, ctl::kLetterButton);
+        processEvents();
+        const Surface opened = grabClient(chooser);
+        EXPECT_GT(pixelsOf(opened, chooser.ControlRect(ctl::kLetterColumns[2]), kHighlightColour), 0);
+        EXPECT_EQ(pixelsOf(opened, chooser.ControlRect(ctl::kLetterColumns[0]), kHighlightColour), 0);
+        return IDCANCEL;
+    });
+}
+
 // The main window's entry point, answered as the player would with the
 // softkeys, and the preferences as they reach the store afterwards.
 class RunSelectSolitaireTest : public ChooserDialogTest {
