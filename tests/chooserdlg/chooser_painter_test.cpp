@@ -1,5 +1,5 @@
-// The chooser's owner-drawn items, read back pixel by pixel. The icons are
-// plain one-colour bitmaps, so each one's place can be found by its colour.
+// The chooser's owner-drawn items read back pixel by pixel; each plain icon
+// is found by its own colour.
 #include <algorithm>
 
 #include "chooser_dialog_fixture.h"
@@ -10,174 +10,126 @@ namespace velmora::testing {
 namespace {
 
 constexpr ScreenMetrics kStandard{96, 96, BuildConfiguration::standard};
-constexpr ScreenMetrics kMedium{144, 144, BuildConfiguration::standard};
 constexpr ScreenMetrics kVga{192, 192, BuildConfiguration::vga};
 constexpr Colour kWhite = 0xFFFFFF;
 
-CatalogueEntry game(std::string name, int category, int skill, int timeClass)
-{
-    return CatalogueEntry{0, 5, std::move(name), category, {}, skill, timeClass};
-}
+struct IconAt {
+    int id, left, width, y;
+};
 
 class ChooserPainterTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ensureApplication();
-        addPlainChooserIcons(standard_, BuildConfiguration::standard);
-        addPlainChooserIcons(vga_, BuildConfiguration::vga);
+        addPlainChooserIcons(resources_, BuildConfiguration::standard);
+        addPlainChooserIcons(resources_, BuildConfiguration::vga);
     }
-
-    // Draws into a fresh white surface of the item's size.
     template <class Draw>
-    Surface drawn(int width, int height, Draw draw)
+    static Surface drawn(int width, int height, Draw draw)
     {
         Surface surface(width, height);
         surface.Fill(kWhite);
         draw(surface, surface.Bounds());
         return surface;
     }
-
-    // The icon's colour fills exactly [left, left + width) at row y.
-    static void expectIconAt(const Surface& surface, int iconId, int left, int width, int y = 0)
+    // Each icon's colour covers exactly [left, left + width) on its row.
+    static void expectIcons(const Surface& surface, const std::vector<IconAt>& icons)
     {
-        const Colour colour = plainIconColour(iconId);
-        EXPECT_NE(surface.Pixel(left - 1, y), colour) << "icon " << iconId << " starts after " << left;
-        EXPECT_EQ(surface.Pixel(left, y), colour) << "icon " << iconId << " at " << left;
-        EXPECT_EQ(surface.Pixel(left + width - 1, y), colour) << "icon " << iconId;
-        EXPECT_NE(surface.Pixel(left + width, y), colour) << "icon " << iconId << " ends at " << left + width;
+        for (const IconAt& icon : icons) {
+            const Colour colour = plainIconColour(icon.id);
+            EXPECT_NE(surface.Pixel(icon.left - 1, icon.y), colour) << icon.id;
+            EXPECT_EQ(surface.Pixel(icon.left, icon.y), colour) << icon.id;
+            EXPECT_EQ(surface.Pixel(icon.left + icon.width - 1, icon.y), colour) << icon.id;
+            EXPECT_NE(surface.Pixel(icon.left + icon.width, icon.y), colour) << icon.id;
+        }
     }
-
-    ResourceTable standard_;
-    ResourceTable vga_;
+    ResourceTable resources_;
 };
 
-TEST_F(ChooserPainterTest, AGameRowPutsItsIconsAtTheirOffsets)
+CatalogueEntry game(std::string name, int category, int skill, int timeClass)
 {
-    const ChooserIconSet icons(standard_, BuildConfiguration::standard);
-    const ChooserPainter painter(icons, kStandard, std::nullopt);
-    const Surface row = drawn(230, 15, [&](Surface& s, const Rect& r) {
-        painter.gameRow(s, r, game("Klondike", 7, 2, 3), true, false);
-    });
-    expectIconAt(row, 292, 140, 16);  // favourite star at R - 90
-    expectIconAt(row, 256, 159, 16);  // category 7, 19 further
-    expectIconAt(row, 261, 183, 20);  // two stars centred in a 30-unit slot
-    expectIconAt(row, 265, 212, 11);  // time class 3
-
-    // "Other" has no icon, and a game that is no favourite has no star.
-    const Surface other = drawn(230, 15, [&](Surface& s, const Rect& r) {
-        painter.gameRow(s, r, game("Golf", kOtherCategory, 3, 1), false, false);
-    });
-    EXPECT_EQ(other.Pixel(140, 7), kWhite);
-    EXPECT_EQ(other.Pixel(159, 7), kWhite);
-    expectIconAt(other, 262, 178, 30);
+    return CatalogueEntry{0, 5, std::move(name), category, {}, skill, timeClass};
 }
 
-TEST_F(ChooserPainterTest, MediumAndVgaScreensUseTheirOwnRowOffsets)
+TEST_F(ChooserPainterTest, GameRowsPutTheirIconsAtTheOffsetsOfEachScreen)
 {
-    const ChooserIconSet standardIcons(standard_, BuildConfiguration::standard);
-    const ChooserPainter medium(standardIcons, kMedium, Font(FontSpec{"Tahoma", 15}));
-    const Surface mediumRow = drawn(350, 15, [&](Surface& s, const Rect& r) {
-        medium.gameRow(s, r, game("Klondike", 7, 1, 4), true, false);
-    });
-    expectIconAt(mediumRow, 292, 232, 16);
-    expectIconAt(mediumRow, 256, 259, 16);
-    expectIconAt(mediumRow, 260, 296, 10);
-    expectIconAt(mediumRow, 266, 328, 11);
+    const ChooserIconSet icons(resources_, BuildConfiguration::standard);
+    const ChooserPainter standard(icons, kStandard, std::nullopt);
+    const auto row = [](const ChooserPainter& painter, int width, int height, const CatalogueEntry& entry, bool star) {
+        return drawn(width, height, [&](Surface& s, const Rect& r) { painter.gameRow(s, r, entry, star, false); });
+    };
+    // Star at R - 90, category 19 further, skill centred in a 30-unit slot, time.
+    expectIcons(row(standard, 230, 15, game("Klondike", 7, 2, 3), true),
+                {{292, 140, 16, 0}, {256, 159, 16, 0}, {261, 183, 20, 0}, {265, 212, 11, 0}});
+    const Surface other = row(standard, 230, 15, game("Golf", kOtherCategory, 3, 1), false);
+    EXPECT_EQ(other.Pixel(140, 7), kWhite);
+    EXPECT_EQ(other.Pixel(159, 7), kWhite);
 
-    const ChooserIconSet vgaIcons(vga_, BuildConfiguration::vga);
+    const ChooserPainter medium(icons, ScreenMetrics{144, 144, BuildConfiguration::standard}, Font(FontSpec{"", 15}));
+    expectIcons(row(medium, 350, 15, game("Klondike", 7, 1, 4), true),
+                {{292, 232, 16, 0}, {256, 259, 16, 0}, {260, 296, 10, 0}, {266, 328, 11, 0}});
+    const ChooserIconSet vgaIcons(resources_, BuildConfiguration::vga);
     const ChooserPainter vga(vgaIcons, kVga, std::nullopt);
-    const Surface vgaRow = drawn(460, 30, [&](Surface& s, const Rect& r) {
-        vga.gameRow(s, r, game("Klondike", 7, 1, 4), true, false);
-    });
-    expectIconAt(vgaRow, 293, 280, 32);
-    expectIconAt(vgaRow, 276, 318, 32);
-    expectIconAt(vgaRow, 280, 376, 20);
-    expectIconAt(vgaRow, 286, 424, 22);
+    expectIcons(row(vga, 460, 30, game("Klondike", 7, 1, 4), true),
+                {{293, 280, 32, 0}, {276, 318, 32, 0}, {280, 376, 20, 0}, {286, 424, 22, 0}});
 }
 
 TEST_F(ChooserPainterTest, ANameTooWideForItsRowEndsWithAnEllipsis)
 {
-    const ChooserIconSet icons(standard_, BuildConfiguration::standard);
+    const ChooserIconSet icons(resources_, BuildConfiguration::standard);
     const ChooserPainter painter(icons, kStandard, std::nullopt);
-    const auto nameArea = [](const Surface& surface, int right) {
+    // The name's part of a row (left of R - 92), drawn by the painter or as plain text.
+    const auto namePart = [&](int width, const std::string& name, std::optional<std::string> text) {
+        const Surface s = drawn(width, 15, [&](Surface& surface, const Rect& r) {
+            if (text)
+                surface.DrawText(Rect{2, 0, width - 92, 15}, *text, text_format::verticalCentre | text_format::singleLine);
+            else
+                painter.gameRow(surface, r, game(name, kOtherCategory, 1, 1), false, false);
+        });
         std::vector<Colour> pixels;
-        for (int y = 0; y < surface.Height(); ++y)
-            for (int x = 0; x < right; ++x)
-                pixels.push_back(surface.Pixel(x, y));
+        for (int y = 0; y < 15; ++y)
+            for (int x = 0; x < width - 92; ++x)
+                pixels.push_back(s.Pixel(x, y));
         return pixels;
     };
-    const auto asText = [&](int width, std::string_view text) {
-        return drawn(width, 15, [&](Surface& s, const Rect& r) {
-            s.DrawText(Rect{r.left + 2, r.top, r.right - 92, r.bottom}, text,
-                       text_format::verticalCentre | text_format::singleLine);
-        });
-    };
-    const auto asRow = [&](int width, const std::string& name) {
-        return drawn(width, 15, [&](Surface& s, const Rect& r) { painter.gameRow(s, r, game(name, 11, 1, 1), false, false); });
-    };
-
     const std::string name = "Beleaguered Castle of the Forty Thieves";
-    const int room = 230 - 92 - 2;
-    ASSERT_GT(asText(230, name).MeasureText(name).width, room);
-    std::string expected;
-    for (std::size_t kept = name.size() - 1; kept > 0 && expected.empty(); --kept) {
-        const std::string candidate = name.substr(0, kept) + std::string(kEllipsis);
-        if (asText(230, "").MeasureText(candidate).width <= room)
-            expected = candidate;
-    }
-    ASSERT_FALSE(expected.empty());
-    const std::vector<Colour> inked = nameArea(asText(230, expected), 138);
-    ASSERT_NE(std::count(inked.begin(), inked.end(), kWhite), static_cast<long>(inked.size())) << "no text drawn";
-    EXPECT_EQ(nameArea(asRow(230, name), 138), nameArea(asText(230, expected), 138));
-    EXPECT_EQ(nameArea(asRow(230, "Golf"), 138), nameArea(asText(230, "Golf"), 138));
-    // So narrow that not even one letter fits with it: the ellipsis alone.
-    EXPECT_EQ(nameArea(asRow(100, name), 8), nameArea(asText(100, kEllipsis), 8));
-}
-
-TEST_F(ChooserPainterTest, SelectedRowsAreHighlightedButNeverTheMarkerRow)
-{
-    const ChooserIconSet icons(standard_, BuildConfiguration::standard);
-    const ChooserPainter painter(icons, kStandard, std::nullopt);
-    const Surface selected = drawn(230, 15, [&](Surface& s, const Rect& r) {
-        painter.gameRow(s, r, game("Golf", 11, 1, 1), false, true);
-    });
-    EXPECT_EQ(selected.Pixel(139, 0), kHighlightColour);
-    const Surface marker = drawn(230, 15, [&](Surface& s, const Rect& r) { painter.markerRow(s, r, "<no solitaires>"); });
-    EXPECT_EQ(marker.Pixel(1, 0), kWhite);
-    EXPECT_EQ(marker.Pixel(228, 14), kWhite);
+    const Surface measure(1, 1);
+    const std::string expected =
+        shortenToFit(name, [&](std::string_view text) { return measure.MeasureText(text).width <= 230 - 94; });
+    ASSERT_TRUE(expected.ends_with(kEllipsis) && expected.size() > kEllipsis.size());
+    const std::vector<Colour> shortened = namePart(230, name, expected);
+    ASSERT_NE(std::count(shortened.begin(), shortened.end(), kWhite), static_cast<long>(shortened.size()));
+    EXPECT_EQ(namePart(230, name, std::nullopt), shortened);
+    EXPECT_EQ(namePart(230, "Golf", std::nullopt), namePart(230, "", "Golf"));
+    // Not even one letter fits with the ellipsis: the ellipsis alone.
+    EXPECT_EQ(namePart(100, name, std::nullopt), namePart(100, "", std::string(kEllipsis)));
 }
 
 TEST_F(ChooserPainterTest, ButtonFacesPlaceTheirIconsAndFrameTheFocusedButtonGreen)
 {
-    const ChooserIconSet icons(standard_, BuildConfiguration::standard);
+    const ChooserIconSet icons(resources_, BuildConfiguration::standard);
     const ChooserPainter painter(icons, kStandard, std::nullopt);
     const Surface add = drawn(90, 20, [&](Surface& s, const Rect& r) {
         painter.favouriteButton(s, r, FavouriteAction::add);
         painter.buttonFrame(s, r, true);
     });
-    expectIconAt(add, 296, 7, 12, 4);  // the arrow: 6 right of and 2 below the other icons
-    expectIconAt(add, 292, 68, 16, 2);
+    // The arrow sits 6 right of and 2 below the other buttons' icons.
+    expectIcons(add, {{296, 7, 12, 4}, {292, 68, 16, 2}});
     EXPECT_EQ(add.Pixel(0, 0), kFocusFrameColour);
     const Surface remove = drawn(90, 20, [&](Surface& s, const Rect& r) {
         painter.favouriteButton(s, r, FavouriteAction::remove);
         painter.buttonFrame(s, r, false);
     });
-    expectIconAt(remove, 294, 7, 12, 4);
-    EXPECT_EQ(remove.Pixel(89, 19), 0x000000);
+    expectIcons(remove, {{294, 7, 12, 4}});
+    EXPECT_EQ(remove.Pixel(89, 19), 0x000000u);
+    expectIcons(drawn(53, 20, [&](Surface& s, const Rect& r) { painter.skillButton(s, r, 1); }),
+                {{268, 1, 15, 2}, {260, 28, 10, 2}});
 
-    const Surface skill = drawn(53, 20, [&](Surface& s, const Rect& r) { painter.skillButton(s, r, 1); });
-    expectIconAt(skill, 268, 1, 15, 2);
-    expectIconAt(skill, 260, 28, 10, 2);
-    const Surface reset = drawn(13, 20, [&](Surface& s, const Rect& r) { painter.resetButton(s, r); });
-    EXPECT_EQ(reset.Pixel(1, 4), plainIconColour(290));
-    EXPECT_EQ(reset.Pixel(1, 3), kWhite);
-
-    const ChooserIconSet vgaIcons(vga_, BuildConfiguration::vga);
+    const ChooserIconSet vgaIcons(resources_, BuildConfiguration::vga);
     const ChooserPainter vga(vgaIcons, kVga, std::nullopt);
-    const Surface vgaAdd = drawn(180, 40, [&](Surface& s, const Rect& r) { vga.favouriteButton(s, r, FavouriteAction::add); });
-    expectIconAt(vgaAdd, 297, 14, 24, 9);
-    expectIconAt(vgaAdd, 293, 136, 32, 5);
+    expectIcons(drawn(180, 40, [&](Surface& s, const Rect& r) { vga.favouriteButton(s, r, FavouriteAction::add); }),
+                {{297, 14, 24, 9}, {293, 136, 32, 5}});
 }
 
 }  // namespace
