@@ -77,10 +77,10 @@ int MessageBox(CeBaseWnd* owner, std::string_view text, std::string_view caption
     request.caption = std::string(caption);
     request.text = std::string(text);
     request.style = style;
+    ModalScope modal;
     if (const std::optional<int> answer = askModalAnswerer(request))
         return *answer;
 
-    ModalScope modal;
     QMessageBox box(iconFor(style), qt::toQString(caption), qt::toQString(text), QMessageBox::NoButton,
                     ownerWidget(owner));
     const std::vector<ButtonChoice> choices = buttonsFor(style);
@@ -99,13 +99,13 @@ std::optional<Colour> ChooseColour(CeBaseWnd* owner, Colour initial)
     ModalRequest request;
     request.kind = ModalKind::colourChooser;
     request.colour = initial;
+    ModalScope modal;
     if (const std::optional<int> answer = askModalAnswerer(request)) {
         if (*answer < 0)
             return std::nullopt;
         return static_cast<Colour>(*answer) & 0xFFFFFF;
     }
 
-    ModalScope modal;
     // The custom colours start black at every opening.
     for (int i = 0; i < QColorDialog::customCount(); ++i)
         QColorDialog::setCustomColor(i, QColor(0, 0, 0));

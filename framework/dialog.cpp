@@ -232,6 +232,8 @@ bool CeDialog::AnswerFromTest()
         }
         request.attempt = attempt;
         const std::optional<int> answer = askModalAnswerer(request);
+        if (ended_)
+            break;  // the answerer ended the dialog itself
         if (!answer)
             return false;
         Command(*answer);

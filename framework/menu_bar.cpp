@@ -216,6 +216,36 @@ bool CMenuBar::PressButton(int index)
     return true;
 }
 
+namespace {
+
+// The command chosen from the popup (the answerer's, or the player's), 0 when
+// none was.
+int runPopup(CeBaseWnd& owner, const MenuResource& menu, const ModalRequest& request, Point point)
+{
+    ModalScope modal;
+    if (const std::optional<int> answer = askModalAnswerer(request)) {
+        // Only a command of this menu can be chosen from it.
+        const bool known = std::find(request.commands.begin(), request.commands.end(), *answer) != request.commands.end();
+        return known ? *answer : 0;
+    }
+    if (!owner.IsCreated())
+        return 0;
+    QMenu popup(owner.widget());
+    for (const MenuItem& item : menu.items) {
+        if (item.separator)
+            popup.addSeparator();
+        else
+            popup.addAction(qt::toQString(item.text))->setData(item.command);
+    }
+    const double ratio = qt::pixelRatio(owner.widget());
+    const QPoint anchor(qt::toLogical(point.x, ratio), qt::toLogical(point.y, ratio));
+    const QPoint topLeft = owner.widget()->mapToGlobal(anchor) - QPoint(0, popup.sizeHint().height());
+    const QAction* chosen = popup.exec(topLeft);
+    return chosen ? chosen->data().toInt() : 0;
+}
+
+}  // namespace
+
 int TrackPopupMenu(CeBaseWnd& owner, int menuId, Point point)
 {
     const std::optional<MenuResource> menu = findMenu(programResources(), menuId);
@@ -230,26 +260,7 @@ int TrackPopupMenu(CeBaseWnd& owner, int menuId, Point point)
     }
 
     owner.SendMessage(WM_ENTERMENULOOP);
-    int command = 0;
-    if (const std::optional<int> answer = askModalAnswerer(request)) {
-        // Only a command of this menu can be chosen from it.
-        if (std::find(request.commands.begin(), request.commands.end(), *answer) != request.commands.end())
-            command = *answer;
-    } else if (owner.IsCreated()) {
-        ModalScope modal;
-        QMenu popup(owner.widget());
-        for (const MenuItem& item : menu->items) {
-            if (item.separator)
-                popup.addSeparator();
-            else
-                popup.addAction(qt::toQString(item.text))->setData(item.command);
-        }
-        const double ratio = qt::pixelRatio(owner.widget());
-        const QPoint anchor(qt::toLogical(point.x, ratio), qt::toLogical(point.y, ratio));
-        const QPoint topLeft = owner.widget()->mapToGlobal(anchor) - QPoint(0, popup.sizeHint().height());
-        if (const QAction* chosen = popup.exec(topLeft))
-            command = chosen->data().toInt();
-    }
+    const int command = runPopup(owner, *menu, request, point);
     owner.SendMessage(WM_EXITMENULOOP);
     if (command != 0)
         owner.SendMessage(WM_COMMAND, static_cast<WParam>(command));

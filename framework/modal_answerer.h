@@ -6,7 +6,8 @@
 // answerer is asked once the dialog is created, initialised and shown, with
 // the live dialog in the request (so the test can also set its controls);
 // the answer is delivered to the dialog as the command id a softkey would
-// send. When that command does not end the dialog (for example an OK that the
+// send, unless the answerer already ended the dialog (by a command or a close
+// request of its own). When that command does not end the dialog (for example an OK that the
 // dialog refuses), the answerer is asked again with attempt + 1; after 64
 // refused answers the dialog is ended with result 0 so a test cannot hang.
 //

@@ -60,19 +60,21 @@ bool SingleInstance::notifyRunningInstance(int timeoutMs) const
 
 bool SingleInstance::listen(std::function<void()> onRaise)
 {
+    const QString name = qt::toQString(serverName_);
+    // A live instance answers; a socket nobody answers was left by one that
+    // crashed and is replaced.
+    QLocalSocket probe;
+    probe.connectToServer(name);
+    if (probe.waitForConnected(500))
+        return false;
     server_ = std::make_unique<Server>();
     server_->onRaise = std::move(onRaise);
+    // Only this user may connect; the socket is made aside and moved into
+    // place, which also replaces a stale one.
     server_->server.setSocketOptions(QLocalServer::UserAccessOption);
-    const QString name = qt::toQString(serverName_);
     if (!server_->server.listen(name)) {
-        // A socket nobody answers was left by an instance that crashed.
-        QLocalSocket probe;
-        probe.connectToServer(name);
-        if (server_->server.serverError() != QAbstractSocket::AddressInUseError || probe.waitForConnected(500) ||
-            !QLocalServer::removeServer(name) || !server_->server.listen(name)) {
-            server_.reset();
-            return false;
-        }
+        server_.reset();
+        return false;
     }
     QObject::connect(&server_->server, &QLocalServer::newConnection, [server = server_.get()] { server->accept(); });
     return true;

@@ -31,6 +31,9 @@ void ensureApplication()
 {
     if (Application::exists())
         return;
+    // Tests never need a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "velmora-test";
     static char* argv[] = {name, nullptr};
@@ -71,6 +74,12 @@ void keyPress(CeBaseWnd& window, int virtualKey, bool control)
     QApplication::sendEvent(widget, &press);
     QKeyEvent release(QEvent::KeyRelease, key, modifiers);
     QApplication::sendEvent(widget, &release);
+}
+
+void closeRequest(CeBaseWnd& window)
+{
+    if (QWidget* widget = window.widget())
+        widget->window()->close();
 }
 
 void processEvents() { Application::ProcessEvents(); }

@@ -14,7 +14,8 @@ class CeBaseWnd;
 
 namespace testing {
 
-// Creates the process-wide Application on first use (argc 1, "velmora-test").
+// Creates the process-wide Application on first use (argc 1, "velmora-test"),
+// on the offscreen platform unless QT_QPA_PLATFORM names another.
 void ensureApplication();
 
 // Pointer events at client coordinates of window (device pixels).
@@ -25,6 +26,9 @@ void tap(CeBaseWnd& window, Point point);
 
 // A key press and release delivered to window (virtual key, messages.h).
 void keyPress(CeBaseWnd& window, int virtualKey, bool control = false);
+
+// A close request from the window manager (the title bar's close button).
+void closeRequest(CeBaseWnd& window);
 
 // Handles every waiting event (posted messages, paints).
 void processEvents();

@@ -71,10 +71,15 @@ void CeBaseWnd::Destroy()
     if (!widget_ || destroying_)
         return;
     destroying_ = true;
-    for (WindowWidget* child : widget_->findChildren<WindowWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (CeBaseWnd* window = child->ceWindow())
-            window->Destroy();
+    // WindowWidget has no meta-object of its own, so qobject_cast cannot
+    // tell it from other widgets: the children are sorted out by type.
+    std::vector<CeBaseWnd*> children;
+    for (QObject* child : widget_->children()) {
+        if (auto* childWidget = dynamic_cast<WindowWidget*>(child); childWidget && childWidget->ceWindow())
+            children.push_back(childWidget->ceWindow());
     }
+    for (CeBaseWnd* child : children)
+        child->Destroy();
     runGuarded(this, [this] { HandleDestroy(); });
     if (captureWindow() == this)
         setCaptureWindow(nullptr);
