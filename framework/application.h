@@ -26,7 +26,7 @@ public:
     static bool exists();
 
     // Runs the message loop until PostQuitMessage; returns its code.
-    int Run();
+    static int Run();
 
     // Handles the events that are waiting, then returns (for tests and for
     // code that must let the screen catch up).

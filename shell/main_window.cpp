@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "application.h"
 #include "chooser_dialogs.h"
 #include "clock.h"
 #include "common_dialogs.h"
@@ -80,11 +81,12 @@ bool MainWindow::OnCreate()
 {
     if (!CreateMenuBar())
         return false;
-    field_ = std::make_unique<GameField>();
-    if (!field_->Create(*this))
-        return false;
+    // The engine object exists before the field, which keeps a reference.
     engine_ = std::make_unique<Engine>(screenMetrics(), [] { return programClock().tickCount(); });
-    field_->SetEngine(engine_.get());
+    field_ = std::make_unique<GameField>(*engine_);
+    if (!field_->CreateChild(*this))
+        return false;
+    field_->SetClockText([this] { return clockText(); });
     LoadPreferences();
     if (dpiScale() == 1.0 || dpiScale() == 2.0)
         menuBar_->SetSoftkeyMode(preferences_.softkeyMenu != 0);
@@ -210,9 +212,9 @@ void MainWindow::SavePreferences()
 
 void MainWindow::ApplyDisplayPreferences()
 {
-    field_->SetSettings(FieldSettings{static_cast<PlayMode>(preferences_.playMode), preferences_.animation != 0,
-                                      backgroundRgb(preferences_), static_cast<int>(preferences_.cardBack & 3),
-                                      preferences_.showTimer != 0});
+    field_->SetSettings(FieldSettings{static_cast<FieldPlayMode>(preferences_.playMode & 3),
+                                      preferences_.animation != 0, backgroundRgb(preferences_),
+                                      static_cast<int>(preferences_.cardBack), preferences_.showTimer != 0});
 }
 
 bool MainWindow::LoadSolitaire()

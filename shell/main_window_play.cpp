@@ -1,6 +1,7 @@
 // The main window's game flow: deals, commands, undo, hints and the end of a
 // deal (won, lost, time up).
 #include "about_box.h"
+#include "application.h"
 #include "chooser_dialogs.h"
 #include "clock.h"
 #include "common_dialogs.h"

@@ -75,7 +75,7 @@ int RunProgramWindow(const ProgramSetup& setup)
     instance.listen(window);
     HideInputPanelButton(window);
     window.Show();
-    const int code = RunMessageLoop();
+    const int code = Application::Run();
     if (window.IsCreated())
         window.Destroy();
     return code;

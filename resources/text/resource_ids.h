@@ -32,6 +32,8 @@ inline constexpr int kStrClearStatistics = 3018;
 inline constexpr int kStrInvalidVersion = 3100;   // "Invalid application version for this device"
 inline constexpr int kStrError = 3101;            // "Error"
 inline constexpr int kStrNoSolitaires = 3102;     // "<no solitaires>"
+inline constexpr int kStrStoreUnavailable = 3103; // the store file cannot be opened
+inline constexpr int kStrCannotLoadGame = 3104;   // a game's record is damaged
 // Game names: 4000 + RecordIndex (registered with the rule database).
 inline constexpr int kStrGameNameBase = 4000;
 // The short texts of commands (softkey labels) use the command id as string id.

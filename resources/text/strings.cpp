@@ -51,6 +51,10 @@ constexpr StringEntry kStrings[] = {
     {ids::kStrInvalidVersion, "Invalid application version for this device"},
     {ids::kStrError, "Error"},
     {ids::kStrNoSolitaires, "<no solitaires>"},
+    {ids::kStrStoreUnavailable,
+     "Velmora cannot open the file that keeps its settings, statistics and saved games. "
+     "The file has been left as it is."},
+    {ids::kStrCannotLoadGame, "This solitaire cannot be loaded. Please choose another one."},
     // Short texts of the commands, under the command ids.
     {ids::kCmdHelp, "Help"},
     {ids::kCmdUndo, "Undo"},
