@@ -135,6 +135,8 @@ TEST_F(ChooserDialogTest, WithoutFavouritesFavouritesModeShowsTheMarkerAndNothin
         EXPECT_FALSE(chooser.FavouriteShown());
         chooser.PressKey(ctl::kGameList, VK_RETURN);
         EXPECT_FALSE(chooser.Frame()->HasEnded());
+        keyPress(chooser, VK_TAB);  // past the hidden favourite button
+        EXPECT_EQ(chooser.FocusedControl(), ctl::kFavouritesButton);
         return ids::kCmdPlay;
     });
     EXPECT_EQ(rounds, 2);
@@ -153,6 +155,8 @@ TEST_F(ChooserDialogTest, FocusSelectsTheTopRowAndSkipsTheHiddenFavouriteButton)
         EXPECT_EQ(chooser.SelectedRow(), chooser.TopIndex(ctl::kGameList));
         EXPECT_GT(chooser.SelectedRow(), 0);
         EXPECT_TRUE(chooser.FavouriteShown());
+        keyPress(chooser, VK_TAB);
+        EXPECT_EQ(chooser.FocusedControl(), ctl::kFavouriteButton);
         return IDCANCEL;
     });
 }
