@@ -19,8 +19,9 @@
 
 namespace velmora {
 
-// The colours of a selected row.
-inline constexpr Colour kHighlightColour = 0x0A246A;
+// The colours of a selected row: the highlight colour the program's dialogs
+// use (also for the frame's title line), with white text.
+inline constexpr Colour kHighlightColour = 0x0A50A0;
 inline constexpr Colour kHighlightTextColour = 0xFFFFFF;
 // The frame around a button that has the keyboard focus.
 inline constexpr Colour kFocusFrameColour = 0x00FF00;

@@ -32,7 +32,6 @@ constexpr int kLetterClosingButtons[] = {ctl::kCategoryButton, ctl::kSkillButton
 SelectSolitaireContent::SelectSolitaireContent(Preferences& preferences, const ResourceTable& resources)
     : DialogContent(ids::kDlgSelectSolitaire),
       preferences_(preferences),
-      resources_(resources),
       catalogue_(resources),
       filter_(filterFromPreferences(preferences)),
       icons_(resources, screenMetrics().configuration),

@@ -16,7 +16,6 @@
 #pragma once
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -62,9 +61,6 @@ public:
 
     const ChooserFilter& Filter() const { return filter_; }
     FavouriteStatus Status() const { return status_; }
-    // The control that takes the focus when it lands on the hidden favourite
-    // button.
-    int FocusReturnTarget() const { return focusReturnTarget_; }
     const Catalogue& Games() const { return catalogue_; }
 
 protected:
@@ -128,7 +124,6 @@ private:
     void DrawPopupRow(DrawItem& item, Popup popup) const;
 
     Preferences& preferences_;
-    const ResourceTable& resources_;
     Catalogue catalogue_;
     ChooserFilter filter_;
     ChooserIconSet icons_;
@@ -136,6 +131,8 @@ private:
     std::string noGamesText_;
     std::array<bool, 4> popupOpen_{};
     FavouriteStatus status_ = FavouriteStatus::unknown;
+    // The control that takes the focus when it lands on the hidden favourite
+    // button: the favourites button after the list, the list after it.
     int focusReturnTarget_ = chooser_control::kFavouritesButton;
 };
 

@@ -80,7 +80,10 @@ void addFrameAndContents(ResourceTable& table)
 
 void addChooserAndStatistics(ResourceTable& table)
 {
-    // Every control of the chooser is placed at run time.
+    // Every control of the chooser is placed at run time. The list and the
+    // two favourites buttons come first, so that the keyboard moves from the
+    // list to the favourite button (skipped while hidden) and on to the
+    // favourites button, and back the same way.
     const auto at0 = [](ControlKind kind, int id, std::uint32_t style = 0) {
         return control(kind, id, "", 0, 0, 10, 10, style);
     };
@@ -88,13 +91,13 @@ void addChooserAndStatistics(ResourceTable& table)
     addDialog(table, ids::kDlgSelectSolitaire,
               dialog(160, 150,
                      {at0(ControlKind::listBox, 5020, kControlNotify | kControlVerticalScroll),
+                      at0(ControlKind::ownerDrawButton, 5032), at0(ControlKind::ownerDrawButton, 5033),
                       at0(ControlKind::ownerDrawButton, 5021), at0(ControlKind::listView, 5022, popup),
                       at0(ControlKind::ownerDrawButton, 5023), at0(ControlKind::listView, 5024, popup),
                       at0(ControlKind::ownerDrawButton, 5025), at0(ControlKind::listView, 5026, popup),
                       at0(ControlKind::ownerDrawButton, 5027), at0(ControlKind::listView, 5028, popup),
                       at0(ControlKind::listView, 5029, popup), at0(ControlKind::listView, 5030, popup),
-                      at0(ControlKind::ownerDrawButton, 5031), at0(ControlKind::ownerDrawButton, 5032),
-                      at0(ControlKind::ownerDrawButton, 5033)}));
+                      at0(ControlKind::ownerDrawButton, 5031)}));
 
     const char* const labels[] = {"Games Played:", "Games Won:", "Win Rate:", "Total Time:",
                                   "Average Game Time:"};
