@@ -48,11 +48,7 @@ int Application::Run()
     return code;
 }
 
-void Application::ProcessEvents()
-{
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+void Application::ProcessEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void Application::ProcessEventsFor(int milliseconds)
 {
@@ -60,7 +56,6 @@ void Application::ProcessEventsFor(int milliseconds)
     timer.start();
     do {
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     } while (timer.elapsed() < milliseconds);
 }
 

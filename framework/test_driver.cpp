@@ -82,9 +82,19 @@ void closeRequest(CeBaseWnd& window)
         widget->window()->close();
 }
 
-void processEvents() { Application::ProcessEvents(); }
+// Tests call these between steps, outside any handler, so widgets of
+// destroyed windows can be deleted here as the main loop would.
+void processEvents()
+{
+    Application::ProcessEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
-void processEventsFor(int milliseconds) { Application::ProcessEventsFor(milliseconds); }
+void processEventsFor(int milliseconds)
+{
+    Application::ProcessEventsFor(milliseconds);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 Surface grabClient(CeBaseWnd& window)
 {

@@ -30,7 +30,8 @@ void keyPress(CeBaseWnd& window, int virtualKey, bool control = false);
 // A close request from the window manager (the title bar's close button).
 void closeRequest(CeBaseWnd& window);
 
-// Handles every waiting event (posted messages, paints).
+// Handles every waiting event (posted messages, paints) and deletes the
+// widgets of destroyed windows. Call between test steps, not from handlers.
 void processEvents();
 // Handles events until the given time has passed (timers).
 void processEventsFor(int milliseconds);
