@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "card_art.h"
+#include "chooser_art.h"
 
 namespace velmora::artwork {
 
@@ -11,6 +12,7 @@ std::vector<Bitmap> drawArtwork(BuildConfiguration configuration, const GridLibr
 {
     std::vector<Bitmap> bitmaps;
     drawCardArt(configuration, grids, bitmaps);
+    drawChooserArt(configuration, grids, bitmaps);
     std::sort(bitmaps.begin(), bitmaps.end(),
               [](const Bitmap& a, const Bitmap& b) { return std::tie(a.type, a.id) < std::tie(b.type, b.id); });
     const auto twin = std::adjacent_find(bitmaps.begin(), bitmaps.end(), [](const Bitmap& a, const Bitmap& b) {
