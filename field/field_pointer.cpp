@@ -263,7 +263,7 @@ void GameField::endDrag()
 
 void GameField::cancelPointer()
 {
-    if (IsCreated() && HasCapture())
+    if (HasCapture())
         ReleaseCapture();
     endDrag();
     pointer_ = PointerState{};

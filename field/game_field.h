@@ -76,11 +76,13 @@ using ClockTextSource = std::function<std::string()>;
 
 class GameField : public CeWnd {
 public:
+    // The clock font is sized from the program's screen metrics, which must
+    // be set by then.
     explicit GameField(Engine& engine);
     ~GameField() override;
 
-    // Registers the window class when needed and creates the field as a
-    // visible child covering the parent's client area.
+    // Registers the window class and creates the field as a visible child
+    // covering the parent's client area.
     bool CreateChild(CeBaseWnd& parent);
 
     void SetSettings(const FieldSettings& settings);

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemDelegate>
+#include <QComboBox>
 #include <QListWidget>
 #include <QPointer>
 #include <QScrollBar>
@@ -12,6 +13,12 @@
 #include "dialog.h"
 
 namespace velmora {
+
+// The value a list row or drop-down item carries.
+inline constexpr int kValueRole = Qt::UserRole;
+
+inline QListWidget* asList(QWidget* widget) { return dynamic_cast<QListWidget*>(widget); }
+inline QComboBox* asCombo(QWidget* widget) { return dynamic_cast<QComboBox*>(widget); }
 
 struct ControlEntry {
     ControlKind kind;

@@ -1,7 +1,5 @@
 #include "field_window_fixture.h"
 
-#include <cstdlib>
-
 #include "artwork_entries.h"
 #include "card_flight.h"
 #include "game_fixture.h"
@@ -31,7 +29,6 @@ std::optional<LResult> MainWindowDouble::OnMessage(const Message& message)
 
 void FieldWindowTest::SetUp()
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ensureApplication();
     setProgramClock(&clock);
     setProgramResources(&resources);

@@ -1,12 +1,16 @@
 // velmora-artsheet: contact sheets of the shipped artwork, to look at.
 //
-//   velmora-artsheet standard|vga bitmaps|faces-normal|faces-large OUTPUT.png [SCALE]
+//   velmora-artsheet standard|vga bitmaps|icons|faces-normal|faces-large OUTPUT.png [SCALE]
 //
 // "bitmaps" shows every bitmap of the configuration with its id on grey;
+// "icons" shows the chooser, toolbar, logo and program icons as they are,
+// then copied with their transparent colour onto white and onto a
+// selection blue;
 // the faces pages put all 52 faces, the backs, fanned piles and the marks of
 // empty piles together on the green table as the game field does. Every
 // pixel is enlarged SCALE times (default 4 for standard, 2 for VGA).
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "artwork_entries.h"
@@ -41,6 +45,42 @@ Image bitmapsPage(std::span<const Entry> entries, int scale)
         const auto image = decodeBitmap(entry.bytes);
         if (image)
             layout.add(image->enlarged(scale), entry.id);
+    }
+    return layout.finish();
+}
+
+bool isIcon(const Entry& entry)
+{
+    return entry.type == "ICON" || (entry.id >= 245 && entry.id < 300) || entry.id == 500 || entry.id == 501;
+}
+
+// The logo is shown opaque; the reset icons and the toolbar leave white
+// out, the rest of the chooser's icons and the program icon pure green.
+std::optional<Rgb> transparentColour(const Entry& entry)
+{
+    if (entry.type == "BITMAP" && (entry.id == 245 || entry.id == 246))
+        return std::nullopt;
+    if (entry.type == "BITMAP" && (entry.id == 290 || entry.id == 291 || entry.id >= 500))
+        return kWhite;
+    return rgb(0x00FF00);
+}
+
+Image iconsPage(std::span<const Entry> entries, int scale)
+{
+    SheetLayout layout(1400, 6, rgb(0xC8C8C8));
+    for (const Entry& entry : entries) {
+        const auto image = decodeBitmap(entry.bytes);
+        if (!image || !isIcon(entry))
+            continue;
+        layout.add(image->enlarged(scale), entry.id);
+        for (const Rgb ground : {kWhite, rgb(0x316AC5)}) {
+            Image shown(image->width(), image->height(), ground);
+            if (const auto key = transparentColour(entry))
+                shown.copyTransparent(*image, 0, 0, *key);
+            else
+                shown.copy(*image, 0, 0);
+            layout.add(shown.enlarged(scale));
+        }
     }
     return layout.finish();
 }
@@ -84,8 +124,8 @@ int main(int argc, char** argv)
     const std::string configuration = argc >= 4 ? argv[1] : "";
     const std::string page = argc >= 4 ? argv[2] : "";
     if ((configuration != "standard" && configuration != "vga") ||
-        (page != "bitmaps" && page != "faces-normal" && page != "faces-large") || argc > 5) {
-        std::cerr << "usage: velmora-artsheet standard|vga bitmaps|faces-normal|faces-large OUTPUT.png [SCALE]\n";
+        (page != "bitmaps" && page != "icons" && page != "faces-normal" && page != "faces-large") || argc > 5) {
+        std::cerr << "usage: velmora-artsheet standard|vga bitmaps|icons|faces-normal|faces-large OUTPUT.png [SCALE]\n";
         return 2;
     }
     const bool vga = configuration == "vga";
@@ -98,8 +138,9 @@ int main(int argc, char** argv)
         const auto entries = vga ? vgaEntries() : standardEntries();
         const BitmapsById bitmaps = decodeAll(entries);
         const ConfigurationIds& ids = vga ? kVgaCardIds : kStandardCardIds;
-        const Image sheet =
-            page == "bitmaps" ? bitmapsPage(entries, scale) : facesPage(bitmaps, ids, page == "faces-large", scale);
+        const Image sheet = page == "bitmaps" ? bitmapsPage(entries, scale)
+                            : page == "icons" ? iconsPage(entries, scale)
+                                              : facesPage(bitmaps, ids, page == "faces-large", scale);
         if (!writePng(sheet, argv[3])) {
             std::cerr << "velmora-artsheet: cannot write " << argv[3] << '\n';
             return 1;

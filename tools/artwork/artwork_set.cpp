@@ -4,6 +4,9 @@
 #include <stdexcept>
 
 #include "card_art.h"
+#include "chooser_art.h"
+#include "logo_art.h"
+#include "toolbar_icons.h"
 
 namespace velmora::artwork {
 
@@ -11,6 +14,12 @@ std::vector<Bitmap> drawArtwork(BuildConfiguration configuration, const GridLibr
 {
     std::vector<Bitmap> bitmaps;
     drawCardArt(configuration, grids, bitmaps);
+    drawChooserArt(configuration, grids, bitmaps);
+    const bool vga = configuration == BuildConfiguration::vga;
+    const int scale = vga ? 2 : 1;
+    bitmaps.push_back({"BITMAP", vga ? 501 : 500, toolbarStrip(grids, scale)});
+    bitmaps.push_back({"BITMAP", vga ? 246 : 245, logo(scale)});
+    bitmaps.push_back({"ICON", 101, programIcon(scale)});
     std::sort(bitmaps.begin(), bitmaps.end(),
               [](const Bitmap& a, const Bitmap& b) { return std::tie(a.type, a.id) < std::tie(b.type, b.id); });
     const auto twin = std::adjacent_find(bitmaps.begin(), bitmaps.end(), [](const Bitmap& a, const Bitmap& b) {

@@ -31,7 +31,7 @@ void drawCardSize(const CardSizeIds& art, const GridLibrary& grids, const GridLi
                        suitGlyph(handDrawnSuits, suit, art.centreSuitSize, kMarkGrey, Edge::hard)});
     }
     for (int design = 0; design < kCardBackCount; ++design)
-        out.push_back({"BITMAP", art.firstBackId + 2 * design, cardBack(design, art.cardWidth, art.cardHeight)});
+        out.push_back({"BITMAP", art.firstBackId + 2 * design, cardBack(grids, design, art.cardWidth, art.cardHeight)});
 }
 
 }  // namespace

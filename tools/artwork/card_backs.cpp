@@ -1,5 +1,6 @@
 #include "card_backs.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
@@ -9,21 +10,25 @@
 namespace velmora::artwork {
 namespace {
 
-// The patterned panel inside the card's border and white margin. Offsets
-// are measured from the panel's centre so that every design is symmetric.
+// The patterned panel inside the card's border and white margin. Patterns
+// are laid out from the panel's centre so that every design is symmetric;
+// `unit` is the size of the pattern's pixels: 1 on small cards, 2 on large.
 struct Panel {
     int left;
     int top;
     int right;   // one past the last column
     int bottom;  // one past the last row
-    int unit;    // 1 on small cards, 2 on large ones: the pattern's pixel size
+    int unit;
 
-    int dx(int x) const { return 2 * x - (left + right - 1); }  // doubled, so centre lines are exact
-    int dy(int y) const { return 2 * y - (top + bottom - 1); }
+    // Offsets from the centre in half units, so the centre line is exact
+    // on panels of odd and even size alike.
+    int dx(int x) const { return (2 * x - (left + right - 1)) / unit; }
+    int dy(int y) const { return (2 * y - (top + bottom - 1)) / unit; }
     bool onFrame(int x, int y) const
     {
         return x < left + unit || y < top + unit || x >= right - unit || y >= bottom - unit;
     }
+    Point centre() const { return {(left + right) / 2.0, (top + bottom) / 2.0}; }
 };
 
 int floorMod(int value, int modulus)
@@ -32,86 +37,101 @@ int floorMod(int value, int modulus)
     return rest < 0 ? rest + modulus : rest;
 }
 
-Rgb blueLattice(const Panel& panel, int x, int y)
+int floorDiv(int value, int divisor)
+{
+    return (value - floorMod(value, divisor)) / divisor;
+}
+
+// Blue basket weave: square blocks of threads, running across and down in
+// turn like a checkerboard.
+Rgb blueWeave(const Panel& panel, int x, int y)
 {
     if (panel.onFrame(x, y))
         return rgb(0x9DB8F0);
-    const int period = 8 * panel.unit;
-    const int a = floorMod(panel.dx(x) + panel.dy(y), period);
-    const int b = floorMod(panel.dx(x) - panel.dy(y), period);
-    if (a < 2 * panel.unit || b < 2 * panel.unit)
-        return rgb(0x7FA2E6);
-    // The middle of each diamond gets a dot.
-    if (std::abs(a - period / 2 - panel.unit) < 2 * panel.unit && std::abs(b - period / 2 - panel.unit) < 2 * panel.unit)
-        return rgb(0x3A64C2);
-    return rgb(0x1B3A86);
+    constexpr int block = 8;  // half units
+    const int across = panel.dx(x) + block / 2;
+    const int down = panel.dy(y) + block / 2;
+    const bool runsAcross = floorMod(floorDiv(across, block) + floorDiv(down, block), 2) == 0;
+    const int thread = floorMod(runsAcross ? down : across, block);
+    if (thread < 2)
+        return rgb(0x14296A);
+    return thread < 4 || thread >= 6 ? rgb(0x2C56B4) : rgb(0x6F96E0);
 }
 
+// Alternating red diamonds crossed by thin pale lines.
 Rgb redArgyle(const Panel& panel, int x, int y)
 {
     if (panel.onFrame(x, y))
         return rgb(0xF2B8C0);
-    const int period = 8 * panel.unit;
+    constexpr int period = 12;
     const int u = panel.dx(x) + panel.dy(y) + period / 2;
     const int v = panel.dx(x) - panel.dy(y) + period / 2;
-    const int cell = u / period + v / period + (u < 0 ? 1 : 0) + (v < 0 ? 1 : 0);
-    if (floorMod(u, 2 * period) < 2 * panel.unit || floorMod(v, 2 * period) < 2 * panel.unit)
-        return rgb(0xF6C8CF);
-    return floorMod(cell, 2) == 0 ? rgb(0xB0162C) : rgb(0x7E0C1E);
+    if (floorMod(u, period) < 2 || floorMod(v, period) < 2)
+        return rgb(0xF6CCD3);
+    return floorMod(floorDiv(u, period) + floorDiv(v, period), 2) == 0 ? rgb(0xB3162E) : rgb(0x7A0A1C);
 }
 
+// Overlapping rows of round scales, each row laid over the one above.
 Rgb greenScales(const Panel& panel, int x, int y)
 {
     if (panel.onFrame(x, y))
         return rgb(0xA8DDB2);
-    const int radius = 3 * panel.unit;
-    // Rows of scales overlap downwards; a pixel belongs to the lowest scale
-    // whose circle holds it, and the circle's rim is drawn light.
-    const int px = x - panel.left;
-    const int py = y - panel.top;
-    for (int row = py / radius + 1; row >= py / radius - 1; --row) {
+    constexpr int radius = 8;  // half units
+    const int px = panel.dx(x);
+    const int py = panel.dy(y);
+    for (int row = floorDiv(py, radius) + 1; row >= floorDiv(py, radius) - 2; --row) {
         const int shift = floorMod(row, 2) * radius;
-        const int column = (px + shift + radius) / (2 * radius);
-        const int cx = column * 2 * radius - shift;
+        const int cx = floorDiv(px + shift + radius, 2 * radius) * 2 * radius - shift;
         const int cy = row * radius;
         const int distance = (2 * (px - cx) + 1) * (2 * (px - cx) + 1) + (2 * (py - cy) + 1) * (2 * (py - cy) + 1);
-        const int outer = (2 * radius) * (2 * radius);
-        if (py >= cy || distance > outer)
+        if (distance > 4 * radius * radius)
             continue;
-        const int inner = (2 * radius - 2 * panel.unit) * (2 * radius - 2 * panel.unit);
-        return distance > inner ? rgb(0x9ED6A9) : rgb(0x17683A);
+        return distance > 4 * (radius - 2) * (radius - 2) ? rgb(0x9ED6A9) : rgb(0x1C7A43);
     }
-    return rgb(0x0F4F2B);
+    return rgb(0x0F5A2E);
 }
 
-Rgb purpleMedallion(const Panel& panel, int x, int y)
+constexpr Rgb kPurple = rgb(0x4A2276);
+constexpr Rgb kGold = rgb(0xE8C25A);
+
+// Purple strewn with small dots, for the medallion to lie on.
+Rgb purpleField(const Panel& panel, int x, int y)
 {
     if (panel.onFrame(x, y))
-        return rgb(0xE8C25A);
-    const int period = 4 * panel.unit;
-    if (floorMod(panel.dx(x), 2 * period) < 2 * panel.unit && floorMod(panel.dy(y), 2 * period) < 2 * panel.unit)
-        return rgb(0x9A70C8);
-    return rgb(0x4A2276);
+        return kGold;
+    if (floorMod(panel.dx(x) + 4, 8) < 2 && floorMod(panel.dy(y) + 4, 8) < 2)
+        return rgb(0x8E66C2);
+    return kPurple;
 }
 
-// A gold eight-pointed star in the middle of the purple back.
-void paintMedallion(Image& image, const Panel& panel)
+// A gold eight-pointed star in a ringed purple disc: drawn from its outline
+// on large cards, and from a hand-drawn grid on small ones, where a
+// smoothed star only blurs.
+void paintMedallion(Image& image, const Panel& panel, const GridLibrary& grids)
 {
-    const Point centre{(panel.left + panel.right) / 2.0, (panel.top + panel.bottom) / 2.0};
-    const double outer = (panel.right - panel.left) * 0.36;
+    const Point centre = panel.centre();
+    const double outer = (panel.right - panel.left) * 0.4;
+    if (panel.unit == 1) {
+        const int size = outer >= 4.5 * 2 ? 11 : 9;
+        const Grid& emblem = grids.get("back-emblem", size, size);
+        paint(image, circle(centre, size / 2.0 + 1), kPurple, Edge::hard);
+        paintGrid(image, emblem, static_cast<int>(centre.x) - size / 2, static_cast<int>(centre.y) - size / 2, kGold);
+        return;
+    }
     std::vector<Point> star;
     for (int i = 0; i < 16; ++i) {
-        const double radius = i % 2 == 0 ? outer : outer * 0.45;
-        star.push_back(arcPoints(centre, radius, radius, -90 + i * 22.5, -90 + i * 22.5, 1).front());
+        const double radius = i % 2 == 0 ? outer : outer * 0.42;
+        star.push_back(rotated({centre.x, centre.y - radius}, centre, i * 22.5));
     }
-    paint(image, circle(centre, outer * 0.62), rgb(0x4A2276), Edge::smooth);
-    paint(image, polygon(star), rgb(0xE8C25A), Edge::smooth);
-    paint(image, circle(centre, outer * 0.2), rgb(0x4A2276), Edge::smooth);
+    paint(image, circle(centre, outer * 0.78), kGold, Edge::smooth);
+    paint(image, circle(centre, outer * 0.78 - panel.unit), kPurple, Edge::smooth);
+    paint(image, polygon(star), kGold, Edge::smooth);
+    paint(image, circle(centre, outer * 0.18), kPurple, Edge::smooth);
 }
 
 }  // namespace
 
-Image cardBack(int design, int width, int height)
+Image cardBack(const GridLibrary& grids, int design, int width, int height)
 {
     if (design < 0 || design >= kCardBackCount)
         throw std::out_of_range("card back " + std::to_string(design));
@@ -119,25 +139,13 @@ Image cardBack(int design, int width, int height)
     const int unit = width >= 40 ? 2 : 1;
     const int inset = 1 + unit;
     const Panel panel{inset, inset, width - inset, height - inset, unit};
+    using Pattern = Rgb (*)(const Panel&, int, int);
+    static constexpr Pattern patterns[kCardBackCount] = {blueWeave, redArgyle, greenScales, purpleField};
     for (int y = panel.top; y < panel.bottom; ++y)
-        for (int x = panel.left; x < panel.right; ++x) {
-            switch (design) {
-            case 0:
-                image.set(x, y, blueLattice(panel, x, y));
-                break;
-            case 1:
-                image.set(x, y, redArgyle(panel, x, y));
-                break;
-            case 2:
-                image.set(x, y, greenScales(panel, x, y));
-                break;
-            default:
-                image.set(x, y, purpleMedallion(panel, x, y));
-                break;
-            }
-        }
+        for (int x = panel.left; x < panel.right; ++x)
+            image.set(x, y, patterns[design](panel, x, y));
     if (design == 3)
-        paintMedallion(image, panel);
+        paintMedallion(image, panel, grids);
     return image;
 }
 

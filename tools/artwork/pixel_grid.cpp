@@ -132,30 +132,28 @@ void GridLibrary::parse(std::string_view text, const std::string& origin)
             parseColourLine(words, palette, reader);
         } else if (keyword == "grid") {
             Grid grid = parseGridHeader(line, reader);
-            if (grids_.contains(grid.name))
-                reader.fail("second grid named " + grid.name);
+            Key key{grid.name, grid.width, grid.height};
+            if (grids_.contains(key))
+                reader.fail("second grid named " + grid.name + " of that size");
             readRows(grid, reader, palette);
-            grids_.emplace(grid.name, std::move(grid));
+            grids_.emplace(std::move(key), std::move(grid));
         } else {
             reader.fail("expected colour or grid, not: " + line);
         }
     }
 }
 
-const Grid* GridLibrary::find(std::string_view name) const
+const Grid* GridLibrary::find(const std::string& name, int width, int height) const
 {
-    const auto found = grids_.find(name);
+    const auto found = grids_.find(Key{name, width, height});
     return found == grids_.end() ? nullptr : &found->second;
 }
 
-const Grid& GridLibrary::get(std::string_view name, int width, int height) const
+const Grid& GridLibrary::get(const std::string& name, int width, int height) const
 {
-    const Grid* grid = find(name);
+    const Grid* grid = find(name, width, height);
     if (grid == nullptr)
-        throw GridError("no grid named " + std::string(name));
-    if (grid->width != width || grid->height != height)
-        throw GridError("grid " + std::string(name) + " is " + std::to_string(grid->width) + "x" +
-                        std::to_string(grid->height) + ", not " + std::to_string(width) + "x" + std::to_string(height));
+        throw GridError("no grid named " + name + " of " + std::to_string(width) + "x" + std::to_string(height));
     return *grid;
 }
 

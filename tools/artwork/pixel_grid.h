@@ -3,13 +3,14 @@
 // A grid file holds colour definitions and grids:
 //
 //   colour r CC0000        character r stands for 0xCC0000 in this file
-//   grid suit-8 heart 8x8  a grid named "suit-8 heart", then 8 rows of 8
+//   grid suit heart 8x8    a grid named "suit heart", then 8 rows of 8
 //   ..#..#..
 //
 // '.' leaves the pixel alone and '#' is the ink chosen when the grid is
 // painted (black, red or grey for the same shape); other characters must be
 // defined by a colour line of the same file before use. Lines starting with
-// "//" and blank lines between grids are ignored.
+// "//" and blank lines between grids are ignored. One name may have grids
+// of several sizes.
 #pragma once
 
 #include <filesystem>
@@ -18,6 +19,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "image.h"
@@ -47,12 +49,13 @@ public:
     // Adds the grids of one file's text; `origin` names it in errors.
     void parse(std::string_view text, const std::string& origin);
 
-    const Grid* find(std::string_view name) const;
-    // Throws GridError when the grid is missing or not of the given size.
-    const Grid& get(std::string_view name, int width, int height) const;
+    const Grid* find(const std::string& name, int width, int height) const;
+    // Throws GridError when there is no such grid.
+    const Grid& get(const std::string& name, int width, int height) const;
 
 private:
-    std::map<std::string, Grid, std::less<>> grids_;
+    using Key = std::tuple<std::string, int, int>;
+    std::map<Key, Grid> grids_;
 };
 
 // Paints the grid with its top-left corner at (x, y). A grid using '#'

@@ -19,9 +19,8 @@ std::string rankName(int rank)
 Image rankGlyph(const GridLibrary& grids, int rank, int width, int height, Rgb ink, Edge edge)
 {
     Image image(width, height, kWhite);
-    const std::string gridName = "rank-" + std::to_string(width) + "x" + std::to_string(height) + " " + rankName(rank);
-    if (grids.find(gridName) != nullptr) {
-        paintGrid(image, grids.get(gridName, width, height), 0, 0, ink);
+    if (const Grid* grid = grids.find("rank " + rankName(rank), width, height)) {
+        paintGrid(image, *grid, 0, 0, ink);
         return image;
     }
     // The ink keeps a pixel of white above and to the left, where the glyph

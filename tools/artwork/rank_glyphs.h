@@ -1,5 +1,5 @@
 // The rank glyphs A, 2 to 10, J, Q, K (rank 0 to 12). A hand-drawn grid
-// named "rank-WxH NAME" is used where one exists; otherwise the rank is
+// "rank NAME" of the glyph's size is used where one exists; otherwise the rank is
 // drawn with the stroke font.
 #pragma once
 

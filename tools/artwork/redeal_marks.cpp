@@ -14,9 +14,8 @@ Image redealMark(const GridLibrary& grids, int counter, int width, int height)
         throw std::out_of_range("redeal counter " + std::to_string(counter));
     const Rgb ink = counter == 0 ? kBlack : kSuitRed;
     Image image(width, height, kWhite);
-    const std::string gridName = "redeal-" + std::to_string(width) + "x" + std::to_string(height);
-    if (grids.find(gridName) != nullptr) {
-        paintGrid(image, grids.get(gridName, width, height), 0, 0, ink);
+    if (const Grid* grid = grids.find("redeal", width, height)) {
+        paintGrid(image, *grid, 0, 0, ink);
         return image;
     }
     // On a 7 x 11 design grid: a shaft three wide and a head seven wide.

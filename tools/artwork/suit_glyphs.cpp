@@ -112,9 +112,9 @@ Region suitShape(int suit, double left, double top, double size)
 Image suitGlyph(const GridLibrary* handDrawn, int suit, int size, Rgb ink, Edge edge)
 {
     Image image(size, size, kWhite);
-    const std::string gridName = "suit-" + std::to_string(size) + " " + suitName(suit);
-    if (handDrawn != nullptr && handDrawn->find(gridName) != nullptr) {
-        paintGrid(image, handDrawn->get(gridName, size, size), 0, 0, ink);
+    const Grid* grid = handDrawn != nullptr ? handDrawn->find(std::string("suit ") + suitName(suit), size, size) : nullptr;
+    if (grid != nullptr) {
+        paintGrid(image, *grid, 0, 0, ink);
         return image;
     }
     // A margin of a twelfth of the size keeps the symbol clear of its

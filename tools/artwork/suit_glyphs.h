@@ -1,6 +1,6 @@
 // The four suit symbols (0 spades, 1 clubs, 2 diamonds, 3 hearts) at any
 // square size, drawn from their outlines. On standard-resolution screens a
-// hand-drawn grid named "suit-SIZE NAME" takes the outline's place where one
+// hand-drawn grid "suit NAME" of that size takes the outline's place where one
 // exists: at the small sizes every pixel is placed by hand.
 #pragma once
 
