@@ -114,11 +114,11 @@ TEST(TextResourcesTest, MenusUseTheEllipsisAndEveryBarRefersToTextsAndMenusThatE
 
     const std::optional<MenuResource> toolbar = findMenu(table, ids::kMenuToolbar);
     ASSERT_TRUE(toolbar);
-    ASSERT_EQ(toolbar->items.size(), 9u);
+    ASSERT_EQ(toolbar->items.size(), 7u);
     EXPECT_EQ(toolbar->items[2].text, "Select Solitaire\u2026");
     EXPECT_TRUE(toolbar->items[3].separator);
-    EXPECT_EQ(toolbar->items[8].command, ids::kCmdAbout);
-    EXPECT_EQ(findMenu(table, ids::kMenuSoftkey)->items.size(), 10u);
+    EXPECT_EQ(toolbar->items[6].command, ids::kCmdAbout);
+    EXPECT_EQ(findMenu(table, ids::kMenuSoftkey)->items.size(), 7u);
 
     const int bars[] = {107, 109, 123, 124, 125, 126, 127, 128, 130};
     for (const int id : bars) {
