@@ -4,6 +4,18 @@
 // Run() is the main message loop: it returns the code given to
 // PostQuitMessage. Modal dialogs and message boxes run nested loops on the
 // same thread.
+//
+// A program starts like this:
+//
+//     Application application(argc, argv);
+//     ResourceTable resources;  addTextResources(resources);  addArtwork(resources);
+//     setProgramResources(&resources);
+//     setScreenMetrics(readScreenMetrics(configuration));
+//     SingleInstance instance(RegisterWindowClass({"VelmoraTrelkMainWindow"}));
+//     if (instance.notifyRunningInstance()) return 0;
+//     MainWindow window;  window.Create("VelmoraTrelkMainWindow", LoadString(1), nullptr);
+//     instance.listen(window);  window.LoadAccelerators(2);
+//     return application.Run();
 #pragma once
 
 #include <functional>

@@ -266,6 +266,14 @@ bool CeDialog::OnCommand(int id)
 
 void CeDialog::OnClose() { OnCommand(IDCANCEL); }
 
+bool CeDialog::OnKeyDown(int virtualKey)
+{
+    if (virtualKey != VK_ESCAPE)
+        return false;
+    OnClose();
+    return true;
+}
+
 std::optional<LResult> CeDialog::OnMessage(const Message& message)
 {
     if (message.id == WM_SOL_MENUBAR) {

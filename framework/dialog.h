@@ -196,6 +196,8 @@ protected:
     bool OnCommand(int id) override;
     // A close request acts as IDCANCEL.
     void OnClose() override;
+    // Escape, when nothing in the dialog took it, is a close request.
+    bool OnKeyDown(int virtualKey) override;
     // WM_SOL_MENUBAR shows the dialog's menu bar again (after a nested dialog).
     std::optional<LResult> OnMessage(const Message& message) override;
 

@@ -142,7 +142,7 @@ TEST_F(DialogTest, AMissingTemplateOrARefusedInitialisationRunsNothing)
     EXPECT_FALSE(asked);
 }
 
-TEST_F(DialogTest, ACloseRequestDuringADialogCancelsTheDialogNotTheOwner)
+TEST_F(DialogTest, ACloseRequestOrEscapeDuringADialogCancelsTheDialogNotTheOwner)
 {
     TextDialog dialog;
     ScopedModalAnswerer answerer([&](const ModalRequest&) {
@@ -152,6 +152,14 @@ TEST_F(DialogTest, ACloseRequestDuringADialogCancelsTheDialogNotTheOwner)
     EXPECT_EQ(dialog.DoModal(&owner), IDCANCEL);
     EXPECT_EQ(dialog.cancelCalls, 1);
     EXPECT_TRUE(owner.IsCreated());
+
+    TextDialog escaped;
+    setModalAnswerer([&](const ModalRequest&) {
+        keyPress(escaped, VK_ESCAPE);
+        return std::optional<int>(IDOK);
+    });
+    EXPECT_EQ(escaped.DoModal(&owner), IDCANCEL);
+    setModalAnswerer({});
 
     closeRequest(owner);
     EXPECT_FALSE(owner.IsCreated()) << "without a dialog the owner gets the request";
