@@ -219,7 +219,7 @@ void SelectSolitaireContent::Play()
 
 // ---- Notifications and focus ----------------------------------------------------
 
-bool SelectSolitaireContent::OnNotify(const ControlNotification& notification)
+bool SelectSolitaireContent::OnContentNotify(const ControlNotification& notification)
 {
     if (const std::optional<Popup> popup = popupOf(notification.controlId))
         return PopupNotified(*popup, notification);

@@ -68,7 +68,7 @@ protected:
     void OnDestroy() override;
     void ContentSized(int width, int height) override;
     bool OnCommand(int id) override;
-    bool OnNotify(const ControlNotification& notification) override;
+    bool OnContentNotify(const ControlNotification& notification) override;
     void OnDrawItem(DrawItem& item) override;
     bool OnLButtonDown(Point point) override;
     std::optional<LResult> OnMessage(const Message& message) override;

@@ -20,7 +20,34 @@ FontSpec titleFont()
     return FontSpec{"Tahoma", static_cast<int>(std::lround(11 * dpiScale())), 700, false};
 }
 
+int scrollMargin()
+{
+    return (screenMetrics().dpiY + 6) * 8 / 96;
+}
+
 }  // namespace
+
+bool DialogContent::OnNotify(const ControlNotification& notification)
+{
+    if (notification.event == ControlEvent::focusGained)
+        ScrollIntoView(notification.controlId);
+    return OnContentNotify(notification);
+}
+
+// Control rectangles are where the controls lie now, scrolled with the
+// content; the visible part is the content's client area.
+void DialogContent::ScrollIntoView(int controlId)
+{
+    if (!HasScrollBar() || !IsControlVisible(controlId))
+        return;
+    const Rect control = ControlRect(controlId);
+    const int page = ClientRect().bottom;
+    const int margin = scrollMargin();
+    if (control.top < 0)
+        ScrollTo(std::max(0, ScrollPosition() + control.top - margin));
+    else if (control.bottom > page)
+        ScrollTo(ScrollPosition() + control.bottom - page + margin);
+}
 
 DialogFrame::DialogFrame(DialogContent& content, int titleStringId, int barId)
     : CeDialog(ids::kDlgFrame), content_(content), titleStringId_(titleStringId), barId_(barId)
@@ -118,8 +145,7 @@ void DialogFrame::UpdateScrolling()
     const int pageHeight = content_.ClientRect().bottom;
     if (lowest <= pageHeight)
         return;
-    const int margin = (screenMetrics().dpiY + 6) * 8 / 96;
-    content_.SetScrollRange(lowest + margin, pageHeight + ScaleY(1), ScaleY(5));
+    content_.SetScrollRange(lowest + scrollMargin(), pageHeight + ScaleY(1), ScaleY(5));
 }
 
 bool DialogFrame::OnCommand(int id)

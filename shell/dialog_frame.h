@@ -34,8 +34,21 @@ public:
     // The content was given a new size: place the controls again. The frame
     // then works out the scrolling from the controls' new places.
     virtual void ContentSized(int width, int height) { (void)width; (void)height; }
+    // The content's own notifications; a control that gains the focus has
+    // first been scrolled into view.
+    virtual bool OnContentNotify(const ControlNotification& notification)
+    {
+        (void)notification;
+        return false;
+    }
+
+protected:
+    bool OnNotify(const ControlNotification& notification) final;
 
 private:
+    // Scrolls a control that lies partly outside the visible part into view.
+    void ScrollIntoView(int controlId);
+
     friend class DialogFrame;
     DialogFrame* frame_ = nullptr;
 };

@@ -53,8 +53,8 @@ protected:
         DialogTemplate tall;
         tall.width = 150;
         tall.height = 400;
-        tall.controls.push_back(ControlTemplate{ControlKind::label, 7001, "top", 5, 5, 100, 8});
-        tall.controls.push_back(ControlTemplate{ControlKind::label, 7002, "bottom", 5, 380, 100, 8});
+        tall.controls.push_back(ControlTemplate{ControlKind::checkBox, 7001, "top", 5, 5, 100, 10});
+        tall.controls.push_back(ControlTemplate{ControlKind::checkBox, 7002, "bottom", 5, 380, 100, 10});
         addDialog(resources, kTallTemplate, tall);
         RegisterWindowClass({"FrameOwner"});
         ASSERT_TRUE(owner.Create("FrameOwner", "Owner", nullptr, Rect{0, 0, 240, 320}));
@@ -85,6 +85,24 @@ TEST_F(DialogFrameTest, ContentTallerThanThePageScrollsAndAShortOneDoesNot)
         EXPECT_EQ(contentTop, ScaleY(25)) << "directly under the title line";
         EXPECT_GE(content.sized, 1);
     }
+}
+
+TEST_F(DialogFrameTest, FocusOnAControlBelowThePageScrollsItIntoView)
+{
+    ProbeContent content(kTallTemplate);
+    Rect seenAt;
+    int pageHeight = 0;
+    answer = [&](const ModalRequest&, int) -> std::optional<int> {
+        content.FocusControl(7002);
+        processEvents();
+        seenAt = content.ControlRect(7002);
+        pageHeight = content.ClientRect().bottom;
+        return IDOK;
+    };
+    DialogFrame frame(content, ids::kStrStatistics, ids::kBarClose);
+    frame.Run(&owner);
+    EXPECT_GT(seenAt.bottom, 0);
+    EXPECT_LE(seenAt.bottom, pageHeight);
 }
 
 TEST_F(DialogFrameTest, CommandsReachTheContentAndOkAsksItFirst)
