@@ -112,7 +112,7 @@ void paintMedallion(Image& image, const Panel& panel, const GridLibrary& grids)
     const Point centre = panel.centre();
     const double outer = (panel.right - panel.left) * 0.4;
     if (panel.unit == 1) {
-        const int size = outer >= 4.5 * 2 ? 11 : 9;
+        const int size = panel.right - panel.left >= 20 ? 11 : 9;
         const Grid& emblem = grids.get("back-emblem", size, size);
         paint(image, circle(centre, size / 2.0 + 1), kPurple, Edge::hard);
         paintGrid(image, emblem, static_cast<int>(centre.x) - size / 2, static_cast<int>(centre.y) - size / 2, kGold);
