@@ -44,7 +44,7 @@ void drawCardArt(BuildConfiguration configuration, const GridLibrary& grids, std
     drawCardSize(art.large, grids, handDrawn, out);
     drawCardSize(art.normal, grids, handDrawn, out);
     for (int counter = 0; counter < 2; ++counter)
-        out.push_back({"BITMAP", art.redealIds[counter], redealMark(grids, counter, art.redealWidth, art.redealHeight)});
+        out.push_back({"BITMAP", art.redealIds[counter], redealMark(counter, art.redealWidth, art.redealHeight)});
 }
 
 }  // namespace velmora::artwork
