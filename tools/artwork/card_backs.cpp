@@ -1,6 +1,5 @@
 #include "card_backs.h"
 
-#include <cmath>
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
