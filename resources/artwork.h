@@ -10,8 +10,10 @@
 //
 // Transparent colours: the card glyphs, grey marks, redeal marks, toolbar
 // strip and the chooser's reset icon use white (0xFFFFFF); the other
-// chooser icons and the program icon use pure green (0x00FF00). Their edges
-// are hard, so nothing near either colour is left around a shape.
+// chooser icons and the program icon use pure green (0x00FF00). Everything
+// copied with a transparent colour has hard edges, so nothing near either
+// colour is left around a shape. Faces' glyphs, backs and the logo (on
+// white) are meant to be copied opaque and are smoothed.
 //
 // Sizes the program's layout leaves to the artwork (standard; VGA is twice
 // each): category, folder and favourite-star icons 16 x 15; skill icons 10,

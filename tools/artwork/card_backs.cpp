@@ -1,6 +1,5 @@
 #include "card_backs.h"
 
-#include <cmath>
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
@@ -71,7 +70,8 @@ Rgb redArgyle(const Panel& panel, int x, int y)
     return floorMod(floorDiv(u, period) + floorDiv(v, period), 2) == 0 ? rgb(0xB3162E) : rgb(0x7A0A1C);
 }
 
-// Overlapping rows of round scales, each row laid over the one above.
+// Overlapping rows of round scales, each row laid over the one above, with
+// a dark rim and a lit lower edge.
 Rgb greenScales(const Panel& panel, int x, int y)
 {
     if (panel.onFrame(x, y))
@@ -83,12 +83,14 @@ Rgb greenScales(const Panel& panel, int x, int y)
         const int shift = floorMod(row, 2) * radius;
         const int cx = floorDiv(px + shift + radius, 2 * radius) * 2 * radius - shift;
         const int cy = row * radius;
-        const int distance = (2 * (px - cx) + 1) * (2 * (px - cx) + 1) + (2 * (py - cy) + 1) * (2 * (py - cy) + 1);
-        if (distance > 4 * radius * radius)
+        const int distance = (px - cx) * (px - cx) + (py - cy) * (py - cy);
+        if (distance > radius * radius)
             continue;
-        return distance > 4 * (radius - 2) * (radius - 2) ? rgb(0x9ED6A9) : rgb(0x1C7A43);
+        if (distance > (radius - 2) * (radius - 2))
+            return rgb(0x0B4A26);
+        return py - cy > radius / 3 ? rgb(0x4DB874) : rgb(0x22844A);
     }
-    return rgb(0x0F5A2E);
+    return rgb(0x0B4A26);
 }
 
 constexpr Rgb kPurple = rgb(0x4A2276);
@@ -112,7 +114,7 @@ void paintMedallion(Image& image, const Panel& panel, const GridLibrary& grids)
     const Point centre = panel.centre();
     const double outer = (panel.right - panel.left) * 0.4;
     if (panel.unit == 1) {
-        const int size = outer >= 4.5 * 2 ? 11 : 9;
+        const int size = panel.right - panel.left >= 20 ? 11 : 9;
         const Grid& emblem = grids.get("back-emblem", size, size);
         paint(image, circle(centre, size / 2.0 + 1), kPurple, Edge::hard);
         paintGrid(image, emblem, static_cast<int>(centre.x) - size / 2, static_cast<int>(centre.y) - size / 2, kGold);

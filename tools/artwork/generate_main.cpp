@@ -5,7 +5,8 @@
 //
 // The output depends only on the drawing code and the grid files, so the
 // same sources always give the same bytes. Fails (exit status 1) naming the
-// fault when a grid file is damaged or a grid is missing.
+// fault when a grid file is damaged, a grid is missing, or (standard) a
+// grid is never used, which means it is misnamed.
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -44,6 +45,13 @@ int main(int argc, char** argv)
         const GridLibrary grids = GridLibrary::load(argv[2]);
         const auto bitmaps = drawArtwork(
             configuration == "vga" ? velmora::BuildConfiguration::vga : velmora::BuildConfiguration::standard, grids);
+        if (configuration == "standard") {
+            const auto unused = grids.unusedGrids();
+            if (!unused.empty()) {
+                std::cerr << "velmora-artgen: grid " << unused.front() << " is not used by any drawing\n";
+                return 1;
+            }
+        }
         std::ostringstream source;
         writeArtworkSource(bitmaps, configuration + "Entries", source);
         if (!writeIfChanged(argv[3], source.str())) {

@@ -15,12 +15,16 @@ Region grown(Region region, double distance)
         offsets.push_back({distance * std::cos(angle), distance * std::sin(angle)});
         offsets.push_back({distance * 0.5 * std::cos(angle), distance * 0.5 * std::sin(angle)});
     }
-    return [region = std::move(region), offsets = std::move(offsets)](double x, double y) {
-        for (const Point& offset : offsets)
-            if (region(x + offset.x, y + offset.y))
-                return true;
-        return false;
-    };
+    if (region.empty())
+        return {};
+    const Bounds bounds = region.bounds().grownBy(distance);
+    return {[region = std::move(region), offsets = std::move(offsets)](double x, double y) {
+                for (const Point& offset : offsets)
+                    if (region(x + offset.x, y + offset.y))
+                        return true;
+                return false;
+            },
+            bounds};
 }
 
 IconCanvas::IconCanvas(int widthUnits, int heightUnits, int scale, Rgb background)

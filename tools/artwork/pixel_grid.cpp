@@ -146,7 +146,10 @@ void GridLibrary::parse(std::string_view text, const std::string& origin)
 const Grid* GridLibrary::find(const std::string& name, int width, int height) const
 {
     const auto found = grids_.find(Key{name, width, height});
-    return found == grids_.end() ? nullptr : &found->second;
+    if (found == grids_.end())
+        return nullptr;
+    used_.insert(found->first);
+    return &found->second;
 }
 
 const Grid& GridLibrary::get(const std::string& name, int width, int height) const
@@ -155,6 +158,15 @@ const Grid& GridLibrary::get(const std::string& name, int width, int height) con
     if (grid == nullptr)
         throw GridError("no grid named " + name + " of " + std::to_string(width) + "x" + std::to_string(height));
     return *grid;
+}
+
+std::vector<std::string> GridLibrary::unusedGrids() const
+{
+    std::vector<std::string> unused;
+    for (const auto& [key, grid] : grids_)
+        if (!used_.contains(key))
+            unused.push_back(grid.name + " " + std::to_string(grid.width) + "x" + std::to_string(grid.height));
+    return unused;
 }
 
 void paintGrid(Image& image, const Grid& grid, int x, int y, std::optional<Rgb> ink)

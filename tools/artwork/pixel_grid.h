@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -53,9 +54,14 @@ public:
     // Throws GridError when there is no such grid.
     const Grid& get(const std::string& name, int width, int height) const;
 
+    // "NAME WxH" of every grid never asked for: a grid the drawing code
+    // does not know by that name, probably misnamed.
+    std::vector<std::string> unusedGrids() const;
+
 private:
     using Key = std::tuple<std::string, int, int>;
     std::map<Key, Grid> grids_;
+    mutable std::set<Key> used_;
 };
 
 // Paints the grid with its top-left corner at (x, y). A grid using '#'

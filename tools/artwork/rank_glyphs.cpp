@@ -16,11 +16,11 @@ std::string rankName(int rank)
     return names[static_cast<std::size_t>(rank)];
 }
 
-Image rankGlyph(const GridLibrary& grids, int rank, int width, int height, Rgb ink, Edge edge)
+Image rankGlyph(const GridLibrary* handDrawn, int rank, int width, int height, Rgb ink, Edge edge)
 {
     Image image(width, height, kWhite);
-    if (const Grid* grid = grids.find("rank " + rankName(rank), width, height)) {
-        paintGrid(image, *grid, 0, 0, ink);
+    if (handDrawn != nullptr) {
+        paintGrid(image, handDrawn->get("rank " + rankName(rank), width, height), 0, 0, ink);
         return image;
     }
     // The ink keeps a pixel of white above and to the left, where the glyph

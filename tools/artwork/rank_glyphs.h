@@ -1,6 +1,6 @@
-// The rank glyphs A, 2 to 10, J, Q, K (rank 0 to 12). A hand-drawn grid
-// "rank NAME" of the glyph's size is used where one exists; otherwise the rank is
-// drawn with the stroke font.
+// The rank glyphs A, 2 to 10, J, Q, K (rank 0 to 12): on standard-
+// resolution screens the hand-drawn grids "rank NAME" of the glyph's size,
+// at 192 dpi drawn with the stroke font.
 #pragma once
 
 #include <string>
@@ -15,6 +15,8 @@ constexpr int kRankCount = 13;
 
 std::string rankName(int rank);
 
-Image rankGlyph(const GridLibrary& grids, int rank, int width, int height, Rgb ink, Edge edge);
+// handDrawn is the grid library for the hand-drawn glyphs, or null for the
+// stroke font. Throws GridError when a hand-drawn glyph is missing.
+Image rankGlyph(const GridLibrary* handDrawn, int rank, int width, int height, Rgb ink, Edge edge);
 
 }  // namespace velmora::artwork

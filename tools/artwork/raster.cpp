@@ -1,5 +1,8 @@
 #include "raster.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace velmora::artwork {
 
 int coverage(const Region& region, int x, int y)
@@ -16,12 +19,20 @@ int coverage(const Region& region, int x, int y)
 
 void paint(Image& image, const Region& region, Rgb colour, Edge edge)
 {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
+    if (region.empty())
+        return;
+    // Only the pixels the region's bounds touch can be covered.
+    const Bounds& bounds = region.bounds();
+    const int firstX = std::max(0, static_cast<int>(std::floor(bounds.left)));
+    const int firstY = std::max(0, static_cast<int>(std::floor(bounds.top)));
+    const int lastX = std::min(image.width() - 1, static_cast<int>(std::floor(bounds.right)));
+    const int lastY = std::min(image.height() - 1, static_cast<int>(std::floor(bounds.bottom)));
+    for (int y = firstY; y <= lastY; ++y)
+        for (int x = firstX; x <= lastX; ++x) {
             const int covered = coverage(region, x, y);
             if (edge == Edge::smooth)
                 image.blend(x, y, colour, covered);
-            else if (covered * 2 >= kFullCoverage)
+            else if (covered * 2 > kFullCoverage)
                 image.set(x, y, colour);
         }
 }

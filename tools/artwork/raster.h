@@ -16,7 +16,7 @@ int coverage(const Region& region, int x, int y);
 
 enum class Edge {
     smooth,  // partly covered pixels are blended: for pictures copied opaque
-    hard,    // a pixel is all colour when at least half covered, else untouched:
+    hard,    // a pixel is all colour when more than half covered, else untouched:
              // for pictures copied with a transparent colour
 };
 

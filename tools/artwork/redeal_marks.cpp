@@ -8,16 +8,12 @@
 
 namespace velmora::artwork {
 
-Image redealMark(const GridLibrary& grids, int counter, int width, int height)
+Image redealMark(int counter, int width, int height)
 {
     if (counter != 0 && counter != 1)
         throw std::out_of_range("redeal counter " + std::to_string(counter));
     const Rgb ink = counter == 0 ? kBlack : kSuitRed;
     Image image(width, height, kWhite);
-    if (const Grid* grid = grids.find("redeal", width, height)) {
-        paintGrid(image, *grid, 0, 0, ink);
-        return image;
-    }
     // On a 7 x 11 design grid: a shaft three wide and a head seven wide.
     const double sx = width / 7.0;
     const double sy = height / 11.0;

@@ -4,10 +4,11 @@
 #pragma once
 
 #include "image.h"
-#include "pixel_grid.h"
 
 namespace velmora::artwork {
 
-Image redealMark(const GridLibrary& grids, int counter, int width, int height);
+// Drawn on a 7 x 11 design grid scaled to the size, so every edge falls on
+// a pixel edge at both sizes.
+Image redealMark(int counter, int width, int height);
 
 }  // namespace velmora::artwork

@@ -10,14 +10,6 @@ namespace {
 
 constexpr int kCurvePieces = 24;
 
-struct Bounds {
-    double left = 0;
-    double top = 0;
-    double right = 0;
-    double bottom = 0;
-    bool contains(double x, double y) const { return x >= left && x <= right && y >= top && y <= bottom; }
-};
-
 Bounds boundsOf(const std::vector<std::vector<Point>>& outlines)
 {
     Bounds bounds{1e300, 1e300, -1e300, -1e300};
@@ -69,21 +61,26 @@ double distanceSquared(Point a, Point b, double x, double y)
 
 }  // namespace
 
+Bounds Bounds::unitedWith(const Bounds& other) const
+{
+    return {std::min(left, other.left), std::min(top, other.top), std::max(right, other.right),
+            std::max(bottom, other.bottom)};
+}
+
 Region contours(std::vector<std::vector<Point>> outlines)
 {
     outlines.erase(std::remove_if(outlines.begin(), outlines.end(), [](const auto& o) { return o.size() < 3; }),
                    outlines.end());
     if (outlines.empty())
-        return [](double, double) { return false; };
+        return {};
     const Bounds bounds = boundsOf(outlines);
-    return [outlines = std::move(outlines), bounds](double x, double y) {
-        if (!bounds.contains(x, y))
-            return false;
-        int total = 0;
-        for (const auto& outline : outlines)
-            total += winding(outline, x, y);
-        return total != 0;
-    };
+    return {[outlines = std::move(outlines)](double x, double y) {
+                int total = 0;
+                for (const auto& outline : outlines)
+                    total += winding(outline, x, y);
+                return total != 0;
+            },
+            bounds};
 }
 
 Region polygon(std::vector<Point> points)
@@ -93,11 +90,12 @@ Region polygon(std::vector<Point> points)
 
 Region ellipse(Point centre, double radiusX, double radiusY)
 {
-    return [=](double x, double y) {
-        const double u = (x - centre.x) / radiusX;
-        const double v = (y - centre.y) / radiusY;
-        return u * u + v * v <= 1.0;
-    };
+    return {[=](double x, double y) {
+                const double u = (x - centre.x) / radiusX;
+                const double v = (y - centre.y) / radiusY;
+                return u * u + v * v <= 1.0;
+            },
+            {centre.x - radiusX, centre.y - radiusY, centre.x + radiusX, centre.y + radiusY}};
 }
 
 Region circle(Point centre, double radius)
@@ -107,38 +105,15 @@ Region circle(Point centre, double radius)
 
 Region box(double left, double top, double right, double bottom)
 {
-    return [=](double x, double y) { return x >= left && x < right && y >= top && y < bottom; };
-}
-
-Region roundedBox(double left, double top, double right, double bottom, double radius)
-{
-    return [=](double x, double y) {
-        if (x < left || x >= right || y < top || y >= bottom)
-            return false;
-        const double cx = std::clamp(x, left + radius, right - radius);
-        const double cy = std::clamp(y, top + radius, bottom - radius);
-        return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius;
-    };
+    return {[=](double x, double y) { return x < right && y < bottom; }, {left, top, right, bottom}};
 }
 
 Region capsule(Point from, Point to, double width)
 {
     const double limit = width * width / 4.0;
-    const Bounds bounds{std::min(from.x, to.x) - width, std::min(from.y, to.y) - width,
-                        std::max(from.x, to.x) + width, std::max(from.y, to.y) + width};
-    return [=](double x, double y) { return bounds.contains(x, y) && distanceSquared(from, to, x, y) <= limit; };
-}
-
-Region bar(Point from, Point to, double width)
-{
-    const double dx = to.x - from.x;
-    const double dy = to.y - from.y;
-    const double length = std::hypot(dx, dy);
-    if (length == 0)
-        return [](double, double) { return false; };
-    const double nx = -dy / length * width / 2.0;
-    const double ny = dx / length * width / 2.0;
-    return polygon({{from.x + nx, from.y + ny}, {to.x + nx, to.y + ny}, {to.x - nx, to.y - ny}, {from.x - nx, from.y - ny}});
+    const Bounds bounds{std::min(from.x, to.x) - width / 2, std::min(from.y, to.y) - width / 2,
+                        std::max(from.x, to.x) + width / 2, std::max(from.y, to.y) + width / 2};
+    return {[=](double x, double y) { return distanceSquared(from, to, x, y) <= limit; }, bounds};
 }
 
 Region polyline(const std::vector<Point>& points, double width)
@@ -157,19 +132,35 @@ Region arcStroke(Point centre, double radiusX, double radiusY, double fromDegree
 
 Region unite(std::vector<Region> parts)
 {
-    return [parts = std::move(parts)](double x, double y) {
-        return std::any_of(parts.begin(), parts.end(), [x, y](const Region& part) { return part(x, y); });
-    };
+    parts.erase(std::remove_if(parts.begin(), parts.end(), [](const Region& part) { return part.empty(); }),
+                parts.end());
+    if (parts.empty())
+        return {};
+    Bounds bounds = parts.front().bounds();
+    for (const Region& part : parts)
+        bounds = bounds.unitedWith(part.bounds());
+    return {[parts = std::move(parts)](double x, double y) {
+                return std::any_of(parts.begin(), parts.end(), [x, y](const Region& part) { return part(x, y); });
+            },
+            bounds};
 }
 
 Region subtract(Region from, Region cut)
 {
-    return [from = std::move(from), cut = std::move(cut)](double x, double y) { return from(x, y) && !cut(x, y); };
+    if (from.empty())
+        return {};
+    const Bounds bounds = from.bounds();
+    return {[from = std::move(from), cut = std::move(cut)](double x, double y) { return from(x, y) && !cut(x, y); },
+            bounds};
 }
 
 Region intersect(Region a, Region b)
 {
-    return [a = std::move(a), b = std::move(b)](double x, double y) { return a(x, y) && b(x, y); };
+    if (a.empty() || b.empty())
+        return {};
+    const Bounds bounds{std::max(a.bounds().left, b.bounds().left), std::max(a.bounds().top, b.bounds().top),
+                        std::min(a.bounds().right, b.bounds().right), std::min(a.bounds().bottom, b.bounds().bottom)};
+    return {[a = std::move(a), b = std::move(b)](double x, double y) { return a(x, y) && b(x, y); }, bounds};
 }
 
 std::vector<Point> arcPoints(Point centre, double radiusX, double radiusY, double fromDegrees, double toDegrees,
@@ -198,14 +189,6 @@ std::vector<Point> rotated(std::vector<Point> points, Point centre, double degre
 {
     for (Point& point : points)
         point = rotated(point, centre, degrees);
-    return points;
-}
-
-std::vector<Point> mirroredX(std::vector<Point> points, double axis)
-{
-    for (Point& point : points)
-        point.x = 2 * axis - point.x;
-    std::reverse(points.begin(), points.end());
     return points;
 }
 

@@ -13,7 +13,34 @@ struct Point {
     double y = 0;
 };
 
-using Region = std::function<bool(double x, double y)>;
+// Where a region may have points; nothing outside is inside the region.
+struct Bounds {
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+
+    bool contains(double x, double y) const { return x >= left && x <= right && y >= top && y <= bottom; }
+    Bounds unitedWith(const Bounds& other) const;
+    Bounds grownBy(double distance) const { return {left - distance, top - distance, right + distance, bottom + distance}; }
+};
+
+class Region {
+public:
+    using Test = std::function<bool(double x, double y)>;
+
+    Region() = default;  // empty
+    Region(Test test, Bounds bounds) : test_(std::move(test)), bounds_(bounds), empty_(false) {}
+
+    bool operator()(double x, double y) const { return !empty_ && bounds_.contains(x, y) && test_(x, y); }
+    const Bounds& bounds() const { return bounds_; }
+    bool empty() const { return empty_; }
+
+private:
+    Test test_;
+    Bounds bounds_;
+    bool empty_ = true;
+};
 
 // Closed contours filled by the non-zero winding rule, so that contours
 // drawn the opposite way round cut holes.
@@ -23,10 +50,8 @@ Region contours(std::vector<std::vector<Point>> outlines);
 Region ellipse(Point centre, double radiusX, double radiusY);
 Region circle(Point centre, double radius);
 Region box(double left, double top, double right, double bottom);
-Region roundedBox(double left, double top, double right, double bottom, double radius);
-// A line of the given width with round ends, and one with square-cut ends.
+// A line of the given width with round ends.
 Region capsule(Point from, Point to, double width);
-Region bar(Point from, Point to, double width);
 // Connected round-ended lines through the points.
 Region polyline(const std::vector<Point>& points, double width);
 // The band between two ellipses around one centre, from one angle to another
@@ -42,7 +67,6 @@ std::vector<Point> arcPoints(Point centre, double radiusX, double radiusY, doubl
                              int steps);
 Point rotated(Point point, Point centre, double degrees);
 std::vector<Point> rotated(std::vector<Point> points, Point centre, double degrees);
-std::vector<Point> mirroredX(std::vector<Point> points, double axis);
 
 // Outlines built from straight and curved pieces; curves are flattened into
 // a fixed number of straight pieces, so the result never depends on the size.

@@ -93,7 +93,7 @@ std::vector<std::vector<Point>> rankStrokes(int rank, const PenGrid& g)
     case 0:
         return {{g.at(0, 10), g.at(3, 0), g.at(6, 10)}, {g.at(1.1, 6.7), g.at(4.9, 6.7)}};
     case 9:
-        return {{g.at(0, 1.8), g.at(1.8, 0), g.at(1.8, 10)}, g.arc({7.2, 5}, 2.6, 5, 0, 360)};
+        return {{g.at(0, 1.6), g.at(1.4, 0), g.at(1.4, 10)}, g.arc({7.3, 5}, 2.3, 5, 0, 360)};
     case 10:
         return {{g.at(1.4, 0), g.at(5.6, 0)}, joined({{g.at(4.6, 0)}, g.arc({2.4, 7.4}, 2.2, 2.6, -5, 165)})};
     case 11:

@@ -112,9 +112,8 @@ Region suitShape(int suit, double left, double top, double size)
 Image suitGlyph(const GridLibrary* handDrawn, int suit, int size, Rgb ink, Edge edge)
 {
     Image image(size, size, kWhite);
-    const Grid* grid = handDrawn != nullptr ? handDrawn->find(std::string("suit ") + suitName(suit), size, size) : nullptr;
-    if (grid != nullptr) {
-        paintGrid(image, *grid, 0, 0, ink);
+    if (handDrawn != nullptr && size < kSmallestDrawnSuit) {
+        paintGrid(image, handDrawn->get(std::string("suit ") + suitName(suit), size, size), 0, 0, ink);
         return image;
     }
     // A margin of a twelfth of the size keeps the symbol clear of its
