@@ -2,6 +2,7 @@
 
 #include <QMenu>
 #include <QPainter>
+#include <QBitmap>
 #include <QPixmap>
 #include <QToolButton>
 
@@ -65,6 +66,8 @@ QPixmap toolbarImage(const Surface& strip, int imageCount, int index, double rat
         return QPixmap();
     const int width = strip.Width() / imageCount;
     QPixmap pixmap = QPixmap::fromImage(strip.image()->copy(index * width, 0, width, strip.Height()));
+    // The strip's white is its transparent colour: the bar shows through.
+    pixmap.setMask(pixmap.createMaskFromColor(Qt::white));
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }
