@@ -73,7 +73,7 @@ private:
     Point iconOrigin(const Rect& rect) const;
 
     const ChooserIconSet& icons_;
-    const ScreenMetrics& metrics_;
+    ScreenMetrics metrics_;
     std::optional<Font> rowFont_;
 };
 
