@@ -41,12 +41,14 @@ void addPopupMenus(ResourceTable& table)
     addMenu(table, ids::kMenuToolbar,
             {{item(ids::kCmdNewGame, "New Game"), item(ids::kCmdRestart, "Restart Game"),
               item(ids::kCmdSelectSolitaire, "Select Solitaire\u2026"), separator(),
+              item(ids::kCmdOptions, "Options\u2026"), item(ids::kCmdBestTimes, "Show Best Times\u2026"),
               item(ids::kCmdStatistics, "Show Statistics\u2026"), separator(),
               item(ids::kCmdAbout, "About\u2026")}});
     addMenu(table, ids::kMenuSoftkey,
             {{item(ids::kCmdNewGame, "New Game"), item(ids::kCmdRestart, "Restart Game"),
               item(ids::kCmdSelectSolitaire, "Select Solitaire\u2026"),
-              item(ids::kCmdShowNextMove, "Show Next Move"), separator(),
+              item(ids::kCmdShowNextMove, "Show Next Move"), item(ids::kCmdHelp, "Help"), separator(),
+              item(ids::kCmdOptions, "Options\u2026"), item(ids::kCmdBestTimes, "Show Best Times\u2026"),
               item(ids::kCmdStatistics, "Show Statistics\u2026"), item(ids::kCmdAbout, "About\u2026")}});
     addMenu(table, ids::kMenuDialog, {{item(ids::kCmdDialogHelp, "Help"), item(ids::kCmdCancel, "Cancel")}});
     addMenu(table, ids::kMenuLoss, {{item(ids::kCmdRestart, "Restart"), item(ids::kCmdUndo, "Undo")}});
@@ -57,7 +59,7 @@ void addMenuBars(ResourceTable& table)
     addMenuBar(table, ids::kBarMainIcons,
                {ids::kMenuToolbar,
                 {button(ids::kCmdUndo, ids::kCmdUndo, 0), button(ids::kCmdShowNextMove, ids::kCmdShowNextMove, 1),
-                 gap(), menuButton(3)}});
+                 gap(), button(ids::kCmdHelp, ids::kCmdHelp, 2), gap(), menuButton(3)}});
     addMenuBar(table, ids::kBarMainSoftkeys,
                {ids::kMenuSoftkey, {button(ids::kCmdUndo, ids::kCmdUndo), menuButton()}});
     addMenuBar(table, ids::kBarOptions, {ids::kMenuDialog, {button(ids::kCmdOk, ids::kStrOk), menuButton()}});

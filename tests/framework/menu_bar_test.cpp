@@ -67,7 +67,7 @@ TEST_F(MenuBarTest, SoftkeyAndIconModesShowTheirResourcesAndRebuildOnlyOnARealCh
     CMenuBar bar;
     ASSERT_TRUE(bar.Create(owner, mainWindowBars(false)));
     EXPECT_FALSE(bar.IsSoftkeyMode());
-    EXPECT_EQ(bar.ButtonTexts(), (std::vector<std::string>{"", "", "|", ""}));
+    EXPECT_EQ(bar.ButtonTexts(), (std::vector<std::string>{"", "", "|", "", "|", ""}));
     EXPECT_EQ(bar.BuildCount(), 1);
 
     EXPECT_TRUE(bar.SetSoftkeyMode(false));
@@ -87,8 +87,9 @@ TEST_F(MenuBarTest, ButtonsSendTheirCommandsToTheOwner)
     EXPECT_TRUE(bar.PressButton(0));
     EXPECT_TRUE(bar.PressButton(1));
     EXPECT_FALSE(bar.PressButton(2)) << "a separator";
-    EXPECT_FALSE(bar.PressButton(4));
-    EXPECT_EQ(owner.log, (std::vector<std::string>{"command 40002", "command 40003"}));
+    EXPECT_TRUE(bar.PressButton(3));
+    EXPECT_FALSE(bar.PressButton(6));
+    EXPECT_EQ(owner.log, (std::vector<std::string>{"command 40002", "command 40003", "command 40001"}));
 }
 
 TEST_F(MenuBarTest, TheMenuButtonRunsItsPopupInsideTheMenuLoopMessages)
@@ -105,7 +106,7 @@ TEST_F(MenuBarTest, TheMenuButtonRunsItsPopupInsideTheMenuLoopMessages)
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].kind, ModalKind::popupMenu);
     EXPECT_EQ(asked[0].resourceId, ids::kMenuSoftkey);
-    EXPECT_EQ(asked[0].commands.size(), 6u);
+    EXPECT_EQ(asked[0].commands.size(), 9u);
     EXPECT_EQ(menuTraffic(), (std::vector<std::string>{"enter", "exit"}));
     EXPECT_EQ(owner.log, std::vector<std::string>{"command 40018"});
 }

@@ -114,11 +114,16 @@ TEST(TextResourcesTest, MenusUseTheEllipsisAndEveryBarRefersToTextsAndMenusThatE
 
     const std::optional<MenuResource> toolbar = findMenu(table, ids::kMenuToolbar);
     ASSERT_TRUE(toolbar);
-    ASSERT_EQ(toolbar->items.size(), 7u);
+    ASSERT_EQ(toolbar->items.size(), 9u);
     EXPECT_EQ(toolbar->items[2].text, "Select Solitaire\u2026");
     EXPECT_TRUE(toolbar->items[3].separator);
-    EXPECT_EQ(toolbar->items[6].command, ids::kCmdAbout);
-    EXPECT_EQ(findMenu(table, ids::kMenuSoftkey)->items.size(), 7u);
+    EXPECT_EQ(toolbar->items[4].text, "Options\u2026");
+    EXPECT_EQ(toolbar->items[5].text, "Show Best Times\u2026");
+    EXPECT_EQ(toolbar->items[8].command, ids::kCmdAbout);
+    const std::optional<MenuResource> softkey = findMenu(table, ids::kMenuSoftkey);
+    ASSERT_EQ(softkey->items.size(), 10u);
+    EXPECT_EQ(softkey->items[4].command, ids::kCmdHelp);
+    EXPECT_TRUE(softkey->items[5].separator);
 
     const int bars[] = {107, 109, 123, 124, 125, 126, 127, 128, 130};
     for (const int id : bars) {
