@@ -26,6 +26,9 @@ inline constexpr MessageId WM_CREATE = 0x0001;
 inline constexpr MessageId WM_DESTROY = 0x0002;
 inline constexpr MessageId WM_SIZE = 0x0005;          // routed: lParam = width | height << 16
 inline constexpr MessageId WM_ACTIVATE = 0x0006;      // wParam: WA_INACTIVE or WA_ACTIVE
+inline constexpr MessageId WM_SETTEXT = 0x000C;       // lParam: zero-terminated text
+inline constexpr MessageId WM_GETTEXT = 0x000D;       // wParam: buffer size, lParam: buffer
+inline constexpr MessageId WM_GETTEXTLENGTH = 0x000E;
 inline constexpr MessageId WM_PAINT = 0x000F;
 inline constexpr MessageId WM_CLOSE = 0x0010;         // routed to OnClose
 inline constexpr MessageId WM_SETTINGCHANGE = 0x001A; // routed to OnSettingChange

@@ -1,5 +1,7 @@
 #include "resources.h"
 
+#include "qt_convert.h"
+
 namespace velmora {
 
 namespace {
@@ -17,5 +19,10 @@ const ResourceTable& programResources()
 }
 
 std::string LoadString(int id) { return findString(programResources(), id).value_or(std::string()); }
+
+std::u16string LoadWideString(int id)
+{
+    return qt::toQString(LoadString(id)).toStdU16String();
+}
 
 }  // namespace velmora

@@ -19,5 +19,7 @@ const ResourceTable& programResources();
 
 // A string of the program's string table (UTF-8); empty when missing.
 std::string LoadString(int id);
+// The same string as UTF-16 (invalid UTF-8 sequences become U+FFFD).
+std::u16string LoadWideString(int id);
 
 }  // namespace velmora
