@@ -46,6 +46,12 @@ void GameField::SetSettings(const FieldSettings& settings)
     dirty_ = true;
 }
 
+void GameField::ClearSelection()
+{
+    clearHighlight();
+    dirty_ = true;
+}
+
 void GameField::BuildView()
 {
     cancelPointer();

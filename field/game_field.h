@@ -133,6 +133,9 @@ public:
     HitItemList& HitItems() { return hitItems_; }
     const HitItemList& HitItems() const { return hitItems_; }
     Highlight CurrentHighlight() const { return highlight_; }
+    // Forgets the card chosen as a move's source; the next repaint shows it
+    // plain again.
+    void ClearSelection();
     const Surface& BackBuffer() const { return backBuffer_; }
     // How many whole frames have been copied to the screen.
     std::uint64_t FramesPresented() const { return framesPresented_; }

@@ -94,11 +94,14 @@ int MessageBox(CeBaseWnd* owner, std::string_view text, std::string_view caption
     return closedAnswer(style);
 }
 
-std::optional<Colour> ChooseColour(CeBaseWnd* owner, Colour initial)
+std::optional<Colour> ChooseColour(CeBaseWnd* owner, Colour initial, unsigned flags)
 {
+    if ((flags & cc::rgbInit) == 0)
+        initial = 0x000000;
     ModalRequest request;
     request.kind = ModalKind::colourChooser;
     request.colour = initial;
+    request.style = flags;
     ModalScope modal;
     if (const std::optional<int> answer = askModalAnswerer(request)) {
         if (*answer < 0)

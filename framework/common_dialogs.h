@@ -33,8 +33,17 @@ inline constexpr unsigned iconMask = 0xF0;
 // without a button answers IDCANCEL, or IDNO for yesNo, or IDOK for ok.
 int MessageBox(CeBaseWnd* owner, std::string_view text, std::string_view caption, unsigned style);
 
-// The colour chooser with initial selected; the chosen colour, or
-// std::nullopt when cancelled.
-std::optional<Colour> ChooseColour(CeBaseWnd* owner, Colour initial);
+// Colour chooser flags.
+namespace cc {
+inline constexpr unsigned rgbInit = 0x001;          // open on the initial colour (else on black)
+inline constexpr unsigned preventFullOpen = 0x004;  // no custom-colour editor opened at once
+inline constexpr unsigned anyColour = 0x100;        // any colour, not only the basic ones
+}  // namespace cc
+
+// The colour chooser; the chosen colour, or std::nullopt when cancelled. Its
+// 16 custom colours are reset to black every time it opens. The desktop's
+// chooser always offers any colour and shows its custom-colour editor beside
+// the basic colours; the modal answerer sees the flags as the request's style.
+std::optional<Colour> ChooseColour(CeBaseWnd* owner, Colour initial, unsigned flags = cc::rgbInit | cc::anyColour);
 
 }  // namespace velmora

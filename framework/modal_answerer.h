@@ -35,7 +35,7 @@ struct ModalRequest {
     ModalKind kind = ModalKind::messageBox;
     std::string caption;         // message box caption; dialog title
     std::string text;            // message box text
-    unsigned style = 0;          // message box style bits (common_dialogs.h)
+    unsigned style = 0;          // message box style bits; colour chooser flags (common_dialogs.h)
     int resourceId = 0;          // dialog template id, or popup menu id
     CeDialog* dialog = nullptr;  // the running dialog (kind dialog)
     std::vector<int> commands;   // popup menu: its command ids in order

@@ -165,6 +165,12 @@ void CeBaseWnd::BringToFront()
     top->activateWindow();
 }
 
+void CeBaseWnd::BringToTop()
+{
+    if (widget_)
+        widget_->raise();
+}
+
 void CeBaseWnd::Invalidate()
 {
     if (widget_)

@@ -89,6 +89,8 @@ public:
     bool HasFocus() const;
     // Raises the top-level window and activates it.
     void BringToFront();
+    // Puts a child window above its siblings.
+    void BringToTop();
 
     // Schedules a paint; PaintNow paints at once (OnPaint runs before it
     // returns). Present copies the surface to the client area at (x, y) at

@@ -87,6 +87,8 @@ private:
     void RecordPlay(bool won, std::uint32_t seconds);
     void NewDealAfterAbandon(bool sameDeal);
     void RunPausedDialog(void (*run)(MainWindow&));
+    void ShowRules();
+    void RunOptions();
     void RedrawField();
     void GameLost();
     void TimeUp();

@@ -46,6 +46,12 @@ bool MainWindow::OnCommand(int id)
     case ids::kCmdSelectSolitaire:
         SelectSolitaire();
         return true;
+    case ids::kCmdHelp:
+        RunPausedDialog([](MainWindow& window) { window.ShowRules(); });
+        return true;
+    case ids::kCmdOptions:
+        RunOptions();
+        return true;
     case ids::kCmdAbout:
         RunPausedDialog([](MainWindow& window) { RunAboutBox(&window); });
         return true;

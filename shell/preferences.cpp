@@ -128,15 +128,24 @@ void setLastEnteredName(Preferences& preferences, std::u16string_view name)
     std::copy_n(name.begin(), length, units.begin());
 }
 
+std::uint32_t rgbFromStoredColour(std::uint32_t bgr)
+{
+    return ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
+}
+
+std::uint32_t storedColourFromRgb(std::uint32_t rgb)
+{
+    return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
+}
+
 std::uint32_t backgroundRgb(const Preferences& preferences)
 {
-    const std::uint32_t bgr = preferences.bgColor;
-    return ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
+    return rgbFromStoredColour(preferences.bgColor);
 }
 
 void setBackgroundRgb(Preferences& preferences, std::uint32_t rgb)
 {
-    preferences.bgColor = ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
+    preferences.bgColor = storedColourFromRgb(rgb);
 }
 
 }  // namespace velmora

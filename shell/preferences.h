@@ -79,6 +79,9 @@ std::u16string_view lastEnteredName(const Preferences& preferences);
 // Stores at most 15 units (never half of a surrogate pair), zero-filled.
 void setLastEnteredName(Preferences& preferences, std::u16string_view name);
 
+// A stored colour (0x00BBGGRR) as 0xRRGGBB, and back.
+std::uint32_t rgbFromStoredColour(std::uint32_t bgr);
+std::uint32_t storedColourFromRgb(std::uint32_t rgb);
 // The background colour as 0xRRGGBB, and back.
 std::uint32_t backgroundRgb(const Preferences& preferences);
 void setBackgroundRgb(Preferences& preferences, std::uint32_t rgb);
