@@ -250,6 +250,8 @@ bool CeBaseDialog::BuildFromTemplate()
         case ControlKind::tabControl: {
             auto* tabs = new QTabBar(parent);
             tabs->setExpanding(false);
+            if (control.style & kControlTabsBelow)
+                tabs->setShape(QTabBar::RoundedSouth);
             QObject::connect(tabs, &QTabBar::tabBarClicked, [this, id = control.id](int index) {
                 if (index >= 0)
                     notifyDialog(*this, ControlNotification{id, ControlEvent::activated, index, 0});

@@ -98,6 +98,7 @@ inline constexpr std::uint32_t kControlVerticalScroll = 1u << 2; // list with a 
 inline constexpr std::uint32_t kControlNotify = 1u << 3;         // reports clicks and selections
 inline constexpr std::uint32_t kControlBold = 1u << 4;           // bold text
 inline constexpr std::uint32_t kControlMultiLine = 1u << 5;      // label wraps its text
+inline constexpr std::uint32_t kControlTabsBelow = 1u << 6;      // tab control along a bottom edge
 
 struct ControlTemplate {
     ControlKind kind = ControlKind::label;

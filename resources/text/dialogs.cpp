@@ -49,7 +49,7 @@ void addOptionPages(ResourceTable& table)
                       control(ControlKind::checkBox, 5013, "Softkey Menu", 5, 76, 140, 10)}));
     // The tab control is placed along the bottom edge at run time.
     addDialog(table, ids::kDlgPaged,
-              dialog(161, 166, {control(ControlKind::tabControl, ids::kCtlTabs, "", 0, 154, 161, 12)}));
+              dialog(161, 166, {control(ControlKind::tabControl, ids::kCtlTabs, "", 0, 154, 161, 12, kControlTabsBelow)}));
 }
 
 void addFrameAndContents(ResourceTable& table)
