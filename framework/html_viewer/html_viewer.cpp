@@ -36,10 +36,12 @@ QString textOf(std::intptr_t lParam)
     return text != nullptr ? QString::fromUtf16(text) : QString();
 }
 
+// Plain text joins the source where it stands, its markup characters
+// escaped and its line feeds made line breaks.
 void addSource(QTextBrowser& viewer, std::uintptr_t plainText, std::intptr_t lParam)
 {
     const QString piece = textOf(lParam);
-    const QString html = plainText != 0 ? Qt::convertFromPlainText(piece, Qt::WhiteSpaceNormal) : piece;
+    const QString html = plainText != 0 ? piece.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")) : piece;
     viewer.setProperty(kSourceProperty, viewer.property(kSourceProperty).toString() + html);
 }
 
