@@ -206,6 +206,10 @@ bool CeBaseDialog::BuildFromTemplate()
         }
         case ControlKind::dropDownList: {
             auto* combo = new QComboBox(parent);
+            // The handheld's drop-down lists start their text right at the
+            // frame; the desktop's wide inner margin would clip the longer
+            // items of a list sized in dialog units.
+            combo->setStyleSheet(QStringLiteral("QComboBox { padding-left: 2px; }"));
             QObject::connect(combo, &QComboBox::activated, [this, id = control.id](int index) {
                 notifyDialog(*this, ControlNotification{id, ControlEvent::selectionChanged, index, 0});
             });
