@@ -88,6 +88,7 @@ private:
     void NewDealAfterAbandon(bool sameDeal);
     void RunPausedDialog(void (*run)(MainWindow&));
     void RedrawField();
+    void ShowKeyboardCandidates();
     void GameLost();
     void TimeUp();
 
