@@ -137,6 +137,7 @@ void GameField::drawCursor()
 void GameField::refreshCandidatesAfterResize()
 {
     candidatesStale_ = false;
+    finder_.FollowCursorItem();
     EngineQuestions questions(engine_);
     finder_.FindCandidates(candidatePurpose_, navigationMode(), highlight_, questions);
     redrawAll();

@@ -56,6 +56,12 @@ void MoveFinder::ResetCursor()
     kept_ = Point{};
 }
 
+void MoveFinder::FollowCursorItem()
+{
+    if (validCursor())
+        kept_ = cornerOf(visibleRect(items_.items(), cursor_));
+}
+
 void MoveFinder::buildCardWise()
 {
     std::vector<NavigationUnit> units;

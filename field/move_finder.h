@@ -68,6 +68,9 @@ public:
     bool HasLists() const { return lists_.present(); }
     // Puts the kept cursor position back to the top-left corner of the field.
     void ResetCursor();
+    // Keeps the corner of the cursor item where the last repaint recorded
+    // it, so that rebuilding after the field was resized finds the same item.
+    void FollowCursorItem();
 
     // Each moves the cursor and reports whether it changed.
     bool MoveLeft() { return move(CursorDirection::left); }
