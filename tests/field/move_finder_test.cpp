@@ -268,29 +268,6 @@ TEST_F(PileWise, SidewaysFansAreWalkedByLeftAndRight)
     EXPECT_EQ(at(), (CursorPlace{1, 1}));
 }
 
-TEST_F(PileWise, WhileACardIsHighlightedTheCursorRestsOnlyOnTopsEmptyPlacesAndThatCard)
-{
-    lay({pileAt(30, 60, Spread::down, 4), pileAt(70, 60, Spread::down, 4), pileAt(110, 60, Spread::down, 4),
-         pileAt(150, 20)});
-    const int card = id(0, 1);
-    rules.drops = {{card, 1}, {card, 2}, {card, 3}};
-    ASSERT_TRUE(find(NavigationMode::pileWise, {0, 1}));
-    std::set<std::pair<int, int>> visited;
-    for (int press = 0; press < 12; ++press) {
-        const CursorPlace place = at();
-        const int count = view.piles[place.pile].count();
-        const bool allowed = (place.pile == 0 && place.card == 1) || place.card + 1 == count ||
-                             (count == 0 && place.card == kEmptyPileItem);
-        EXPECT_TRUE(allowed) << "pile " << place.pile << " card " << place.card;
-        visited.insert({place.pile, place.card});
-        if (press % 3 == 2)
-            finder.MoveDown();
-        else
-            finder.MoveRight();
-    }
-    EXPECT_EQ(visited.size(), 4u);
-}
-
 TEST_F(PileWise, APileMissingFromItsRowGoesToTheNeighbouringColumnOrAtTheEdgeStepsAlongTheRow)
 {
     // Piles 1 and 2 share a left edge in one row band: the row keeps pile 1.

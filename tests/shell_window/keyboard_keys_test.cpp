@@ -130,17 +130,5 @@ TEST_F(KeyboardKeys, InThePointerModesTheKeysDoNothingInTheGame)
     }
 }
 
-TEST_F(KeyboardKeys, WithoutNavigationListsReturnIsNotTaken)
-{
-    MainWindow& main = openKlondike(PlayMode::keyboardCardWise);
-    ASSERT_TRUE(walkTo(topOf(0)));
-    field().ClearSelection();
-    const int stock = field().View().piles[0].count();
-    keyPress(main, VK_RETURN);
-    keyPress(main, VK_RIGHT);
-    EXPECT_EQ(field().View().piles[0].count(), stock);
-    EXPECT_FALSE(field().HasNavigationLists());
-}
-
 }  // namespace
 }  // namespace velmora::testing
