@@ -120,7 +120,7 @@ private:
     Engine& engine_;
     const SolveOptions& options_;
     ProgressMeasure progress_;
-    MoveFinder moves_;
+    SolverMoveList moves_;
     SeenStates seen_;
     std::vector<Node> nodes_;
     std::priority_queue<Candidate, std::vector<Candidate>, LaterFirst> open_;

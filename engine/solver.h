@@ -13,7 +13,7 @@
 // history) keeps every state from being visited twice, which also stops
 // cycles such as moving a card to and fro or turning the stock over forever.
 //
-// The moves of a state are those of Engine::forEachMove; a MoveFinder
+// The moves of a state are those of Engine::forEachMove; a SolverMoveList
 // remembers the engine's answers about pick-ups and drops, which rule programs
 // decide from the card sequences alone (solver_moves.h).
 //

@@ -21,7 +21,7 @@ std::uint64_t visibleFace(const Card& card, const CardDefinition& face)
 
 }  // namespace
 
-int MoveFinder::Answers::find(std::uint64_t key) const
+int SolverMoveList::Answers::find(std::uint64_t key) const
 {
     if (slots_.empty())
         return 0;
@@ -37,7 +37,7 @@ int MoveFinder::Answers::find(std::uint64_t key) const
     }
 }
 
-void MoveFinder::Answers::store(std::uint64_t key, bool answer)
+void SolverMoveList::Answers::store(std::uint64_t key, bool answer)
 {
     if (2 * (used_ + 1) > slots_.size()) {
         used_ = 0;
@@ -55,7 +55,7 @@ void MoveFinder::Answers::store(std::uint64_t key, bool answer)
     place((key & ~std::uint64_t{3}) | (answer ? 2 : 1));
 }
 
-void MoveFinder::Answers::place(std::uint64_t held)
+void SolverMoveList::Answers::place(std::uint64_t held)
 {
     const std::size_t mask = slots_.size() - 1;
     std::size_t slot = (held >> 2) & mask;
@@ -65,7 +65,7 @@ void MoveFinder::Answers::place(std::uint64_t held)
     ++used_;
 }
 
-void MoveFinder::hashPiles()
+void SolverMoveList::hashPiles()
 {
     const GameState& state = engine_.state();
     const GameDefinition& definition = engine_.definition();
@@ -111,7 +111,7 @@ void MoveFinder::hashPiles()
 
 // canPickUp reads the card's movable flag, its pile's pick-up program, the
 // group from the card and the cards below it.
-bool MoveFinder::canPickUp(int card)
+bool SolverMoveList::canPickUp(int card)
 {
     const Card& picked = engine_.state().cards[static_cast<std::size_t>(card)];
     const Pile& pile = engine_.state().piles[picked.pile];
@@ -133,7 +133,7 @@ bool MoveFinder::canPickUp(int card)
 // style), the target's flags, accept program and top card's open flag, the
 // group and the target's cards. The key joins the group's part, made once per
 // card, with the target's part, made once per state.
-std::uint64_t MoveFinder::groupKey(int card) const
+std::uint64_t SolverMoveList::groupKey(int card) const
 {
     const Card& moved = engine_.state().cards[static_cast<std::size_t>(card)];
     HashBuilder key;
@@ -143,7 +143,7 @@ std::uint64_t MoveFinder::groupKey(int card) const
     return key.value();
 }
 
-bool MoveFinder::canDrop(int card, std::uint64_t groupKey, int pile)
+bool SolverMoveList::canDrop(int card, std::uint64_t groupKey, int pile)
 {
     if (engine_.state().cards[static_cast<std::size_t>(card)].pile == pile)
         return false;
@@ -156,7 +156,7 @@ bool MoveFinder::canDrop(int card, std::uint64_t groupKey, int pile)
     return answer;
 }
 
-void MoveFinder::list(std::vector<Step>& steps)
+void SolverMoveList::list(std::vector<Step>& steps)
 {
     steps.clear();
     const GameState& state = engine_.state();

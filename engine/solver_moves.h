@@ -4,7 +4,7 @@
 //
 // Rule programs see nothing but card sequences, so whether a card may be
 // picked up, or dropped on a pile, is decided by the sequences involved and a
-// few flags. The finder keys each answer on exactly those inputs and asks the
+// few flags. The list keys each answer on exactly those inputs and asks the
 // engine (canPickUp, canDrop) only about combinations it has not met. During
 // a search most piles stay as they were from one state to the next, which
 // makes almost every question a repeat. Taps are asked every time: their
@@ -19,9 +19,9 @@
 
 namespace velmora {
 
-class MoveFinder {
+class SolverMoveList {
 public:
-    explicit MoveFinder(Engine& engine) : engine_(engine) {}
+    explicit SolverMoveList(Engine& engine) : engine_(engine) {}
 
     // The legal steps of the current state.
     void list(std::vector<Step>& steps);

@@ -65,7 +65,7 @@ void GameField::FlyCards(int source, int first, int count, int destination, int 
     if (sourceShown && settings_.animation)
         ShowField();
     if (animated) {
-        if (const std::optional<FlightPath> path = planFlight(hitItems_, transfer)) {
+        if (const std::optional<FlightPath> path = planFlight(finder_.Items(), transfer)) {
             Surface saved(image.Width(), image.Height());
             for (const Point& at : path->frames) {
                 saved.Copy(0, 0, image.Width(), image.Height(), backBuffer_, at.x, at.y);
@@ -107,6 +107,10 @@ void GameField::ShowHint(const Move& move)
         flashPileTop(move.destination);
     }
     clearHighlight();
+    if (isKeyboardMode(settings_.playMode)) {
+        FindCandidates(CandidatePurpose::source);
+        ShowField();
+    }
 }
 
 std::optional<GameField::CardPlace> GameField::findCard(std::uint16_t cardId) const

@@ -118,4 +118,14 @@ std::vector<FieldDrawItem> layOutField(const FieldView& view, const std::vector<
     return items;
 }
 
+std::array<Rect, 4> cursorOutline(const Rect& visible)
+{
+    const int l = visible.left;
+    const int t = visible.top;
+    const int r = visible.right;
+    const int b = visible.bottom;
+    return {Rect{l - 1, t - 1, r + 1, t + 1}, Rect{r - 1, t - 1, r + 1, b + 1}, Rect{l - 1, b - 1, r + 1, b + 1},
+            Rect{l - 1, t - 1, l + 1, b + 1}};
+}
+
 }  // namespace velmora

@@ -7,6 +7,7 @@
 // listed, so layout and input resolution stay testable without a window.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -51,5 +52,11 @@ struct FieldDrawItem {
 // and open flags decide which items start selectable.
 std::vector<FieldDrawItem> layOutField(const FieldView& view, const std::vector<Card>& cards, ClientSize client,
                                   Highlight highlight, HitItemList& hitItems);
+
+// The keyboard cursor: the outline of the cursor item's visible rectangle
+// traced from corner to corner (right and bottom edges at the rectangle's
+// right and bottom) with a pen two pixels wide centred on the path, as four
+// filled bars.
+std::array<Rect, 4> cursorOutline(const Rect& visible);
 
 }  // namespace velmora

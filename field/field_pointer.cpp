@@ -113,26 +113,36 @@ bool GameField::tapWithHighlight(const Hit& hit)
         ShowField();
         return true;
     }
-    UpdateList updates(view_);
-    if (engine_.moveCards(pointer_.selectedCardId, hit.pile, &updates)) {
-        clearHighlight();
-        const CardTransfer move = playerMove(view_, selected.pile, selected.card, hit.pile);
-        FlyCards(move.source, move.first, move.count, move.destination, move.insertion);
-        ApplyUpdates(updates);
-        completeAction();
-    }
+    moveHighlightedTo(hit.pile);
     return true;
 }
 
-// Fires the pile's tap key; a tap that changes nothing is no action.
-void GameField::tapPileAction(int pile)
+bool GameField::moveHighlightedTo(int pile)
+{
+    const Highlight selected = highlight_;
+    UpdateList updates(view_);
+    if (!engine_.moveCards(pointer_.selectedCardId, pile, &updates))
+        return false;
+    finder_.ClearLists();  // the view is about to change under them
+    clearHighlight();
+    const CardTransfer move = playerMove(view_, selected.pile, selected.card, pile);
+    FlyCards(move.source, move.first, move.count, move.destination, move.insertion);
+    ApplyUpdates(updates);
+    completeAction();
+    return true;
+}
+
+// A tap that changes nothing is no action.
+bool GameField::tapPileAction(int pile)
 {
     UpdateList updates(view_);
     if (!engine_.tapPile(pile, &updates))
-        return;
+        return false;
+    finder_.ClearLists();
     clearHighlight();
     ApplyUpdates(updates);
     completeAction();
+    return true;
 }
 
 // ---- Drag and drop ------------------------------------------------------------

@@ -40,15 +40,9 @@ void GameField::SetSettings(const FieldSettings& settings)
 {
     if (settings.playMode != settings_.playMode) {
         cancelPointer();
-        clearHighlight();
+        ClearSelection();
     }
     settings_ = settings;
-    dirty_ = true;
-}
-
-void GameField::ClearSelection()
-{
-    clearHighlight();
     dirty_ = true;
 }
 
@@ -58,7 +52,11 @@ void GameField::BuildView()
     view_ = engine_.hasDefinition() && engine_.hasGame() ? velmora::BuildView(engine_.definition(), engine_.state())
                                                           : FieldView{};
     viewPrepared_ = false;
-    hitItems_.beginPass();
+    // A new view: the old items and lists describe nothing on screen, and
+    // the cursor starts again from the top-left corner.
+    finder_.Items().clear();
+    finder_.ClearLists();
+    finder_.ResetCursor();
     dirty_ = true;
 }
 
@@ -83,6 +81,7 @@ bool GameField::updateBackBufferSize()
         if (!client.isEmpty())
             backBuffer_.Create(client.width(), client.height());
         dirty_ = true;
+        candidatesStale_ = finder_.HasLists();
     }
     return backBuffer_.IsValid();
 }
@@ -93,8 +92,11 @@ void GameField::repaint(bool withClock)
 {
     if (!updateBackBufferSize())
         return;
-    if (dirty_)
+    if (dirty_) {
         redrawAll();
+        if (candidatesStale_ && !finder_.Frozen())
+            refreshCandidatesAfterResize();
+    }
     if (withClock && settings_.showTimer) {
         drawClock();
         // The dragged cards stay above the clock.
@@ -108,7 +110,7 @@ void GameField::redrawAll()
     backBuffer_.Fill(settings_.background);
     if (viewPrepared_) {
         const std::vector<FieldDrawItem> items =
-            layOutField(view_, engine_.state().cards, clientSize(), highlight_, hitItems_);
+            layOutField(view_, engine_.state().cards, clientSize(), highlight_, finder_.Items());
         for (const FieldDrawItem& item : items) {
             const Point at{item.rect.left, item.rect.top};
             if (item.kind == FieldDrawItem::Kind::card)
@@ -118,6 +120,8 @@ void GameField::redrawAll()
             if (item.highlighted)
                 backBuffer_.MarkRect(item.rect);
         }
+        if (isKeyboardMode(settings_.playMode) && finder_.HasLists())
+            drawCursor();
     }
     dirty_ = false;
 }
@@ -173,7 +177,7 @@ Point GameField::CardPosition(int pile, int index) const
     return view_.validPile(pile) ? velmora::CardPosition(view_, pile, index, clientSize()) : Point{};
 }
 
-std::optional<Hit> GameField::HitTest(Point point) const { return velmora::HitTest(hitItems_, view_, point); }
+std::optional<Hit> GameField::HitTest(Point point) const { return velmora::HitTest(finder_.Items(), view_, point); }
 
 std::optional<std::uint16_t> GameField::cardIdAt(int pile, int index) const
 {

@@ -23,6 +23,11 @@
 // After every completed player action the field sends WM_SOL_CHECKEND
 // synchronously to its parent window, exactly once; it is the last thing the
 // action does, so the parent may rebuild the view in its handler.
+//
+// In the keyboard modes the shell asks the field for the move candidates
+// (FindCandidates with the source purpose) after every deal, undo and
+// completed action, and hands it the direction keys (MoveCursor) and the
+// action key (ActionKey) while the field has navigation lists.
 #pragma once
 
 #include <cstdint>
@@ -38,6 +43,7 @@
 #include "field_drawing.h"
 #include "field_view.h"
 #include "hit_items.h"
+#include "move_finder.h"
 #include "surface.h"
 #include "view_update.h"
 #include "window.h"
@@ -57,6 +63,11 @@ enum class FieldPlayMode : std::uint8_t {
     keyboardCardWise = 2,
     keyboardPileWise = 3,
 };
+
+inline bool isKeyboardMode(FieldPlayMode mode)
+{
+    return mode == FieldPlayMode::keyboardCardWise || mode == FieldPlayMode::keyboardPileWise;
+}
 
 // What the field shows and how it plays, copied from the preferences by the
 // shell after creating the field and after every change in the options.
@@ -103,8 +114,26 @@ public:
 
     // Flashes a suggested move: the picked card four times, then its
     // destination four times, 200 ms a step; a tap flashes its pile only.
-    // Leaves no card highlighted.
+    // Leaves no card highlighted; in the keyboard modes the player is then
+    // choosing a source again.
     void ShowHint(const Move& move);
+
+    // ---- Keyboard play ----------------------------------------------------
+    // Rebuilds the move candidates, rows, columns and cursor for the play
+    // mode (nothing outside the keyboard modes), bringing the hit items up to
+    // date first. The next repaint shows the cursor.
+    void FindCandidates(CandidatePurpose purpose);
+    // The direction keys and the action key are taken only while this holds.
+    bool HasNavigationLists() const { return finder_.HasLists(); }
+    // Moves the cursor and shows it; the candidates stay as they are.
+    void MoveCursor(CursorDirection direction);
+    // Return: picks up the card under the cursor, puts the highlighted card
+    // where the cursor is, or fires the cursor pile's tap.
+    void ActionKey();
+    // Forgets the highlight and the navigation lists (the play mode or the
+    // game changed); the shell rebuilds them when it asks for candidates.
+    void ClearSelection();
+    const MoveFinder& Finder() const { return finder_; }
 
     // Applies the engine's reported changes in order, shown one by one with
     // animation on, at once with one redraw with animation off; empties the
@@ -130,12 +159,9 @@ public:
     const FieldView& View() const { return view_; }
     // The hit items of the last full redraw. Keyboard play freezes them while
     // its cursor moves over an unchanged field.
-    HitItemList& HitItems() { return hitItems_; }
-    const HitItemList& HitItems() const { return hitItems_; }
+    HitItemList& HitItems() { return finder_.Items(); }
+    const HitItemList& HitItems() const { return finder_.Items(); }
     Highlight CurrentHighlight() const { return highlight_; }
-    // Forgets the card chosen as a move's source; the next repaint shows it
-    // plain again.
-    void ClearSelection();
     const Surface& BackBuffer() const { return backBuffer_; }
     // How many whole frames have been copied to the screen.
     std::uint64_t FramesPresented() const { return framesPresented_; }
@@ -186,7 +212,12 @@ private:
     void select(const Hit& hit);
     bool tap(Point point);
     bool tapWithHighlight(const Hit& hit);
-    void tapPileAction(int pile);
+    // Fires the pile's tap key; true when it changed the game, which is then
+    // shown and completed.
+    bool tapPileAction(int pile);
+    // Puts the highlighted card and those above it on the pile, flying them
+    // there; false when the engine refuses the move.
+    bool moveHighlightedTo(int pile);
     bool press(Point point);
     void drag(Point point);
     void startDrag(Point point);
@@ -199,6 +230,13 @@ private:
     // complete.
     void completeAction();
 
+    // Keyboard play.
+    NavigationMode navigationMode() const;
+    void pickUpOrTap(const CursorPlace& at);
+    void deselectForKeyboard();
+    void drawCursor();
+    void refreshCandidatesAfterResize();
+
     // Hints.
     std::optional<CardPlace> findCard(std::uint16_t cardId) const;
     void flashPileTop(int pile);
@@ -209,7 +247,9 @@ private:
     ClockTextSource clockText_;
     FieldView view_;
     bool viewPrepared_ = false;  // metrics, images and draw order belong to the view
-    HitItemList hitItems_;
+    MoveFinder finder_{view_};
+    CandidatePurpose candidatePurpose_ = CandidatePurpose::source;
+    bool candidatesStale_ = false;  // the layout changed under the lists
     CardArt art_;
     Surface backBuffer_;
     Rect clientRect_;

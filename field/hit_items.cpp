@@ -15,8 +15,16 @@ HitItemList::HitItemList() { items_.reserve(static_cast<std::size_t>(capacity_))
 
 void HitItemList::beginPass()
 {
-    if (!frozen_)
-        items_.clear();
+    if (frozen_)
+        return;
+    previous_.swap(items_);
+    items_.clear();
+}
+
+void HitItemList::clear()
+{
+    items_.clear();
+    previous_.clear();
 }
 
 void HitItemList::append(const HitItem& item)
@@ -28,6 +36,14 @@ void HitItemList::append(const HitItem& item)
         items_.reserve(static_cast<std::size_t>(capacity_));
     }
     items_.push_back(item);
+    const std::size_t index = items_.size() - 1;
+    if (keepMarks_ && index < previous_.size()) {
+        const HitItem& before = previous_[index];
+        if (before.rect == item.rect && before.pile == item.pile && before.card == item.card) {
+            items_.back().visible = before.visible;
+            items_.back().selectable = before.selectable;
+        }
+    }
 }
 
 std::optional<Hit> HitTest(const HitItemList& items, const FieldView& view, Point point)

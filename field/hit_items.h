@@ -5,6 +5,12 @@
 // always describe what is on screen: the drawing pass empties the list and
 // appends to it in drawing order. While the list is frozen (the keyboard
 // cursor moving over an unchanged field) repaints leave it as it is.
+//
+// Keyboard play marks the items (which are move candidates, and what part of
+// each can be seen) and then repaints the field. While it asks for its marks
+// to be kept, an item recorded again at the same place as the item of the
+// same index in the previous pass takes that item's marks, so a repaint of
+// an unchanged field does not lose them.
 #pragma once
 
 #include <cstdint>
@@ -45,23 +51,33 @@ public:
 
     // Start of a drawing pass: empties the list unless it is frozen.
     void beginPass();
+    // Empties the list and forgets the previous pass, frozen or not (the
+    // view the items described is gone).
+    void clear();
     // Adds an item unless the list is frozen; room grows by kGrowth items
     // whenever an append would leave no spare slot.
     void append(const HitItem& item);
 
     void setFrozen(bool frozen) { frozen_ = frozen; }
     bool frozen() const { return frozen_; }
+    // Items recorded again at an unchanged place keep the visible rectangle
+    // and selectable mark of the previous pass.
+    void setKeepMarks(bool keep) { keepMarks_ = keep; }
 
     int count() const { return static_cast<int>(items_.size()); }
     int capacity() const { return capacity_; }
     const std::vector<HitItem>& items() const { return items_; }
+    // For keyboard play's marks; the places stay the drawing pass's.
+    std::vector<HitItem>& mutableItems() { return items_; }
     HitItem& operator[](int index) { return items_[static_cast<std::size_t>(index)]; }
     const HitItem& operator[](int index) const { return items_[static_cast<std::size_t>(index)]; }
 
 private:
     std::vector<HitItem> items_;
+    std::vector<HitItem> previous_;  // the last pass, for keeping marks
     int capacity_ = kGrowth;
     bool frozen_ = false;
+    bool keepMarks_ = false;
 };
 
 // The item drawn last among those containing the point, so the card the

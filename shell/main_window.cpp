@@ -107,6 +107,9 @@ bool MainWindow::OnCreate()
     } else {
         if (!RestoreSavedGame())
             StartDeal(0, false);
+        // The keyboard cursor appears on the first clock tick, once the
+        // game is on screen.
+        rehighlightPending_ = isKeyboardMode(field_->Settings().playMode);
         SetTitle(solitaireName());
     }
     return true;
@@ -178,7 +181,10 @@ void MainWindow::OnTimer(unsigned id)
     }
     if (clock_.paused())
         return;
-    rehighlightPending_ = false;  // keyboard play recomputes its highlight here
+    if (rehighlightPending_) {
+        rehighlightPending_ = false;
+        ShowKeyboardCandidates();
+    }
     if (!clock_.tick(static_cast<std::int32_t>(programClock().now())).secondPassed)
         return;
     if (preferences_.showTimer && !field_->IsBusy())
@@ -280,6 +286,8 @@ void MainWindow::SelectSolitaire()
     }
     if (!RestoreSavedGame())
         StartDeal(0, true);
+    else
+        ShowKeyboardCandidates();
     SetTitle(solitaireName());
     RedrawField();
 }

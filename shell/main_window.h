@@ -90,6 +90,7 @@ private:
     void ShowRules();
     void RunOptions();
     void RedrawField();
+    void ShowKeyboardCandidates();
     void GameLost();
     void TimeUp();
 

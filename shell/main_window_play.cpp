@@ -67,10 +67,31 @@ bool MainWindow::OnCommand(int id)
     }
 }
 
+// Keyboard play takes the direction keys and Return only while the field
+// has something to move between; every other key, and these ones otherwise,
+// get the default processing.
 bool MainWindow::OnKeyDown(int virtualKey)
 {
-    (void)virtualKey;  // keyboard play arrives with its own modes
-    return false;
+    if (!isKeyboardMode(field_->Settings().playMode) || !field_->HasNavigationLists())
+        return false;
+    switch (virtualKey) {
+    case VK_LEFT: field_->MoveCursor(CursorDirection::left); return true;
+    case VK_RIGHT: field_->MoveCursor(CursorDirection::right); return true;
+    case VK_UP: field_->MoveCursor(CursorDirection::up); return true;
+    case VK_DOWN: field_->MoveCursor(CursorDirection::down); return true;
+    case VK_RETURN: field_->ActionKey(); return true;
+    default: return false;
+    }
+}
+
+// In the keyboard modes the player goes on choosing a source, on the field
+// as it is now.
+void MainWindow::ShowKeyboardCandidates()
+{
+    if (!isKeyboardMode(field_->Settings().playMode))
+        return;
+    field_->FindCandidates(CandidatePurpose::source);
+    RedrawField();
 }
 
 // Dialogs of commands never count towards the deal's time.
@@ -95,6 +116,7 @@ bool MainWindow::UndoMove()
         engine_->undoStep();
         ShowLoadedGame();
         RedrawField();
+        ShowKeyboardCandidates();
         return true;
     }
     clock_.pause();
@@ -122,6 +144,8 @@ void MainWindow::EvaluateGame()
 {
     if (!engine_->hasGame())
         return;
+    if (!engine_->isWon())
+        ShowKeyboardCandidates();
     if (engine_->isWon()) {
         RecordPlay(true, clock_.elapsedSeconds());
         StartDeal(0, true);

@@ -223,12 +223,12 @@ TEST(ApplyStep, ATapThatChangesNothingStillCountsButNoStepAfterTheWin)
 
 // The finder remembers the engine's answers; through random play with undo it
 // must list exactly what forEachMove lists, in the same order.
-TEST(MoveFinder, ListsWhatTheEngineListsThroughRandomPlay)
+TEST(SolverMoveList, ListsWhatTheEngineListsThroughRandomPlay)
 {
     for (GameNumber number : {2u, 31337u}) {
         Engine engine;
         dealGame(engine, klondikeDefinition(), number);
-        MoveFinder finder(engine);
+        SolverMoveList finder(engine);
         std::mt19937 random(number);
         std::vector<Step> listed;
         for (int step = 0; step < 150 && !engine.isWon(); ++step) {

@@ -144,5 +144,31 @@ TEST(HitItemList, FrozenListKeepsItsItemsThroughRepaints)
     EXPECT_EQ(items.count(), 1);
 }
 
+TEST(HitItemList, KeptMarksSurviveARepaintOnlyWhereTheItemStaysPut)
+{
+    FieldView view = viewOf({pileAt(50, 50, Spread::down, 3)});
+    HitItemList items;
+    layOut(view, items);
+    const Rect strip{items[0].rect.left, items[0].rect.top, items[0].rect.right, items[0].rect.top + 9};
+    items.mutableItems()[0].visible = strip;
+    items.mutableItems()[1].selectable = false;
+
+    items.setKeepMarks(true);
+    view.piles[0].cards.resize(2);  // card 1 is now the top card: same place
+    layOut(view, items);
+    EXPECT_EQ(items[0].visible, strip);
+    EXPECT_FALSE(items[1].selectable);
+
+    view.piles[0].x += 5;  // everything moves: the marks go
+    layOut(view, items);
+    EXPECT_EQ(items[0].visible, items[0].rect);
+    EXPECT_TRUE(items[1].selectable);
+
+    items.mutableItems()[1].selectable = false;
+    items.setKeepMarks(false);
+    layOut(view, items);
+    EXPECT_TRUE(items[1].selectable);
+}
+
 }  // namespace
 }  // namespace velmora
