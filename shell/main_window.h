@@ -90,6 +90,8 @@ private:
     void RedrawField();
     void GameLost();
     void TimeUp();
+    void GameWon();
+    void ShowBestTimes();
 
     ShellContext context_;
     std::string storeRoot_;
@@ -100,6 +102,7 @@ private:
     GameClock clock_;
     bool optionsChanged_ = false;
     bool rehighlightPending_ = false;
+    bool winDialogsOpen_ = false;
     bool firstRunPending_ = false;
     Preferences preferences_;
     LastPlayedTimes lastPlayed_{preferences_};
