@@ -118,7 +118,8 @@ TEST_F(BestTimesFlow, AQualifyingWinAsksForTheNameEntersTheTimeAndShowsTheList)
         if (content == kWinContent) {
             nameOffered = contentOf(request).ControlText(kNameEdit);
             contentOf(request).SetControlText(kNameEdit, "");
-            typeText(contentOf(request), "B\u00e9a");
+            // Keys go to the dialog as a whole: the name box has the focus.
+            typeText(*request.dialog, "B\u00e9a");
             return IDOK;
         }
         if (content == kBestTimesContent) {
