@@ -261,28 +261,44 @@ TEST_F(BestTimesFlow, ClearAsksFirstAndOnlyYesEmptiesTheList)
     EXPECT_EQ(listShown, emptyRows());
 }
 
-TEST_F(BestTimesFlow, TheListIsLaidOutForTheContentsSize)
-{
-    MainWindow& main = openKlondike();
-    Rect listRect;
+// The list as it lies in the dialog, and where the layout says it belongs.
+struct PlacedList {
+    Rect list;
     int nameWidth = 0;
     int timeWidth = 0;
     BestTimesListLayout expected;
+};
+
+PlacedList placedList(const DialogContent& content)
+{
+    const Rect page = content.ClientRect();
+    return {content.ControlRect(kList), content.ColumnWidth(kList, 0), content.ColumnWidth(kList, 1),
+            bestTimesListLayout(page.right, page.bottom, screenMetrics())};
+}
+
+TEST_F(BestTimesFlow, TheListIsLaidOutAgainWheneverTheContentChangesSize)
+{
+    MainWindow& main = openKlondike();
+    std::vector<PlacedList> placed;
     answer = [&](const ModalRequest& request, int content) -> std::optional<int> {
-        if (content == kBestTimesContent) {
-            const DialogContent& list = contentOf(request);
-            listRect = list.ControlRect(kList);
-            nameWidth = list.ColumnWidth(kList, 0);
-            timeWidth = list.ColumnWidth(kList, 1);
-            expected = bestTimesListLayout(list.ClientRect().right, list.ClientRect().bottom, screenMetrics());
-        }
-        return std::nullopt;
+        if (content != kBestTimesContent)
+            return std::nullopt;
+        placed.push_back(placedList(contentOf(request)));
+        // The window grows to leave room for the whole list.
+        main.SetWindowRect(Rect{0, 0, 320, 480});
+        placed.push_back(placedList(contentOf(request)));
+        return IDCANCEL;
     };
     main.SendMessage(WM_COMMAND, kShowBestTimes);
-    EXPECT_EQ(listRect, expected.list);
-    EXPECT_EQ(nameWidth, expected.nameWidth);
-    EXPECT_EQ(timeWidth, 40);
-    EXPECT_GT(expected.list.height(), 0);
+    ASSERT_EQ(placed.size(), 2u);
+    for (const PlacedList& list : placed) {
+        EXPECT_EQ(list.list, list.expected.list);
+        EXPECT_EQ(list.nameWidth, list.expected.nameWidth);
+        EXPECT_EQ(list.timeWidth, 40);
+    }
+    EXPECT_LT(placed[0].list.height(), 312);
+    EXPECT_EQ(placed[1].list, (Rect{5, 5, 315, 317}));
+    EXPECT_EQ(placed[1].nameWidth, 320 - 40 - 13);
 }
 
 TEST(BestTimesLayout, WholeScalesGiveTheFullListRoomOnceThePageIsHighEnough)
