@@ -14,7 +14,7 @@ namespace velmora {
 // the won deal is still on the board.
 void MainWindow::GameWon()
 {
-    BestTimesLocation location = bestTimesLocation(*context_.registry, storeRoot_, engine_->definition().name);
+    const BestTimesLocation location = bestTimesLocation(*context_.registry, storeRoot_, engine_->definition().name);
     BestTimes record = LoadBestTimes(location);
     clock_.tick(static_cast<std::int32_t>(programClock().now()));
     const std::uint32_t seconds = clock_.elapsedSeconds();
