@@ -194,7 +194,12 @@ int CeDialog::DoModal(CeBaseWnd* owner)
             top->widget()->installEventFilter(&follower);
         Show();
         widget()->raise();
-        if (FocusedControl() == 0)
+        // A control focused while the dialog was built (still hidden) gets
+        // the focus now; otherwise the dialog takes it.
+        QWidget* chosen = widget()->focusWidget();
+        if (chosen && widget()->isAncestorOf(chosen))
+            chosen->setFocus(Qt::OtherFocusReason);
+        else if (FocusedControl() == 0)
             widget()->setFocus(Qt::OtherFocusReason);
         if (!ended_ && !AnswerFromTest()) {
             QEventLoop loop;

@@ -125,6 +125,16 @@ public:
     void SetTopIndex(int id, int index);
     void RedrawItem(int id, int index);
 
+    // Report view: text rows under a header of columns. AddItem and
+    // ClearItems add and remove rows (AddItem's text goes into the first
+    // column); ItemCount counts them.
+    int AddColumn(int id, std::string_view title, int width, TextAlign align);  // its index, -1 on failure
+    void SetColumnWidth(int id, int column, int pixels);
+    int ColumnWidth(int id, int column) const;                  // 0 for a column that does not exist
+    std::string ColumnTitle(int id, int column) const;
+    void SetItemText(int id, int row, int column, std::string_view utf8);
+    std::string ItemText(int id, int row, int column) const;   // empty for a cell that does not exist
+
     // Tab control.
     int AddTab(int id, std::string_view utf8);  // its index, -1 on failure
     int TabSelection(int id) const;

@@ -33,6 +33,8 @@ void CeBaseDialog::ClearItems(int id)
         list->clear();
     else if (auto* combo = asCombo(widget))
         combo->clear();
+    else if (auto* report = asReport(widget))
+        report->clear();
 }
 
 int CeBaseDialog::AddItem(int id, std::string_view utf8, std::intptr_t value)
@@ -51,6 +53,8 @@ int CeBaseDialog::AddItem(int id, std::string_view utf8, std::intptr_t value)
         combo->setCurrentIndex(-1);
         return combo->count() - 1;
     }
+    if (auto* report = asReport(widget))
+        return addReportRow(*report, utf8, value);
     return -1;
 }
 
@@ -61,6 +65,8 @@ int CeBaseDialog::ItemCount(int id) const
         return list->count();
     if (auto* combo = asCombo(widget))
         return combo->count();
+    if (auto* report = asReport(widget))
+        return report->topLevelItemCount();
     return 0;
 }
 
@@ -75,6 +81,10 @@ std::intptr_t CeBaseDialog::ItemValue(int id, int index) const
         if (index < 0 || index >= combo->count())
             return 0;
         return static_cast<std::intptr_t>(combo->itemData(index).value<qlonglong>());
+    }
+    if (auto* report = asReport(widget)) {
+        const QTreeWidgetItem* item = report->topLevelItem(index);
+        return item ? static_cast<std::intptr_t>(item->data(0, kValueRole).value<qlonglong>()) : 0;
     }
     return 0;
 }

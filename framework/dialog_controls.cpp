@@ -251,6 +251,9 @@ bool CeBaseDialog::BuildFromTemplate()
             created = list;
             break;
         }
+        case ControlKind::reportView:
+            created = createReportView(*this, control.id, parent);
+            break;
         case ControlKind::tabControl: {
             auto* tabs = new QTabBar(parent);
             tabs->setExpanding(false);

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QScrollBar>
+#include <QTreeWidget>
 
 #include <vector>
 
@@ -19,6 +20,7 @@ inline constexpr int kValueRole = Qt::UserRole;
 
 inline QListWidget* asList(QWidget* widget) { return dynamic_cast<QListWidget*>(widget); }
 inline QComboBox* asCombo(QWidget* widget) { return dynamic_cast<QComboBox*>(widget); }
+inline QTreeWidget* asReport(QWidget* widget) { return dynamic_cast<QTreeWidget*>(widget); }
 
 struct ControlEntry {
     ControlKind kind;
@@ -78,6 +80,11 @@ private:
     int id_;
     int rowHeight_ = 16;
 };
+
+// A report view without columns: a flat list of text rows under a header.
+QTreeWidget* createReportView(CeBaseDialog& dialog, int id, QWidget* parent);
+// Appends a row with utf8 in its first column; its index.
+int addReportRow(QTreeWidget& report, std::string_view utf8, std::intptr_t value);
 
 // Sends a notification to the dialog's OnNotify; true when it was handled.
 bool notifyDialog(CeBaseDialog& dialog, const ControlNotification& notification);

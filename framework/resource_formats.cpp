@@ -256,7 +256,7 @@ std::optional<DialogTemplate> decodeDialog(ByteView bytes)
     for (std::size_t i = 0; i < count; ++i) {
         ControlTemplate control;
         const std::uint8_t kind = reader.u8();
-        if (kind > static_cast<std::uint8_t>(ControlKind::tabControl))
+        if (kind > static_cast<std::uint8_t>(ControlKind::reportView))
             return std::nullopt;
         control.kind = static_cast<ControlKind>(kind);
         control.id = reader.i32();

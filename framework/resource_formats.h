@@ -87,6 +87,7 @@ enum class ControlKind : std::uint8_t {
     listBox,          // owner-drawn fixed rows, each with a value
     listView,         // owner-drawn single-column report view without header
     tabControl,
+    reportView,       // text rows in columns under a header (columns added at run time)
 };
 
 enum class TextAlign : std::uint8_t { left, centre, right };

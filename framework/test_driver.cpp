@@ -76,6 +76,26 @@ void keyPress(CeBaseWnd& window, int virtualKey, bool control)
     QApplication::sendEvent(widget, &release);
 }
 
+void typeText(CeBaseWnd& window, std::string_view utf8)
+{
+    QWidget* widget = window.widget();
+    if (!widget)
+        return;
+    QWidget* target = widget->focusWidget() ? widget->focusWidget() : widget;
+    const QString text = qt::toQString(utf8);
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        // A character outside the basic plane is one key with both halves.
+        const qsizetype length = text.at(at).isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(at, length);
+        const int key = length == 1 ? int{character.at(0).toUpper().unicode()} : int{Qt::Key_unknown};
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, character);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, character);
+        QApplication::sendEvent(target, &release);
+        at += length - 1;
+    }
+}
+
 void closeRequest(CeBaseWnd& window)
 {
     if (QWidget* widget = window.widget())

@@ -5,6 +5,8 @@
 // GUI tests run with QT_QPA_PLATFORM=offscreen.
 #pragma once
 
+#include <string_view>
+
 #include "geometry.h"
 #include "surface.h"
 
@@ -26,6 +28,11 @@ void tap(CeBaseWnd& window, Point point);
 
 // A key press and release delivered to window (virtual key, messages.h).
 void keyPress(CeBaseWnd& window, int virtualKey, bool control = false);
+
+// Types utf8 one character at a time, as key presses that carry the
+// character, into the control of window that has (or last had) the keyboard
+// focus, or into window itself when none has.
+void typeText(CeBaseWnd& window, std::string_view utf8);
 
 // A close request from the window manager (the title bar's close button).
 void closeRequest(CeBaseWnd& window);

@@ -93,6 +93,8 @@ private:
     void ShowKeyboardCandidates();
     void GameLost();
     void TimeUp();
+    void GameWon();
+    void ShowBestTimes();
 
     ShellContext context_;
     std::string storeRoot_;
@@ -103,6 +105,7 @@ private:
     GameClock clock_;
     bool optionsChanged_ = false;
     bool rehighlightPending_ = false;
+    bool winDialogsOpen_ = false;
     bool firstRunPending_ = false;
     Preferences preferences_;
     LastPlayedTimes lastPlayed_{preferences_};

@@ -55,6 +55,9 @@ bool MainWindow::OnCommand(int id)
     case ids::kCmdAbout:
         RunPausedDialog([](MainWindow& window) { RunAboutBox(&window); });
         return true;
+    case ids::kCmdBestTimes:
+        RunPausedDialog([](MainWindow& window) { window.ShowBestTimes(); });
+        return true;
     case ids::kCmdStatistics:
         RunPausedDialog([](MainWindow& window) {
             if (window.solitaireLoaded())
@@ -142,13 +145,12 @@ void MainWindow::ShowNextMove()
 
 void MainWindow::EvaluateGame()
 {
-    if (!engine_->hasGame())
+    if (!engine_->hasGame() || winDialogsOpen_)
         return;
     if (!engine_->isWon())
         ShowKeyboardCandidates();
     if (engine_->isWon()) {
-        RecordPlay(true, clock_.elapsedSeconds());
-        StartDeal(0, true);
+        GameWon();
     } else if (!engine_->findMove(0)) {
         GameLost();
     } else if (preferences_.timedGame && clock_.timeIsUp(preferences_.timeLimit)) {

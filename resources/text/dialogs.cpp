@@ -64,10 +64,10 @@ void addFrameAndContents(ResourceTable& table)
               dialog(161, 142,
                      {control(ControlKind::label, IDC_STATIC,
                               "You win!\nYour time is qualified for the Best Times list.\n\nPlease enter your name:",
-                              5, 5, 150, 40, kControlMultiLine),
-                      control(ControlKind::editBox, ids::kCtlWinNameEdit, "", 5, 48, 150, 12)}));
+                              5, 5, 150, 46, kControlMultiLine),
+                      control(ControlKind::editBox, ids::kCtlWinNameEdit, "", 5, 53, 150, 12)}));
     addDialog(table, ids::kDlgBestTimes,
-              dialog(161, 142, {control(ControlKind::listView, ids::kCtlBestTimesList, "", 5, 5, 150, 130)}));
+              dialog(161, 142, {control(ControlKind::reportView, ids::kCtlBestTimesList, "", 5, 5, 150, 130)}));
     addDialog(table, ids::kDlgHtmlView, dialog(161, 142, {}));
     addDialog(table, ids::kDlgAbout,
               dialog(161, 142,

@@ -55,6 +55,8 @@ constexpr StringEntry kStrings[] = {
      "Velmora cannot open the file that keeps its settings, statistics and saved games. "
      "The file has been left as it is."},
     {ids::kStrCannotLoadGame, "This solitaire cannot be loaded. Please choose another one."},
+    {ids::kStrNameColumn, "Name"},
+    {ids::kStrTimeColumn, "Time"},
     // Short texts of the commands, under the command ids.
     {ids::kCmdHelp, "Help"},
     {ids::kCmdUndo, "Undo"},
