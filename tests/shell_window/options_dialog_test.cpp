@@ -135,8 +135,9 @@ TEST_F(OptionsDialog, CardBackCyclesThroughTheFourDesignsAndBack)
         for (int tap = 0; tap < 4; ++tap) {
             page.SendMessage(WM_COMMAND, ctl::kCardBack);
             designs.push_back(page.CardBack());
-            if (tap == 0)
+            if (tap == 0) {
                 EXPECT_NE(face(page, ctl::kCardBack), start);
+            }
         }
         EXPECT_EQ(designs, (std::vector<std::uint32_t>{2, 3, 0, 1}));
         EXPECT_EQ(face(page, ctl::kCardBack), start);
