@@ -94,18 +94,7 @@ protected:
         EXPECT_NE(buffer.Pixel((rect->left + rect->right) / 2, rect->top + 2), kCursorBlue);
     }
 
-    // The first legal move of a single top card onto another pile.
-    std::optional<Move> topCardMove()
-    {
-        std::optional<Move> found;
-        engine.forEachMove([&](const Move& move) {
-            const Card& card = engine.state().cards[move.card];
-            if (!move.isTap && card.position + 1 == engine.state().piles[card.pile].count)
-                found = move;
-            return !found;
-        });
-        return found;
-    }
+    std::optional<Move> topCardMove() { return firstTopCardMove(engine); }
 };
 
 TEST_F(KeyboardPlay, KlondikeCardWiseShowsTheCursorOnCandidatesAndPlaysAMoveWithReturn)

@@ -3,6 +3,7 @@
 // there is nothing to move between, they are left alone.
 #include <gtest/gtest.h>
 
+#include "engine_fixture.h"
 #include "game_field.h"
 #include "main_window_fixture.h"
 #include "preferences.h"
@@ -46,18 +47,7 @@ protected:
         return cursor() == place;
     }
 
-    std::optional<Move> topCardMove()
-    {
-        Engine& engine = window->engine();
-        std::optional<Move> found;
-        engine.forEachMove([&](const Move& move) {
-            const Card& card = engine.state().cards[move.card];
-            if (!move.isTap && card.position + 1 == engine.state().piles[card.pile].count)
-                found = move;
-            return !found;
-        });
-        return found;
-    }
+    std::optional<Move> topCardMove() { return firstTopCardMove(window->engine()); }
 
     CursorPlace placeOfCard(int cardId)
     {

@@ -48,4 +48,16 @@ std::vector<std::string> pileFaces(const Engine& engine, int pile)
     return faces;
 }
 
+std::optional<Move> firstTopCardMove(Engine& engine)
+{
+    std::optional<Move> found;
+    engine.forEachMove([&](const Move& move) {
+        const Card& card = engine.state().cards[move.card];
+        if (!move.isTap && card.position + 1 == engine.state().piles[card.pile].count)
+            found = move;
+        return !found;
+    });
+    return found;
+}
+
 }  // namespace velmora::testing

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,5 +37,9 @@ bool sameBytes(const std::vector<T>& a, const std::vector<T>& b)
 
 // The cards of a pile, bottom first, as (suit, rank) text like "1/13".
 std::vector<std::string> pileFaces(const Engine& engine, int pile);
+
+// The first legal move (in the engine's order) of a single top card onto
+// another pile, if there is one.
+std::optional<Move> firstTopCardMove(Engine& engine);
 
 }  // namespace velmora::testing
