@@ -92,17 +92,20 @@ private:
     {
         if (!window_)
             return;
-        const QRect area = window_->geometry();
-        if (width() > area.width()) {
+        // Frames count: the box's frame must lie within the window's frame.
+        const QRect area = window_->frameGeometry();
+        const QSize frame = frameGeometry().size() - size();
+        if (frameGeometry().width() > area.width()) {
             if (auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
                 label->setWordWrap(true);
             layout()->invalidate();
-            const int width = area.width();
+            const int width = area.width() - frame.width();
             const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width)
                                                               : layout()->totalSizeHint().height();
             setFixedSize(width, std::max(height, layout()->totalMinimumSize().height()));
         }
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+        const QSize outer = size() + frame;
+        move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
     }
 
     QWidget* window_;
