@@ -1,7 +1,12 @@
 #include "common_dialogs.h"
 
 #include <QColorDialog>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
+#include <QShowEvent>
+
+#include <algorithm>
 
 #include "messages.h"
 #include "modal_answerer.h"
@@ -55,6 +60,57 @@ QMessageBox::Icon iconFor(unsigned style)
     }
 }
 
+// A message box that stays within its owner's window: Qt sizes a box for a
+// desktop screen, which on a handheld-sized window can be wider than the
+// window itself. Once Qt has sized it, a box wider than the window wraps its
+// text to the window's width, and the box is centred over the window.
+class FittedMessageBox final : public QMessageBox {
+public:
+    FittedMessageBox(Icon icon, const QString& caption, const QString& text, QWidget* window)
+        : QMessageBox(icon, caption, text, QMessageBox::NoButton, window), window_(window)
+    {
+    }
+
+protected:
+    // Qt sizes the box again when it is shown and whenever its layout asks.
+    bool event(QEvent* event) override
+    {
+        const bool handled = QMessageBox::event(event);
+        if (event->type() == QEvent::LayoutRequest && isVisible())
+            fitOver();
+        return handled;
+    }
+
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        fitOver();
+    }
+
+private:
+    void fitOver()
+    {
+        if (!window_)
+            return;
+        // Frames count: the box's frame must lie within the window's frame.
+        const QRect area = window_->frameGeometry();
+        const QSize frame = frameGeometry().size() - size();
+        if (frameGeometry().width() > area.width()) {
+            if (auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+                label->setWordWrap(true);
+            layout()->invalidate();
+            const int width = area.width() - frame.width();
+            const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width)
+                                                              : layout()->totalSizeHint().height();
+            setFixedSize(width, std::max(height, layout()->totalMinimumSize().height()));
+        }
+        const QSize outer = size() + frame;
+        move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
+    }
+
+    QWidget* window_;
+};
+
 // The answer of a box closed without a button.
 int closedAnswer(unsigned style)
 {
@@ -81,8 +137,7 @@ int MessageBox(CeBaseWnd* owner, std::string_view text, std::string_view caption
     if (const std::optional<int> answer = askModalAnswerer(request))
         return *answer;
 
-    QMessageBox box(iconFor(style), qt::toQString(caption), qt::toQString(text), QMessageBox::NoButton,
-                    ownerWidget(owner));
+    FittedMessageBox box(iconFor(style), qt::toQString(caption), qt::toQString(text), ownerWidget(owner));
     const std::vector<ButtonChoice> choices = buttonsFor(style);
     for (const ButtonChoice& choice : choices)
         box.addButton(choice.button);

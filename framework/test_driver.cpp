@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QTimer>
 
 #include "application.h"
 #include "key_codes.h"
@@ -114,6 +115,35 @@ void processEventsFor(int milliseconds)
 {
     Application::ProcessEventsFor(milliseconds);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void whenLoopRuns(std::function<void()> action)
+{
+    QTimer::singleShot(0, qApp, std::move(action));
+}
+
+Rect topLevelFrame(CeBaseWnd& window)
+{
+    if (!window.widget())
+        return {};
+    const QWidget* top = window.widget()->window();
+    return qt::toDeviceRect(QRect(QPoint(0, 0), top->frameGeometry().size()), qt::pixelRatio(top));
+}
+
+std::optional<Rect> modalBoxRect(CeBaseWnd& window)
+{
+    const QWidget* box = QApplication::activeModalWidget();
+    if (!box || !window.widget())
+        return std::nullopt;
+    const QWidget* top = window.widget()->window();
+    const QRect place = box->frameGeometry().translated(-top->frameGeometry().topLeft());
+    return qt::toDeviceRect(place, qt::pixelRatio(top));
+}
+
+void closeModalBox()
+{
+    if (QWidget* box = QApplication::activeModalWidget())
+        box->close();
 }
 
 Surface grabClient(CeBaseWnd& window)

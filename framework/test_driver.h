@@ -5,6 +5,8 @@
 // GUI tests run with QT_QPA_PLATFORM=offscreen.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string_view>
 
 #include "geometry.h"
@@ -42,6 +44,18 @@ void closeRequest(CeBaseWnd& window);
 void processEvents();
 // Handles events until the given time has passed (timers).
 void processEventsFor(int milliseconds);
+
+// Runs action from the event loop as soon as it turns again, e.g. from
+// inside the loop of a modal box that a test lets show.
+void whenLoopRuns(std::function<void()> action);
+// The frame (window decoration included) of window's top-level window, in
+// device pixels with its top-left corner at 0, 0.
+Rect topLevelFrame(CeBaseWnd& window);
+// The frame of the modal box now showing (a message box), in the
+// coordinates of topLevelFrame; nullopt when none shows.
+std::optional<Rect> modalBoxRect(CeBaseWnd& window);
+// Closes the modal box now showing, as its title bar's close button does.
+void closeModalBox();
 
 // What the window shows: a paint of its client area into a surface of the
 // client size, in device pixels.

@@ -337,5 +337,25 @@ TEST_F(DialogTest, MessageBoxesAndTheColourChooserTakeTheAnswerersWord)
     EXPECT_EQ(ChooseColour(&owner, 0x000000), std::nullopt);
 }
 
+// A real box (no answerer): Qt sizes it for a desktop screen, far wider than
+// the handheld-sized window, so the framework must fit it over the window.
+TEST_F(DialogTest, AMessageBoxWrapsItsTextToLieWithinTheOwnersWindow)
+{
+    std::optional<Rect> shown;
+    whenLoopRuns([&] {
+        shown = modalBoxRect(owner);
+        closeModalBox();
+    });
+    const int answer = MessageBox(&owner, "Are you sure you want to clear best times for the current solitaire?",
+                                  "Best Times", mb::yesNo | mb::iconQuestion);
+    EXPECT_EQ(answer, IDNO) << "closing a Yes/No box answers No";
+    ASSERT_TRUE(shown.has_value()) << "the box never showed";
+    const Rect window = topLevelFrame(owner);
+    EXPECT_GE(shown->left, 0);
+    EXPECT_LE(shown->right, window.width());
+    EXPECT_GE(shown->top, 0);
+    EXPECT_LE(shown->bottom, window.height());
+}
+
 }  // namespace
 }  // namespace velmora::testing
