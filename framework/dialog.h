@@ -104,7 +104,7 @@ public:
     void SetControlFont(int id, const FontSpec& font);
     void SetControlTextColour(int id, Colour colour);
     void RaiseControl(int id);
-    void FocusControl(int id);
+    void FocusControl(int id);  // an edit box's text is selected
     int FocusedControl() const;  // 0 when no control of this dialog has the focus
     void RedrawControl(int id);
 

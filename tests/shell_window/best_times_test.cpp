@@ -184,6 +184,19 @@ TEST_F(BestTimesFlow, TheNameStopsAtFifteenCharacters)
     EXPECT_EQ(listShown[0], (Row{"abcdefghijklmno", "0:42"}));
 }
 
+TEST_F(BestTimesFlow, TypingReplacesTheOfferedName)
+{
+    MainWindow& main = openKlondike(u"Alexandra");
+    answer = [&](const ModalRequest& request, int content) -> std::optional<int> {
+        if (content != kWinContent)
+            return IDCANCEL;
+        typeText(contentOf(request), "Bo");
+        return IDOK;
+    };
+    winAfter(main, 40);
+    EXPECT_EQ(lastEnteredName(main.preferences()), u"Bo");
+}
+
 TEST_F(BestTimesFlow, ReturnInTheNameBoxConfirmsTheNameAsOkDoes)
 {
     MainWindow& main = openKlondike(u"Ann");
