@@ -71,6 +71,7 @@ protected:
     bool OnContentNotify(const ControlNotification& notification) override;
     void OnDrawItem(DrawItem& item) override;
     bool OnLButtonDown(Point point) override;
+    bool OnKeyDown(int virtualKey) override;
     std::optional<LResult> OnMessage(const Message& message) override;
 
 private:
@@ -98,6 +99,9 @@ private:
     void FiltersChanged();
 
     void OpenPopup(Popup popup);
+    // Closes the first open popup in the order category, skill, time,
+    // letter; false when none is open.
+    bool CloseFirstOpenPopup();
     void OpenLetterPopup();
     void ChooseInPopup(Popup popup, int controlId);
     void ClosePopup(Popup popup, PopupFocus focus);

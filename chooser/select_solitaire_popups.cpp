@@ -124,10 +124,8 @@ void SelectSolitaireContent::KeepLetterRowsTogether(int controlId, int key)
             SetSelection(id, target);
 }
 
-bool SelectSolitaireContent::OnLButtonDown(Point point)
+bool SelectSolitaireContent::CloseFirstOpenPopup()
 {
-    (void)point;
-    // A tap beside the controls closes the first open popup.
     for (Popup popup : {Popup::category, Popup::skill, Popup::time, Popup::letter}) {
         if (popupOpen_[static_cast<std::size_t>(popup)]) {
             ClosePopup(popup, PopupFocus::toButton);
@@ -135,6 +133,19 @@ bool SelectSolitaireContent::OnLButtonDown(Point point)
         }
     }
     return false;
+}
+
+// A tap beside the controls closes the first open popup.
+bool SelectSolitaireContent::OnLButtonDown(Point point)
+{
+    (void)point;
+    return CloseFirstOpenPopup();
+}
+
+// Escape closes an open popup, unchanged, before it would leave the dialog.
+bool SelectSolitaireContent::OnKeyDown(int virtualKey)
+{
+    return virtualKey == VK_ESCAPE && CloseFirstOpenPopup();
 }
 
 }  // namespace velmora

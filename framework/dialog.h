@@ -104,7 +104,7 @@ public:
     void SetControlFont(int id, const FontSpec& font);
     void SetControlTextColour(int id, Colour colour);
     void RaiseControl(int id);
-    void FocusControl(int id);
+    void FocusControl(int id);  // an edit box's text is selected
     int FocusedControl() const;  // 0 when no control of this dialog has the focus
     void RedrawControl(int id);
 
@@ -143,7 +143,9 @@ public:
     // Edit box: at most maxChars characters can be typed.
     void SetTextLimit(int id, int maxChars);
 
-    // Picture: shows a copy of the surface; null or an empty surface clears it.
+    // Picture: shows a copy of the surface and takes its size, as a bitmap
+    // static does, so the whole picture shows; null or an empty surface
+    // clears it and leaves the size.
     void SetPicture(int id, const Surface* picture);
 
     // Vertical scrolling of the whole dialog: a scroll bar appears when

@@ -190,9 +190,11 @@ void CeBaseDialog::SetPicture(int id, const Surface* picture)
         label->setPixmap(QPixmap());
         return;
     }
+    const double ratio = qt::pixelRatio(label);
     QPixmap pixmap = QPixmap::fromImage(*picture->image());
-    pixmap.setDevicePixelRatio(qt::pixelRatio(label));
+    pixmap.setDevicePixelRatio(ratio);
     label->setPixmap(pixmap);
+    label->resize(qt::toLogical(picture->Width(), ratio), qt::toLogical(picture->Height(), ratio));
 }
 
 }  // namespace velmora

@@ -372,10 +372,16 @@ void CeBaseDialog::RaiseControl(int id)
         widget->raise();
 }
 
+// An edit box given the focus has its text selected, as the dialog manager
+// does, so typing replaces a text offered in it.
 void CeBaseDialog::FocusControl(int id)
 {
-    if (QWidget* widget = controls_->widget(id))
-        widget->setFocus(Qt::OtherFocusReason);
+    QWidget* widget = controls_->widget(id);
+    if (!widget)
+        return;
+    widget->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->selectAll();
 }
 
 int CeBaseDialog::FocusedControl() const

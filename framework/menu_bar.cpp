@@ -1,5 +1,7 @@
 #include "menu_bar.h"
 
+#include <algorithm>
+
 #include <QMenu>
 #include <QPainter>
 #include <QBitmap>
@@ -221,16 +223,20 @@ bool CMenuBar::PressButton(int index)
 
 namespace {
 
+// Where a popup of the given size opens: its bottom-left corner at the anchor
+// (owner coordinates), kept within the owner's width as a menu stays on a
+// handheld's screen, so one opened near the right edge moves left.
+QRect popupArea(const QWidget& owner, QPoint anchor, QSize size)
+{
+    const int left = std::max(0, std::min(anchor.x(), owner.width() - size.width()));
+    return QRect(QPoint(left, anchor.y() - size.height()), size);
+}
+
 // The command chosen from the popup (the answerer's, or the player's), 0 when
 // none was.
-int runPopup(CeBaseWnd& owner, const MenuResource& menu, const ModalRequest& request, Point point)
+int runPopup(CeBaseWnd& owner, const MenuResource& menu, ModalRequest request, Point point)
 {
     ModalScope modal;
-    if (const std::optional<int> answer = askModalAnswerer(request)) {
-        // Only a command of this menu can be chosen from it.
-        const bool known = std::find(request.commands.begin(), request.commands.end(), *answer) != request.commands.end();
-        return known ? *answer : 0;
-    }
     if (!owner.IsCreated())
         return 0;
     QMenu popup(owner.widget());
@@ -242,8 +248,14 @@ int runPopup(CeBaseWnd& owner, const MenuResource& menu, const ModalRequest& req
     }
     const double ratio = qt::pixelRatio(owner.widget());
     const QPoint anchor(qt::toLogical(point.x, ratio), qt::toLogical(point.y, ratio));
-    const QPoint topLeft = owner.widget()->mapToGlobal(anchor) - QPoint(0, popup.sizeHint().height());
-    const QAction* chosen = popup.exec(topLeft);
+    const QRect area = popupArea(*owner.widget(), anchor, popup.sizeHint());
+    request.area = qt::toDeviceRect(area, ratio);
+    if (const std::optional<int> answer = askModalAnswerer(request)) {
+        // Only a command of this menu can be chosen from it.
+        const bool known = std::find(request.commands.begin(), request.commands.end(), *answer) != request.commands.end();
+        return known ? *answer : 0;
+    }
+    const QAction* chosen = popup.exec(owner.widget()->mapToGlobal(area.topLeft()));
     return chosen ? chosen->data().toInt() : 0;
 }
 

@@ -39,6 +39,7 @@ struct ModalRequest {
     int resourceId = 0;          // dialog template id, or popup menu id
     CeDialog* dialog = nullptr;  // the running dialog (kind dialog)
     std::vector<int> commands;   // popup menu: its command ids in order
+    Rect area;                   // popup menu: where it opens, in the owner's client pixels
     Colour colour = 0;           // colour chooser: the initial colour
     int attempt = 0;             // 0 for the first question about this run
 };

@@ -17,6 +17,7 @@
 #include "qt_convert.h"
 #include "resource_formats.h"
 #include "resources.h"
+#include "screen.h"
 
 namespace velmora {
 
@@ -32,7 +33,9 @@ QFont qt::fontFor(const FontSpec& spec, double ratio)
     } else {
         font.setFamily(qt::toQString(spec.face));
     }
-    const int height = spec.height > 0 ? spec.height : 12;
+    // The default size is 12 pixels at 96 dpi and grows with denser screens,
+    // so owner-drawn text keeps its size next to the controls' own text.
+    const int height = spec.height > 0 ? spec.height : static_cast<int>(std::lround(12 * dpiScale()));
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(height / ratio))));
     font.setWeight(spec.weight >= 600 ? QFont::Bold : QFont::Normal);
     font.setItalic(spec.italic);

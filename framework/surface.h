@@ -24,7 +24,7 @@ namespace velmora {
 // default sans-serif face of the machine (DejaVu Sans on Debian).
 struct FontSpec {
     std::string face;
-    int height = 0;     // character height in device pixels; 0 = the default size
+    int height = 0;     // character height in device pixels; 0 = the default size (12 at 96 dpi, scaled)
     int weight = 400;   // 400 normal, 700 bold
     bool italic = false;
     friend bool operator==(const FontSpec&, const FontSpec&) = default;

@@ -1,6 +1,7 @@
 #include "win_dialog.h"
 
 #include "best_times.h"
+#include "messages.h"
 #include "resource_ids.h"
 #include "utf16_text.h"
 
@@ -27,6 +28,14 @@ bool WinContent::OnInitDialog()
 bool WinContent::ContentOK()
 {
     setLastEnteredName(preferences_, utf16FromUtf8(ControlText(kNameEdit)));
+    return true;
+}
+
+bool WinContent::OnKeyDown(int virtualKey)
+{
+    if (virtualKey != VK_RETURN || !Frame())
+        return false;
+    Frame()->Command(IDOK);
     return true;
 }
 

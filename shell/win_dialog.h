@@ -16,6 +16,8 @@ public:
 protected:
     bool OnInitDialog() override;
     bool ContentOK() override;
+    // Return in the name box confirms the name, as OK does.
+    bool OnKeyDown(int virtualKey) override;
 
 private:
     Preferences& preferences_;

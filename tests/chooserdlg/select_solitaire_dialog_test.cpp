@@ -45,6 +45,11 @@ TEST_F(ChooserDialogTest, AFilterPopupRebuildsTheListOnlyWhenItsValueChanges)
         chooser.FocusControl(ctl::kFavouritesButton);
         EXPECT_FALSE(chooser.IsControlVisible(ctl::kSkillPopup) || chooser.IsControlVisible(ctl::kTimePopup));
         EXPECT_EQ(chooser.Filter(), (ChooserFilter{.category = 8}));
+        // Escape closes an open popup and leaves the dialog running.
+        chooser.Command(ctl::kLetterButton);
+        keyPress(chooser, VK_ESCAPE);
+        EXPECT_FALSE(chooser.IsControlVisible(ctl::kLetterColumns[0]));
+        EXPECT_FALSE(chooser.Frame()->HasEnded());
         chooser.Command(ctl::kTimeButton);
         chooser.Choose(ctl::kTimePopup, 2);
         return IDCANCEL;

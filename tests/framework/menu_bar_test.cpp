@@ -111,6 +111,38 @@ TEST_F(MenuBarTest, TheMenuButtonRunsItsPopupInsideTheMenuLoopMessages)
     EXPECT_EQ(owner.log, std::vector<std::string>{"command 40018"});
 }
 
+TEST_F(MenuBarTest, PopupsOpenAboveTheirButtonAndStayWithinTheOwnersWidth)
+{
+    std::vector<Rect> areas;
+    ScopedModalAnswerer answerer([&](const ModalRequest& request) {
+        areas.push_back(request.area);
+        return std::optional<int>(0);
+    });
+    for (const bool softkeys : {true, false}) {
+        CMenuBar bar;
+        ASSERT_TRUE(bar.Create(owner, mainWindowBars(softkeys)));
+        processEvents();
+        EXPECT_TRUE(bar.PressButton(softkeys ? 1 : 5));
+        bar.DestroyBar();
+    }
+    // A popup asked for at the far right of a turned window.
+    owner.SetWindowRect(Rect::fromSize(0, 0, 320, 240));
+    processEvents();
+    TrackPopupMenu(owner, ids::kMenuToolbar, Point{300, 200});
+    ASSERT_EQ(areas.size(), 3u);
+    const int ownerWidths[] = {240, 240, 320};
+    for (std::size_t at = 0; at < areas.size(); ++at) {
+        const Rect& area = areas[at];
+        EXPECT_GT(area.width(), 60) << at;
+        EXPECT_GE(area.left, 0) << at;
+        EXPECT_LE(area.right, ownerWidths[at]) << at << ": the popup reaches past the window's right edge";
+    }
+    EXPECT_NEAR(areas[0].bottom, 294, 1) << "the softkey popup sits on the bar";
+    EXPECT_NEAR(areas[1].bottom, 294, 1);
+    EXPECT_EQ(areas[2].bottom, 200);
+    EXPECT_EQ(areas[2].right, 320) << "moved left just enough";
+}
+
 TEST_F(MenuBarTest, ADismissedPopupOrOneAnsweredWithAForeignCommandSendsNothing)
 {
     ScopedModalAnswerer answerer([](const ModalRequest& request) {

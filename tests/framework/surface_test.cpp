@@ -150,6 +150,22 @@ TEST_F(SurfaceTest, RightAlignedTextInksOnlyTheRightOfItsRectangle)
     EXPECT_GT(surface.MeasureText("3:07").width, 10);
 }
 
+TEST_F(SurfaceTest, TheDefaultFontGrowsWithTheScreensDensity)
+{
+    Surface surface(400, 60);
+    const int standardWidth = surface.MeasureText("Klondike").width;
+    const int standardLine = Font().lineHeight();
+    const int explicitLine = Font(FontSpec{"Tahoma", 16}).lineHeight();
+    setScreenMetrics(ScreenMetrics{192, 192, BuildConfiguration::vga});
+    const int vgaWidth = surface.MeasureText("Klondike").width;
+    const int vgaLine = Font().lineHeight();
+    const int vgaExplicitLine = Font(FontSpec{"Tahoma", 16}).lineHeight();
+    setScreenMetrics(ScreenMetrics{96, 96, BuildConfiguration::standard});
+    EXPECT_NEAR(vgaWidth, 2 * standardWidth, 4) << "owner-drawn text keeps its size next to the controls' text";
+    EXPECT_NEAR(vgaLine, 2 * standardLine, 3);
+    EXPECT_EQ(vgaExplicitLine, explicitLine) << "an explicit height is kept as it is";
+}
+
 // Shows its back buffer as the game field does.
 class BufferWindow : public CeWnd {
 public:

@@ -184,6 +184,43 @@ TEST_F(BestTimesFlow, TheNameStopsAtFifteenCharacters)
     EXPECT_EQ(listShown[0], (Row{"abcdefghijklmno", "0:42"}));
 }
 
+TEST_F(BestTimesFlow, TypingReplacesTheOfferedName)
+{
+    MainWindow& main = openKlondike(u"Alexandra");
+    answer = [&](const ModalRequest& request, int content) -> std::optional<int> {
+        if (content != kWinContent)
+            return IDCANCEL;
+        typeText(contentOf(request), "Bo");
+        return IDOK;
+    };
+    winAfter(main, 40);
+    EXPECT_EQ(lastEnteredName(main.preferences()), u"Bo");
+}
+
+TEST_F(BestTimesFlow, ReturnInTheNameBoxConfirmsTheNameAsOkDoes)
+{
+    MainWindow& main = openKlondike(u"Ann");
+    answer = [&](const ModalRequest& request, int content) -> std::optional<int> {
+        if (content == kWinContent) {
+            contentOf(request).SetControlText(kNameEdit, "");
+            typeText(contentOf(request), "Kim");
+            keyPress(contentOf(request), VK_RETURN);
+            // Without its own end the dialog is cancelled, and the checks below fail.
+            if (static_cast<DialogFrame*>(request.dialog)->HasEnded())
+                return std::nullopt;
+            return IDCANCEL;
+        }
+        if (content == kBestTimesContent)
+            listShown = rowsOf(contentOf(request));
+        return IDCANCEL;
+    };
+    winAfter(main, 50);
+    EXPECT_EQ(dialogsSeen(), (std::vector<int>{kWinContent, kBestTimesContent}));
+    EXPECT_EQ(lastEnteredName(main.preferences()), u"Kim");
+    ASSERT_FALSE(listShown.empty());
+    EXPECT_EQ(listShown[0], (Row{"Kim", "0:50"}));
+}
+
 TEST_F(BestTimesFlow, GameEndChecksWhileTheWinDialogIsOpenAreIgnored)
 {
     MainWindow& main = openKlondike();

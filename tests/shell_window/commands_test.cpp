@@ -1,6 +1,7 @@
 // Commands from the menu bar, its popups and the accelerator.
 #include <gtest/gtest.h>
 
+#include "dialog_frame.h"
 #include "game_field.h"
 #include "main_window_fixture.h"
 #include "menu_bar.h"
@@ -11,6 +12,7 @@ namespace velmora::testing {
 namespace {
 
 constexpr int kAboutContent = 608;
+constexpr int kAboutLogo = 1016;
 constexpr int kStatisticsContent = 610;
 
 class Commands : public MainWindowTest {
@@ -67,6 +69,20 @@ TEST_F(Commands, ShowNextMoveWalksThroughTheMovesAndStartsAgain)
     EXPECT_EQ(main.hintIndex(), moves);
     main.SendMessage(WM_COMMAND, 40003);
     EXPECT_EQ(main.hintIndex(), 1);
+}
+
+TEST_F(Commands, TheAboutBoxShowsTheWholeLogo)
+{
+    MainWindow& main = openKlondike();
+    Rect logo;
+    answer = [&](const ModalRequest& request, int content) -> std::optional<int> {
+        if (content == kAboutContent)
+            logo = static_cast<DialogFrame*>(request.dialog)->Content().ControlRect(kAboutLogo);
+        return std::nullopt;
+    };
+    keyPress(main, 'A', true);
+    EXPECT_EQ(logo.width(), 48) << "the picture control takes the logo's size";
+    EXPECT_EQ(logo.height(), 48);
 }
 
 TEST_F(Commands, DialogsOfCommandsPauseTheClock)
