@@ -31,6 +31,7 @@ RecordFault Engine::loadDefinition(ByteView record)
     }
     definition_ = std::make_unique<GameDefinition>(std::move(*decoded.definition));
     buildKeyTables();
+    programJumps_.assign(definition_->programs.size(), JumpTargets{});
     return RecordFault::none;
 }
 
@@ -42,6 +43,7 @@ void Engine::releaseDefinition()
     keyActions_.clear();
     keyConditions_.clear();
     keyCounter_.clear();
+    programJumps_.clear();
 }
 
 void Engine::buildKeyTables()
@@ -189,7 +191,8 @@ bool Engine::runProgram(int program, CardSequence first, const CardSequence* sec
 {
     if (program < 0 || program >= static_cast<int>(definition_->programs.size()))
         return false;
-    return runRule(machine_, definition_->programs[static_cast<std::size_t>(program)], first, second);
+    const auto number = static_cast<std::size_t>(program);
+    return runRule(machine_, definition_->programs[number], programJumps_[number], first, second);
 }
 
 }  // namespace velmora

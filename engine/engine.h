@@ -173,6 +173,7 @@ private:
     std::vector<int> keyCounter_;                        // counter per key, -1 none
 
     RuleMachine machine_;
+    std::vector<JumpTargets> programJumps_;  // per program of the definition
     SequenceBuilder sequences_;
 };
 
