@@ -1,5 +1,6 @@
 #include "engine.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace velmora {
@@ -57,6 +58,16 @@ void Engine::buildKeyTables()
         keyActions_[link.key].push_back(link.action);
     for (const ConditionLink& link : d.conditionLinks)
         keyConditions_[link.key].push_back(link.condition);
+    // A key passes only when all its conditions hold, and programs have no
+    // effects, so the order of asking is free: the shortest programs are
+    // asked first, as they are usually the quickest to fail.
+    const auto programLength = [&d](int condition) {
+        const std::size_t program = d.conditions[static_cast<std::size_t>(condition)].program;
+        return program < d.programs.size() ? d.programs[program].size() : 0;
+    };
+    for (std::vector<int>& conditions : keyConditions_)
+        std::stable_sort(conditions.begin(), conditions.end(),
+                         [&](int a, int b) { return programLength(a) < programLength(b); });
     // The first counter link of a key names its counter.
     for (const CounterLink& link : d.counterLinks)
         if (keyCounter_[link.key] < 0)
