@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "screen_scale.h"
+
 namespace velmora {
 namespace {
 
@@ -16,11 +18,6 @@ constexpr int kStandardDpi = 96;
 constexpr int kDesignCentre = 80;
 constexpr int kDesignEdge = 160;
 constexpr int kFanLimitShrink = 3;
-
-int scaled(int dpi, int size)
-{
-    return static_cast<int>((static_cast<std::int64_t>(dpi) * size + kStandardDpi / 2) / kStandardDpi);
-}
 
 struct Scale {
     int factor;
@@ -48,9 +45,8 @@ std::int16_t rescale(std::int16_t value, std::uint8_t anchor, Scale scale)
 CardMetrics cardMetrics(const ScreenMetrics& screen)
 {
     const bool fixed = screen.configuration == BuildConfiguration::standard;
-    const int dpiX = fixed ? kStandardDpi : screen.dpiX;
-    const int dpiY = fixed ? kStandardDpi : screen.dpiY;
-    return CardMetrics{scaled(dpiX, 20), scaled(dpiY, 27), scaled(dpiX, 26), scaled(dpiY, 35)};
+    const ScreenMetrics used = fixed ? ScreenMetrics{kStandardDpi, kStandardDpi, screen.configuration} : screen;
+    return CardMetrics{ScaleX(used, 20), ScaleY(used, 27), ScaleX(used, 26), ScaleY(used, 35)};
 }
 
 void adaptCoordinates(GameDefinition& definition, const ScreenMetrics& screen)

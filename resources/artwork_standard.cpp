@@ -1,0 +1,12 @@
+#include "artwork.h"
+#include "artwork_entries.h"
+
+namespace velmora {
+
+void addArtwork(ResourceTable& resources)
+{
+    for (const artwork::Entry& entry : artwork::standardEntries())
+        resources.addStatic(entry.type, entry.id, entry.bytes);
+}
+
+}  // namespace velmora

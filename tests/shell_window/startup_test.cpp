@@ -1,0 +1,110 @@
+// Start-up paths: the screen check, the first run with its chooser, and
+// closing and reopening the window on a running deal.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "dialog_frame.h"
+#include "game_field.h"
+#include "main_window_fixture.h"
+#include "preferences.h"
+#include "program.h"
+#include "screen.h"
+#include "test_driver.h"
+
+namespace velmora::testing {
+namespace {
+
+constexpr int kChooser = 609;
+constexpr int kGameList = 5020;
+constexpr int kPlay = 40013;
+
+using StartUp = MainWindowTest;
+
+TEST_F(StartUp, EachBuildRefusesTheOtherScreenClass)
+{
+    for (const auto& [configuration, pixelsPerInch] :
+         {std::pair{BuildConfiguration::standard, 192}, std::pair{BuildConfiguration::vga, 96}}) {
+        setPixelsPerInchOverride(pixelsPerInch);
+        bool storeOpened = false;
+        const int code = RunProgramWindow(ProgramSetup{configuration, &resources, [&] {
+                                                           storeOpened = true;
+                                                           return std::unique_ptr<Registry>();
+                                                       }});
+        setPixelsPerInchOverride(std::nullopt);
+        EXPECT_EQ(code, 0);
+        EXPECT_FALSE(storeOpened);
+        ASSERT_FALSE(seen.empty());
+        EXPECT_EQ(seen.back().text, "Invalid application version for this device");
+    }
+}
+
+TEST_F(StartUp, FirstRunLeavingTheChooserEndsWithPreferencesWritten)
+{
+    MainWindow& main = openWindow();
+    EXPECT_TRUE(main.firstRunPending());
+    EXPECT_EQ(main.Title(), "Velmora");
+    tick();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].contentTemplate, kChooser);
+    EXPECT_EQ(main.preferences().curSolId, kNoSolitaire);
+    // The window stays until the program's end; the preferences are stored.
+    EXPECT_TRUE(main.IsCreated());
+    RegistryKey key = 0;
+    ASSERT_EQ(store().openKey(storeRoot("Velmora") + "\\prefs", key), RegistryStatus::ok);
+    std::int32_t stored = 0;
+    std::uint32_t size = sizeof stored;
+    EXPECT_EQ(store().queryValue(key, "curSolId", &stored, size, nullptr), RegistryStatus::ok);
+    EXPECT_EQ(stored, -1);
+    store().closeKey(key);
+}
+
+TEST_F(StartUp, FirstRunChoosingAGameDealsIt)
+{
+    const int klondike = gameIndex("Klondike");
+    answer = [&](const ModalRequest& request, int content) -> std::optional<int> {
+        if (content != kChooser)
+            return std::nullopt;
+        DialogContent& list = static_cast<DialogFrame*>(request.dialog)->Content();
+        for (int row = 0; row < list.ItemCount(kGameList); ++row)
+            if (list.ItemValue(kGameList, row) == klondike)
+                list.SetSelection(kGameList, row);
+        return kPlay;
+    };
+    MainWindow& main = openWindow();
+    tick();
+    EXPECT_EQ(main.preferences().curSolId, klondike);
+    EXPECT_EQ(main.Title(), "Klondike");
+    ASSERT_TRUE(main.engine().hasGame());
+    EXPECT_EQ(main.field()->View().pileCount(), main.engine().definition().pileCount());
+}
+
+TEST_F(StartUp, ReopeningResumesTheDealWithItsTimeAndHistory)
+{
+    chooseGameBeforeStart("Klondike");
+    MainWindow& first = openWindow();
+    ASSERT_TRUE(first.engine().hasGame());
+    const GameNumber number = first.preferences().curGameNumber;
+    // Deal from the stock by tapping it on screen.
+    const Point stock = first.field()->CardPosition(0, 0);
+    tap(*first.field(), Point{stock.x + 5, stock.y + 5});
+    ASSERT_FALSE(first.engine().state().history.empty());
+    tick();
+    passSeconds(7);
+    const GameState before = first.engine().state();
+    closeWindow();
+    EXPECT_FALSE(first.IsCreated());
+
+    MainWindow& second = openWindow();
+    EXPECT_EQ(second.preferences().curGameNumber, number);
+    EXPECT_EQ(second.clock().elapsedSeconds(), 7u);
+    const GameState& after = second.engine().state();
+    ASSERT_EQ(after.cards.size(), before.cards.size());
+    EXPECT_EQ(std::memcmp(after.cards.data(), before.cards.data(), before.cards.size() * sizeof(Card)), 0);
+    EXPECT_EQ(after.history.size(), before.history.size());
+    EXPECT_TRUE(second.UndoMove());
+    EXPECT_EQ(second.engine().state().piles[0].count, 21);
+}
+
+}  // namespace
+}  // namespace velmora::testing

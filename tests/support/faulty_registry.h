@@ -1,0 +1,51 @@
+// A registry that passes every call on to a real one, except the failures a
+// test asks for: refused key creation, or refused writes of chosen values.
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "registry.h"
+
+namespace velmora::testing {
+
+class FaultyRegistry final : public Registry {
+public:
+    explicit FaultyRegistry(Registry& inner) : inner_(inner) {}
+
+    bool refuseKeys = false;
+    std::set<std::string, std::less<>> refusedWrites;  // value names
+
+    RegistryStatus createKey(std::string_view path, std::string_view keyClass, RegistryKey& key,
+                             bool& created) override
+    {
+        if (refuseKeys)
+            return RegistryStatus::failed;
+        return inner_.createKey(path, keyClass, key, created);
+    }
+    RegistryStatus openKey(std::string_view path, RegistryKey& key) override
+    {
+        if (refuseKeys)
+            return RegistryStatus::failed;
+        return inner_.openKey(path, key);
+    }
+    RegistryStatus queryValue(RegistryKey key, std::string_view name, void* buffer, std::uint32_t& size,
+                              ValueType* type) override
+    {
+        return inner_.queryValue(key, name, buffer, size, type);
+    }
+    RegistryStatus setValue(RegistryKey key, std::string_view name, ValueType type, const void* data,
+                            std::uint32_t size) override
+    {
+        if (refusedWrites.contains(name))
+            return RegistryStatus::failed;
+        return inner_.setValue(key, name, type, data, size);
+    }
+    RegistryStatus deleteKey(std::string_view path) override { return inner_.deleteKey(path); }
+    void closeKey(RegistryKey key) override { inner_.closeKey(key); }
+
+private:
+    Registry& inner_;
+};
+
+}  // namespace velmora::testing
