@@ -9,6 +9,7 @@ namespace {
 
 constexpr std::int32_t kWinPileCard = 30;
 constexpr std::int32_t kHiddenCard = 10;
+constexpr std::int32_t kHeldBackCard = 2;
 
 std::vector<bool> winKeys(const GameDefinition& definition)
 {
@@ -151,6 +152,8 @@ std::int32_t ProgressMeasure::score(const Engine& engine)
             total += kWinPileCard * pileWeights_[pile] * runtime.count;
         else if (runtime.interactive && runtime.spread != 0)
             total += orderOf(engine, static_cast<int>(pile));
+        else if (runtime.interactive && runtime.count > 1)
+            total += kHeldBackCard * (runtime.count - 1);
     }
     for (const Card& card : state.cards)
         if (!card.faceUp && state.piles[card.pile].spread != 0)

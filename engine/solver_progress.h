@@ -17,6 +17,17 @@
 //   that the pile's pick-up program lets move together with the card under
 //   them form runs; a run of n such pairs takes off n * n points, so that
 //   joining runs pays more than starting new ones.
+// - Each card under the top of a squared pile the player plays from (a
+//   stock, a waste, a reserve) adds kHeldBackCard: only its top card can be
+//   played, so the cards under it wait. Turning the stock onto the waste
+//   costs nothing by itself, while playing cards out of either pays; without
+//   this the search turned a one-pass stock over early and buried the cards
+//   it needed in the waste. On four deals of every game at 20,000 states it
+//   won 58 against 55 (Lucas 4 against 2, Busy Aces 2 against 1, Thumb and
+//   Pouch 4 against 3, Klondike 3 against 4), and it won Spiderette's first
+//   deal in 32,000 states instead of 93,000. Weights of 1 to 8 won the same
+//   deals of Lucas and Busy Aces; counting only face-up cards (a waste, not
+//   the stock) won fewer.
 //
 // The order of a pile depends on nothing but its cards and programs, and
 // most piles stay as they were from one state to the next, so it is
@@ -24,12 +35,13 @@
 //
 // Measures tried and dropped: counting, for every card a foundation would
 // take now, the cards lying on it helped the games without face-down cards a
-// little and cost Klondike a third of its wins. A bonus for empty piles won
-// no more deals of Spiderette, Simple Simon or Scorpion. Counting the
-// face-down cards of the stock made Spider deal its stock at once. A penalty
-// for face-up cards covered in squared piles (a waste) cost Lucas all its
-// wins. Pairs counted as runs without being built (Yukon, where any face-up
-// group moves) rewarded heaps of unordered cards.
+// little and cost Klondike a third of its wins; counting for each foundation
+// the cards on the nearest card it would take won fewer deals of Lucas and
+// Busy Aces and none more of Forty Thieves. A bonus for empty piles won no
+// more deals of Spiderette, Simple Simon or Scorpion. Counting the face-down
+// cards of the stock as hidden cards (kHiddenCard each) made Spider deal its
+// stock at once. Pairs counted as runs without being built (Yukon, where any
+// face-up group moves) rewarded heaps of unordered cards.
 #pragma once
 
 #include <cstdint>

@@ -9,6 +9,7 @@
 #include "engine_fixture.h"
 #include "solver.h"
 #include "solver_moves.h"
+#include "solver_progress.h"
 
 namespace velmora {
 namespace {
@@ -382,6 +383,26 @@ TEST(Solver, ExhaustsAGameThatCannotBeWon)
     shallow.maxDepth = 2;
     EXPECT_EQ(solve(engine, shallow).status, SolveStatus::notFound);
     EXPECT_EQ(solve(engine, {}).status, SolveStatus::unwinnable);
+}
+
+// Cards under the top of a squared pile wait: taking the top one off to an
+// empty pile lowers the measure, undoing the move raises it again.
+TEST(ProgressMeasure, CardsWaitingInASquaredPileCount)
+{
+    GameDefinition d = smallGame(3);
+    const std::uint16_t squared = addPile(d, 3, kAlways, kAlways);
+    const std::uint16_t spare = addPile(d, 0, kAlways, kAlways);
+    addWinPile(d, addPile(d, 0, kNever, kNever));
+    addDump(d, 5);
+    Engine engine;
+    deal(engine, d, 4);
+    ProgressMeasure measure(engine);
+    const std::int32_t dealt = measure.score(engine);
+
+    ASSERT_TRUE(applyStep(engine, Step::moveOnto(engine.topCard(squared), spare), nullptr));
+    EXPECT_LT(measure.score(engine), dealt);
+    ASSERT_TRUE(engine.undoStep());
+    EXPECT_EQ(measure.score(engine), dealt);
 }
 
 // The cards must reach the foundation Ace first, and the only way to bring
