@@ -33,6 +33,7 @@ RecordFault Engine::loadDefinition(ByteView record)
     definition_ = std::make_unique<GameDefinition>(std::move(*decoded.definition));
     buildKeyTables();
     programJumps_.assign(definition_->programs.size(), JumpTargets{});
+    emptyPileAnswers_.assign(definition_->programs.size(), {0, 0});
     return RecordFault::none;
 }
 
@@ -45,6 +46,7 @@ void Engine::releaseDefinition()
     keyConditions_.clear();
     keyCounter_.clear();
     programJumps_.clear();
+    emptyPileAnswers_.clear();
 }
 
 void Engine::buildKeyTables()

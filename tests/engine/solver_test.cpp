@@ -405,6 +405,37 @@ TEST(ProgressMeasure, CardsWaitingInASquaredPileCount)
     EXPECT_EQ(measure.score(engine), dealt);
 }
 
+// The engine remembers a program's answer on empty piles (the solver asks
+// such conditions after every step); alone and beside a second empty pile
+// are different questions: SWITCH then SUIT reads the second sequence, which
+// holds beside one and faults alone.
+TEST(Solver, ConditionsOnEmptyPilesKeepTheirAnswers)
+{
+    GameDefinition d = smallGame(2);
+    d.programs.push_back(program("1D 1C"));
+    const auto readsSecond = static_cast<std::uint16_t>(d.programs.size() - 1);
+    const std::uint16_t watched = addPile(d, 0, kAlways, kAlways);
+    const std::uint16_t second = addPile(d, 0, kNever, kNever);
+    const std::uint16_t alone = addPile(d, 1, kNever, kNever);
+    const std::uint16_t beside = addPile(d, 1, kNever, kNever);
+    addDump(d, 6);
+    ActionDefinition shuffle{};
+    shuffle.kind = static_cast<std::uint8_t>(ActionKind::setPileAttribute);
+    shuffle.attribute = kPileShuffle;
+    for (const std::uint16_t tapped : {alone, beside}) {
+        shuffle.pileA = tapped;
+        addTapAction(d, tapped, shuffle);
+        d.conditions.push_back({readsSecond, watched, tapped == beside ? second : kNone});
+        d.conditionLinks.push_back({d.piles[tapped].tapKey, static_cast<std::uint16_t>(d.conditions.size() - 1)});
+    }
+    Engine engine;
+    deal(engine, d, 3);
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_TRUE(engine.canTap(beside)) << "round " << round;
+        EXPECT_FALSE(engine.canTap(alone)) << "round " << round;
+    }
+}
+
 // The cards must reach the foundation Ace first, and the only way to bring
 // another card to the top is to shuffle the pile. The win replays only if the
 // generator is seeded with the game number right after the deal.
