@@ -1,5 +1,6 @@
 #include "engine.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace velmora {
@@ -31,6 +32,8 @@ RecordFault Engine::loadDefinition(ByteView record)
     }
     definition_ = std::make_unique<GameDefinition>(std::move(*decoded.definition));
     buildKeyTables();
+    programJumps_.assign(definition_->programs.size(), JumpTargets{});
+    emptyPileAnswers_.assign(definition_->programs.size(), {0, 0});
     return RecordFault::none;
 }
 
@@ -42,6 +45,8 @@ void Engine::releaseDefinition()
     keyActions_.clear();
     keyConditions_.clear();
     keyCounter_.clear();
+    programJumps_.clear();
+    emptyPileAnswers_.clear();
 }
 
 void Engine::buildKeyTables()
@@ -55,6 +60,16 @@ void Engine::buildKeyTables()
         keyActions_[link.key].push_back(link.action);
     for (const ConditionLink& link : d.conditionLinks)
         keyConditions_[link.key].push_back(link.condition);
+    // A key passes only when all its conditions hold, and programs have no
+    // effects, so the order of asking is free: the shortest programs are
+    // asked first, as they are usually the quickest to fail.
+    const auto programLength = [&d](int condition) {
+        const std::size_t program = d.conditions[static_cast<std::size_t>(condition)].program;
+        return program < d.programs.size() ? d.programs[program].size() : 0;
+    };
+    for (std::vector<int>& conditions : keyConditions_)
+        std::stable_sort(conditions.begin(), conditions.end(),
+                         [&](int a, int b) { return programLength(a) < programLength(b); });
     // The first counter link of a key names its counter.
     for (const CounterLink& link : d.counterLinks)
         if (keyCounter_[link.key] < 0)
@@ -189,7 +204,8 @@ bool Engine::runProgram(int program, CardSequence first, const CardSequence* sec
 {
     if (program < 0 || program >= static_cast<int>(definition_->programs.size()))
         return false;
-    return runRule(machine_, definition_->programs[static_cast<std::size_t>(program)], first, second);
+    const auto number = static_cast<std::size_t>(program);
+    return runRule(machine_, definition_->programs[number], programJumps_[number], first, second);
 }
 
 }  // namespace velmora

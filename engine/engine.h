@@ -7,6 +7,7 @@
 // recognises a won game. All of it runs on the caller's thread.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -173,6 +174,10 @@ private:
     std::vector<int> keyCounter_;                        // counter per key, -1 none
 
     RuleMachine machine_;
+    std::vector<JumpTargets> programJumps_;  // per program of the definition
+    // Per program, its answer on an empty pile, alone and beside another empty
+    // pile: 0 not yet asked, 1 no, 2 yes.
+    std::vector<std::array<std::uint8_t, 2>> emptyPileAnswers_;
     SequenceBuilder sequences_;
 };
 

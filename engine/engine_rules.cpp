@@ -8,6 +8,21 @@ namespace velmora {
 
 bool Engine::runProgramOnPile(int program, int pile, int otherPile)
 {
+    // A program sees nothing but its sequences, so on empty piles its answer
+    // never changes; such conditions (an empty foundation, an empty column)
+    // are asked after every step.
+    const bool alone = otherPile == kNone;
+    if (pileCards_[static_cast<std::size_t>(pile)].empty() &&
+        (alone || pileCards_[static_cast<std::size_t>(otherPile)].empty()) && program >= 0 &&
+        program < static_cast<int>(emptyPileAnswers_.size())) {
+        std::uint8_t& answer = emptyPileAnswers_[static_cast<std::size_t>(program)][alone ? 0 : 1];
+        if (answer == 0) {
+            const SequenceElement none[1] = {{0, 0}};
+            const CardSequence empty(none);
+            answer = runProgram(program, empty, alone ? nullptr : &empty) ? 2 : 1;
+        }
+        return answer == 2;
+    }
     const CardSequence first = sequences_.wholePile(0, pileCards_[static_cast<std::size_t>(pile)]);
     if (otherPile == kNone)
         return runProgram(program, first, nullptr);

@@ -15,6 +15,15 @@ constexpr std::uint8_t code(Opcode op) { return static_cast<std::uint8_t>(op); }
 // wrap, so INT16_MIN / -1 or |INT16_MIN| give INT16_MIN rather than overflow.
 constexpr std::int16_t wrap(std::int32_t value) { return static_cast<std::int16_t>(value); }
 
+// Where a jump lands: a position in the program, or one of these, which end
+// the run. Tables store a landing plus kStoredBias so that 0 means unknown.
+constexpr std::int64_t kStopRun = -1;  // a SKIP met a CLAUSE: the current top is the result
+constexpr std::int64_t kTruncatedPushMet = -2;
+constexpr std::int64_t kNoMatchingLoop = -3;
+constexpr std::int64_t kStoredBias = 4;
+// Longer programs are simply scanned every time.
+constexpr std::size_t kLargestTabledProgram = std::size_t{1} << 30;
+
 std::size_t terminatorIndex(CardSequence elements)
 {
     const auto end = std::find_if(elements.begin(), elements.end(), [](const SequenceElement& e) {
@@ -41,10 +50,14 @@ struct RuleMachine::Cursor {
 // returns false; the run stops at the first false.
 class RuleMachine::Execution {
 public:
-    Execution(RuleMachine& machine, std::string_view program, CardSequence first,
+    Execution(RuleMachine& machine, std::string_view program, JumpTargets* jumps, CardSequence first,
               const CardSequence* second)
         : machine_(machine), program_(program)
     {
+        if (jumps && program.size() <= kLargestTabledProgram) {
+            jumps->landings_.resize(program.size());
+            landings_ = jumps->landings_.data();
+        }
         cursors_[0] = Cursor::of(first);
         if (second)
             cursors_[1] = Cursor::of(*second);
@@ -93,15 +106,16 @@ private:
         return position + 2 < program_.size() && byteAt(position + 2) != 0;
     }
 
-    // Moves a forward scan past the instruction at `scan`, a PUSH as a whole.
-    bool stepOver(std::size_t& scan)
+    // Moves a forward scan past the instruction at `scan`, a PUSH as a whole;
+    // false on a PUSH cut short.
+    bool stepOver(std::size_t& scan) const
     {
         if (byteAt(scan) != code(Opcode::PUSH)) {
             ++scan;
             return true;
         }
         if (!pushIsComplete(scan))
-            return fail(RuleFault::truncatedPush);
+            return false;
         scan += kPushLength;
         return true;
     }
@@ -135,13 +149,16 @@ private:
     bool storeList();
     bool loadList();
     bool pushCardField(bool suit);
-    bool jumpBackToLoop();
-    bool skipForward(Opcode open, Opcode close, bool stopAtElse);
-    bool skipToResume();
+    bool jump(std::uint8_t op);
+    std::int64_t landingOf(std::uint8_t op) const;
+    std::int64_t scanBackToLoop() const;
+    std::int64_t scanForward(Opcode open, Opcode close, bool stopAtElse) const;
+    std::int64_t scanToResume() const;
     RuleOutcome outcome() const;
 
     RuleMachine& machine_;
     std::string_view program_;
+    std::int32_t* landings_ = nullptr;  // per position, from the caller's JumpTargets
     std::size_t position_ = 0;
     int depth_ = 0;
     std::array<Cursor, 2> cursors_{};
@@ -157,7 +174,7 @@ bool RuleMachine::Execution::execute(std::uint8_t op)
     case Opcode::PUSH:
         return pushIsComplete(position_) ? push(byteAt(position_ + 1)) : fail(RuleFault::truncatedPush);
     case Opcode::ENDLOOP:
-        return jumpBackToLoop();
+        return jump(op);
     case Opcode::ADD:
     case Opcode::SUB:
     case Opcode::MUL:
@@ -187,12 +204,11 @@ bool RuleMachine::Execution::execute(std::uint8_t op)
     case Opcode::LOADLIST:
         return loadList();
     case Opcode::BREAK:
-        return skipForward(Opcode::LOOP, Opcode::ENDLOOP, false);
     case Opcode::ELSE:
-        return skipForward(Opcode::IF, Opcode::ENDIF, false);
+        return jump(op);
     case Opcode::IF: {
         std::int16_t condition = 0;
-        return pop(condition) && (condition == 0 || skipForward(Opcode::IF, Opcode::ENDIF, true));
+        return pop(condition) && (condition == 0 || jump(op));
     }
     case Opcode::NEXT:
         ++current.index;
@@ -205,7 +221,7 @@ bool RuleMachine::Execution::execute(std::uint8_t op)
     case Opcode::SUIT:
         return pushCardField(true);
     case Opcode::SKIP:
-        return skipToResume();
+        return jump(op);
     case Opcode::SWITCH:
         currentSequence_ = 1 - currentSequence_;
         return true;
@@ -336,10 +352,53 @@ bool RuleMachine::Execution::pushCardField(bool suit)
     return push(suit ? element.suit : element.rank);
 }
 
+// Takes the jump of the instruction at the current position: from the
+// caller's table when it has the landing, else by scanning (and noting the
+// landing in the table).
+bool RuleMachine::Execution::jump(std::uint8_t op)
+{
+    std::int64_t landing = 0;
+    if (landings_) {
+        std::int32_t& stored = landings_[position_];
+        if (stored == 0)
+            stored = static_cast<std::int32_t>(landingOf(op) + kStoredBias);
+        landing = stored - kStoredBias;
+    } else {
+        landing = landingOf(op);
+    }
+    switch (landing) {
+    case kStopRun:
+        return false;
+    case kTruncatedPushMet:
+        return fail(RuleFault::truncatedPush);
+    case kNoMatchingLoop:
+        return fail(RuleFault::unmatchedLoop);
+    default:
+        position_ = static_cast<std::size_t>(landing);
+        return true;
+    }
+}
+
+std::int64_t RuleMachine::Execution::landingOf(std::uint8_t op) const
+{
+    switch (static_cast<Opcode>(op)) {
+    case Opcode::ENDLOOP:
+        return scanBackToLoop();
+    case Opcode::BREAK:
+        return scanForward(Opcode::LOOP, Opcode::ENDLOOP, false);
+    case Opcode::ELSE:
+        return scanForward(Opcode::IF, Opcode::ENDIF, false);
+    case Opcode::IF:
+        return scanForward(Opcode::IF, Opcode::ENDIF, true);
+    default:  // SKIP
+        return scanToResume();
+    }
+}
+
 // Scans backwards for the LOOP that matches this ENDLOOP. A 0x01 met on the
 // way is the closing byte of a PUSH, so the whole PUSH is stepped over and its
 // value byte is never taken for an opcode.
-bool RuleMachine::Execution::jumpBackToLoop()
+std::int64_t RuleMachine::Execution::scanBackToLoop() const
 {
     int nested = 0;
     std::size_t scan = position_;
@@ -353,54 +412,49 @@ bool RuleMachine::Execution::jumpBackToLoop()
         } else if (byte == code(Opcode::ENDLOOP)) {
             ++nested;
         } else if (byte == code(Opcode::LOOP)) {
-            if (nested == 0) {
-                position_ = scan;
-                return true;
-            }
+            if (nested == 0)
+                return static_cast<std::int64_t>(scan);
             --nested;
         }
     }
-    return fail(RuleFault::unmatchedLoop);
+    return kNoMatchingLoop;
 }
 
-// Moves forward to the `close` that matches the current instruction
-// (counting nested `open`/`close` pairs), or, with stopAtElse, to an ELSE at
-// the current instruction's own level, whichever comes first. Reaching the end
-// of the program leaves the position on it, which ends the run.
-bool RuleMachine::Execution::skipForward(Opcode open, Opcode close, bool stopAtElse)
+// Finds the `close` that matches the current instruction (counting nested
+// `open`/`close` pairs), or, with stopAtElse, an ELSE at the current
+// instruction's own level, whichever comes first. Reaching the end of the
+// program lands on it, which ends the run.
+std::int64_t RuleMachine::Execution::scanForward(Opcode open, Opcode close, bool stopAtElse) const
 {
     int level = 1;
     std::size_t scan = position_;
     for (;;) {
         if (!stepOver(scan))
-            return false;
+            return kTruncatedPushMet;
         const std::uint8_t byte = byteAt(scan);
         const bool found = byte == 0 || (byte == code(close) && --level == 0) ||
                            (stopAtElse && byte == code(Opcode::ELSE) && level == 1);
-        if (found) {
-            position_ = scan;
-            return true;
-        }
+        if (found)
+            return static_cast<std::int64_t>(scan);
         if (byte == code(open))
             ++level;
     }
 }
 
-// Moves forward to the next RESUME, without nesting. A CLAUSE met first ends
-// the run with the current top as its result, as does the end of the program.
-bool RuleMachine::Execution::skipToResume()
+// Finds the next RESUME, without nesting. A CLAUSE met first ends the run
+// with the current top as its result; the end of the program is a landing
+// that ends it too.
+std::int64_t RuleMachine::Execution::scanToResume() const
 {
     std::size_t scan = position_;
     for (;;) {
         if (!stepOver(scan))
-            return false;
+            return kTruncatedPushMet;
         const std::uint8_t byte = byteAt(scan);
         if (byte == code(Opcode::CLAUSE))
-            return false;
-        if (byte == 0 || byte == code(Opcode::RESUME)) {
-            position_ = scan;
-            return true;
-        }
+            return kStopRun;
+        if (byte == 0 || byte == code(Opcode::RESUME))
+            return static_cast<std::int64_t>(scan);
     }
 }
 
@@ -420,13 +474,25 @@ RuleOutcome RuleMachine::Execution::outcome() const
 
 RuleOutcome RuleMachine::run(std::string_view program, CardSequence first, const CardSequence* second)
 {
-    return Execution(*this, program, first, second).run();
+    return Execution(*this, program, nullptr, first, second).run();
+}
+
+RuleOutcome RuleMachine::run(std::string_view program, JumpTargets& jumps, CardSequence first,
+                             const CardSequence* second)
+{
+    return Execution(*this, program, &jumps, first, second).run();
 }
 
 bool runRule(RuleMachine& machine, std::string_view program, CardSequence first,
              const CardSequence* second)
 {
     return machine.run(program, first, second).holds;
+}
+
+bool runRule(RuleMachine& machine, std::string_view program, JumpTargets& jumps, CardSequence first,
+             const CardSequence* second)
+{
+    return machine.run(program, jumps, first, second).holds;
 }
 
 }  // namespace velmora

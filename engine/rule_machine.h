@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
@@ -49,6 +50,22 @@ struct RuleOutcome {
     std::int16_t top = 0;  // the value on top at the end (without a fault)
 };
 
+// Where the jumps of one program land. A jump (IF, ELSE, BREAK, SKIP,
+// ENDLOOP) scans the program for its marker; the landing depends only on the
+// program and the jump's position, so a caller that runs the same program
+// many times keeps one of these with it, and each jump is scanned once and
+// then taken at once. An empty table learns the program on its first run.
+class JumpTargets {
+public:
+    // Forgets every landing, for a table that is to serve another program.
+    void clear() { landings_.clear(); }
+
+private:
+    friend class RuleMachine;
+    // Per byte position: 0 not yet scanned, else the encoded landing.
+    std::vector<std::int32_t> landings_;
+};
+
 class RuleMachine {
 public:
     static constexpr int kStackCapacity = 500;
@@ -57,6 +74,10 @@ public:
 
     // program: the bytecode; a NUL byte or the end of the view ends it.
     RuleOutcome run(std::string_view program, CardSequence first, const CardSequence* second);
+    // The same, remembering the program's jumps in `jumps`, which must only
+    // ever serve this program.
+    RuleOutcome run(std::string_view program, JumpTargets& jumps, CardSequence first,
+                    const CardSequence* second);
 
 private:
     struct Cursor;
@@ -69,6 +90,8 @@ private:
 
 // True when the rule holds (the value left on top is 0).
 bool runRule(RuleMachine& machine, std::string_view program, CardSequence first,
+             const CardSequence* second);
+bool runRule(RuleMachine& machine, std::string_view program, JumpTargets& jumps, CardSequence first,
              const CardSequence* second);
 
 }  // namespace velmora

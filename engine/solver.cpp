@@ -14,7 +14,8 @@ namespace {
 // Besides the progress measure, one point per ten steps taken. It keeps the
 // search from sinking ever deeper into one line of play; counting per ten
 // steps lets it follow a plateau for a while before the path counts against
-// it. Tried on Klondike, this wins the most deals per budget.
+// it. Tried against one and three steps per point on every game of the
+// database, this wins the most deals per budget.
 constexpr std::int32_t kStepsPerPoint = 10;
 
 constexpr std::uint32_t kNoNode = 0xFFFFFFFFu;

@@ -3,10 +3,11 @@
 // questions (the legal moves, the steps themselves, undo and the won flag).
 //
 // Method: best-first search. Every state met is scored by how far the game is
-// from its win: the win is declared by a key whose conditions test piles, and
-// the score counts the cards on the piles those conditions want empty (minus
-// the cards on piles they want filled), the face-down cards hidden in fanned
-// piles, and a little for the length of the path. The open state with the
+// from its win (solver_progress.h): the cards on the piles the win's
+// conditions want empty (minus those on piles they want filled), the
+// face-down cards hidden in fanned piles, how well the other fanned piles are
+// built as the record's own accept and pick-up programs judge them, and a
+// little for the length of the path. The open state with the
 // lowest score is expanded next; ties go to the newest state, so the search
 // runs depth-first along a plateau. A 64-bit hash of each state (cards,
 // piles, permissions, counters, won flag and the shuffle generator, never the

@@ -30,6 +30,26 @@ const std::vector<SequenceElement> kTwoCards = sequence({{1, 5}, {2, 9}});
 const std::vector<SequenceElement> kOneCard = sequence({{3, 12}});
 const CardSequence kOneCardView(kOneCard);
 
+bool sameOutcome(const RuleOutcome& a, const RuleOutcome& b)
+{
+    return a.holds == b.holds && a.fault == b.fault && a.top == b.top;
+}
+
+// Runs the program plainly, then twice with one jump table: the run that
+// learns the jumps and the run that takes them from the table must both
+// end as the plain run does.
+RuleOutcome runEveryWay(RuleMachine& machine, std::string_view bytes, CardSequence first,
+                        const CardSequence* second)
+{
+    const RuleOutcome plain = machine.run(bytes, first, second);
+    JumpTargets jumps;
+    const RuleOutcome learning = machine.run(bytes, jumps, first, second);
+    const RuleOutcome learned = machine.run(bytes, jumps, first, second);
+    EXPECT_TRUE(sameOutcome(plain, learning) && sameOutcome(plain, learned))
+        << "a jump table changes the outcome of " << ::testing::PrintToString(bytes);
+    return plain;
+}
+
 class RuleMachineTest : public ::testing::Test {
 protected:
     RuleOutcome run(const std::string& hex, const std::vector<SequenceElement>& first = kNoCards,
@@ -37,7 +57,7 @@ protected:
     {
         const std::string bytes = program(hex);
         const CardSequence secondView = second ? CardSequence(*second) : CardSequence();
-        return machine_.run(bytes, first, second ? &secondView : nullptr);
+        return runEveryWay(machine_, bytes, first, second ? &secondView : nullptr);
     }
 
     std::int16_t topOf(const std::string& hex, const std::vector<SequenceElement>& first = kNoCards,
@@ -77,7 +97,7 @@ TEST_F(RuleMachineTest, ExecutionStopsAtTheFirstNulAtAnOpcodePosition)
 {
     std::string bytes = program("01 00 01");
     bytes += program("01 09 01");  // after the end: never run
-    EXPECT_TRUE(machine_.run(bytes, kNoCards, nullptr).holds);
+    EXPECT_TRUE(runEveryWay(machine_, bytes, kNoCards, nullptr).holds);
     EXPECT_EQ(topOf("01 05 01 1E 7F FF"), 5) << "codes above the last opcode do nothing";
 }
 
@@ -180,7 +200,7 @@ TEST_F(RuleMachineTest, ASkipThatReachesTheEndStopsThere)
 {
     std::string bytes = program("01 07 01 01 01 01 16 01 00 01");
     bytes += program("14 01 00 01");  // beyond the end
-    EXPECT_EQ(machine_.run(bytes, kNoCards, nullptr).top, 7);
+    EXPECT_EQ(runEveryWay(machine_, bytes, kNoCards, nullptr).top, 7);
     EXPECT_EQ(topOf("01 07 01 01 00 01 16 15 01 00 01"), 7) << "ELSE without ENDIF";
     EXPECT_EQ(topOf("01 07 01 04 13 01 00 01"), 7) << "BREAK without ENDLOOP";
 }
@@ -278,8 +298,8 @@ TEST_F(RuleMachineTest, EndOfTheViewEndsTheProgram)
 {
     // No NUL at all: the end of the view is the end.
     const std::string bytes{'\x01', '\0', '\x01'};
-    EXPECT_TRUE(machine_.run(std::string_view(bytes.data(), 3), kNoCards, nullptr).holds);
-    EXPECT_EQ(machine_.run(std::string_view(bytes.data(), 2), kNoCards, nullptr).fault,
+    EXPECT_TRUE(runEveryWay(machine_, std::string_view(bytes.data(), 3), kNoCards, nullptr).holds);
+    EXPECT_EQ(runEveryWay(machine_, std::string_view(bytes.data(), 2), kNoCards, nullptr).fault,
               RuleFault::truncatedPush);
 }
 
@@ -295,7 +315,7 @@ TEST_F(RuleMachineTest, ArbitraryProgramsEndWithAnOutcome)
             const int value = byte(random);
             b = static_cast<char>(value == 0x1F ? 0x01 : value);  // PUSH twice as often
         }
-        const RuleOutcome outcome = machine_.run(bytes, kTwoCards, trial % 2 ? &kOneCardView : nullptr);
+        const RuleOutcome outcome = runEveryWay(machine_, bytes, kTwoCards, trial % 2 ? &kOneCardView : nullptr);
         EXPECT_EQ(outcome.holds, outcome.fault == RuleFault::none && outcome.top == 0);
     }
 }

@@ -9,6 +9,7 @@
 #include "engine_fixture.h"
 #include "solver.h"
 #include "solver_moves.h"
+#include "solver_progress.h"
 
 namespace velmora {
 namespace {
@@ -382,6 +383,57 @@ TEST(Solver, ExhaustsAGameThatCannotBeWon)
     shallow.maxDepth = 2;
     EXPECT_EQ(solve(engine, shallow).status, SolveStatus::notFound);
     EXPECT_EQ(solve(engine, {}).status, SolveStatus::unwinnable);
+}
+
+// Cards under the top of a squared pile wait: taking the top one off to an
+// empty pile lowers the measure, undoing the move raises it again.
+TEST(ProgressMeasure, CardsWaitingInASquaredPileCount)
+{
+    GameDefinition d = smallGame(3);
+    const std::uint16_t squared = addPile(d, 3, kAlways, kAlways);
+    const std::uint16_t spare = addPile(d, 0, kAlways, kAlways);
+    addWinPile(d, addPile(d, 0, kNever, kNever));
+    addDump(d, 5);
+    Engine engine;
+    deal(engine, d, 4);
+    ProgressMeasure measure(engine);
+    const std::int32_t dealt = measure.score(engine);
+
+    ASSERT_TRUE(applyStep(engine, Step::moveOnto(engine.topCard(squared), spare), nullptr));
+    EXPECT_LT(measure.score(engine), dealt);
+    ASSERT_TRUE(engine.undoStep());
+    EXPECT_EQ(measure.score(engine), dealt);
+}
+
+// The engine remembers a program's answer on empty piles (the solver asks
+// such conditions after every step); alone and beside a second empty pile
+// are different questions: SWITCH then SUIT reads the second sequence, which
+// holds beside one and faults alone.
+TEST(Solver, ConditionsOnEmptyPilesKeepTheirAnswers)
+{
+    GameDefinition d = smallGame(2);
+    d.programs.push_back(program("1D 1C"));
+    const auto readsSecond = static_cast<std::uint16_t>(d.programs.size() - 1);
+    const std::uint16_t watched = addPile(d, 0, kAlways, kAlways);
+    const std::uint16_t second = addPile(d, 0, kNever, kNever);
+    const std::uint16_t alone = addPile(d, 1, kNever, kNever);
+    const std::uint16_t beside = addPile(d, 1, kNever, kNever);
+    addDump(d, 6);
+    ActionDefinition shuffle{};
+    shuffle.kind = static_cast<std::uint8_t>(ActionKind::setPileAttribute);
+    shuffle.attribute = kPileShuffle;
+    for (const std::uint16_t tapped : {alone, beside}) {
+        shuffle.pileA = tapped;
+        addTapAction(d, tapped, shuffle);
+        d.conditions.push_back({readsSecond, watched, tapped == beside ? second : kNone});
+        d.conditionLinks.push_back({d.piles[tapped].tapKey, static_cast<std::uint16_t>(d.conditions.size() - 1)});
+    }
+    Engine engine;
+    deal(engine, d, 3);
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_TRUE(engine.canTap(beside)) << "round " << round;
+        EXPECT_FALSE(engine.canTap(alone)) << "round " << round;
+    }
 }
 
 // The cards must reach the foundation Ace first, and the only way to bring
