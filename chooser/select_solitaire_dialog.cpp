@@ -20,7 +20,7 @@ std::optional<Font> gameRowFont(const ScreenMetrics& metrics)
 {
     if (!isMediumScale(metrics))
         return std::nullopt;
-    return Font(FontSpec{"Tahoma", 15, 400, false});
+    return Font(FontRequest{"Tahoma", 15, 400, false});
 }
 
 // Buttons whose gaining the focus closes the letter popup.

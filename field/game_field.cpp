@@ -13,7 +13,7 @@ constexpr Colour kClockTextColour = 0x000000;
 }  // namespace
 
 GameField::GameField(Engine& engine)
-    : engine_(engine), clockFont_(FontSpec{"", ScaleY(16), 700, false})
+    : engine_(engine), clockFont_(FontRequest{"", ScaleY(16), 700, false})
 {
 }
 

@@ -101,7 +101,7 @@ public:
     void EnableControl(int id, bool enabled);
     void MoveControl(int id, const Rect& rect);
     Rect ControlRect(int id) const;
-    void SetControlFont(int id, const FontSpec& font);
+    void SetControlFont(int id, const FontRequest& font);
     void SetControlTextColour(int id, Colour colour);
     void RaiseControl(int id);
     void FocusControl(int id);  // an edit box's text is selected

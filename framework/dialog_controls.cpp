@@ -172,7 +172,7 @@ bool CeBaseDialog::BuildFromTemplate()
         dialogTemplate = std::move(*found);
     }
     Controls& controls = *controls_;
-    controls.font = FontSpec{dialogTemplate.fontFace, (dialogTemplate.fontPoints * screenMetrics().dpiY + 36) / 72};
+    controls.font = FontRequest{dialogTemplate.fontFace, (dialogTemplate.fontPoints * screenMetrics().dpiY + 36) / 72};
     const Font font(controls.font);
     controls.baseUnitX = std::max(1, font.averageCharWidth());
     controls.baseUnitY = std::max(1, font.lineHeight());
@@ -275,7 +275,7 @@ bool CeBaseDialog::BuildFromTemplate()
         }
         created->setGeometry(qt::toLogicalRect(area, ratio));
         if (control.style & kControlBold) {
-            FontSpec bold = controls.font;
+            FontRequest bold = controls.font;
             bold.weight = 700;
             created->setFont(qt::fontFor(bold, ratio));
         }
@@ -349,7 +349,7 @@ Rect CeBaseDialog::ControlRect(int id) const
     return widget ? qt::toDeviceRect(widget->geometry(), qt::pixelRatio(widget)) : Rect{};
 }
 
-void CeBaseDialog::SetControlFont(int id, const FontSpec& font)
+void CeBaseDialog::SetControlFont(int id, const FontRequest& font)
 {
     if (QWidget* widget = controls_->widget(id))
         widget->setFont(qt::fontFor(font, qt::pixelRatio(widget)));

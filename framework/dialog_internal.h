@@ -32,7 +32,7 @@ struct CeBaseDialog::Controls {
     std::vector<ControlEntry> entries;
     int baseUnitX = 6;   // device pixels per 4 horizontal dialog units
     int baseUnitY = 13;  // device pixels per 8 vertical dialog units
-    FontSpec font;
+    FontRequest font;
     QPointer<QScrollBar> scrollBar;
     int scrollPosition = 0;
 

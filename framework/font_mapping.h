@@ -7,8 +7,8 @@
 
 namespace velmora::qt {
 
-// The Qt font for spec; its pixel height is spec.height device pixels on a
+// The Qt font for a request; its pixel height is request.height device pixels on a
 // surface or widget with the given device pixel ratio.
-QFont fontFor(const FontSpec& spec, double ratio = 1.0);
+QFont fontFor(const FontRequest& request, double ratio = 1.0);
 
 }  // namespace velmora::qt

@@ -23,22 +23,22 @@ namespace velmora {
 
 // The face a font description asks for: "Tahoma" and no face at all mean the
 // machine's plain sans-serif face.
-QFont qt::fontFor(const FontSpec& spec, double ratio)
+QFont qt::fontFor(const FontRequest& request, double ratio)
 {
     QFont font;
-    const bool wantsDefault = spec.face.empty() || spec.face == "Tahoma";
+    const bool wantsDefault = request.face.empty() || request.face == "Tahoma";
     if (wantsDefault) {
         font.setStyleHint(QFont::SansSerif);
         font.setFamily(QFontDatabase::hasFamily("DejaVu Sans") ? "DejaVu Sans" : "Sans Serif");
     } else {
-        font.setFamily(qt::toQString(spec.face));
+        font.setFamily(qt::toQString(request.face));
     }
     // The default size is 12 pixels at 96 dpi and grows with denser screens,
     // so owner-drawn text keeps its size next to the controls' own text.
-    const int height = spec.height > 0 ? spec.height : static_cast<int>(std::lround(12 * dpiScale()));
+    const int height = request.height > 0 ? request.height : static_cast<int>(std::lround(12 * dpiScale()));
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(height / ratio))));
-    font.setWeight(spec.weight >= 600 ? QFont::Bold : QFont::Normal);
-    font.setItalic(spec.italic);
+    font.setWeight(request.weight >= 600 ? QFont::Bold : QFont::Normal);
+    font.setItalic(request.italic);
     return font;
 }
 
@@ -84,10 +84,10 @@ Rect clipRect(const Rect& rect, const QImage& image)
 // ---- Font ----------------------------------------------------------------------
 
 Font::Font() = default;
-Font::Font(const FontSpec& spec) : spec_(spec) {}
+Font::Font(const FontRequest& request) : request_(request) {}
 
-int Font::lineHeight() const { return QFontMetrics(qt::fontFor(spec_)).height(); }
-int Font::averageCharWidth() const { return QFontMetrics(qt::fontFor(spec_)).averageCharWidth(); }
+int Font::lineHeight() const { return QFontMetrics(qt::fontFor(request_)).height(); }
+int Font::averageCharWidth() const { return QFontMetrics(qt::fontFor(request_)).averageCharWidth(); }
 
 // ---- Surface -------------------------------------------------------------------
 
@@ -98,7 +98,7 @@ struct Surface::State {
     Colour background = 0xFFFFFF;
     bool opaqueBackground = false;
     Point current;
-    FontSpec font;
+    FontRequest font;
 };
 
 Surface::Surface() : state_(std::make_unique<State>()) {}
@@ -243,7 +243,7 @@ void Surface::CopyTransparent(int x, int y, int width, int height, const Surface
     }
 }
 
-void Surface::SelectFont(const Font& font) { state_->font = font.spec(); }
+void Surface::SelectFont(const Font& font) { state_->font = font.request(); }
 void Surface::SetTextColour(Colour colour) { state_->text = colour; }
 Colour Surface::TextColour() const { return state_->text; }
 void Surface::SetBackgroundTransparent() { state_->opaqueBackground = false; }

@@ -22,26 +22,26 @@ namespace velmora {
 
 // A font description. The face "Tahoma" (and an empty face) means the
 // default sans-serif face of the machine (DejaVu Sans on Debian).
-struct FontSpec {
+struct FontRequest {
     std::string face;
     int height = 0;     // character height in device pixels; 0 = the default size (12 at 96 dpi, scaled)
     int weight = 400;   // 400 normal, 700 bold
     bool italic = false;
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontRequest&, const FontRequest&) = default;
 };
 
 // A created font; cheap to copy.
 class Font {
 public:
     Font();
-    explicit Font(const FontSpec& spec);
-    const FontSpec& spec() const { return spec_; }
+    explicit Font(const FontRequest& request);
+    const FontRequest& request() const { return request_; }
     // Line height and average character width in device pixels.
     int lineHeight() const;
     int averageCharWidth() const;
 
 private:
-    FontSpec spec_;
+    FontRequest request_;
 };
 
 // DrawText format bits.

@@ -21,7 +21,7 @@ protected:
         // A missing logo leaves the picture empty; the box opens anyway.
         if (logo_.LoadBitmap(isVga() ? ids::kLogoVga : ids::kLogoStandard))
             SetPicture(kLogo, &logo_);
-        SetControlFont(kTitle, FontSpec{"Tahoma", static_cast<int>(std::lround(11 * dpiScale())), 700, false});
+        SetControlFont(kTitle, FontRequest{"Tahoma", static_cast<int>(std::lround(11 * dpiScale())), 700, false});
         SetControlText(kTitle, LoadString(ids::kStrAppTitle));
         return true;
     }

@@ -15,9 +15,9 @@ namespace {
 // The title line's colour: the highlight colour of the program's dialogs.
 constexpr Colour kTitleColour = 0x0A50A0;
 
-FontSpec titleFont()
+FontRequest titleFont()
 {
-    return FontSpec{"Tahoma", static_cast<int>(std::lround(11 * dpiScale())), 700, false};
+    return FontRequest{"Tahoma", static_cast<int>(std::lround(11 * dpiScale())), 700, false};
 }
 
 int scrollMargin()

@@ -66,7 +66,7 @@ TEST_F(ChooserPainterTest, GameRowsPutTheirIconsAtTheOffsetsOfEachScreen)
     EXPECT_EQ(other.Pixel(140, 7), kWhite);
     EXPECT_EQ(other.Pixel(159, 7), kWhite);
 
-    const ChooserPainter medium(icons, ScreenMetrics{144, 144, BuildConfiguration::standard}, Font(FontSpec{"", 15}));
+    const ChooserPainter medium(icons, ScreenMetrics{144, 144, BuildConfiguration::standard}, Font(FontRequest{"", 15}));
     expectIcons(row(medium, 350, 15, game("Klondike", 7, 1, 4), true),
                 {{292, 232, 16, 0}, {256, 259, 16, 0}, {260, 296, 10, 0}, {266, 328, 11, 0}});
     const ChooserIconSet vgaIcons(resources_, BuildConfiguration::vga);

@@ -129,7 +129,7 @@ TEST_F(SurfaceTest, RightAlignedTextInksOnlyTheRightOfItsRectangle)
 {
     Surface surface(120, 24);
     surface.Fill(0x00FF00);
-    surface.SelectFont(Font(FontSpec{"Tahoma", 16, 700}));
+    surface.SelectFont(Font(FontRequest{"Tahoma", 16, 700}));
     surface.SetTextColour(0x000000);
     surface.SetBackgroundTransparent();
     surface.DrawText(Rect{0, 0, 110, 24}, "3:07", text_format::right | text_format::singleLine);
@@ -155,11 +155,11 @@ TEST_F(SurfaceTest, TheDefaultFontGrowsWithTheScreensDensity)
     Surface surface(400, 60);
     const int standardWidth = surface.MeasureText("Klondike").width;
     const int standardLine = Font().lineHeight();
-    const int explicitLine = Font(FontSpec{"Tahoma", 16}).lineHeight();
+    const int explicitLine = Font(FontRequest{"Tahoma", 16}).lineHeight();
     setScreenMetrics(ScreenMetrics{192, 192, BuildConfiguration::vga});
     const int vgaWidth = surface.MeasureText("Klondike").width;
     const int vgaLine = Font().lineHeight();
-    const int vgaExplicitLine = Font(FontSpec{"Tahoma", 16}).lineHeight();
+    const int vgaExplicitLine = Font(FontRequest{"Tahoma", 16}).lineHeight();
     setScreenMetrics(ScreenMetrics{96, 96, BuildConfiguration::standard});
     EXPECT_NEAR(vgaWidth, 2 * standardWidth, 4) << "owner-drawn text keeps its size next to the controls' text";
     EXPECT_NEAR(vgaLine, 2 * standardLine, 3);
