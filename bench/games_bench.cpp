@@ -28,13 +28,15 @@ void loadAndDeal(Engine& engine, const char* name, GameNumber number)
     cli::dealGame(engine, number);
 }
 
-// States expanded per second by a search of a fixed budget on deal 2.
-void solverStates(benchmark::State& state, const char* name)
+// States expanded per second by a search of a fixed budget on deal 2, best-
+// first or (beamWidth > 0) a beam.
+void solverStates(benchmark::State& state, const char* name, std::uint32_t beamWidth)
 {
     Engine engine;
     loadAndDeal(engine, name, 2);
     SolveOptions options;
     options.maxStates = 3000;
+    options.beamWidth = beamWidth;
     std::uint64_t expanded = 0;
     for (auto _ : state) {
         const SolveResult result = solve(engine, options);
@@ -42,9 +44,10 @@ void solverStates(benchmark::State& state, const char* name)
     }
     state.counters["states/s"] = benchmark::Counter(static_cast<double>(expanded), benchmark::Counter::kIsRate);
 }
-BENCHMARK_CAPTURE(solverStates, Klondike, "Klondike")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(solverStates, FreeCell, "FreeCell")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(solverStates, Spider, "Spider")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(solverStates, Klondike, "Klondike", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(solverStates, FreeCell, "FreeCell", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(solverStates, Spider, "Spider", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(solverStates, SpiderBeam500, "Spider", 500)->Unit(benchmark::kMillisecond);
 
 // Every legal move of a position after 30 random steps.
 void findMoveMidGame(benchmark::State& state, const char* name)
@@ -79,9 +82,11 @@ BENCHMARK_CAPTURE(findMoveMidGame, Spider, "Spider")->Unit(benchmark::kMicroseco
 // velmora-cli check --quick --deals 2 over every game.
 void BM_CheckQuickEveryGame(benchmark::State& state)
 {
+    SolveOptions search;
+    search.maxStates = 2000;
     for (auto _ : state)
         for (const CatalogueEntry& entry : cli::database().catalogue)
-            benchmark::DoNotOptimize(cli::checkGame(entry, 2, 2000, true));
+            benchmark::DoNotOptimize(cli::checkGame(entry, 2, search, true));
     state.counters["games"] = static_cast<double>(cli::database().catalogue.size());
 }
 BENCHMARK(BM_CheckQuickEveryGame)->Unit(benchmark::kSecond)->Iterations(1);

@@ -1,5 +1,6 @@
 #include "solver.h"
 
+#include <algorithm>
 #include <bit>
 #include <queue>
 #include <type_traits>
@@ -89,6 +90,14 @@ struct Candidate {
     std::uint32_t node;
 };
 
+// A state met while expanding a node, not yet kept in the tree.
+struct Child {
+    std::int32_t score;
+    std::uint32_t parent;
+    std::uint64_t hash;
+    Step step;
+};
+
 // Lowest score first; among equals the newest node.
 struct LaterFirst {
     bool operator()(const Candidate& a, const Candidate& b) const
@@ -108,8 +117,14 @@ public:
 
 private:
     SolveStatus search();
-    // Tries every legal move of the current node; sets status_ on a win.
+    SolveStatus searchBestFirst();
+    SolveStatus searchBeam();
+    // Whether the budget or the caller ends the search now.
+    bool outOfBudget() const;
+    // Tries every legal move of the current node and adds the new states to
+    // children_; false ends the search, with found_ set on a win.
     bool expand(std::uint32_t node);
+    std::uint32_t keep(const Child& child);
     // Takes a step from the current state; false when the engine refuses it.
     bool take(const Step& step);
     // Undoes the steps above depth; false when undo does not land there.
@@ -124,7 +139,6 @@ private:
     SolverMoveList moves_;
     SeenStates seen_;
     std::vector<Node> nodes_;
-    std::priority_queue<Candidate, std::vector<Candidate>, LaterFirst> open_;
     // The current path from the root: its nodes with the history size and
     // generator state at each of them.
     std::vector<std::uint32_t> path_;
@@ -132,6 +146,7 @@ private:
     std::vector<RandomGenerator> pathRandom_;
     std::vector<Step> steps_;  // the legal steps of the state being expanded
     std::vector<Step> found_;
+    std::vector<Child> children_;
     std::uint64_t expanded_ = 0;
     bool depthCut_ = false;
 };
@@ -164,19 +179,78 @@ SolveStatus Search::search()
     const std::uint64_t rootHash = hashState(engine_);
     seen_.insert(rootHash);
     nodes_.push_back(Node{rootHash, kNoNode, 0, Step{}});
-    open_.push(Candidate{progress_.score(engine_), 0});
-    while (!open_.empty()) {
-        if (expanded_ >= options_.maxStates || (options_.stop && options_.stop(expanded_)))
+    return options_.beamWidth == 0 ? searchBestFirst() : searchBeam();
+}
+
+bool Search::outOfBudget() const
+{
+    return expanded_ >= options_.maxStates || (options_.stop && options_.stop(expanded_));
+}
+
+std::uint32_t Search::keep(const Child& child)
+{
+    nodes_.push_back(Node{child.hash, child.parent, nodes_[child.parent].depth + 1, child.step});
+    return static_cast<std::uint32_t>(nodes_.size() - 1);
+}
+
+SolveStatus Search::searchBestFirst()
+{
+    std::priority_queue<Candidate, std::vector<Candidate>, LaterFirst> open;
+    open.push(Candidate{progress_.score(engine_), 0});
+    while (!open.empty()) {
+        if (outOfBudget())
             return SolveStatus::notFound;
-        const std::uint32_t node = open_.top().node;
-        open_.pop();
+        const std::uint32_t node = open.top().node;
+        open.pop();
         if (!walkTo(node))
             return SolveStatus::inconsistent;
         ++expanded_;
+        children_.clear();
         if (!expand(node))
             return found_.empty() ? SolveStatus::inconsistent : SolveStatus::won;
+        for (const Child& child : children_) {
+            const std::uint32_t depth = nodes_[node].depth + 1;
+            open.push(Candidate{child.score + static_cast<std::int32_t>(depth / kStepsPerPoint), keep(child)});
+        }
     }
     return depthCut_ ? SolveStatus::notFound : SolveStatus::unwinnable;
+}
+
+// Each round expands the states of one depth and keeps the beamWidth best of
+// their children for the next. The states of a round are taken in the order
+// they were made, which follows the tree, so walking from one to the next is
+// short.
+SolveStatus Search::searchBeam()
+{
+    std::vector<std::uint32_t> round = {0};
+    while (!round.empty()) {
+        children_.clear();
+        for (std::uint32_t node : round) {
+            if (outOfBudget())
+                return SolveStatus::notFound;
+            if (!walkTo(node))
+                return SolveStatus::inconsistent;
+            ++expanded_;
+            if (!expand(node))
+                return found_.empty() ? SolveStatus::inconsistent : SolveStatus::won;
+        }
+        if (children_.size() > options_.beamWidth) {
+            // Lowest score first. The sorts are stable, so among equals the
+            // earlier child goes on and the kept children stay in the order
+            // they were made: the same game always gives the same beam.
+            const auto better = [](const Child& a, const Child& b) {
+                return a.score != b.score ? a.score < b.score : a.parent < b.parent;
+            };
+            std::stable_sort(children_.begin(), children_.end(), better);
+            children_.resize(options_.beamWidth);
+            std::stable_sort(children_.begin(), children_.end(),
+                             [](const Child& a, const Child& b) { return a.parent < b.parent; });
+        }
+        round.clear();
+        for (const Child& child : children_)
+            round.push_back(keep(child));
+    }
+    return SolveStatus::notFound;
 }
 
 // False ends the search: with found_ set on a win, else on an engine fault.
@@ -201,13 +275,10 @@ bool Search::expand(std::uint32_t node)
         const std::uint64_t hash = hashState(engine_);
         if (seen_.insert(hash)) {
             // A state at the depth limit could only win beyond it.
-            if (depth == options_.maxDepth) {
+            if (depth == options_.maxDepth)
                 depthCut_ = true;
-            } else {
-                nodes_.push_back(Node{hash, node, depth, step});
-                const auto score = progress_.score(engine_) + static_cast<std::int32_t>(depth / kStepsPerPoint);
-                open_.push(Candidate{score, static_cast<std::uint32_t>(nodes_.size() - 1)});
-            }
+            else
+                children_.push_back(Child{progress_.score(engine_), node, hash, step});
         }
         // Undo must give back exactly the state it started from; a record
         // whose undo loses something cannot be searched this way.

@@ -14,6 +14,14 @@
 // history) keeps every state from being visited twice, which also stops
 // cycles such as moving a card to and fro or turning the stock over forever.
 //
+// Beam search (SolveOptions::beamWidth): the states are expanded depth by
+// depth, and of the children of one depth only the beamWidth with the lowest
+// progress measure go on. Best-first search, once a line of play has brought
+// the measure down, exhausts every state of that line before it looks at an
+// earlier one again; in Spider a line that dealt its stock early buries the
+// search for good. A beam keeps many lines of the same length going at once.
+// It may drop the only way to a win, so it never proves a game unwinnable.
+//
 // The moves of a state are those of Engine::forEachMove; a SolverMoveList
 // remembers the engine's answers about pick-ups and drops, which rule programs
 // decide from the card sequences alone (solver_moves.h).
@@ -50,6 +58,9 @@ struct SolveOptions {
     // Longest list of steps searched. A search cut short by it never reports
     // a game unwinnable.
     std::uint32_t maxDepth = 2'000;
+    // 0: best-first search. Otherwise a beam search that keeps this many of
+    // the best states of each depth.
+    std::uint32_t beamWidth = 0;
     // Asked before each expansion with the number of states expanded so far;
     // true stops the search (notFound). A caller may use it for a time limit;
     // without it the search is fully deterministic.

@@ -32,6 +32,9 @@ velmora_cli_test(unknown_game_fails ARGS rules "No Such Game" WILL_FAIL)
 velmora_cli_test(unknown_command ARGS frobnicate WILL_FAIL)
 velmora_cli_test(bad_number ARGS show Klondike zero WILL_FAIL)
 velmora_cli_test(solve_klondike ARGS solve Klondike 1 EXPECT "^(t|m) [0-9]")
+velmora_cli_test(solve_beam ARGS solve Klondike 2 --beam 20 --budget 2500 EXPECT "^(t|m) [0-9]")
+velmora_cli_test(solve_beam_needs_width ARGS solve Klondike 2 --beam wide WILL_FAIL)
+velmora_cli_test(check_beam ARGS check Klondike --deals 4 --beam 20 --budget 2500 EXPECT "ok    Klondike \\(won game 2\\)")
 
 # Every game: record, deals, random play-outs and a short solver search. Too
 # slow under the sanitizers, where the game tests replay the recorded wins.

@@ -251,68 +251,87 @@ TEST(SolverMoveList, ListsWhatTheEngineListsThroughRandomPlay)
 
 // --- solver on Klondike ------------------------------------------------------------
 
+// Both ways of searching: best-first, and a beam narrow enough to win the
+// same deals of Klondike within the same budget.
+SolveOptions searchMethod(std::uint32_t beamWidth, std::uint64_t maxStates)
+{
+    SolveOptions options;
+    options.beamWidth = beamWidth;
+    options.maxStates = maxStates;
+    return options;
+}
+
+constexpr std::uint32_t kBestFirst = 0;
+constexpr std::uint32_t kBeam = 20;
+
 // At least three of the first ten deals are won (searching stops at three to
 // keep the test quick under sanitizers).
 TEST(Solver, WinsKlondikeDealsThatReplayFromAFreshDeal)
 {
     const GameDefinition klondike = klondikeDefinition();
-    SolveOptions options;
-    options.maxStates = 2500;
-    int won = 0;
-    for (GameNumber number = 1; number <= 10 && won < 3; ++number) {
-        Engine engine;
-        deal(engine, klondike, number);
-        const Snapshot dealt(engine);
-        const SolveResult result = solve(engine, options);
-        EXPECT_TRUE(Snapshot(engine) == dealt) << "game " << number;
-        EXPECT_LE(result.statesExpanded, options.maxStates);
-        ASSERT_NE(result.status, SolveStatus::inconsistent) << "game " << number;
-        if (result.status != SolveStatus::won)
-            continue;
-        ++won;
-        EXPECT_TRUE(replayWins(klondike, number, result.steps)) << "game " << number;
+    for (std::uint32_t width : {kBestFirst, kBeam}) {
+        SCOPED_TRACE(::testing::Message() << "beam width " << width);
+        const SolveOptions options = searchMethod(width, 2500);
+        int won = 0;
+        for (GameNumber number = 1; number <= 10 && won < 3; ++number) {
+            Engine engine;
+            deal(engine, klondike, number);
+            const Snapshot dealt(engine);
+            const SolveResult result = solve(engine, options);
+            EXPECT_TRUE(Snapshot(engine) == dealt) << "game " << number;
+            EXPECT_LE(result.statesExpanded, options.maxStates);
+            ASSERT_NE(result.status, SolveStatus::inconsistent) << "game " << number;
+            if (result.status != SolveStatus::won)
+                continue;
+            ++won;
+            EXPECT_TRUE(replayWins(klondike, number, result.steps)) << "game " << number;
+        }
+        EXPECT_GE(won, 3);
     }
-    EXPECT_GE(won, 3);
 }
 
 TEST(Solver, SameGameSameResult)
 {
-    SolveOptions options;
-    options.maxStates = 1000;
-    SolveResult results[2];
-    for (SolveResult& result : results) {
-        Engine engine;
-        deal(engine, klondikeDefinition(), 3);
-        result = solve(engine, options);
+    for (std::uint32_t width : {kBestFirst, kBeam}) {
+        SCOPED_TRACE(::testing::Message() << "beam width " << width);
+        const SolveOptions options = searchMethod(width, 1000);
+        SolveResult results[2];
+        for (SolveResult& result : results) {
+            Engine engine;
+            deal(engine, klondikeDefinition(), 3);
+            result = solve(engine, options);
+        }
+        EXPECT_EQ(results[0].status, results[1].status);
+        EXPECT_EQ(results[0].steps, results[1].steps);
+        EXPECT_EQ(results[0].statesExpanded, results[1].statesExpanded);
+        EXPECT_EQ(results[0].statesSeen, results[1].statesSeen);
     }
-    EXPECT_EQ(results[0].status, results[1].status);
-    EXPECT_EQ(results[0].steps, results[1].steps);
-    EXPECT_EQ(results[0].statesExpanded, results[1].statesExpanded);
-    EXPECT_EQ(results[0].statesSeen, results[1].statesSeen);
 }
 
 TEST(Solver, BudgetAndStopEndTheSearchWithTheGameUntouched)
 {
-    Engine engine;
-    deal(engine, klondikeDefinition(), 7);
-    ASSERT_TRUE(applyStep(engine, Step::tapOn(kStock), nullptr));  // the search may start mid-game
-    const Snapshot before(engine);
+    for (std::uint32_t width : {kBestFirst, kBeam}) {
+        SCOPED_TRACE(::testing::Message() << "beam width " << width);
+        Engine engine;
+        deal(engine, klondikeDefinition(), 7);
+        ASSERT_TRUE(applyStep(engine, Step::tapOn(kStock), nullptr));  // the search may start mid-game
+        const Snapshot before(engine);
 
-    SolveOptions options;
-    options.maxStates = 10;
-    SolveResult result = solve(engine, options);
-    EXPECT_EQ(result.status, SolveStatus::notFound);
-    EXPECT_EQ(result.statesExpanded, 10u);
-    EXPECT_TRUE(result.steps.empty());
-    EXPECT_TRUE(Snapshot(engine) == before);
+        SolveOptions options = searchMethod(width, 10);
+        SolveResult result = solve(engine, options);
+        EXPECT_EQ(result.status, SolveStatus::notFound);
+        EXPECT_EQ(result.statesExpanded, 10u);
+        EXPECT_TRUE(result.steps.empty());
+        EXPECT_TRUE(Snapshot(engine) == before);
 
-    options.maxStates = 1000;
-    options.stop = [](std::uint64_t expanded) { return expanded >= 4; };
-    result = solve(engine, options);
-    EXPECT_EQ(result.status, SolveStatus::notFound);
-    EXPECT_EQ(result.statesExpanded, 4u);
-    EXPECT_TRUE(Snapshot(engine) == before);
-    EXPECT_TRUE(engine.undoStep());  // the player's own step is still there
+        options.maxStates = 1000;
+        options.stop = [](std::uint64_t expanded) { return expanded >= 4; };
+        result = solve(engine, options);
+        EXPECT_EQ(result.status, SolveStatus::notFound);
+        EXPECT_EQ(result.statesExpanded, 4u);
+        EXPECT_TRUE(Snapshot(engine) == before);
+        EXPECT_TRUE(engine.undoStep());  // the player's own step is still there
+    }
 }
 
 TEST(Solver, KlondikeWithNoMoveAtAllIsUnwinnable)
@@ -330,6 +349,8 @@ TEST(Solver, KlondikeWithNoMoveAtAllIsUnwinnable)
     const SolveResult result = solve(engine, {});
     EXPECT_EQ(result.status, SolveStatus::unwinnable);
     EXPECT_EQ(result.statesExpanded, 1u);
+    // A beam drops states, so running out of them proves nothing.
+    EXPECT_EQ(solve(engine, searchMethod(kBeam, 1000)).status, SolveStatus::notFound);
 }
 
 // --- solver on small games -------------------------------------------------------------
@@ -383,6 +404,13 @@ TEST(Solver, ExhaustsAGameThatCannotBeWon)
     shallow.maxDepth = 2;
     EXPECT_EQ(solve(engine, shallow).status, SolveStatus::notFound);
     EXPECT_EQ(solve(engine, {}).status, SolveStatus::unwinnable);
+
+    // A beam of one state per depth follows a single line: it meets fewer
+    // states than there are and proves nothing.
+    const SolveResult narrow = solve(engine, searchMethod(1, 1000));
+    EXPECT_EQ(narrow.status, SolveStatus::notFound);
+    EXPECT_LT(narrow.statesExpanded, result.statesExpanded);
+    EXPECT_TRUE(Snapshot(engine) == dealt);
 }
 
 // Cards under the top of a squared pile wait: taking the top one off to an

@@ -250,6 +250,23 @@ TEST(SpiderRules, EveryGameIsWonWhenTheLastSuitLeaves)
 
 TEST(SpiderRules, RecordedWinsReplay)
 {
+    // Found by the beam search (solve Spider 1 --beam 500): the best-first
+    // search deals the whole stock early and then exhausts one hopeless
+    // line of play.
+    expectRecordedWin("Spider", 1,
+                      "m 67 0;m 68 1;m 27 1;m 13 1;m 75 6;m 100 6;m 34 6;m 59 9;m 72 6;m 32 6;m 33 5;m 45 5;m 6 9;"
+                      "m 23 7;m 42 8;m 93 8;m 79 8;m 88 2;m 76 4;m 35 2;m 37 7;m 3 0;m 45 2;m 86 7;m 32 7;m 91 8;"
+                      "m 76 5;m 25 4;m 5 9;m 52 5;m 22 4;m 60 4;m 18 7;m 4 4;m 3 4;m 13 3;m 26 1;m 27 9;m 17 7;"
+                      "m 19 6;m 98 1;m 18 6;t 18;m 55 7;m 99 0;m 48 2;m 28 7;m 72 5;m 14 5;m 41 4;m 0 5;m 95 1;"
+                      "m 96 2;m 71 1;m 27 7;m 64 9;m 48 0;t 18;m 43 5;m 49 9;m 24 8;m 77 0;m 36 0;m 91 6;m 78 8;"
+                      "m 79 4;m 42 9;m 82 1;m 61 0;m 29 1;m 28 1;t 18;m 1 7;m 15 5;m 20 1;m 73 0;m 84 0;m 83 0;"
+                      "m 56 0;m 31 7;m 39 0;m 80 8;m 37 2;m 91 4;m 71 3;m 101 1;m 92 9;m 66 5;t 18;m 11 9;m 34 0;"
+                      "m 46 0;m 62 9;m 47 6;m 9 9;m 100 1;m 46 1;m 7 0;m 71 0;m 57 0;m 15 4;m 74 2;m 11 7;t 18;"
+                      "m 53 3;m 101 2;m 102 9;m 51 1;m 58 1;m 43 7;m 54 7;m 69 5;m 70 1;m 0 7;m 21 2;m 52 8;"
+                      "m 103 5;m 50 5;m 63 9;m 16 1;m 75 9;m 74 9;m 89 5;m 65 9;m 85 6;m 97 6;m 89 3;m 90 5;m 13 1;"
+                      "m 54 3;m 44 6;m 10 5;m 79 2;m 41 6;m 60 7;m 54 7;m 21 4;m 52 3;m 40 6;m 81 0;m 79 8;m 80 0;"
+                      "m 30 2;m 57 4;m 70 0;m 71 7;m 58 0;m 97 1;m 57 0;m 7 4;m 87 8;m 39 1;m 56 4;m 30 0;m 52 4;"
+                      "m 84 6;m 85 8;m 71 0;m 73 9;m 61 5;m 87 0;m 10 1;m 36 5;m 75 0;m 7 6;m 8 1;m 10 9");
     expectRecordedWin("Scorpion", 6,
                       "m 21 0;m 35 2;m 22 2;m 8 2;m 4 4;m 27 6;m 1 5;m 26 6;t 11;m 16 2;m 14 4;m 13 4;m 49 3;"
                       "m 47 0;m 45 2;m 41 1;m 44 2;m 11 3;m 30 2;m 32 0;m 12 6;m 39 3;m 23 3;m 18 6;m 20 3;m 36 3;"

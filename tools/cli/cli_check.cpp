@@ -25,6 +25,15 @@ unsigned long optionCount(const Args& args, const std::string& option, unsigned 
     return number;
 }
 
+// --budget and --beam.
+SolveOptions searchOptions(const Args& args, unsigned long fallbackBudget, bool& ok)
+{
+    SolveOptions options;
+    options.maxStates = optionCount(args, "--budget", fallbackBudget, ok);
+    options.beamWidth = static_cast<std::uint32_t>(optionCount(args, "--beam", 0, ok));
+    return options;
+}
+
 bool dealsCompletely(Engine& engine, GameNumber number, std::string& problem)
 {
     if (!dealGame(engine, number)) {
@@ -66,7 +75,7 @@ bool playsOutRandomly(Engine& engine, GameNumber number, std::string& problem)
 
 }  // namespace
 
-GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, unsigned long budget, bool quick)
+GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, const SolveOptions& search, bool quick)
 {
     GameCheck check;
     check.game = &game;
@@ -76,11 +85,9 @@ GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, unsigned lo
     for (GameNumber number = 1; number <= deals; ++number)
         if (!dealsCompletely(engine, number, check.problem) || !playsOutRandomly(engine, number, check.problem))
             return check;
-    SolveOptions options;
-    options.maxStates = budget;
     for (GameNumber number = 1; number <= deals; ++number) {
         dealGame(engine, number);
-        const SolveResult result = solve(engine, options);
+        const SolveResult result = solve(engine, search);
         if (result.status == SolveStatus::won) {
             check.wonNumber = number;
             check.winningMoves = formatSteps(result.steps);
@@ -92,17 +99,17 @@ GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, unsigned lo
         }
     }
     (quick ? check.note : check.problem) = "the solver won none of games 1 to " + std::to_string(deals) +
-                                           " within " + std::to_string(budget) + " states";
+                                           " within " + std::to_string(search.maxStates) + " states";
     return check;
 }
 
 int solveDeal(const Args& args)
 {
     bool ok = true;
-    const unsigned long budget = optionCount(args, "--budget", kDefaultBudget, ok);
+    const SolveOptions options = searchOptions(args, kDefaultBudget, ok);
     unsigned long number = 0;
     if (!ok || args.positional.size() != 2 || !parseCount(args.positional[1], number) || number == 0) {
-        std::cerr << "velmora-cli: usage: solve GAME NUMBER [--budget STATES] [--json]\n";
+        std::cerr << "velmora-cli: usage: solve GAME NUMBER [--budget STATES] [--beam WIDTH] [--json]\n";
         return kExitUsage;
     }
     std::string error;
@@ -113,8 +120,6 @@ int solveDeal(const Args& args)
         return kExitFailure;
     }
     dealGame(engine, static_cast<GameNumber>(number));
-    SolveOptions options;
-    options.maxStates = budget;
     const SolveResult result = solve(engine, options);
     if (args.has("--json")) {
         JsonWriter json(std::cout);
@@ -126,7 +131,7 @@ int solveDeal(const Args& args)
     } else if (result.status == SolveStatus::unwinnable) {
         std::cout << "game " << number << " of " << game->name << " cannot be won\n";
     } else {
-        std::cout << "no win found within " << budget << " states (" << solveStatusName(result.status) << ")\n";
+        std::cout << "no win found within " << options.maxStates << " states (" << solveStatusName(result.status) << ")\n";
     }
     return result.status == SolveStatus::inconsistent ? kExitFailure : kExitOk;
 }
@@ -136,7 +141,7 @@ int checkGames(const Args& args)
     bool ok = true;
     const bool quick = args.has("--quick");
     const unsigned long deals = optionCount(args, "--deals", 3, ok);
-    const unsigned long budget = optionCount(args, "--budget", quick ? kQuickBudget : kDefaultBudget, ok);
+    const SolveOptions search = searchOptions(args, quick ? kQuickBudget : kDefaultBudget, ok);
     if (!ok || deals == 0)
         return kExitUsage;
     std::vector<const CatalogueEntry*> games;
@@ -159,7 +164,7 @@ int checkGames(const Args& args)
     if (args.has("--json"))
         json.beginArray();
     for (const CatalogueEntry* game : games) {
-        const GameCheck check = checkGame(*game, deals, budget, quick);
+        const GameCheck check = checkGame(*game, deals, search, quick);
         allPassed = allPassed && check.problem.empty();
         if (args.has("--json")) {
             json.beginObject().key("game").value(check.game->name).key("index").value(check.game->index);

@@ -7,6 +7,7 @@
 
 #include "catalogue.h"
 #include "engine.h"
+#include "solver.h"
 
 namespace velmora::cli {
 
@@ -18,7 +19,8 @@ struct GameCheck {
     std::string winningMoves;
 };
 
-// quick: a missing win is a note, not a problem.
-GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, unsigned long budget, bool quick);
+// search: the solver's budget and method for each deal. quick: a missing win
+// is a note, not a problem.
+GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, const SolveOptions& search, bool quick);
 
 }  // namespace velmora::cli

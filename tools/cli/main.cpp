@@ -14,8 +14,10 @@ constexpr const char* kUsage =
     "  show GAME NUMBER [--play MOVES] [--json]        a deal, after the moves\n"
     "  moves GAME NUMBER [--play MOVES] [--json]       the legal moves\n"
     "  play GAME NUMBER --play MOVES [--json]          play moves; exit 2 on a refused one\n"
-    "  solve GAME NUMBER [--budget STATES] [--json]    search for a win\n"
-    "  check [GAME...] [--deals N] [--budget STATES] [--quick] [--json]\n"
+    "  solve GAME NUMBER [--budget STATES] [--beam WIDTH] [--json]\n"
+    "      search for a win; --beam: keep the WIDTH best states of each depth\n"
+    "      instead of searching best-first\n"
+    "  check [GAME...] [--deals N] [--budget STATES] [--beam WIDTH] [--quick] [--json]\n"
     "      record, deals 1..N, random play-outs and a solver win; --quick: a small\n"
     "      budget, and a game without a win found is not a failure\n"
     "GAME is a name, #INDEX or @ID. MOVES: steps separated by ';':\n"
@@ -37,7 +39,7 @@ int main(int argc, char** argv)
     }
     Args args;
     std::string error;
-    if (!parseArgs(argc, argv, 2, {"--json", "--quick"}, {"--play", "--budget", "--deals"}, args, error)) {
+    if (!parseArgs(argc, argv, 2, {"--json", "--quick"}, {"--play", "--budget", "--deals", "--beam"}, args, error)) {
         std::cerr << "velmora-cli: " << error << '\n';
         return kExitUsage;
     }
