@@ -208,10 +208,9 @@ SolveStatus Search::searchBestFirst()
         children_.clear();
         if (!expand(node))
             return found_.empty() ? SolveStatus::inconsistent : SolveStatus::won;
-        for (const Child& child : children_) {
-            const std::uint32_t depth = nodes_[node].depth + 1;
-            open.push(Candidate{child.score + static_cast<std::int32_t>(depth / kStepsPerPoint), keep(child)});
-        }
+        const auto pathCost = static_cast<std::int32_t>((nodes_[node].depth + 1) / kStepsPerPoint);
+        for (const Child& child : children_)
+            open.push(Candidate{child.score + pathCost, keep(child)});
     }
     return depthCut_ ? SolveStatus::notFound : SolveStatus::unwinnable;
 }
