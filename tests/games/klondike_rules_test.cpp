@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "game_fixture.h"
+#include "player_steps.h"
 #include "recorded_wins.h"
 
 namespace velmora {
@@ -41,6 +42,35 @@ TEST(KlondikeRules, FoundationsBuildUpInSuitFromTheAce)
     EXPECT_TRUE(engine.canDrop(two, kFoundation));
     EXPECT_FALSE(engine.canDrop(otherTwo, kFoundation));
     EXPECT_FALSE(engine.canPickUp(ace));  // an Ace never leaves its foundation
+}
+
+// The waste's and the foundations' pick-up programs accept any group; the
+// player can still take only their top cards, which are all the field draws.
+TEST(KlondikeRules, OnlyTheTopCardOfTheWasteOrAFoundationMoves)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Klondike", 1);
+    const int redTwo = cardOf(engine, 3, 2), blackFive = cardOf(engine, 1, 5), redNine = cardOf(engine, 4, 9);
+    const int blackThree = cardOf(engine, 2, 3), blackTen = cardOf(engine, 1, 10);
+    const int ace = cardOf(engine, 1, 1), two = cardOf(engine, 1, 2), three = cardOf(engine, 1, 3);
+    const int redThree = cardOf(engine, 3, 3), redFour = cardOf(engine, 4, 4);
+    arrangeBoard(engine,
+                 {{kWaste, {redTwo, blackFive, redNine}},
+                  {kFoundation, {ace, two, three}},
+                  {kTableau, {blackThree}},
+                  {kTableau + 1, {redThree}},
+                  {kTableau + 2, {redFour}},
+                  {kTableau + 3, {blackTen}}},
+                 kStock);
+    const auto step = [](int card, int pile) {
+        return Step::moveOnto(static_cast<std::uint16_t>(card), static_cast<std::uint16_t>(pile));
+    };
+    EXPECT_FALSE(applyStep(engine, step(redTwo, kTableau), nullptr));   // under two waste cards
+    EXPECT_FALSE(applyStep(engine, step(two, kTableau + 1), nullptr));  // under the foundation's Three
+    EXPECT_EQ(engine.cardsOn(kWaste).size(), 3u);
+    EXPECT_EQ(engine.cardsOn(kFoundation).size(), 3u);
+    EXPECT_TRUE(applyStep(engine, step(redNine, kTableau + 3), nullptr));
+    EXPECT_TRUE(applyStep(engine, step(three, kTableau + 2), nullptr));
 }
 
 TEST(KlondikeRules, RecordedWinReplays)
