@@ -90,7 +90,8 @@ VELMORA_GAME_FAMILY(aces_up)
         "<b>Layout</b>\nFour piles of one card each, face up, and the stock.\n"
         "<b>Rules</b>\nAces rank high, above Kings. When the top cards of two piles are of the same suit, the "
         "lower one may be discarded: drop it on the higher card.\n"
-        "The top card of any pile may be moved into an empty pile.\n"
+        "The top card of any pile may be moved into an empty pile. A pile's only card moves just when "
+        "it could also be discarded; on its own it would only change places.\n"
         "Tap the stock to deal one card onto each of the four piles. The stock is dealt once only.\n"
         "The game is won when the 48 cards below the Aces are discarded.");
     b.addPacks(1);

@@ -4,12 +4,14 @@
 // from a base rank that the player chooses at the start.
 //
 // Choosing the base. Four cards are dealt to the first four columns and
-// nothing else may move until one of them is played to the first
-// foundation. Until then the foundations, columns, terrace and stock carry
-// rules that allow only that move. When the first foundation holds a card,
-// the key for its rank switches every foundation to the accept rule of that
-// base, the columns and the terrace get their playing rules, the empty
-// columns are filled from the stock and one card is turned onto the waste.
+// nothing else may move until one of them is played to a foundation; a card
+// played to another foundation than the first moves on to the first, where
+// the keys below read it. Until then the foundations, columns, terrace and
+// stock carry rules that allow only that move. When the first foundation
+// holds a card, the key for its rank switches every foundation to the accept
+// rule of that base, the columns and the terrace get their playing rules, the
+// empty columns are filled from the stock and one card is turned onto the
+// waste.
 // Three bookkeeping piles hold the phase in their enabled flags: choosing,
 // filling (the start-up fill) and playing.
 //
@@ -54,7 +56,7 @@ struct TerracePiles {
 
 struct TerracePrograms {
     CommonPrograms common;
-    int chooseBase = 0;      // first foundation while choosing: any one card
+    int chooseBase = 0;      // every foundation while choosing: any one card
     int columnAccept = 0;    // down in alternate colours, wrapping, one card
     int baseAccept[14] = {};  // foundation rule for each base rank 1..13
     int topRankIs[14] = {};   // condition: the pile's top card has rank r
@@ -95,7 +97,7 @@ TerracePiles addTerracePiles(RecordBuilder& b, const TerracePrograms& p)
         layout.x = 20 + 17 * f;
         layout.y = 36;
         layout.style = kStyleBaseCard;  // shows the base rank once it is chosen
-        layout.accept = f == 0 ? p.chooseBase : p.common.never;
+        layout.accept = p.chooseBase;
         piles.foundations.push_back(b.addPile(makePile(layout)));
     }
     PileSpec terrace;
@@ -151,12 +153,19 @@ void addDealOne(RecordBuilder& b, int key, int stock, int to)
     b.addAction(key, moveCardsAction(stock, Range::fromTop, 0, 1, to));
 }
 
-// The keys that end the choice of the base: one per rank, then the switch to
-// play, the start-up fill of the empty columns and the first card of the
-// waste. All run in the step that put the base on the first foundation.
+// The keys that end the choice of the base: the chosen card to the first
+// foundation, one key per rank, then the switch to play, the start-up fill of
+// the empty columns and the first card of the waste. All run in the step that
+// chose the base.
 void addBaseChoiceKeys(RecordBuilder& b, const TerracePrograms& p, const TerracePiles& piles)
 {
     const int firstFoundation = piles.foundations.front();
+    for (std::size_t f = 1; f < piles.foundations.size(); ++f) {
+        const int gather = b.addKey(TriggerType::afterEveryStep);
+        b.addCondition(gather, p.common.always, piles.choosing);
+        b.addCondition(gather, p.common.notEmpty, piles.foundations[f]);
+        b.addAction(gather, moveCardsAction(piles.foundations[f], Range::fromTop, 0, 1, firstFoundation));
+    }
     for (int base = 1; base <= 13; ++base) {
         const int key = b.addKey(TriggerType::afterEveryStep);
         b.addCondition(key, p.common.always, piles.choosing);
@@ -246,7 +255,7 @@ VELMORA_GAME_FAMILY(terrace)
         "<b>Object</b>\nMove all 104 cards to the eight foundations.\n"
         "<b>Layout</b>\nThe terrace of eleven face-up cards, the stock, a waste, eight foundations "
         "and nine columns. Four cards are dealt to the first four columns.\n"
-        "<b>Rules</b>\nFirst play one of the four cards to the first foundation: its rank is the "
+        "<b>Rules</b>\nFirst play one of the four cards to a foundation: its rank is the "
         "base of every foundation. The empty columns are then dealt a card each and one card is "
         "turned onto the waste.\n"
         "Build the foundations up in alternate colours from the base, turning the corner from King "
@@ -268,7 +277,7 @@ VELMORA_GAME_FAMILY(terrace)
         "<b>Object</b>\nMove all 104 cards to the eight foundations.\n"
         "<b>Layout</b>\nThe terrace of eleven face-up cards, the stock, a waste, eight foundations "
         "and nine columns. Four cards are dealt to the first four columns.\n"
-        "<b>Rules</b>\nFirst play one of the four cards to the first foundation: its rank is the "
+        "<b>Rules</b>\nFirst play one of the four cards to a foundation: its rank is the "
         "base of every foundation. The empty columns are then dealt a card each and one card is "
         "turned onto the waste.\n"
         "Build the foundations up in alternate colours from the base, turning the corner from King "

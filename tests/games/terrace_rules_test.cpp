@@ -72,7 +72,9 @@ TEST(TerraceRules, DealsFourCandidatesTheTerraceAndTheStock)
     }
 }
 
-TEST(TerraceRules, OnlyACandidateToTheFirstFoundationMayBePlayedFirst)
+// Any foundation takes the chosen card; it goes on to the first, whose card
+// the base keys read.
+TEST(TerraceRules, OnlyACandidateToAFoundationMayBePlayedFirst)
 {
     for (const char* game : {"Terrace", "Queen of Italy"}) {
         SCOPED_TRACE(game);
@@ -83,14 +85,16 @@ TEST(TerraceRules, OnlyACandidateToTheFirstFoundationMayBePlayedFirst)
         EXPECT_FALSE(engine.canPickUp(engine.topCard(kTerrace)));
         EXPECT_FALSE(engine.canDrop(candidate, 1));
         EXPECT_FALSE(engine.canDrop(candidate, 5));
-        EXPECT_FALSE(engine.canDrop(candidate, kFoundation + 1));
-        EXPECT_TRUE(engine.canDrop(candidate, kFoundation));
+        for (int f = 0; f < 8; ++f)
+            EXPECT_TRUE(engine.canDrop(candidate, kFoundation + f)) << f;
         int moves = 0;
         while (engine.findMove(moves))
             ++moves;
-        EXPECT_EQ(moves, 4);  // the four candidates, to the first foundation
+        EXPECT_EQ(moves, 4 * 8);  // the four candidates, to any foundation
 
-        ASSERT_TRUE(move(engine, candidate, kFoundation));
+        ASSERT_TRUE(move(engine, candidate, kFoundation + 5));
+        EXPECT_EQ(engine.topCard(kFoundation), candidate);
+        EXPECT_EQ(cardsOn(engine, kFoundation + 5), 0);
         const int base = engine.definition().cards[static_cast<std::size_t>(candidate)].rank;
         for (int column = 0; column < kColumns; ++column)
             EXPECT_EQ(cardsOn(engine, column), 1);
@@ -105,9 +109,11 @@ TEST(TerraceRules, OnlyACandidateToTheFirstFoundationMayBePlayedFirst)
         ASSERT_TRUE(engine.undoStep());  // the choice is undone whole
         EXPECT_EQ(cardsOn(engine, kStock), 89);
         EXPECT_EQ(cardsOn(engine, 4), 0);
+        EXPECT_EQ(engine.topCard(0), candidate);
         EXPECT_FALSE(engine.canTap(kStock));
         EXPECT_EQ(engine.state().piles[static_cast<std::size_t>(kFoundation)].displayValue, 0u);
         EXPECT_TRUE(engine.canDrop(other, kFoundation));
+        EXPECT_TRUE(engine.canDrop(other, kFoundation + 7));
     }
 }
 
