@@ -77,6 +77,10 @@ public:
     bool canPickUp(int card);
     bool canDrop(int card, int pile);
     bool canTap(int pile);
+    // Whether the player can take hold of the card at all: the field shows no
+    // card of a pile that is not interactive, and of a squared pile only the
+    // top card. Pick-up programs that accept any group (a waste's) rely on it.
+    bool canReach(int card) const;
     // The n-th legal move (from 0) in the fixed order: taps, top cards, inner
     // cards; nothing when there are n or fewer.
     std::optional<Move> findMove(int n);

@@ -108,6 +108,15 @@ bool Engine::canDrop(int card, int pile)
     return hasGame_ && validCard(card) && validPile(pile) && dropAllowed(card, pile);
 }
 
+bool Engine::canReach(int card) const
+{
+    if (!hasGame_ || !validCard(card))
+        return false;
+    const Card& held = state_.cards[static_cast<std::size_t>(card)];
+    const Pile& pile = state_.piles[held.pile];
+    return pile.interactive && (pile.spread != 0 || held.position + 1 == pile.count);
+}
+
 bool Engine::canTap(int pile)
 {
     return hasGame_ && validPile(pile) && keyCanFire(tapKeyFor(pile));
@@ -126,11 +135,8 @@ void Engine::forEachMove(const std::function<bool(const Move&)>& visit)
     for (int pass = 0; pass < 2; ++pass) {
         for (std::size_t c = 0; c < state_.cards.size(); ++c) {
             const Card& card = state_.cards[c];
-            const Pile& pile = state_.piles[card.pile];
-            if (!card.movable || !pile.interactive)
-                continue;
-            const bool isTop = card.position + 1 == pile.count;
-            if (pass == 0 ? !isTop : (isTop || pile.spread == 0))
+            const bool isTop = card.position + 1 == state_.piles[card.pile].count;
+            if (!card.movable || isTop != (pass == 0) || !canReach(static_cast<int>(c)))
                 continue;
             if (!pickUpAllowed(static_cast<int>(c)))
                 continue;

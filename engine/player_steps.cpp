@@ -132,26 +132,12 @@ bool parseSteps(std::string_view text, std::vector<ParsedStep>& steps, std::stri
     }
 }
 
-namespace {
-
-// Whether the player can take hold of the card at all: the field draws no
-// card of a hidden pile and only the top card of a squared one. Pick-up
-// programs that accept any group (a waste's) rely on this.
-bool canReach(const Engine& engine, std::uint16_t card)
-{
-    const Card& held = engine.state().cards[card];
-    const Pile& pile = engine.state().piles[held.pile];
-    return pile.interactive && (pile.spread != 0 || held.position + 1 == pile.count);
-}
-
-}  // namespace
-
 bool applyStep(Engine& engine, const Step& step, ChangeSink* sink)
 {
     if (engine.isWon())
         return false;
     if (step.kind == Step::tap ? !engine.canTap(step.pile)
-                               : !engine.canPickUp(step.card) || !canReach(engine, step.card))
+                               : !engine.canPickUp(step.card) || !engine.canReach(step.card))
         return false;
     return performStep(engine, step, sink);
 }

@@ -58,11 +58,10 @@ std::string formatSteps(const std::vector<ParsedStep>& steps);
 // Empty or blank text is no steps.
 bool parseSteps(std::string_view text, std::vector<ParsedStep>& steps, std::string& error);
 
-// Takes one player step. A move needs a card the player can reach (on a pile
-// the field shows, and the top card where the pile is squared, as the field
-// draws only that one), canPickUp on it and then a successful moveCards; a tap needs canTap, and then counts as taken even if
-// its actions found nothing to change, as the game field counts it. After
-// either, the automatic events run. False, with nothing changed, when the step
+// Takes one player step. A move needs canPickUp and canReach on its card and
+// then a successful moveCards; a tap needs canTap, and then counts as taken
+// even if its actions found nothing to change, as the game field counts it.
+// After either, the automatic events run. False, with nothing changed, when the step
 // is not legal or the game is already won.
 bool applyStep(Engine& engine, const Step& step, ChangeSink* sink);
 

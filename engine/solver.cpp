@@ -237,10 +237,8 @@ SolveStatus Search::searchBeam()
             // Lowest score first. The sorts are stable, so among equals the
             // earlier child goes on and the kept children stay in the order
             // they were made: the same game always gives the same beam.
-            const auto better = [](const Child& a, const Child& b) {
-                return a.score != b.score ? a.score < b.score : a.parent < b.parent;
-            };
-            std::stable_sort(children_.begin(), children_.end(), better);
+            std::stable_sort(children_.begin(), children_.end(),
+                             [](const Child& a, const Child& b) { return a.score < b.score; });
             children_.resize(options_.beamWidth);
             std::stable_sort(children_.begin(), children_.end(),
                              [](const Child& a, const Child& b) { return a.parent < b.parent; });

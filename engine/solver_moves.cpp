@@ -171,11 +171,8 @@ void SolverMoveList::list(std::vector<Step>& steps)
     for (int pass = 0; pass < 2; ++pass) {
         for (std::size_t c = 0; c < state.cards.size(); ++c) {
             const Card& card = state.cards[c];
-            const Pile& pile = state.piles[card.pile];
-            if (!card.movable || !pile.interactive)
-                continue;
-            const bool isTop = card.position + 1 == pile.count;
-            if (pass == 0 ? !isTop : (isTop || pile.spread == 0))
+            const bool isTop = card.position + 1 == state.piles[card.pile].count;
+            if (!card.movable || isTop != (pass == 0) || !engine_.canReach(static_cast<int>(c)))
                 continue;
             if (!canPickUp(static_cast<int>(c)))
                 continue;
