@@ -123,6 +123,8 @@ RecordCheck baseCardOutside(const std::string& at, const char* field, std::uint8
                     valueOutside(at, (std::string(field) + " base suit").c_str(), suit, 0, kMaxBaseSuit)});
 }
 
+// The run-time piles copy the flags and a saved game holds only 0 or 1 in
+// them, so any other value would make every save of the game unreadable.
 RecordCheck checkPiles(const GameDefinition& d)
 {
     return eachEntry(d.piles, "pile", [&d](const PileDefinition& p, const std::string& at) {
@@ -132,6 +134,9 @@ RecordCheck checkPiles(const GameDefinition& d)
             valueOutside(at, "spread", p.spread, 0, kMaxSpread),
             valueOutside(at, "style", p.style, 0, kMaxStyle),
             valueOutside(at, "deal count", p.dealCount, 0, INT16_MAX),
+            valueOutside(at, "interactive", p.interactive, 0, 1),
+            valueOutside(at, "fixed open", p.fixedOpen, 0, 1),
+            valueOutside(at, "enabled", p.enabled, 0, 1),
             p.style == kStyleBaseCard ? baseCardOutside(at, "display", p.displayValue[0], p.displayValue[1])
                                       : std::nullopt,
             programIndex(d, at, "pick-up program", p.pickUpProgram),
@@ -263,10 +268,12 @@ RecordCheck checkConditionLinks(const GameDefinition& d)
     });
 }
 
+// A saved game never holds a negative counter, and a counter starts and is
+// reset at its initial value.
 RecordCheck checkCounters(const GameDefinition& d)
 {
     return eachEntry(d.counters, "counter", [&d](const CounterDefinition& c, const std::string& at) {
-        return keyIndex(d, at, "zero key", c.zeroKey);
+        return firstOf({valueOutside(at, "initial", c.initial, 0, INT16_MAX), keyIndex(d, at, "zero key", c.zeroKey)});
     });
 }
 

@@ -95,6 +95,17 @@ TEST(RecordValidation, FieldsOutsideTheirValueSets)
          "extra category 0: category 11 outside 2..10"},
         {"trigger type", [](GameDefinition& d) { d.triggerTypes[10] = 4; }, kValue,
          "key 10: trigger type 4 outside 0..3"},
+        {"interactive", [](GameDefinition& d) { d.piles[4].interactive = 2; }, kValue,
+         "pile 4: interactive 2 outside 0..1"},
+        {"fixed open", [](GameDefinition& d) { d.piles[5].fixedOpen = 255; }, kValue,
+         "pile 5: fixed open 255 outside 0..1"},
+        {"enabled", [](GameDefinition& d) { d.piles[6].enabled = 7; }, kValue, "pile 6: enabled 7 outside 0..1"},
+        {"negative counter start",
+         [](GameDefinition& d) {
+             d.counters.push_back({-1, 0});
+             d.counterLinks.push_back({10, 0});
+         },
+         kValue, "counter 0: initial -1 outside 0..32767"},
     });
 }
 
