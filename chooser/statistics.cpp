@@ -19,14 +19,16 @@ T saturatingAdd(T value, T increment)
     return increment > room ? std::numeric_limits<T>::max() : static_cast<T>(value + increment);
 }
 
-// The stored record, or zeros when the key was new or its value is missing
-// or not 8 bytes long.
+// The stored record, or zeros when the key was new or its value is missing,
+// not 8 bytes long or damaged: more games won than played cannot happen, as
+// the counters stop at their limit together.
 StatisticsRecord readRecord(CreatedKey& key)
 {
     StatisticsRecord record;
-    if (!key.wasCreated())
-        key.readExact(kDataValue, &record, sizeof record);
-    return record;
+    if (!key.wasCreated() && key.readExact(kDataValue, &record, sizeof record) &&
+        record.gamesWon <= record.gamesPlayed)
+        return record;
+    return StatisticsRecord{};
 }
 
 bool writeRecord(CreatedKey& key, const StatisticsRecord& record)

@@ -41,6 +41,26 @@ void setName(BestTimeEntry& entry, std::u16string_view name)
     std::copy_n(name.begin(), length, entry.name.begin());
 }
 
+bool hasTerminator(const BestTimeEntry& entry)
+{
+    return std::find(entry.name.begin(), entry.name.end(), u'\0') != entry.name.end();
+}
+
+// The record with its damage mended entry by entry: a used entry whose name
+// has no terminator is dropped, the used entries are put in order (equal
+// times keep theirs) and the empty entries, cleared, follow them.
+BestTimes soundRecord(const BestTimes& stored)
+{
+    BestTimes record;
+    auto used = record.entries.begin();
+    for (const BestTimeEntry& entry : stored.entries)
+        if (!entry.isEmpty() && hasTerminator(entry))
+            *used++ = entry;
+    std::stable_sort(record.entries.begin(), used,
+                     [](const BestTimeEntry& a, const BestTimeEntry& b) { return a.seconds < b.seconds; });
+    return record;
+}
+
 }  // namespace
 
 BestTimesLocation bestTimesLocation(Registry& registry, std::string_view storeRoot, std::string_view gameName)
@@ -50,14 +70,16 @@ BestTimesLocation bestTimesLocation(Registry& registry, std::string_view storeRo
 
 BestTimes LoadBestTimes(const BestTimesLocation& location)
 {
-    BestTimes record;
+    BestTimes stored;
     CreatedKey key(location.registry, location.path);
-    if (key.wasCreated() || !key.readExact(kDataValue, &record, sizeof record)) {
-        record = BestTimes{};
-        writeRecord(key, record);
+    if (key.wasCreated() || !key.readExact(kDataValue, &stored, sizeof stored)) {
+        stored = BestTimes{};
+        writeRecord(key, stored);
+        return stored;
     }
-    for (BestTimeEntry& entry : record.entries)
-        entry.name.back() = u'\0';
+    const BestTimes record = soundRecord(stored);
+    if (record != stored)
+        writeRecord(key, record);
     return record;
 }
 

@@ -46,7 +46,9 @@ BestTimesLocation bestTimesLocation(Registry& registry, std::string_view storeRo
 
 // The stored record. A record that is missing, not 360 bytes long or
 // unreadable reads as empty, and the empty record is written in its place.
-// A stored name without terminator ends after 15 units.
+// Damaged entries are mended one by one and the mended record is written: an
+// entry whose name has no terminator reads as empty, and entries out of order
+// are put in order, the empty ones last.
 BestTimes LoadBestTimes(const BestTimesLocation& location);
 // Writes the record; false when the store refused it.
 bool SaveBestTimes(const BestTimes& record, const BestTimesLocation& location);

@@ -73,6 +73,13 @@ TEST_F(StatisticsTest, DamagedRecordsCountAsZerosAndCountersStopAtTheirLimits)
     EXPECT_TRUE(statistics->recordPlay("Golf", false, 30));
     EXPECT_EQ(readValue(*store, kStatistics + "Golf", "data")->bytes, (ByteList{1, 0, 0, 0, 30, 0, 0, 0}));
 
+    // More games won than played: the record contradicts itself and counts
+    // as zeros; the next game starts it afresh.
+    writeValue(*store, kStatistics + "Golf", "data", ValueType::dword, {2, 0, 3, 0, 50, 0, 0, 0});
+    EXPECT_EQ(statistics->read("Golf"), StatisticsRecord{});
+    EXPECT_TRUE(statistics->recordPlay("Golf", true, 20));
+    EXPECT_EQ(statistics->read("Golf"), (StatisticsRecord{1, 1, 20}));
+
     // Only the size counts, not the type.
     writeValue(*store, kStatistics + "Golf", "data", ValueType::none, {0xFF, 0xFF, 0xFE, 0xFF, 0xF0, 0xFF, 0xFF, 0xFF});
     EXPECT_TRUE(statistics->recordPlay("Golf", true, 100));

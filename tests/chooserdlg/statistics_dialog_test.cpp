@@ -1,5 +1,6 @@
 #include "chooser_dialog_fixture.h"
 #include "chooser_dialogs.h"
+#include "registry_values.h"
 #include "statistics_dialog.h"
 
 namespace velmora::testing {
@@ -42,6 +43,14 @@ TEST_F(StatisticsDialogTest, ShowsZerosForAGameNeverPlayedAndTheFiguresOfRecorde
     games().recordPlay("Klondike", false, 7372);
     games().recordPlay("FreeCell", true, 10);
     EXPECT_EQ(Show("Klondike"), (Figures{"3", "1", "33%", "125:07", "41:42"}));
+}
+
+TEST_F(StatisticsDialogTest, ARecordWithMoreGamesWonThanPlayedShowsZeros)
+{
+    writeValue(*store_, std::string(kRoot) + "\\statistics\\Klondike", "data", ValueType::dword, {3, 0, 7, 0, 200, 0, 0, 0});
+    EXPECT_EQ(Show("Klondike"), kZeros);
+    games().recordPlay("Klondike", false, 45);
+    EXPECT_EQ(Show("Klondike"), (Figures{"1", "0", "0%", "0:45", "0:45"}));
 }
 
 TEST_F(StatisticsDialogTest, ClearAsksFirstAndOnlyYesClearsAndCloses)

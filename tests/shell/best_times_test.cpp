@@ -2,6 +2,7 @@
 // order, the stored bytes, damaged and refused records, and the names kept.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "best_times.h"
@@ -133,16 +134,51 @@ TEST_F(BestTimesTest, DamagedRecordsReadAsEmptyAndAreWrittenEmpty)
     // Only the size counts, not the type.
     writeValue(*store, kKlondikeKey, "data", ValueType::none, good);
     EXPECT_EQ(times(LoadBestTimes(klondike()))[0], 50u);
+}
 
-    // A name that fills its 16 units without terminator ends after 15.
-    ByteList unterminated(360, 0);
-    for (int unit = 0; unit < 16; ++unit)
-        unterminated[unit * 2] = static_cast<std::uint8_t>('a' + unit);
-    unterminated[32] = 10;
-    writeValue(*store, kKlondikeKey, "data", ValueType::dword, unterminated);
+BestTimeEntry entry(std::u16string_view name, std::uint32_t seconds)
+{
+    BestTimeEntry e;
+    std::copy(name.begin(), name.end(), e.name.begin());
+    e.seconds = seconds;
+    return e;
+}
+
+ByteList bytesOf(const BestTimes& record)
+{
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&record);
+    return ByteList(bytes, bytes + sizeof record);
+}
+
+TEST_F(BestTimesTest, DamagedEntriesAreMendedOneByOneAndTheMendedRecordIsWritten)
+{
+    BestTimes stored;
+    stored.entries[0] = entry(u"Cid", 90);
+    stored.entries[2] = entry(u"Ann", 30);
+    stored.entries[3] = entry(u"abcdefghijklmnop", 20);  // all 16 units used: no terminator
+    stored.entries[4] = entry(u"Dee", 90);
+    stored.entries[5] = entry(u"Zed", 0);  // no time: an empty slot, whatever its name
+    stored.entries[6] = entry(u"Bob", 60);
+    writeValue(*store, kKlondikeKey, "data", ValueType::dword, bytesOf(stored));
+
     const BestTimes loaded = LoadBestTimes(klondike());
-    EXPECT_EQ(entryName(loaded.entries[0]), u"abcdefghijklmno");
-    EXPECT_EQ(loaded.entries[0].name[15], u'\0');
+    EXPECT_EQ(times(loaded), (std::vector<std::uint32_t>{30, 60, 90, 90, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(names(loaded), (std::vector<std::u16string>{u"Ann", u"Bob", u"Cid", u"Dee", u"", u"", u"", u"", u"", u""}));
+    for (std::size_t empty = 4; empty < kBestTimesEntries; ++empty)
+        EXPECT_EQ(loaded.entries[empty], BestTimeEntry{}) << empty;
+    EXPECT_EQ(readValue(*store, kKlondikeKey, "data")->bytes, bytesOf(loaded));
+
+    // The mended list takes new times in their places.
+    BestTimes record = loaded;
+    ASSERT_TRUE(InsertBestTime(record, u"Eve", 45, klondike()));
+    EXPECT_EQ(times(record), (std::vector<std::uint32_t>{30, 45, 60, 90, 90, 0, 0, 0, 0, 0}));
+
+    // A list with nothing but a name without terminator reads as empty.
+    BestTimes unterminated;
+    unterminated.entries[0] = entry(u"abcdefghijklmnop", 10);
+    writeValue(*store, kKlondikeKey, "data", ValueType::dword, bytesOf(unterminated));
+    EXPECT_EQ(LoadBestTimes(klondike()), BestTimes{});
+    EXPECT_EQ(readValue(*store, kKlondikeKey, "data")->bytes, ByteList(360, 0));
 }
 
 TEST_F(BestTimesTest, ATimeOfZeroCountsAsAnEmptySlot)

@@ -10,6 +10,7 @@
 #include "player_steps.h"
 #include "preferences.h"
 #include "recorded_wins.h"
+#include "registry_values.h"
 #include "screen.h"
 #include "statistics.h"
 #include "test_driver.h"
@@ -257,6 +258,34 @@ TEST_F(BestTimesFlow, ShowBestTimesPausesTheClockAndShowsMinutesAndSeconds)
     EXPECT_FALSE(main.clock().paused());
     EXPECT_EQ(titles, (std::vector<std::string>{"Name", "Time"}));
     Rows expected{{"Fast", "0:59"}, {"Slow", "10:00"}};
+    const Rows rest = emptyRows(2);
+    expected.insert(expected.end(), rest.begin(), rest.end());
+    EXPECT_EQ(listShown, expected);
+}
+
+TEST_F(BestTimesFlow, AStoredListOutOfOrderOrWithAnUnendedNameIsShownMended)
+{
+    MainWindow& main = openKlondike();
+    // Entries: "Slow" 2:00, an empty slot, "Fast" 0:30, then 16 units of
+    // name without terminator at 0:10.
+    std::vector<std::uint8_t> bytes(sizeof(BestTimes), 0);
+    const auto put = [&](int entry, std::string_view name, std::uint8_t seconds) {
+        for (std::size_t unit = 0; unit < name.size(); ++unit)
+            bytes[static_cast<std::size_t>(entry) * 36 + unit * 2] = static_cast<std::uint8_t>(name[unit]);
+        bytes[static_cast<std::size_t>(entry) * 36 + 32] = seconds;
+    };
+    put(0, "Slow", 120);
+    put(2, "Fast", 30);
+    put(3, "XXXXXXXXXXXXXXXX", 10);
+    writeValue(store(), "SOFTWARE\\Trelk Software\\Velmora\\Velmora\\bestScores\\Klondike", "data",
+               ValueType::dword, bytes);
+    answer = [&](const ModalRequest& request, int content) -> std::optional<int> {
+        if (content == kBestTimesContent)
+            listShown = rowsOf(contentOf(request));
+        return std::nullopt;
+    };
+    main.SendMessage(WM_COMMAND, kShowBestTimes);
+    Rows expected{{"Fast", "0:30"}, {"Slow", "2:00"}};
     const Rows rest = emptyRows(2);
     expected.insert(expected.end(), rest.begin(), rest.end());
     EXPECT_EQ(listShown, expected);
