@@ -143,13 +143,19 @@ private:
     void updateOpenFlags(StepContext* step);
 
     ActionResult applyAction(const ActionDefinition& action);
+    // Records the history entries of an applied action: its details when it
+    // left some in actionEntries_, else one entry with its returned value.
+    void recordAction(StepContext& step, int number, const ActionResult& result);
     ActionResult moveRange(const ActionDefinition& action);
     ActionResult setPileAttribute(const ActionDefinition& action);
-    ActionResult setCardAttribute(const ActionDefinition& action, std::uint16_t value);
+    ActionResult setCardAttribute(const ActionDefinition& action);
+    ActionResult forbid(const ActionDefinition& action);
     void shufflePile(int pile, std::uint16_t shuffleNumber, bool reverse);
     void reversePile(int pile);
     void undoEntry(const HistoryEntry& entry);
-    void undoAction(const ActionDefinition& action, std::int16_t returned);
+    void undoAction(const ActionDefinition& action, const HistoryEntry& entry);
+    void undoMoveRange(const ActionDefinition& action, int returned);
+    void undoCardAttribute(const ActionDefinition& action, const HistoryEntry& entry);
 
     bool pickUpAllowed(int card);
     bool dropAllowed(int card, int pile);
@@ -176,6 +182,7 @@ private:
     std::vector<std::vector<int>> keyActions_;           // action numbers per key
     std::vector<std::vector<int>> keyConditions_;        // condition numbers per key
     std::vector<int> keyCounter_;                        // counter per key, -1 none
+    std::vector<HistoryEntry> actionEntries_;            // details of the action just applied
 
     RuleMachine machine_;
     std::vector<JumpTargets> programJumps_;  // per program of the definition

@@ -2,66 +2,32 @@
 #include <algorithm>
 #include <utility>
 
+#include "action_history.h"
+#include "action_ranges.h"
 #include "engine.h"
 #include "move_permissions.h"
 
 namespace velmora {
-namespace {
-
-struct Range {
-    int first = 0;
-    int count = 0;
-};
-
-// The positions of a pile of n cards that an action's range selects; positions
-// outside the pile are simply not present.
-Range selectRange(std::uint8_t mode, int rangeA, int rangeB, int n)
-{
-    int first = 0;
-    int end = 0;
-    switch (mode) {
-    case 0: first = rangeA; end = n - rangeB; break;
-    case 1: first = n - rangeB - rangeA; end = n - rangeA; break;
-    case 2: first = rangeA; end = rangeA + rangeB; break;
-    default: return {};
-    }
-    first = std::max(first, 0);
-    end = std::min(end, n);
-    return end > first ? Range{first, end - first} : Range{};
-}
-
-// Where moved cards go in a pile of `count` cards.
-int insertionPoint(std::uint8_t insertMode, int offset, int rangeFirst, int count)
-{
-    int at = rangeFirst;
-    if (insertMode == 1)
-        at = count - offset;
-    else if (insertMode == 2)
-        at = offset;
-    return std::clamp(at, 0, count);
-}
-
-std::uint8_t flag(std::uint16_t value) { return value != 0 ? 1 : 0; }
-
-}  // namespace
 
 Engine::ActionResult Engine::applyAction(const ActionDefinition& action)
 {
+    actionEntries_.clear();
     switch (static_cast<ActionKind>(action.kind)) {
     case ActionKind::moveCards:
         return moveRange(action);
     case ActionKind::setPileAttribute:
         return setPileAttribute(action);
     case ActionKind::setCardAttribute:
-        return setCardAttribute(action, action.value);
+        return setCardAttribute(action);
     case ActionKind::forbidMoves:
-        return {forbidMoves(state_.permissions, action.pileA, action.pileB,
-                            static_cast<int>(state_.piles.size()))};
+        return forbid(action);
     case ActionKind::permitMoves:
         return {permitMoves(state_.permissions, action.pileA, action.pileB)};
-    case ActionKind::declareWon:
+    case ActionKind::declareWon: {
+        const std::uint8_t wasWon = state_.gameOver;
         state_.gameOver = 1;
-        return {true};
+        return {true, wasWon};
+    }
     case ActionKind::resetCounter: {
         Counter& counter = state_.counters[action.pileA];
         const std::int16_t old = counter.remaining;
@@ -70,6 +36,20 @@ Engine::ActionResult Engine::applyAction(const ActionDefinition& action)
     }
     }
     return {};
+}
+
+void Engine::recordAction(StepContext& step, int number, const ActionResult& result)
+{
+    if (actionEntries_.empty()) {
+        HistoryEntry entry{};
+        entry.saved = result.returned;
+        actionEntries_.push_back(entry);
+    }
+    for (HistoryEntry& entry : actionEntries_) {
+        entry.kind = static_cast<std::uint8_t>(HistoryKind::actionApplied);
+        entry.subject = static_cast<std::uint16_t>(number);
+        record(step, entry);
+    }
 }
 
 Engine::ActionResult Engine::moveRange(const ActionDefinition& action)
@@ -130,25 +110,47 @@ Engine::ActionResult Engine::setPileAttribute(const ActionDefinition& action)
     }
 }
 
-Engine::ActionResult Engine::setCardAttribute(const ActionDefinition& action, std::uint16_t value)
+// Sets the flag on the range's cards and notes each run of cards whose flag
+// changed, so that undo leaves alone the cards that already had the value.
+Engine::ActionResult Engine::setCardAttribute(const ActionDefinition& action)
 {
     const auto& cards = pileCards_[action.pileA];
     const Range range = selectRange(action.rangeMode, action.rangeA, action.rangeB,
                                     static_cast<int>(cards.size()));
-    bool changed = false;
-    for (int position = range.first; position < range.first + range.count; ++position) {
-        Card& card = state_.cards[cards[static_cast<std::size_t>(position)]];
-        std::uint8_t* field = nullptr;
-        switch (action.attribute) {
-        case kCardFaceUp: field = &card.faceUp; break;
-        case kCardMovable: field = &card.movable; break;
-        case kCardOpen: field = &card.open; break;
-        default: return {};
+    const std::uint8_t value = flag(action.value);
+    int runStart = -1;
+    const auto endRun = [&](int position) {
+        if (runStart >= 0)
+            actionEntries_.push_back(cardRunEntry(runStart, position - runStart));
+        runStart = -1;
+    };
+    const int end = range.first + range.count;
+    for (int position = range.first; position < end; ++position) {
+        std::uint8_t* field = cardFlag(state_.cards[cards[static_cast<std::size_t>(position)]], action.attribute);
+        if (!field)
+            return {};
+        if (*field == value) {
+            endRun(position);
+            continue;
         }
-        changed = changed || *field != flag(value);
-        *field = flag(value);
+        *field = value;
+        if (runStart < 0)
+            runStart = position;
     }
-    return {changed};
+    endRun(end);
+    return {!actionEntries_.empty()};
+}
+
+// Forbids the moves and notes every permission entry it removed.
+Engine::ActionResult Engine::forbid(const ActionDefinition& action)
+{
+    std::vector<PermissionRemoval> removals;
+    if (!forbidMoves(state_.permissions, action.pileA, action.pileB, static_cast<int>(state_.piles.size()),
+                     &removals))
+        return {};
+    for (const PermissionRemoval& removal : removals)
+        actionEntries_.push_back(permissionRemovalEntry(removal));
+    return {true};
 }
 
 void Engine::reversePile(int pile)

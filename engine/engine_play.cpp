@@ -13,11 +13,7 @@ bool Engine::applyKeyActions(int key, StepContext& step)
         if (!result.changed)
             continue;
         changed = true;
-        HistoryEntry entry{};
-        entry.kind = static_cast<std::uint8_t>(HistoryKind::actionApplied);
-        entry.subject = static_cast<std::uint16_t>(number);
-        entry.saved = result.returned;
-        record(step, entry);
+        recordAction(step, number, result);
         if (step.sink) {
             AppliedAction applied{static_cast<std::uint16_t>(number), action, result.returned};
             if (action.kind == static_cast<std::uint8_t>(ActionKind::setPileAttribute) &&

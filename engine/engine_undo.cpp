@@ -1,4 +1,6 @@
 // Undo of whole player steps, entry by entry in reverse order.
+#include "action_history.h"
+#include "action_ranges.h"
 #include "engine.h"
 #include "move_permissions.h"
 
@@ -31,7 +33,7 @@ void Engine::undoEntry(const HistoryEntry& entry)
         return;
     }
     case HistoryKind::actionApplied:
-        undoAction(definition_->actions[entry.subject], entry.saved);
+        undoAction(definition_->actions[entry.subject], entry);
         return;
     case HistoryKind::openFlagChanged: {
         Card& card = state_.cards[entry.subject];
@@ -44,25 +46,13 @@ void Engine::undoEntry(const HistoryEntry& entry)
     }
 }
 
-void Engine::undoAction(const ActionDefinition& action, std::int16_t returned)
+void Engine::undoAction(const ActionDefinition& action, const HistoryEntry& entry)
 {
+    const std::int16_t returned = entry.saved;
     switch (static_cast<ActionKind>(action.kind)) {
-    case ActionKind::moveCards: {
-        // Take the cards from where they were inserted and put them back where
-        // they came from.
-        ActionDefinition inverse{};
-        inverse.kind = action.kind;
-        inverse.pileA = action.pileB;
-        inverse.pileB = action.pileA;
-        inverse.rangeMode = action.insertMode;
-        inverse.rangeA = action.insertOffset;
-        const int moved = action.rangeMode == 0 ? returned - action.rangeA - action.rangeB : returned;
-        inverse.rangeB = static_cast<std::uint16_t>(moved < 0 ? 0 : moved);
-        inverse.insertMode = action.rangeMode == 0 ? 1 : action.rangeMode;
-        inverse.insertOffset = action.rangeMode == 0 ? action.rangeB : action.rangeA;
-        moveRange(inverse);
+    case ActionKind::moveCards:
+        undoMoveRange(action, returned);
         return;
-    }
     case ActionKind::setPileAttribute: {
         Pile& pile = state_.piles[action.pileA];
         const auto old = static_cast<std::uint16_t>(returned);
@@ -85,20 +75,56 @@ void Engine::undoAction(const ActionDefinition& action, std::int16_t returned)
         }
     }
     case ActionKind::setCardAttribute:
-        setCardAttribute(action, action.value ? 0 : 1);
+        undoCardAttribute(action, entry);
         return;
     case ActionKind::forbidMoves:
-        permitMoves(state_.permissions, action.pileA, action.pileB);
+        restoreForbidden(state_.permissions, action.pileA, action.pileB, static_cast<int>(state_.piles.size()),
+                         permissionRemovalOf(entry));
         return;
     case ActionKind::permitMoves:
-        forbidMoves(state_.permissions, action.pileA, action.pileB, static_cast<int>(state_.piles.size()));
+        withdrawPermit(state_.permissions, action.pileA, action.pileB);
         return;
     case ActionKind::declareWon:
+        state_.gameOver = returned != 0 ? 1 : 0;
         return;
     case ActionKind::resetCounter:
         state_.counters[action.pileA].remaining = returned;
         return;
     }
+}
+
+// Takes the cards from where they were inserted and puts them back where they
+// came from. Both places are found as the action found them: the insertion
+// point from the destination without the moved cards, clamped to it, and the
+// range from the source with them.
+void Engine::undoMoveRange(const ActionDefinition& action, int returned)
+{
+    const int moved = action.rangeMode == 0 ? returned - action.rangeA - action.rangeB : returned;
+    const int destinationCount = state_.piles[action.pileB].count;
+    if (moved <= 0 || moved > destinationCount)
+        return;
+    const int sourceCount = action.pileA == action.pileB ? destinationCount : state_.piles[action.pileA].count + moved;
+    const Range range = selectRange(action.rangeMode, action.rangeA, action.rangeB, sourceCount);
+    const int at = insertionPoint(action.insertMode, action.insertOffset, range.first, destinationCount - moved);
+    const std::vector<std::uint16_t> cards = takeCards(action.pileB, at, moved);
+    insertCards(action.pileA, std::min(range.first, static_cast<int>(pileCards_[action.pileA].size())), cards);
+}
+
+// Gives the cards the action changed their old flag back: the run the entry
+// names, or the whole range for an entry that names none.
+void Engine::undoCardAttribute(const ActionDefinition& action, const HistoryEntry& entry)
+{
+    const auto& cards = pileCards_[action.pileA];
+    const int count = static_cast<int>(cards.size());
+    CardRun run = cardRunOf(entry);
+    if (run.count == 0) {
+        const Range range = selectRange(action.rangeMode, action.rangeA, action.rangeB, count);
+        run = {range.first, range.count};
+    }
+    const std::uint8_t old = flag(action.value) ? 0 : 1;
+    for (int position = std::max(run.first, 0); position < std::min(run.first + run.count, count); ++position)
+        if (std::uint8_t* field = cardFlag(state_.cards[cards[static_cast<std::size_t>(position)]], action.attribute))
+            *field = old;
 }
 
 }  // namespace velmora

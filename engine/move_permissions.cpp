@@ -38,6 +38,43 @@ void splitAnyToAny(PermissionList& list, std::uint16_t a, std::uint16_t b, int p
     }
 }
 
+// Whether forbidding a to b removes the entry; if so, the entries that keep
+// the other moves it permitted are appended to `replacements`. Moves from a
+// pile onto itself do not exist, so (b, any) is untouched by forbidding
+// (any, b), and (any, a) by forbidding (a, any).
+bool replaceForbidden(const MovePermission& entry, std::uint16_t a, std::uint16_t b, int pileCount,
+                      PermissionList& replacements)
+{
+    const bool anyFrom = entry.fromPile == kAnyPile;
+    const bool anyTo = entry.toPile == kAnyPile;
+    if (anyFrom && anyTo) {
+        splitAnyToAny(replacements, a, b, pileCount);
+        return true;
+    }
+    if (a != kAnyPile && entry.fromPile == a && anyTo) {
+        if (b != kAnyPile)
+            appendToEachPile(replacements, a, pileCount, a, b);
+        return true;
+    }
+    if (b != kAnyPile && anyFrom && entry.toPile == b) {
+        if (a != kAnyPile)
+            appendFromEachPile(replacements, b, pileCount, a, b);
+        return true;
+    }
+    // (j, any) still reaches b after forbidding (any, b); (any, j) still
+    // leaves a after forbidding (a, any).
+    if (a == kAnyPile && anyTo && entry.fromPile != b) {
+        appendToEachPile(replacements, entry.fromPile, pileCount, entry.fromPile, b);
+        return true;
+    }
+    if (b == kAnyPile && anyFrom && entry.toPile != a) {
+        appendFromEachPile(replacements, entry.toPile, pileCount, a, entry.toPile);
+        return true;
+    }
+    return (entry.fromPile == a && entry.toPile == b) || (b == kAnyPile && entry.fromPile == a) ||
+           (a == kAnyPile && entry.toPile == b);
+}
+
 }  // namespace
 
 bool permitsMove(const PermissionList& list, int from, int to)
@@ -57,41 +94,50 @@ bool permitMoves(PermissionList& list, std::uint16_t a, std::uint16_t b)
     return true;
 }
 
-bool forbidMoves(PermissionList& list, std::uint16_t a, std::uint16_t b, int pileCount)
+void withdrawPermit(PermissionList& list, std::uint16_t a, std::uint16_t b)
+{
+    const MovePermission added{a, b};
+    const auto last = std::find(list.rbegin(), list.rend(), added);
+    if (last != list.rend())
+        list.erase(std::next(last).base());
+}
+
+bool forbidMoves(PermissionList& list, std::uint16_t a, std::uint16_t b, int pileCount,
+                 std::vector<PermissionRemoval>* removals)
 {
     if (a == b || pileCount <= 1)
         return false;
     bool removed = false;
-    // Entries appended while walking are examined too; after a removal the
-    // entry that moved into the same place is examined next.
+    PermissionList replacements;
+    // Entries appended while walking are examined too (no replacement is ever
+    // removed again); after a removal the entry that moved into the same place
+    // is examined next.
     for (std::size_t i = 0; i < list.size();) {
-        const MovePermission entry = list[i];
-        bool remove = false;
-        if (entry.fromPile == kAnyPile && entry.toPile == kAnyPile) {
-            remove = true;
-            list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
-            splitAnyToAny(list, a, b, pileCount);
-        } else if (a != kAnyPile && entry.fromPile == a && entry.toPile == kAnyPile) {
-            remove = true;
-            list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
-            if (b != kAnyPile)
-                appendToEachPile(list, a, pileCount, a, b);
-        } else if (b != kAnyPile && entry.fromPile == kAnyPile && entry.toPile == b) {
-            remove = true;
-            list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
-            if (a != kAnyPile)
-                appendFromEachPile(list, b, pileCount, a, b);
-        } else if ((entry.fromPile == a && entry.toPile == b) ||
-                   (b == kAnyPile && entry.fromPile == a) ||
-                   (a == kAnyPile && entry.toPile == b)) {
-            remove = true;
-            list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
-        }
-        removed = removed || remove;
-        if (!remove)
+        replacements.clear();
+        if (!replaceForbidden(list[i], a, b, pileCount, replacements)) {
             ++i;
+            continue;
+        }
+        if (removals)
+            removals->push_back({list[i], i});
+        list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
+        list.insert(list.end(), replacements.begin(), replacements.end());
+        removed = true;
     }
     return removed;
+}
+
+void restoreForbidden(PermissionList& list, std::uint16_t a, std::uint16_t b, int pileCount,
+                      const PermissionRemoval& removal)
+{
+    PermissionList replacements;
+    if (a == b || !replaceForbidden(removal.entry, a, b, pileCount, replacements))
+        return;
+    if (replacements.size() <= list.size() &&
+        std::equal(replacements.begin(), replacements.end(), list.end() - static_cast<std::ptrdiff_t>(replacements.size())))
+        list.resize(list.size() - replacements.size());
+    const std::size_t place = std::min(removal.place, list.size());
+    list.insert(list.begin() + static_cast<std::ptrdiff_t>(place), removal.entry);
 }
 
 void permittedMoves(const PermissionList& list, int pileCount, std::vector<std::uint64_t>& bits)

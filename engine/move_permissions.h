@@ -4,6 +4,7 @@
 // kAnyPile in either field stands for every pile.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "record_layout.h"
@@ -16,11 +17,27 @@ bool permitsMove(const PermissionList& list, int from, int to);
 
 // Adds (a, b) unless an entry already covers it. True when it was added.
 bool permitMoves(PermissionList& list, std::uint16_t a, std::uint16_t b);
+// Takes back what permitMoves(a, b) added: the last entry (a, b). The entries
+// that were there before stay as they were.
+void withdrawPermit(PermissionList& list, std::uint16_t a, std::uint16_t b);
 
-// Removes every way from a to b (either may be kAnyPile, not both), splitting
-// entries that cover more than that into the entries for the other piles.
-// True when any entry was removed.
-bool forbidMoves(PermissionList& list, std::uint16_t a, std::uint16_t b, int pileCount);
+// An entry that forbidMoves took out of the list, and where it stood then.
+struct PermissionRemoval {
+    MovePermission entry;
+    std::size_t place;
+};
+
+// Removes every way from a to b (either may be kAnyPile, not both): an entry
+// that permits only such moves goes, an entry that permits others too is
+// replaced by entries for those others, appended to the list. True when any
+// entry was removed; each removal is reported in order when asked for.
+bool forbidMoves(PermissionList& list, std::uint16_t a, std::uint16_t b, int pileCount,
+                 std::vector<PermissionRemoval>* removals = nullptr);
+// Takes back one removal of forbidMoves(a, b), the last one not yet taken
+// back: its replacements come off the end of the list and the entry returns
+// to its place. An entry that forbidding a to b would not remove is left out.
+void restoreForbidden(PermissionList& list, std::uint16_t a, std::uint16_t b, int pileCount,
+                      const PermissionRemoval& removal);
 
 // The moves the list permits between different piles, as a bit per (from, to)
 // pair (bit from * pileCount + to), whatever the entries that say so: two
