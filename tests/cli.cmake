@@ -21,6 +21,9 @@ velmora_cli_test(moves_json ARGS moves Klondike 1 --json EXPECT "^\\{\"moves\":\
 add_test(NAME cli.play_and_undo COMMAND velmora-cli play Klondike 1 --play [[t 0; m 31 5; u]])
 set_tests_properties(cli.play_and_undo PROPERTIES PASS_REGULAR_EXPRESSION
   "pile 7: ##\\[50\\] ##\\[35\\] ##\\[2\\] ##\\[26\\] ##\\[38\\] 6D\\[31\\]\npile 8")
+# Undoing the step that won takes the win back.
+add_test(NAME cli.undo_of_the_win COMMAND velmora-cli show "Block Ten" 9 --play [[m 43 0;m 32 5;m 27 3;m 39 3;m 46 2;m 44 3;m 23 4;m 21 8;m 5 3;m 17 3;m 50 2;m 31 6;m 38 2;m 20 2;m 45 7;m 51 0;m 37 1;m 28 7;m 26 1;m 47 6;m 49 7;m 42 3;m 41 3;m 33 7; u]])
+set_tests_properties(cli.undo_of_the_win PROPERTIES PASS_REGULAR_EXPRESSION "game 9: playing\n")
 add_test(NAME cli.play_refused COMMAND velmora-cli play Klondike 1 --play [[t 0; m 1 2]])
 set_tests_properties(cli.play_refused PROPERTIES WILL_FAIL TRUE)
 add_test(NAME cli.play_refused_names_step COMMAND velmora-cli play Klondike 1 --play [[t 0; m 1 2]])

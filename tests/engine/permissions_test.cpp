@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -122,6 +123,67 @@ TEST(MovePermissions, PermittedMovesDependOnWhatIsPermittedNotOnTheEntries)
             const std::size_t bit = static_cast<std::size_t>(from * kPiles + to);
             EXPECT_EQ((other[bit / 64] >> (bit % 64)) & 1, from != to && permitsMove(some, from, to) ? 1u : 0u);
         }
+}
+
+TEST(MovePermissions, ForbiddingFromAnyPileOrToAnyPileSplitsTheOtherWildcard)
+{
+    // (3, any) still reached 5 after forbidding (any, 5); (any, 7) still left 3
+    // after forbidding (3, any).
+    PermissionList toFive{{3, kAnyPile}, {5, kAnyPile}};
+    EXPECT_TRUE(forbidMoves(toFive, kAnyPile, 5, kPiles));
+    PermissionList fromThree{{kAnyPile, 7}, {kAnyPile, 3}};
+    EXPECT_TRUE(forbidMoves(fromThree, 3, kAnyPile, kPiles));
+    for (int other = 0; other < kPiles; ++other) {
+        EXPECT_TRUE(other == 5 || !permitsMove(toFive, other, 5)) << other;
+        EXPECT_TRUE(other == 3 || !permitsMove(fromThree, 3, other)) << other;
+    }
+    EXPECT_TRUE(permitsMove(toFive, 3, 4));
+    EXPECT_TRUE(permitsMove(fromThree, 4, 7));
+    // Entries that permit no move from a to b stay where they are.
+    EXPECT_EQ(toFive.front(), (MovePermission{5, kAnyPile}));
+    EXPECT_EQ(fromThree.front(), (MovePermission{kAnyPile, 3}));
+}
+
+// Random lists over a few piles: forbidding takes away exactly the moves from
+// a to b, and taking back its removals in reverse order, or withdrawing a
+// permit, gives back the list as it was, entry for entry.
+TEST(MovePermissions, ForbidAndPermitChangeExactlyTheirMovesAndAreTakenBackExactly)
+{
+    constexpr int piles = 5;
+    std::mt19937 random(12);
+    const auto pileOrAny = [&] {
+        const int value = static_cast<int>(random() % (piles + 1));
+        return value == piles ? kAnyPile : static_cast<std::uint16_t>(value);
+    };
+    for (int round = 0; round < 2000; ++round) {
+        PermissionList list;
+        for (std::size_t size = random() % 6; list.size() < size;)
+            list.push_back({pileOrAny(), pileOrAny()});
+        std::uint16_t a = pileOrAny();
+        std::uint16_t b = pileOrAny();
+        if (a == b)
+            continue;
+        const PermissionList original = list;
+
+        std::vector<PermissionRemoval> removals;
+        const bool removed = forbidMoves(list, a, b, piles, &removals);
+        EXPECT_EQ(removed, !removals.empty());
+        for (int from = 0; from < piles; ++from)
+            for (int to = 0; to < piles; ++to) {
+                if (from == to)
+                    continue;
+                const bool forbidden = (a == kAnyPile || a == from) && (b == kAnyPile || b == to);
+                ASSERT_EQ(permitsMove(list, from, to), permitsMove(original, from, to) && !forbidden)
+                    << "round " << round << ": " << from << " -> " << to;
+            }
+        for (auto removal = removals.rbegin(); removal != removals.rend(); ++removal)
+            restoreForbidden(list, a, b, piles, *removal);
+        ASSERT_EQ(list, original) << "round " << round;
+
+        if (permitMoves(list, a, b))
+            withdrawPermit(list, a, b);
+        ASSERT_EQ(list, original) << "round " << round;
+    }
 }
 
 }  // namespace
