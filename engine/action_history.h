@@ -3,17 +3,19 @@
 //
 // An entry of an applied action names the action (subject) and keeps the
 // value it returned (saved). Two kinds of action change the state in ways
-// that their definition alone cannot reverse; they record one entry for each
-// part of the change, in the fields a player move uses for its destination:
+// that their definition cannot reverse alone. They record one entry per part
+// of the change instead, in fields that only a player move uses otherwise:
 // - Card attributes: one entry per run of consecutive positions whose flag
 //   changed (cards of the range that already had the value are left out):
 //   destination = the run's first position, destinationCount = its length.
-//   A count of 0 (entries saved before runs were recorded) stands for the
+//   A length of 0 (entries saved before runs were recorded) stands for the
 //   whole range.
 // - Forbidding moves: one entry per permission entry removed, in the order of
-//   removal: destination = the entry's place in the list, saved and
-//   destinationCount = its from and to piles (0xFFFF as -1).
-// Declaring the game won keeps the won flag it found in saved.
+//   removal: destination = the entry's place in the list then, saved and
+//   destinationCount = its from and to piles (0xFFFF as -1). Undoing them in
+//   reverse order rebuilds the list entry for entry.
+// Declaring the game won keeps the won flag it found in saved. A permit needs
+// nothing more: the entry it added is the last one when it is undone.
 #pragma once
 
 #include <cstdint>

@@ -133,8 +133,8 @@ void restoreForbidden(PermissionList& list, std::uint16_t a, std::uint16_t b, in
     PermissionList replacements;
     if (a == b || !replaceForbidden(removal.entry, a, b, pileCount, replacements))
         return;
-    if (replacements.size() <= list.size() &&
-        std::equal(replacements.begin(), replacements.end(), list.end() - static_cast<std::ptrdiff_t>(replacements.size())))
+    const auto tail = static_cast<std::ptrdiff_t>(replacements.size());
+    if (replacements.size() <= list.size() && std::equal(replacements.begin(), replacements.end(), list.end() - tail))
         list.resize(list.size() - replacements.size());
     const std::size_t place = std::min(removal.place, list.size());
     list.insert(list.begin() + static_cast<std::ptrdiff_t>(place), removal.entry);

@@ -47,7 +47,8 @@ TEST_F(StatisticsDialogTest, ShowsZerosForAGameNeverPlayedAndTheFiguresOfRecorde
 
 TEST_F(StatisticsDialogTest, ARecordWithMoreGamesWonThanPlayedShowsZeros)
 {
-    writeValue(*store_, std::string(kRoot) + "\\statistics\\Klondike", "data", ValueType::dword, {3, 0, 7, 0, 200, 0, 0, 0});
+    writeValue(*store_, std::string(kRoot) + "\\statistics\\Klondike", "data", ValueType::dword,
+               {3, 0, 7, 0, 200, 0, 0, 0});
     EXPECT_EQ(Show("Klondike"), kZeros);
     games().recordPlay("Klondike", false, 45);
     EXPECT_EQ(Show("Klondike"), (Figures{"1", "0", "0%", "0:45", "0:45"}));

@@ -92,13 +92,15 @@ void playAndUndoEveryStep(Engine& engine, std::mt19937& choice)
             continue;
         }
         ASSERT_TRUE(engine.undoStep());
-        ASSERT_EQ(stateBytes(before), stateBytes(engine.state())) << "undo: " << firstDifference(before, engine.state());
+        ASSERT_EQ(stateBytes(before), stateBytes(engine.state()))
+            << "undo: " << firstDifference(before, engine.state());
         expectConsistent(engine);
 
         // The same generator draws the same shuffles when the step is replayed.
         engine.random() = generator;
         ASSERT_TRUE(applyStep(engine, step, nullptr));
-        ASSERT_EQ(stateBytes(after), stateBytes(engine.state())) << "replay: " << firstDifference(after, engine.state());
+        ASSERT_EQ(stateBytes(after), stateBytes(engine.state()))
+            << "replay: " << firstDifference(after, engine.state());
     }
 }
 

@@ -163,7 +163,8 @@ TEST_F(BestTimesTest, DamagedEntriesAreMendedOneByOneAndTheMendedRecordIsWritten
 
     const BestTimes loaded = LoadBestTimes(klondike());
     EXPECT_EQ(times(loaded), (std::vector<std::uint32_t>{30, 60, 90, 90, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(names(loaded), (std::vector<std::u16string>{u"Ann", u"Bob", u"Cid", u"Dee", u"", u"", u"", u"", u"", u""}));
+    EXPECT_EQ(names(loaded),
+              (std::vector<std::u16string>{u"Ann", u"Bob", u"Cid", u"Dee", u"", u"", u"", u"", u"", u""}));
     for (std::size_t empty = 4; empty < kBestTimesEntries; ++empty)
         EXPECT_EQ(loaded.entries[empty], BestTimeEntry{}) << empty;
     EXPECT_EQ(readValue(*store, kKlondikeKey, "data")->bytes, bytesOf(loaded));
