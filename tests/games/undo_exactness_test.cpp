@@ -20,7 +20,7 @@ namespace {
 
 using namespace velmora::testing;
 
-constexpr int kStepsPerGame = 60;
+constexpr int kStepsPerGame = 40;
 constexpr GameNumber kDeal = 3;
 
 // The state as plain bytes: cards, piles, permissions, counters, the won
