@@ -166,4 +166,28 @@ Surface grabClient(CeBaseWnd& window)
     return surface;
 }
 
+class PaintCounter::Filter final : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+PaintCounter::PaintCounter(CeBaseWnd& window) : filter_(std::make_unique<Filter>())
+{
+    if (QWidget* widget = window.widget())
+        widget->installEventFilter(filter_.get());
+}
+
+// Destroying the filter removes it from the widget it watched.
+PaintCounter::~PaintCounter() = default;
+
+int PaintCounter::count() const { return filter_->paints; }
+
 }  // namespace velmora::testing

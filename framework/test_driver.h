@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -60,6 +61,23 @@ void closeModalBox();
 // What the window shows: a paint of its client area into a surface of the
 // client size, in device pixels.
 Surface grabClient(CeBaseWnd& window);
+
+// Counts the paints that reach the window's widget while the counter lives:
+// a frame painted at once counts before the call that painted it returns, a
+// scheduled one only when the event loop turns.
+class PaintCounter {
+public:
+    explicit PaintCounter(CeBaseWnd& window);
+    ~PaintCounter();
+    PaintCounter(const PaintCounter&) = delete;
+    PaintCounter& operator=(const PaintCounter&) = delete;
+
+    int count() const;
+
+private:
+    class Filter;
+    std::unique_ptr<Filter> filter_;
+};
 
 }  // namespace testing
 }  // namespace velmora
