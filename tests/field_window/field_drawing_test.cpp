@@ -180,7 +180,7 @@ TEST_F(FieldDrawing, TheClockIsDrawnOverCardsAndADraggedCardOverTheClock)
     pointerMove(field, {press.x + 5, press.y + 5});
     ASSERT_TRUE(field.IsDragging());
     pointerMove(field, {press.x + 7, press.y + 6});
-    const Point dragged{at.x + 2, at.y + 1};
+    const Point dragged{at.x + 7, at.y + 6};
     EXPECT_TRUE(bufferShows(dragged, art.Face(top.suit, top.rank)));
     // A repaint while dragging draws the clock again, and the card over it.
     field.Repaint();
