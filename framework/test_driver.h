@@ -57,6 +57,17 @@ Rect topLevelFrame(CeBaseWnd& window);
 std::optional<Rect> modalBoxRect(CeBaseWnd& window);
 // Closes the modal box now showing, as its title bar's close button does.
 void closeModalBox();
+// What the modal box now showing looks like, in device pixels with its
+// top-left corner (inside its frame) at 0, 0; an empty surface when none
+// shows.
+Surface grabModalBox();
+// A tap (press and release), or two in quick succession, at a point of the
+// modal box now showing, in the coordinates of grabModalBox.
+void tapModalBox(Point point);
+void doubleTapModalBox(Point point);
+// A key press and release for the control of the modal box that has the
+// keyboard focus.
+void keyPressModalBox(int virtualKey);
 
 // What the window shows: a paint of its client area into a surface of the
 // client size, in device pixels.
