@@ -34,6 +34,8 @@ constexpr int kSwatchWidth = 20;
 constexpr int kSwatchHeight = 16;
 constexpr int kGap = 3;
 constexpr int kMargin = 6;
+// Room round the swatches for the selection's frame.
+constexpr int kFrame = 2;
 
 // The standard colours and the current one, laid out as the platform's own
 // chooser lays them: the standard colours column by column, six to a
@@ -47,7 +49,8 @@ public:
             colours_[static_cast<std::size_t>(index)] = qt::toQColor(chooserStandardColours()[static_cast<std::size_t>(index)]);
         colours_[kCurrentSwatch] = qt::toQColor(current);
         setFocusPolicy(Qt::StrongFocus);
-        setFixedSize(kColumns * kSwatchWidth + (kColumns - 1) * kGap, (kRows + 1) * (kSwatchHeight + kGap) + kGap);
+        setFixedSize(kColumns * kSwatchWidth + (kColumns - 1) * kGap + 2 * kFrame,
+                     (kRows + 1) * (kSwatchHeight + kGap) + kGap + 2 * kFrame);
     }
 
     Colour selectedColour() const
@@ -109,10 +112,12 @@ private:
     QRect swatchRect(int index) const
     {
         if (index == kCurrentSwatch)
-            return QRect(0, kRows * (kSwatchHeight + kGap) + kGap, 2 * kSwatchWidth + kGap, kSwatchHeight);
+            return QRect(kFrame, kFrame + kRows * (kSwatchHeight + kGap) + kGap, 2 * kSwatchWidth + kGap,
+                         kSwatchHeight);
         const int column = index / kRows;
         const int row = index % kRows;
-        return QRect(column * (kSwatchWidth + kGap), row * (kSwatchHeight + kGap), kSwatchWidth, kSwatchHeight);
+        return QRect(kFrame + column * (kSwatchWidth + kGap), kFrame + row * (kSwatchHeight + kGap), kSwatchWidth,
+                     kSwatchHeight);
     }
 
     int swatchAt(QPoint point) const
