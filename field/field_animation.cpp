@@ -1,7 +1,7 @@
 // What the field shows while the game changes on its own: the engine's
 // reported updates one by one, cards flying in four frames, and the flashing
 // of a suggested move. None of it waits for events; every frame is a whole
-// copy of the back buffer to the screen.
+// copy of the back buffer to the screen, painted before the call returns.
 #include "card_flight.h"
 #include "clock.h"
 #include "engine.h"
@@ -13,6 +13,11 @@ namespace {
 
 constexpr int kHintSteps = 4;
 constexpr std::uint32_t kHintStepMs = 200;
+// Each frame of a flight stays on screen this long: longer than one screen
+// refresh, so that the four frames are seen (a flight lasts about 60 ms).
+// The field sleeps rather than waiting for a timer, so no input arrives in
+// the middle of a flight.
+constexpr std::uint32_t kFlightFrameMs = 15;
 
 // Marks the field busy for the lifetime of the object; nests.
 class BusyScope {
@@ -71,6 +76,7 @@ void GameField::FlyCards(int source, int first, int count, int destination, int 
                 saved.Copy(0, 0, image.Width(), image.Height(), backBuffer_, at.x, at.y);
                 backBuffer_.Copy(at.x, at.y, image);
                 present();
+                programClock().sleep(kFlightFrameMs);
                 backBuffer_.Copy(at.x, at.y, saved);
             }
         }

@@ -118,6 +118,18 @@ std::vector<FieldDrawItem> layOutField(const FieldView& view, const std::vector<
     return items;
 }
 
+std::uint32_t textColourOver(std::uint32_t background)
+{
+    constexpr std::uint32_t kBlack = 0x000000;
+    constexpr std::uint32_t kWhite = 0xFFFFFF;
+    const int red = static_cast<int>((background >> 16) & 0xFF);
+    const int green = static_cast<int>((background >> 8) & 0xFF);
+    const int blue = static_cast<int>(background & 0xFF);
+    // Luma with the usual weights of red, green and blue, 0 to 255.
+    const int luminance = (299 * red + 587 * green + 114 * blue) / 1000;
+    return luminance >= 128 ? kBlack : kWhite;
+}
+
 std::array<Rect, 4> cursorOutline(const Rect& visible)
 {
     const int l = visible.left;

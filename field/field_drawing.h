@@ -53,6 +53,11 @@ struct FieldDrawItem {
 std::vector<FieldDrawItem> layOutField(const FieldView& view, const std::vector<Card>& cards, ClientSize client,
                                   Highlight highlight, HitItemList& hitItems);
 
+// Black over a light colour, white over a dark one (0xRRGGBB), by the
+// colour's luminance: the clock stays readable on any background the
+// player picks.
+std::uint32_t textColourOver(std::uint32_t background);
+
 // The keyboard cursor: the outline of the cursor item's visible rectangle
 // traced from corner to corner (right and bottom edges at the rectangle's
 // right and bottom) with a pen two pixels wide centred on the path, as four

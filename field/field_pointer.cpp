@@ -177,7 +177,10 @@ void GameField::drag(Point point)
 }
 
 // Lifts the picked card and those above it off their pile into a drag image
-// that follows the pointer over the rest of the field.
+// that follows the pointer over the rest of the field. The image keeps the
+// distance to the pointer that the picked card had at the press, so it lies
+// where the pointer's whole way from the press puts it, however few motion
+// events came before this one.
 void GameField::startDrag(Point point)
 {
     const int pile = pointer_.selectedPile;
@@ -194,9 +197,9 @@ void GameField::startDrag(Point point)
     if (settings_.showTimer)
         drawClock();
 
-    drag_.position = Rect::fromSize(pointer_.hitRect.left - group.pickedOffset.x,
-                                    pointer_.hitRect.top - group.pickedOffset.y, group.width, group.height);
-    drag_.offset = {drag_.position.left - point.x, drag_.position.top - point.y};
+    const Point pickedAt{pointer_.hitRect.left - group.pickedOffset.x, pointer_.hitRect.top - group.pickedOffset.y};
+    drag_.offset = {pickedAt.x - pointer_.pressPoint.x, pickedAt.y - pointer_.pressPoint.y};
+    drag_.position = Rect::fromSize(point.x + drag_.offset.x, point.y + drag_.offset.y, group.width, group.height);
     drag_.saveUnder.Create(group.width, group.height);
     drag_.saveUnder.Copy(0, 0, group.width, group.height, backBuffer_, drag_.position.left, drag_.position.top);
     backBuffer_.Copy(drag_.position.left, drag_.position.top, drag_.image);
@@ -213,11 +216,14 @@ void GameField::moveDragImage(Point topLeft)
     present();
 }
 
-// A release after a drag drops the cards on the pile under the point half a
-// card right of and below the drag image's corner; a release without a drag
-// on the pressed card (or empty pile) is a tap on its pile.
+// The release point counts as the pointer's last move, so a release beyond
+// the drag threshold drags even when no motion event came between press and
+// release. A release after a drag drops the cards on the pile under the
+// point half a card right of and below the drag image's corner; a release
+// without a drag on the pressed card (or empty pile) is a tap on its pile.
 void GameField::release(Point point)
 {
+    drag(point);
     if (HasCapture())
         ReleaseCapture();
     bool complete = false;

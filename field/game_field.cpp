@@ -6,11 +6,6 @@
 #include "screen.h"
 
 namespace velmora {
-namespace {
-
-constexpr Colour kClockTextColour = 0x000000;
-
-}  // namespace
 
 GameField::GameField(Engine& engine)
     : engine_(engine), clockFont_(FontRequest{"", ScaleY(16), 700, false})
@@ -136,7 +131,7 @@ void GameField::drawClock()
     const Rect box{clientRect_.right - ScaleX(70), clientRect_.bottom - ScaleY(20), clientRect_.right - ScaleX(10),
                    clientRect_.bottom};
     backBuffer_.SelectFont(clockFont_);
-    backBuffer_.SetTextColour(kClockTextColour);
+    backBuffer_.SetTextColour(textColourOver(settings_.background));
     backBuffer_.SetBackgroundTransparent();
     backBuffer_.DrawText(box, text, text_format::right | text_format::singleLine);
 }

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMetaObject>
+#include <QThread>
 
 namespace velmora {
 
@@ -63,9 +64,17 @@ void PostQuitMessage(int code)
 {
     g_quitPending = true;
     g_quitCode = code;
+    // Delivered outside every loop (events handled by hand), an exit would
+    // make the next loop of any kind, a modal one too, return at once; the
+    // pending quit then waits for the next Run instead.
     if (QCoreApplication* application = QCoreApplication::instance()) {
         QMetaObject::invokeMethod(
-            application, [code] { QCoreApplication::exit(code); }, Qt::QueuedConnection);
+            application,
+            [code] {
+                if (QThread::currentThread()->loopLevel() > 0)
+                    QCoreApplication::exit(code);
+            },
+            Qt::QueuedConnection);
     }
 }
 

@@ -1,6 +1,5 @@
 #include "common_dialogs.h"
 
-#include <QColorDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
@@ -8,6 +7,7 @@
 
 #include <algorithm>
 
+#include "colour_chooser.h"
 #include "messages.h"
 #include "modal_answerer.h"
 #include "modal_state.h"
@@ -149,6 +149,11 @@ int MessageBox(CeBaseWnd* owner, std::string_view text, std::string_view caption
     return closedAnswer(style);
 }
 
+const std::array<Colour, 48>& standardColours()
+{
+    return chooserStandardColours();
+}
+
 std::optional<Colour> ChooseColour(CeBaseWnd* owner, Colour initial, unsigned flags)
 {
     if ((flags & cc::rgbInit) == 0)
@@ -164,13 +169,7 @@ std::optional<Colour> ChooseColour(CeBaseWnd* owner, Colour initial, unsigned fl
         return static_cast<Colour>(*answer) & 0xFFFFFF;
     }
 
-    // The custom colours start black at every opening.
-    for (int i = 0; i < QColorDialog::customCount(); ++i)
-        QColorDialog::setCustomColor(i, QColor(0, 0, 0));
-    const QColor chosen = QColorDialog::getColor(qt::toQColor(initial), ownerWidget(owner));
-    if (!chosen.isValid())
-        return std::nullopt;
-    return rgb(chosen.red(), chosen.green(), chosen.blue());
+    return runColourChooser(ownerWidget(owner), initial);
 }
 
 }  // namespace velmora

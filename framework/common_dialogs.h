@@ -4,6 +4,7 @@
 // answerer first (modal_answerer.h).
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -40,10 +41,15 @@ inline constexpr unsigned preventFullOpen = 0x004;  // no custom-colour editor o
 inline constexpr unsigned anyColour = 0x100;        // any colour, not only the basic ones
 }  // namespace cc
 
-// The colour chooser; the chosen colour, or std::nullopt when cancelled. Its
-// 16 custom colours are reset to black every time it opens. The desktop's
-// chooser always offers any colour and shows its custom-colour editor beside
-// the basic colours; the modal answerer sees the flags as the request's style.
+// The colour chooser; the chosen colour, or std::nullopt when cancelled or
+// closed. A small box that fits a handheld window (colour_chooser.h): the 48
+// standard colours and the initial one, OK and Cancel. It has no custom
+// colours and never opens an editor for them, so only rgbInit changes what
+// it shows; the modal answerer sees all the flags as the request's style.
+// The chooser's 48 standard colours, the platform's own, column by column
+// of six.
+const std::array<Colour, 48>& standardColours();
+
 std::optional<Colour> ChooseColour(CeBaseWnd* owner, Colour initial, unsigned flags = cc::rgbInit | cc::anyColour);
 
 }  // namespace velmora

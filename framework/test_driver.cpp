@@ -146,6 +146,73 @@ void closeModalBox()
         box->close();
 }
 
+namespace {
+
+// Copies an image into a surface of its size, in device pixels.
+Surface surfaceOf(const QImage& source)
+{
+    Surface surface;
+    const QImage image = source.convertToFormat(QImage::Format_RGB32);
+    if (!surface.Create(image.width(), image.height()))
+        return surface;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            surface.SetPixel(x, y, row[x] & 0xFFFFFF);
+    }
+    return surface;
+}
+
+void sendMouseTo(QWidget* box, QEvent::Type type, Point point, Qt::MouseButtons buttons)
+{
+    const double ratio = qt::pixelRatio(box);
+    const QPointF inBox(point.x / ratio, point.y / ratio);
+    QWidget* target = box->childAt(inBox.toPoint());
+    if (!target)
+        target = box;
+    const QPointF local = target->mapFrom(box, inBox);
+    QMouseEvent event(type, local, target->mapToGlobal(local), Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+}  // namespace
+
+Surface grabModalBox()
+{
+    QWidget* box = QApplication::activeModalWidget();
+    return box ? surfaceOf(box->grab().toImage()) : Surface{};
+}
+
+void tapModalBox(Point point)
+{
+    if (QWidget* box = QApplication::activeModalWidget()) {
+        sendMouseTo(box, QEvent::MouseButtonPress, point, Qt::LeftButton);
+        sendMouseTo(box, QEvent::MouseButtonRelease, point, Qt::NoButton);
+    }
+}
+
+void doubleTapModalBox(Point point)
+{
+    if (QWidget* box = QApplication::activeModalWidget()) {
+        tapModalBox(point);
+        sendMouseTo(box, QEvent::MouseButtonDblClick, point, Qt::LeftButton);
+        sendMouseTo(box, QEvent::MouseButtonRelease, point, Qt::NoButton);
+    }
+}
+
+void keyPressModalBox(int virtualKey)
+{
+    QWidget* box = QApplication::activeModalWidget();
+    if (!box)
+        return;
+    QWidget* target = box->focusWidget() ? box->focusWidget() : box;
+    const int key = qtKeyFromVirtualKey(virtualKey);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+}
+
 Surface grabClient(CeBaseWnd& window)
 {
     Surface surface;
@@ -165,5 +232,29 @@ Surface grabClient(CeBaseWnd& window)
     }
     return surface;
 }
+
+class PaintCounter::Filter final : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+PaintCounter::PaintCounter(CeBaseWnd& window) : filter_(std::make_unique<Filter>())
+{
+    if (QWidget* widget = window.widget())
+        widget->installEventFilter(filter_.get());
+}
+
+// Destroying the filter removes it from the widget it watched.
+PaintCounter::~PaintCounter() = default;
+
+int PaintCounter::count() const { return filter_->paints; }
 
 }  // namespace velmora::testing

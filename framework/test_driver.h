@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -56,10 +57,38 @@ Rect topLevelFrame(CeBaseWnd& window);
 std::optional<Rect> modalBoxRect(CeBaseWnd& window);
 // Closes the modal box now showing, as its title bar's close button does.
 void closeModalBox();
+// What the modal box now showing looks like, in device pixels with its
+// top-left corner (inside its frame) at 0, 0; an empty surface when none
+// shows.
+Surface grabModalBox();
+// A tap (press and release), or two in quick succession, at a point of the
+// modal box now showing, in the coordinates of grabModalBox.
+void tapModalBox(Point point);
+void doubleTapModalBox(Point point);
+// A key press and release for the control of the modal box that has the
+// keyboard focus.
+void keyPressModalBox(int virtualKey);
 
 // What the window shows: a paint of its client area into a surface of the
 // client size, in device pixels.
 Surface grabClient(CeBaseWnd& window);
+
+// Counts the paints that reach the window's widget while the counter lives:
+// a frame painted at once counts before the call that painted it returns, a
+// scheduled one only when the event loop turns.
+class PaintCounter {
+public:
+    explicit PaintCounter(CeBaseWnd& window);
+    ~PaintCounter();
+    PaintCounter(const PaintCounter&) = delete;
+    PaintCounter& operator=(const PaintCounter&) = delete;
+
+    int count() const;
+
+private:
+    class Filter;
+    std::unique_ptr<Filter> filter_;
+};
 
 }  // namespace testing
 }  // namespace velmora

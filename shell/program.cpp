@@ -62,6 +62,9 @@ int RunProgramWindow(const ProgramSetup& setup)
     const std::string title = LoadString(ids::kStrAppTitle);
 
     CloseInputPanel();
+    // Made before the store and the window, so it is gone only after them: a
+    // start that meets this instance while it closes waits until everything
+    // is written and closed.
     SingleInstance instance(std::string(kWindowClassPrefix) + kMainWindowClass);
     if (instance.notifyRunningInstance())
         return 0;

@@ -35,7 +35,10 @@ constexpr int kFanLimit = 52;
 constexpr int kTopY = 13;
 constexpr int kAceClass = 1;
 
-int rowPitch(int rowsPerSide) { return rowsPerSide > 5 ? 24 : 26; }
+// Rows lie a card height (21 units) and a little apart. Seven rows a side
+// fit the height of a turned handheld screen (240 pixels less the menu bar)
+// only this close together.
+int rowPitch(int rowsPerSide) { return rowsPerSide > 5 ? 23 : 26; }
 
 struct CastlePiles {
     std::vector<int> rows;

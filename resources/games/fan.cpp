@@ -6,6 +6,8 @@
 // foundations (and the redeal pile) share the last row with the last two
 // fans. A redeal gathers the fans onto a hidden pile, shuffles it and deals
 // it out again in threes.
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "game_parts.h"
@@ -24,7 +26,7 @@ struct FanVariant {
     Suits tableauSuits;
     Suits foundationSuits;
     EmptyTakes spaces;
-    int redeals;  // 0: none
+    int redeals;  // 0: none; at most 2
 };
 
 constexpr int kFans = 18;
@@ -61,13 +63,17 @@ void addFoundations(RecordBuilder& b, const FanVariant& v, const CommonPrograms&
 
 // The redeal pile shows how many redeals are left and is tapped to redeal;
 // the hidden gathering pile is where the fans are collected and shuffled.
+// The mark tells more than one redeal left from the last and from none, and
+// a key's actions set fixed values: a variant has at most two redeals.
 void addGatherRedeal(RecordBuilder& b, const FanVariant& v)
 {
+    if (v.redeals < 1 || v.redeals > 2)
+        throw std::invalid_argument(std::string(v.name) + ": a fan game redeals once or twice");
     const int redealPile = b.pileCount();
     const int gather = redealPile + 1;
     const int key = b.addKey(TriggerType::never);
     b.addPile(makePile({.x = 148, .y = kLastRowY, .style = kStyleRedealMark, .emptyTapKey = key,
-                        .displayValue = v.redeals}));
+                        .displayValue = redealMark(v.redeals)}));
     b.addPile(makePile({.x = 148, .y = kLastRowY, .style = kStyleHiddenWhenEmpty, .interactive = false}));
 
     for (int fan = 0; fan < kFans; ++fan)
@@ -76,11 +82,12 @@ void addGatherRedeal(RecordBuilder& b, const FanVariant& v)
     for (int fan = 0; fan < kFans; ++fan)
         b.addAction(key, moveCardsAction(gather, Range::fromTop, 0, 3, fan));
 
-    // The mark counts down: every redeal but the last leaves one fewer than
-    // allowed in all (right for up to two redeals); the last clears it.
-    b.addAction(key, setPileAction(redealPile, kPileDisplayValue, v.redeals - 1));
+    // Every redeal but the last leaves one (the red arrow); the last, when
+    // the counter is used up, leaves none.
+    if (v.redeals == 2)
+        b.addAction(key, setPileAction(redealPile, kPileDisplayValue, redealMark(1)));
     const int lastRedeal = b.addKey(TriggerType::never);
-    b.addAction(lastRedeal, setPileAction(redealPile, kPileDisplayValue, 0));
+    b.addAction(lastRedeal, setPileAction(redealPile, kPileDisplayValue, redealMark(0)));
     b.addCounter(key, v.redeals, lastRedeal);
 }
 

@@ -76,7 +76,7 @@ TEST(BuildView, DisplayValuesOfBaseAndRedealMarks)
     testing::dealEmbeddedGame(lucie, "La Belle Lucie", 3);
     const FieldView fans = BuildView(lucie.definition(), lucie.state());
     expectViewMatchesEngine(fans, lucie);
-    EXPECT_EQ(fans.piles[22].redealCounter(), 2);
+    EXPECT_EQ(fans.piles[22].redealCounter(), 0);
     EXPECT_FALSE(fans.piles[23].shown);  // the gathering pile
 }
 

@@ -17,6 +17,66 @@ FieldSettings animated(bool on)
 
 using FieldAnimation = FieldWindowTest;
 
+// The fixture's clock, telling the test of every sleep before it passes.
+class WatchingClock final : public Clock {
+public:
+    std::function<void(std::uint32_t milliseconds)> onSleep;
+
+    std::time_t now() const override { return inner_.now(); }
+    std::uint32_t tickCount() const override { return inner_.tickCount(); }
+    void sleep(std::uint32_t milliseconds) override
+    {
+        if (onSleep)
+            onSleep(milliseconds);
+        inner_.sleep(milliseconds);
+    }
+
+private:
+    ManualClock inner_;
+};
+
+TEST_F(FieldAnimation, EveryFlightFrameIsPaintedAndHeldBeforeTheNext)
+{
+    openKlondike(2, animated(true));
+    WatchingClock watching;
+    ScopedProgramClock useClock(watching);
+    PaintCounter paints(field);
+    struct Hold {
+        std::uint32_t milliseconds;
+        std::uint64_t frames;  // presented by the time of the wait
+        int paints;            // painted on the window by then
+    };
+    std::vector<Hold> holds;
+    watching.onSleep = [&](std::uint32_t milliseconds) {
+        holds.push_back({milliseconds, field.FramesPresented(), paints.count()});
+    };
+
+    UpdateList updates(field.View());
+    ASSERT_TRUE(engine.tapPile(kStock, &updates));
+    const std::uint64_t frames = field.FramesPresented();
+    field.ApplyUpdates(updates);
+    // One flight of three cards: four frames, each on the window before
+    // its wait, without the event loop turning.
+    ASSERT_EQ(holds.size(), 4u);
+    std::uint64_t framesBefore = frames;
+    int paintsBefore = 0;
+    for (const Hold& hold : holds) {
+        EXPECT_EQ(hold.milliseconds, 15u);
+        EXPECT_GT(hold.frames, framesBefore);
+        EXPECT_GT(hold.paints, paintsBefore);
+        framesBefore = hold.frames;
+        paintsBefore = hold.paints;
+    }
+
+    // Without animation nothing waits.
+    holds.clear();
+    field.SetSettings(animated(false));
+    ASSERT_TRUE(engine.tapPile(kStock, &updates));
+    field.ApplyUpdates(updates);
+    EXPECT_TRUE(holds.empty());
+    expectViewMatchesEngine();
+}
+
 TEST_F(FieldAnimation, AStockDealShowsEveryStepWithAnimationAndOneFrameWithout)
 {
     openKlondike(2, animated(true));

@@ -180,7 +180,7 @@ TEST_F(FieldDrawing, TheClockIsDrawnOverCardsAndADraggedCardOverTheClock)
     pointerMove(field, {press.x + 5, press.y + 5});
     ASSERT_TRUE(field.IsDragging());
     pointerMove(field, {press.x + 7, press.y + 6});
-    const Point dragged{at.x + 2, at.y + 1};
+    const Point dragged{at.x + 7, at.y + 6};
     EXPECT_TRUE(bufferShows(dragged, art.Face(top.suit, top.rank)));
     // A repaint while dragging draws the clock again, and the card over it.
     field.Repaint();
@@ -188,6 +188,39 @@ TEST_F(FieldDrawing, TheClockIsDrawnOverCardsAndADraggedCardOverTheClock)
     EXPECT_TRUE(bufferShows({0, 0}, grabClient(field)));
     pointerUp(field, {press.x + 7, press.y + 6});
     EXPECT_FALSE(field.IsDragging());
+}
+
+// How far a colour's luma lies from another's, 0 to 255.
+int lumaDistance(Colour a, Colour b)
+{
+    const auto luma = [](Colour c) {
+        return (299 * static_cast<int>((c >> 16) & 0xFF) + 587 * static_cast<int>((c >> 8) & 0xFF) +
+                114 * static_cast<int>(c & 0xFF)) / 1000;
+    };
+    return std::abs(luma(a) - luma(b));
+}
+
+TEST_F(FieldDrawing, TheClockStandsOutFromDarkAndLightBackgrounds)
+{
+    FieldSettings settings;
+    settings.showTimer = true;
+    openKlondike(2, settings);
+    field.SetClockText([] { return std::string("12:45"); });
+    // The clock's place at the bottom right lies over the bare background.
+    const Rect clockBox{240 - 70, 294 - 20, 230, 294};
+    for (const Colour background : {Colour{0x000000}, Colour{0x000080}, Colour{0x008000}, Colour{0xFFFFFF},
+                                    Colour{0xFFFF00}, Colour{0xC0C0C0}}) {
+        SCOPED_TRACE(background);
+        settings.background = background;
+        field.SetSettings(settings);
+        field.ShowField();
+        int strongest = 0;
+        for (int y = clockBox.top; y < clockBox.bottom; ++y)
+            for (int x = clockBox.left; x < clockBox.right; ++x)
+                strongest = std::max(strongest, lumaDistance(field.BackBuffer().Pixel(x, y), background));
+        // Text in black or white, whichever lies further from the background.
+        EXPECT_GE(strongest, 128);
+    }
 }
 
 TEST_F(FieldDrawing, ASizeChangeRecreatesTheBackBufferAndMovesAnchoredPiles)

@@ -128,9 +128,9 @@ void FieldWindowTest::dragMove(int cardId, int pile)
     ASSERT_TRUE(picked.has_value());
     const Point corner{picked->rect.left - group.pickedOffset.x, picked->rect.top - group.pickedOffset.y};
     const Point dropPoint{corner.x + field.View().card.width / 2, corner.y + field.View().card.height / 2};
-    // The image keeps its distance to the pointer from where the drag began.
+    // The image keeps the distance to the pointer that the card had at the press.
     const Point start{press.x + 10, press.y + 10};
-    const Point end{start.x + target.x - dropPoint.x, start.y + target.y - dropPoint.y};
+    const Point end{press.x + target.x - dropPoint.x, press.y + target.y - dropPoint.y};
     pointerDown(field, press);
     pointerMove(field, start);
     pointerMove(field, end);

@@ -166,34 +166,76 @@ TEST_F(DragPlay, TheDropIsJudgedHalfACardIntoTheImageNotByThePointer)
     const Place from = placeOf(move.card);
     const Rect card = Rect::fromSize(field.CardPosition(from.pile, from.index).x,
                                      field.CardPosition(from.pile, from.index).y, 26, 35);
-    // Pressed at its lower right corner and pulled away before the image
-    // appears in its place, the card's drop point trails the pointer by more
-    // than a card.
+    // Pressed at its lower right corner, the card's drop point (its centre)
+    // trails the pointer by half a card.
     const Point press{card.right - 1, card.bottom - 1};
-    const Point start{press.x + 30, press.y + 40};
-    const Point trail{card.left + 13 - start.x, card.top + 17 - start.y};
-    const Point target = pointOnTop(move.destination);
+    const Point trail{card.left + 13 - press.x, card.top + 17 - press.y};
+    const auto pileAt = [&](Point point) { return field.HitTest(point).value_or(Hit{}).pile; };
+    std::optional<Point> overTarget;   // the pointer over the destination, the drop point elsewhere
+    std::optional<Point> dropOnTarget;  // the drop point on the destination, the pointer elsewhere
+    for (int y = 0; y < 294; ++y)
+        for (int x = 0; x < 240; ++x) {
+            const Point pointer{x, y};
+            const bool over = pileAt(pointer) == move.destination;
+            const bool drops = pileAt({x + trail.x, y + trail.y}) == move.destination;
+            if (over && !drops && !overTarget)
+                overTarget = pointer;
+            if (drops && !over && !dropOnTarget)
+                dropOnTarget = pointer;
+        }
+    ASSERT_TRUE(overTarget && dropOnTarget);
 
-    // The pointer over the destination, the drop point elsewhere: no move.
-    ASSERT_NE(field.HitTest({target.x + trail.x, target.y + trail.y}).value_or(Hit{}).pile, move.destination);
     pointerDown(field, press);
-    pointerMove(field, start);
-    pointerMove(field, target);
-    pointerUp(field, target);
+    pointerMove(field, {press.x + 30, press.y + 40});
+    pointerMove(field, *overTarget);
+    pointerUp(field, *overTarget);
     EXPECT_EQ(engine.state().cards[move.card].pile, from.pile);
     EXPECT_EQ(mainWindow.checkEnds, 0);
     expectViewMatchesEngine();
 
-    // The drop point on the destination, the pointer elsewhere: the move.
-    const Point pointer{target.x - trail.x, target.y - trail.y};
-    ASSERT_NE(field.HitTest(pointer).value_or(Hit{}).pile, move.destination);
     pointerDown(field, press);
-    pointerMove(field, start);
-    pointerMove(field, pointer);
-    pointerUp(field, pointer);
+    pointerMove(field, {press.x + 30, press.y + 40});
+    pointerMove(field, *dropOnTarget);
+    pointerUp(field, *dropOnTarget);
     EXPECT_EQ(engine.state().cards[move.card].pile, move.destination);
     EXPECT_EQ(mainWindow.checkEnds, 1);
     expectViewMatchesEngine();
+}
+
+// However few motion events arrive, and wherever the one there is lies, the
+// release point alone says where the cards land.
+TEST_F(DragPlay, ADragsOutcomeDependsOnlyOnWhereItWasPressedAndReleased)
+{
+    openKlondike(2, mode(FieldPlayMode::dragAndDrop));
+    const Move move = topCardMove(engine);
+    const Place from = placeOf(move.card);
+    const Point press = pointOn(from.pile, from.index);
+    const Rect card = Rect::fromSize(field.CardPosition(from.pile, from.index).x,
+                                     field.CardPosition(from.pile, from.index).y, 26, 35);
+    const Point dropPoint{card.left + 13, card.top + 17};
+    const Point target = pointOnTop(move.destination);
+    const Point release{press.x + target.x - dropPoint.x, press.y + target.y - dropPoint.y};
+    ASSERT_GT(std::abs(release.x - press.x) + std::abs(release.y - press.y), 6);
+    const Point halfway{(press.x + release.x) / 2, (press.y + release.y) / 2};
+    const Point pastTheThreshold{press.x + 4, press.y};
+    const Point farOff{release.x + 60, release.y - 50};
+
+    std::vector<std::optional<Point>> motions{std::nullopt, pastTheThreshold, halfway, farOff, release};
+    for (const std::optional<Point>& motion : motions) {
+        SCOPED_TRACE(motion ? std::to_string(motion->x) + "," + std::to_string(motion->y) : "no motion");
+        GameState start = engine.state();
+        pointerDown(field, press);
+        if (motion)
+            pointerMove(field, *motion);
+        pointerUp(field, release);
+        EXPECT_FALSE(field.IsDragging());
+        EXPECT_EQ(engine.state().cards[move.card].pile, move.destination);
+        expectViewMatchesEngine();
+        // Back to the deal for the next try.
+        engine.installState(start);
+        showGame();
+    }
+    EXPECT_EQ(mainWindow.checkEnds, static_cast<int>(motions.size()));
 }
 
 TEST_F(DragPlay, PressAndReleaseOnTheStockTapsItAndAReleaseElsewhereDoesNothing)

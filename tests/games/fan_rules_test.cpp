@@ -113,7 +113,7 @@ TEST(FanRules, LaBelleLucieRedealsTwiceInThreesAndUndoRestores)
 {
     Engine engine;
     dealEmbeddedGame(engine, "La Belle Lucie", 3);
-    EXPECT_EQ(engine.state().piles[kRedeal].displayValue, 2u);
+    EXPECT_EQ(engine.state().piles[kRedeal].displayValue, 0u);  // the mark for two redeals left
     arrangeLucieMidGame(engine);
     const std::vector<Card> before = engine.state().cards;
 
@@ -124,18 +124,18 @@ TEST(FanRules, LaBelleLucieRedealsTwiceInThreesAndUndoRestores)
     }
     EXPECT_EQ(countOn(engine, kFoundation), 2);
     EXPECT_EQ(countOn(engine, kGather), 0);
-    EXPECT_EQ(engine.state().piles[kRedeal].displayValue, 1u);
+    EXPECT_EQ(engine.state().piles[kRedeal].displayValue, 1u);  // the last one left
 
     ASSERT_TRUE(engine.undoStep());
     for (std::size_t card = 0; card < before.size(); ++card) {
         EXPECT_EQ(engine.state().cards[card].pile, before[card].pile);
         EXPECT_EQ(engine.state().cards[card].position, before[card].position);
     }
-    EXPECT_EQ(engine.state().piles[kRedeal].displayValue, 2u);
+    EXPECT_EQ(engine.state().piles[kRedeal].displayValue, 0u);
 
     ASSERT_TRUE(applyStep(engine, Step::tapOn(kRedeal), nullptr));
     ASSERT_TRUE(applyStep(engine, Step::tapOn(kRedeal), nullptr));
-    EXPECT_EQ(engine.state().piles[kRedeal].displayValue, 0u);
+    EXPECT_EQ(engine.state().piles[kRedeal].displayValue, 2u);  // none left
     EXPECT_FALSE(engine.canTap(kRedeal));  // two redeals only
 }
 

@@ -2,6 +2,7 @@
 // program loads them, and small helpers for rule tests.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,11 @@ namespace velmora::testing {
 // The embedded record of the named game decoded into the engine; fails the
 // test when the game is missing or does not load.
 void loadEmbeddedGame(Engine& engine, const std::string& name);
+
+// Decodes the games of the embedded database into the engine in turn (its
+// screen metrics adapt the coordinates) and calls visit for each until it
+// answers false; fails the test when a record does not load.
+void forEachEmbeddedGame(Engine& engine, const std::function<bool()>& visit);
 
 // Loads the game, deals the number and runs the deal events.
 void dealEmbeddedGame(Engine& engine, const std::string& name, GameNumber number);

@@ -29,6 +29,8 @@ void MainWindowTest::SetUp()
         if (answer)
             if (std::optional<int> given = answer(request, content))
                 return given;
+        if (request.kind == ModalKind::colourChooser)
+            return realColourChooser ? std::nullopt : std::optional<int>(-1);
         // Unexpected dialogs are closed, so that a test never hangs.
         return request.kind == ModalKind::messageBox ? IDOK : IDCANCEL;
     });

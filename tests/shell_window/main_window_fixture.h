@@ -43,6 +43,9 @@ protected:
     };
     std::vector<Seen> seen;
     std::function<std::optional<int>(const ModalRequest&, int contentTemplate)> answer;
+    // The colour chooser runs for real when `answer` gives it no answer;
+    // otherwise it is cancelled.
+    bool realColourChooser = false;
 
     ResourceTable resources;
     ManualClock clock{1'700'000'000};

@@ -3,6 +3,7 @@
 // style, the help pages and what the main window does afterwards.
 #include <gtest/gtest.h>
 
+#include "common_dialogs.h"
 #include "dialog_frame.h"
 #include "game_field.h"
 #include "html_view_dialog.h"
@@ -183,6 +184,37 @@ TEST_F(OptionsDialog, ACancelledColourChooserKeepsTheWorkingColour)
         return IDOK;
     });
     EXPECT_EQ(main.preferences().bgColor, 0x00008000u);
+}
+
+// The chooser itself, not an answer for it: it opens over the main window,
+// within it, and its choice becomes the working colour.
+TEST_F(OptionsDialog, TheBackgroundButtonOpensAChooserWithinTheMainWindow)
+{
+    MainWindow& main = openKlondike();
+    realColourChooser = true;
+    const Colour chosen = standardColours()[20];
+    std::optional<Rect> shown;
+    runOptions([&](OptionsContent& options, DialogFrame&) {
+        whenLoopRuns([&] {
+            shown = modalBoxRect(*window);
+            const Surface box = grabModalBox();
+            for (int y = 0; y < box.Height(); ++y)
+                for (int x = 0; x < box.Width(); ++x)
+                    if (box.Pixel(x, y) == chosen) {
+                        tapModalBox({x + 2, y + 2});
+                        keyPressModalBox(VK_RETURN);
+                        return;
+                    }
+            keyPressModalBox(VK_ESCAPE);
+        });
+        options.InterfacePage().SendMessage(WM_COMMAND, ctl::kBackground);
+        return IDOK;
+    });
+    ASSERT_TRUE(shown.has_value());
+    const Rect frame = topLevelFrame(*window);
+    EXPECT_TRUE(shown->left >= 0 && shown->top >= 0 && shown->right <= frame.width() &&
+                shown->bottom <= frame.height());
+    EXPECT_EQ(main.field()->Settings().background, chosen);
 }
 
 TEST_F(OptionsDialog, OkTakesOverEverySettingAndTheFieldShowsThem)

@@ -180,6 +180,11 @@ int addRedeal(RecordBuilder& builder, const CommonPrograms& programs, int stock,
     return key;
 }
 
+int redealMark(int redealsLeft)
+{
+    return redealsLeft >= 2 ? 0 : redealsLeft == 1 ? 1 : 2;
+}
+
 int addDealRow(RecordBuilder& builder, int stock, std::span<const int> piles)
 {
     const int key = builder.addKey(TriggerType::never);

@@ -43,7 +43,7 @@ struct PileSpec {
     int fanLimit = 0;
     int baseRank = 0;  // style 2: the rank shown on the empty pile
     int baseSuit = 0;  // style 2: the suit shown on the empty pile
-    int displayValue = 0;  // other styles (style 3: the redeal number shown)
+    int displayValue = 0;  // other styles (style 3: the redeal mark, redealMark below)
 };
 
 PileDefinition makePile(const PileSpec& pile);
@@ -111,6 +111,11 @@ int addDealToWaste(RecordBuilder& builder, int stock, int waste, int count);
 // waste holds cards; `redeals` limits how often (-1: no limit). Returns the
 // key; set it as the stock's emptyTapKey.
 int addRedeal(RecordBuilder& builder, const CommonPrograms& programs, int stock, int waste, int redeals);
+
+// The display value of a redeal mark (pile style 3) with this many redeals
+// left: 0, the black arrow, while more than one is left; 1, the red arrow,
+// for the last; 2, no arrow, when none is left.
+int redealMark(int redealsLeft);
 
 // Tapping the stock deals one card face up onto each of the piles, in order,
 // as long as the stock lasts. Returns the key (the stock's tapKey).

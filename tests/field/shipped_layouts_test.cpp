@@ -1,0 +1,92 @@
+// Every shipped game fits the board of a handheld-sized window held upright
+// or turned, in both configurations: each pile the player can see lies
+// inside the board, and each fan, however long it grows, is squeezed within
+// it.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "field_view.h"
+#include "game_fixture.h"
+#include "pile_geometry.h"
+
+namespace velmora {
+namespace {
+
+struct Board {
+    const char* name;
+    ScreenMetrics screen;
+    ClientSize client;  // the window less its menu bar
+};
+
+// 240 x 320 and 320 x 240 windows; the VGA configuration has twice the pixels.
+constexpr Board kBoards[] = {
+    {"standard portrait", {96, 96, BuildConfiguration::standard}, {240, 320 - 26}},
+    {"standard landscape", {96, 96, BuildConfiguration::standard}, {320, 240 - 26}},
+    {"VGA portrait", {192, 192, BuildConfiguration::vga}, {480, 640 - 52}},
+    {"VGA landscape", {192, 192, BuildConfiguration::vga}, {640, 480 - 52}},
+};
+
+bool inside(const Rect& rect, ClientSize client)
+{
+    return rect.left >= 0 && rect.top >= 0 && rect.right <= client.width && rect.bottom <= client.height;
+}
+
+// Shown after the deal, or by an action later on; a pile never shown is
+// only a place where the game keeps cards out of sight.
+std::vector<bool> shownSometime(const GameDefinition& definition, const GameState& dealt)
+{
+    std::vector<bool> shown(definition.piles.size(), false);
+    for (std::size_t pile = 0; pile < shown.size(); ++pile)
+        shown[pile] = dealt.piles[pile].interactive != 0;
+    for (const ActionDefinition& action : definition.actions)
+        if (action.kind == static_cast<std::uint8_t>(ActionKind::setPileAttribute) &&
+            action.attribute == kPileInteractive && action.value != 0 && action.pileA < shown.size())
+            shown[action.pileA] = true;
+    return shown;
+}
+
+std::string describe(const Rect& rect)
+{
+    return "(" + std::to_string(rect.left) + ", " + std::to_string(rect.top) + ") to (" + std::to_string(rect.right) +
+           ", " + std::to_string(rect.bottom) + ")";
+}
+
+TEST(ShippedLayouts, EveryPileAndEveryFanAtItsLongestLiesInsideTheBoard)
+{
+    for (const Board& board : kBoards) {
+        SCOPED_TRACE(board.name);
+        Engine engine(board.screen);
+        int games = 0;
+        testing::forEachEmbeddedGame(engine, [&] {
+            ++games;
+            const GameDefinition& definition = engine.definition();
+            GameNumber number = 1;
+            EXPECT_TRUE(engine.newDeal(number)) << definition.name;
+            FieldView view = BuildView(definition, engine.state());
+            PrepareLayout(view, board.screen);
+            const int allCards = static_cast<int>(definition.cards.size());
+            const std::vector<bool> seen = shownSometime(definition, engine.state());
+            for (int pile = 0; pile < view.pileCount(); ++pile) {
+                if (!seen[static_cast<std::size_t>(pile)])
+                    continue;
+                const Rect place = cardRect(view, PileOrigin(view, pile, board.client));
+                EXPECT_TRUE(inside(place, board.client))
+                    << definition.name << ", pile " << pile << " at " << describe(place);
+                ViewPile& fan = view.piles[static_cast<std::size_t>(pile)];
+                if (!isFanned(fan))
+                    continue;
+                fan.cards.assign(static_cast<std::size_t>(allCards), ViewCard{});
+                const Rect top = cardRect(view, CardPosition(view, pile, allCards - 1, board.client));
+                EXPECT_TRUE(inside(top, board.client))
+                    << definition.name << ", pile " << pile << " holding every card ends at " << describe(top);
+            }
+            return true;
+        });
+        EXPECT_GT(games, 0);
+    }
+}
+
+}  // namespace
+}  // namespace velmora
