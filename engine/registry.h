@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,14 @@ enum class RegistryStatus {
 
 using RegistryKey = std::uint32_t;  // an open key's handle; never 0
 
+// One value of a batch written by setValues.
+struct ValueWrite {
+    std::string_view name;
+    ValueType type = ValueType::none;
+    const void* data = nullptr;
+    std::uint32_t size = 0;
+};
+
 class Registry {
 public:
     virtual ~Registry() = default;
@@ -38,6 +47,10 @@ public:
     // Durable when it returns ok.
     virtual RegistryStatus setValue(RegistryKey key, std::string_view name, ValueType type,
                                     const void* data, std::uint32_t size) = 0;
+    // Writes every value of the batch into the key in one commit: whatever
+    // fails or crashes, either all of them have changed or none has. Values
+    // that belong together (a saved game's length and bytes) go this way.
+    virtual RegistryStatus setValues(RegistryKey key, std::span<const ValueWrite> values) = 0;
     // Deletes a key without sub-keys, with its values.
     virtual RegistryStatus deleteKey(std::string_view path) = 0;
     virtual void closeKey(RegistryKey key) = 0;

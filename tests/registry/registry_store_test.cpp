@@ -64,6 +64,34 @@ TEST_F(StoreTest, ValuesOfEveryTypeAndSizeRoundTrip)
     EXPECT_EQ(type, ValueType::dword);
 }
 
+// A batch is one commit: when one of its values is refused, none is written.
+TEST_F(StoreTest, ABatchOfValuesIsWrittenWholeOrNotAtAll)
+{
+    auto store = openStore();
+    const RegistryKey key = create(*store, "Root\\gameState0");
+    const std::uint32_t oldSize = 3, newSize = 5;
+    const Bytes oldData = pattern(3), newData = pattern(5);
+    const ValueWrite first[] = {{"size", ValueType::dword, &oldSize, 4}, {"data", ValueType::binary, oldData.data(), 3}};
+    ASSERT_EQ(store->setValues(key, first), RegistryStatus::ok);
+
+    const ValueWrite refused[] = {{"size", ValueType::dword, &newSize, 4},
+                                  {"data", ValueType::binary, nullptr, 5},  // no bytes: refused
+                                  {"failed", ValueType::binary, newData.data(), 1}};
+    EXPECT_EQ(store->setValues(key, refused), RegistryStatus::failed);
+    EXPECT_EQ(readValue(*store, key, "size"), Bytes({3, 0, 0, 0}));
+    EXPECT_EQ(readValue(*store, key, "data"), oldData);
+    std::uint32_t size = 0;
+    EXPECT_EQ(store->queryValue(key, "failed", nullptr, size, nullptr), RegistryStatus::notFound);
+
+    const ValueWrite second[] = {{"size", ValueType::dword, &newSize, 4}, {"data", ValueType::binary, newData.data(), 5}};
+    ASSERT_EQ(store->setValues(key, second), RegistryStatus::ok);
+    EXPECT_EQ(readValue(*store, key, "data"), newData);
+    // Single writes still work after a batch, and a closed key is refused.
+    ASSERT_EQ(store->setValue(key, "size", ValueType::dword, &oldSize, 4), RegistryStatus::ok);
+    store->closeKey(key);
+    EXPECT_EQ(store->setValues(key, second), RegistryStatus::failed);
+}
+
 TEST_F(StoreTest, TooSmallBufferAnswersMoreDataWithTheLengthAndTheStartOfTheValue)
 {
     auto store = openStore();

@@ -1,5 +1,6 @@
 // A registry that passes every call on to a real one, except the failures a
-// test asks for: refused key creation, or refused writes of chosen values.
+// test asks for: refused key creation, or refused writes of chosen values
+// (a batch that holds one is refused whole).
 #pragma once
 
 #include <set>
@@ -40,6 +41,14 @@ public:
         if (refusedWrites.contains(name))
             return RegistryStatus::failed;
         return inner_.setValue(key, name, type, data, size);
+    }
+    // A batch is refused whole when it holds a refused value.
+    RegistryStatus setValues(RegistryKey key, std::span<const ValueWrite> values) override
+    {
+        for (const ValueWrite& value : values)
+            if (refusedWrites.contains(value.name))
+                return RegistryStatus::failed;
+        return inner_.setValues(key, values);
     }
     RegistryStatus deleteKey(std::string_view path) override { return inner_.deleteKey(path); }
     void closeKey(RegistryKey key) override { inner_.closeKey(key); }
