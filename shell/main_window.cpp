@@ -91,6 +91,9 @@ bool MainWindow::OnCreate()
         return false;
     field_->SetClockText([this] { return clockText(); });
     LoadPreferences();
+    if (!preferencesStorable_)
+        MessageBox(nullptr, LoadString(ids::kStrSettingsNotSaved), LoadString(ids::kStrAppTitle),
+                   mb::ok | mb::iconWarning);
     if (dpiScale() == 1.0 || dpiScale() == 2.0)
         menuBar_->SetSoftkeyMode(preferences_.softkeyMenu != 0);
     else
@@ -120,7 +123,11 @@ void MainWindow::OnClose()
     SavePreferences();
     if (preferences_.curSolId == kNoSolitaire)
         return;
-    SaveRunningGame();
+    // Saving the game gives its slot a new time, which the preferences just
+    // written do not hold yet; without it the game quit last would look like
+    // the oldest save and be the first one overwritten.
+    if (SaveRunningGame() && preferencesStorable_)
+        SaveSlotTimes(preferences_, *context_.registry, storeRoot_);
     Destroy();
 }
 
@@ -211,12 +218,17 @@ std::string MainWindow::clockText() const
 
 void MainWindow::LoadPreferences()
 {
-    preferences_ = velmora::LoadPreferences(*context_.registry, storeRoot_);
+    PreferencesOrigin origin = PreferencesOrigin::stored;
+    preferences_ = velmora::LoadPreferences(*context_.registry, storeRoot_, &origin);
+    // Defaults standing in for values the store could not give must never
+    // be written over those values.
+    preferencesStorable_ = origin != PreferencesOrigin::unreadable;
 }
 
 void MainWindow::SavePreferences()
 {
-    velmora::SavePreferences(preferences_, *context_.registry, storeRoot_);
+    if (preferencesStorable_)
+        velmora::SavePreferences(preferences_, *context_.registry, storeRoot_);
 }
 
 void MainWindow::ApplyDisplayPreferences()
@@ -247,12 +259,12 @@ bool MainWindow::RestoreSavedGame()
     return true;
 }
 
-void MainWindow::SaveRunningGame()
+bool MainWindow::SaveRunningGame()
 {
     if (!engine_->hasGame())
-        return;
+        return false;
     SavedGames saved(*context_.registry, storeRoot_, lastPlayed_, wallClockSeconds);
-    saved.saveGame(*engine_, clock_.elapsedSeconds());
+    return saved.saveGame(*engine_, clock_.elapsedSeconds());
 }
 
 // The field shows the engine's game afresh (a deal, an undo, a restore).

@@ -83,7 +83,8 @@ private:
     void ApplyDisplayPreferences();
     void ShowLoadedGame();
     bool RestoreSavedGame();
-    void SaveRunningGame();
+    // True when the running game was written into its slot.
+    bool SaveRunningGame();
     void RecordPlay(bool won, std::uint32_t seconds);
     void NewDealAfterAbandon(bool sameDeal);
     void RunPausedDialog(void (*run)(MainWindow&));
@@ -107,6 +108,9 @@ private:
     bool rehighlightPending_ = false;
     bool winDialogsOpen_ = false;
     bool firstRunPending_ = false;
+    // False when the stored preferences could not be read: then nothing of
+    // them is written this run.
+    bool preferencesStorable_ = true;
     Preferences preferences_;
     LastPlayedTimes lastPlayed_{preferences_};
 };
