@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "application.h"
+#include "catalogue.h"
 #include "chooser_dialogs.h"
 #include "clock.h"
 #include "common_dialogs.h"
@@ -33,6 +34,15 @@ std::string sevenBitText(std::string_view name)
 std::uint32_t wallClockSeconds()
 {
     return static_cast<std::uint32_t>(programClock().now());
+}
+
+// The RecordIndex of the game with this SolitaireId, or kNoSolitaire.
+std::int32_t recordIndexOf(const ResourceTable& resources, std::int32_t id)
+{
+    for (const CatalogueEntry& entry : readCatalogue(resources))
+        if (entry.id == id)
+            return static_cast<std::int32_t>(entry.index);
+    return kNoSolitaire;
 }
 
 }  // namespace
@@ -99,6 +109,7 @@ bool MainWindow::OnCreate()
     else
         preferences_.softkeyMenu = 1;
     ApplyDisplayPreferences();
+    FindCurrentSolitaire();
     if (preferences_.curSolId != kNoSolitaire && !LoadSolitaire())
         preferences_.curSolId = kNoSolitaire;  // the chooser opens instead
     optionsChanged_ = false;
@@ -227,8 +238,22 @@ void MainWindow::LoadPreferences()
 
 void MainWindow::SavePreferences()
 {
+    preferences_.curSolitaireId = solitaireLoaded() ? engine_->definition().id : kNoSolitaire;
     if (preferencesStorable_)
         velmora::SavePreferences(preferences_, *context_.registry, storeRoot_);
+}
+
+// New games take their places in alphabetical order and shift the indices
+// of the games after them, so the stored index may name another game than
+// the one played last. Its id does not change: where the two disagree, the
+// id is followed. A game whose id is no longer in the database is not
+// replaced by whichever game now holds its index: the chooser opens.
+void MainWindow::FindCurrentSolitaire()
+{
+    const std::int32_t id = preferences_.curSolitaireId;
+    if (id == kNoSolitaire || preferences_.curSolId == kNoSolitaire)
+        return;
+    preferences_.curSolId = recordIndexOf(*context_.resources, id);
 }
 
 void MainWindow::ApplyDisplayPreferences()

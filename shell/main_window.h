@@ -81,6 +81,7 @@ private:
     bool CreateMenuBar();
     bool solitaireLoaded() const;
     void ApplyDisplayPreferences();
+    void FindCurrentSolitaire();
     void ShowLoadedGame();
     bool RestoreSavedGame();
     // True when the running game was written into its slot.

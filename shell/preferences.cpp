@@ -25,8 +25,9 @@ constexpr auto isTimeLimit = [](std::uint32_t minutes) {
 };
 constexpr auto isPlayMode = [](std::uint8_t mode) { return mode <= static_cast<std::uint8_t>(PlayMode::keyboardPileWise); };
 constexpr auto isCardBack = [](std::uint32_t design) { return design <= 3; };
-constexpr auto isSolitaire = [](std::int32_t index) {
-    return index == kNoSolitaire || (index >= 0 && index < kMaxGames);
+// A RecordIndex or a SolitaireId (both 0..799), or none.
+constexpr auto isSolitaire = [](std::int32_t number) {
+    return number == kNoSolitaire || (number >= 0 && number < kMaxGames);
 };
 constexpr auto isTerminated = [](const std::array<char16_t, kLastEnteredNameUnits>& name) {
     return std::find(name.begin(), name.end(), u'\0') != name.end();
@@ -47,6 +48,7 @@ void visitFixedFields(P& p, Visit&& visit)
     visit("cardBack", ValueType::dword, p.cardBack, isCardBack);
     visit("showTimer", ValueType::binary, p.showTimer, isFlag);
     visit("curSolId", ValueType::dword, p.curSolId, isSolitaire);
+    visit("curSolitaireId", ValueType::dword, p.curSolitaireId, isSolitaire);
     visit("curGameNumber", ValueType::dword, p.curGameNumber, anyValue);
     visit("lastEnteredName", ValueType::none, p.lastEnteredName, isTerminated);
     visit(kSlotTimesValue, ValueType::none, p.lastPlayed, anyValue);

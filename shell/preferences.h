@@ -37,6 +37,9 @@ struct Preferences {
     std::uint32_t cardBack = 0;  // 0..3
     std::uint8_t showTimer = 1;
     std::int32_t curSolId = kNoSolitaire;  // RecordIndex, or -1 for none chosen
+    // The same game's SolitaireId, which stays when new games shift the
+    // indices; -1 for none chosen, or not stored by an older version.
+    std::int32_t curSolitaireId = kNoSolitaire;
     std::uint32_t curGameNumber = 0;
     // UTF-16, zero-terminated; the units after the terminator are kept as read.
     std::array<char16_t, kLastEnteredNameUnits> lastEnteredName{};
@@ -58,7 +61,8 @@ static_assert(sizeof(Preferences::timedGame) == 1 && sizeof(Preferences::timeLim
               sizeof(Preferences::animation) == 1 && sizeof(Preferences::playMode) == 1 &&
               sizeof(Preferences::bgColor) == 4 && sizeof(Preferences::softkeyMenu) == 1 &&
               sizeof(Preferences::cardBack) == 4 && sizeof(Preferences::showTimer) == 1 &&
-              sizeof(Preferences::curSolId) == 4 && sizeof(Preferences::curGameNumber) == 4 &&
+              sizeof(Preferences::curSolId) == 4 && sizeof(Preferences::curSolitaireId) == 4 &&
+              sizeof(Preferences::curGameNumber) == 4 &&
               sizeof(Preferences::filterCat) == 4 && sizeof(Preferences::filterSkill) == 4 &&
               sizeof(Preferences::filterTime) == 4 && sizeof(Preferences::filterLetter) == 4 &&
               sizeof(Preferences::filterFav) == 1);
@@ -78,7 +82,7 @@ enum class PreferencesOrigin {
 // a key that cannot be read gives all defaults.
 Preferences LoadPreferences(Registry& registry, std::string_view storeRoot, PreferencesOrigin* origin = nullptr);
 
-// Writes all 19 values in one commit. False when the store refused it (the
+// Writes all 20 values in one commit. False when the store refused it (the
 // program goes on; the stored values then are all as they were before).
 bool SavePreferences(const Preferences& preferences, Registry& registry, std::string_view storeRoot);
 

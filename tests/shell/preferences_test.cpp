@@ -22,7 +22,8 @@ Preferences changedPreferences()
 {
     Preferences p;
     p.timedGame = 0, p.timeLimit = 10, p.animation = 0, p.playMode = 3, p.bgColor = 0x00123456;
-    p.softkeyMenu = 1, p.cardBack = 2, p.showTimer = 0, p.curSolId = 117, p.curGameNumber = 0xDEADBEEF;
+    p.softkeyMenu = 1, p.cardBack = 2, p.showTimer = 0, p.curSolId = 117, p.curSolitaireId = 614;
+    p.curGameNumber = 0xDEADBEEF;
     setLastEnteredName(p, u"Ann");
     p.lastPlayed[9] = 1700000000;
     p.filterCat = 7, p.filterSkill = 2, p.filterTime = 4, p.filterLetter = 26, p.filterFav = 1;
@@ -57,7 +58,7 @@ TEST_F(PreferencesTest, FirstRunCreatesTheKeyWithEveryDefault)
     EXPECT_EQ(origin, PreferencesOrigin::created);
     for (const char* name : {"timedGame", "animation", "playMode", "softkeyMenu", "showTimer", "filterFav", "favList"})
         EXPECT_EQ(stored(name).type, ValueType::binary) << name;
-    for (const char* name : {"timeLimit", "bgColor", "cardBack", "curSolId", "curGameNumber", "filterCat",
+    for (const char* name : {"timeLimit", "bgColor", "cardBack", "curSolId", "curSolitaireId", "curGameNumber", "filterCat",
                              "filterSkill", "filterTime", "filterLetter", "favNum"})
         EXPECT_EQ(stored(name).bytes.size(), 4u) << name;
     EXPECT_EQ(stored("lastEnteredName").type, ValueType::none);
@@ -66,6 +67,7 @@ TEST_F(PreferencesTest, FirstRunCreatesTheKeyWithEveryDefault)
     EXPECT_EQ(stored("bgColor").type, ValueType::dword);
     EXPECT_EQ(stored("bgColor").bytes, (ByteList{0x00, 0x80, 0x00, 0x00}));
     EXPECT_EQ(stored("curSolId").bytes, (ByteList{0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(stored("curSolitaireId").bytes, (ByteList{0xFF, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(stored("timedGame").bytes, (ByteList{1}));
     EXPECT_EQ(stored("favNum").bytes, (ByteList{1, 0, 0, 0}));
     EXPECT_EQ(stored("favList").bytes, (ByteList{0xFF, 0xFF}));
@@ -95,6 +97,7 @@ TEST_F(PreferencesTest, MissingAndDamagedValuesFallBackAlone)
              {"playMode", {4}},                // no such mode
              {"cardBack", {4, 0, 0, 0}},       // no such design
              {"curSolId", {0x20, 0x03, 0, 0}}, // 800: no such game
+             {"curSolitaireId", {0x20, 0x03, 0, 0}},
              {"lastEnteredName", longName},    // does not fit the 32-byte field
              {"filterFav", {}},
              // Good values, whatever type they were written with:

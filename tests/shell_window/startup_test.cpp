@@ -2,8 +2,11 @@
 // closing and reopening the window on a running deal.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
+#include "catalogue.h"
 #include "dialog_frame.h"
 #include "game_field.h"
 #include "main_window_fixture.h"
@@ -104,6 +107,44 @@ TEST_F(StartUp, ReopeningResumesTheDealWithItsTimeAndHistory)
     EXPECT_EQ(after.history.size(), before.history.size());
     EXPECT_TRUE(second.UndoMove());
     EXPECT_EQ(second.engine().state().piles[0].count, 21);
+}
+
+// A database update shifts the indices: the stored index then names another
+// game, and the stored id leads back to the game and its saved state.
+TEST_F(StartUp, TheCurrentGameIsFoundByItsIdWhenTheIndicesHaveMoved)
+{
+    chooseGameBeforeStart("Klondike");
+    MainWindow& first = openWindow();
+    const Point stock = first.field()->CardPosition(0, 0);
+    tap(*first.field(), Point{stock.x + 5, stock.y + 5});
+    const std::size_t steps = first.engine().state().history.size();
+    ASSERT_GT(steps, 0u);
+    const SolitaireId klondike = first.engine().definition().id;
+    closeWindow();
+
+    const std::string root = storeRoot("Velmora");
+    Preferences stored = LoadPreferences(store(), root);
+    EXPECT_EQ(stored.curSolitaireId, klondike);
+    stored.curSolId = gameIndex("Klondike") + 1;  // as an older database had it
+    ASSERT_TRUE(SavePreferences(stored, store(), root));
+
+    MainWindow& second = openWindow();
+    EXPECT_EQ(second.Title(), "Klondike");
+    EXPECT_EQ(second.preferences().curSolId, gameIndex("Klondike"));
+    EXPECT_EQ(second.engine().state().history.size(), steps);
+    closeWindow();
+
+    // An id that is no longer in the database opens the chooser rather than
+    // whichever game holds the stored index now.
+    std::vector<bool> used(kMaxGames);
+    for (const CatalogueEntry& entry : readCatalogue(resources))
+        used[entry.id] = true;
+    stored = LoadPreferences(store(), root);
+    stored.curSolitaireId = static_cast<std::int32_t>(std::find(used.begin(), used.end(), false) - used.begin());
+    ASSERT_LT(stored.curSolitaireId, kMaxGames);
+    ASSERT_TRUE(SavePreferences(stored, store(), root));
+    MainWindow& third = openWindow();
+    EXPECT_TRUE(third.firstRunPending());
 }
 
 }  // namespace
