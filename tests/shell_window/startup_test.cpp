@@ -109,6 +109,44 @@ TEST_F(StartUp, ReopeningResumesTheDealWithItsTimeAndHistory)
     EXPECT_EQ(second.engine().state().piles[0].count, 21);
 }
 
+// A store file that cannot be used is left as it is; the player may play
+// without saving (defaults, nothing written) or quit.
+TEST_F(StartUp, AnUnusableStoreOffersToPlayWithoutSaving)
+{
+    const std::string path = pathOf("foreign.db");
+    const std::vector<char> foreign(4096, 'x');
+    writeFile(path, foreign);
+    int offer = IDNO;
+    answer = [&](const ModalRequest& request, int) -> std::optional<int> {
+        if (request.kind == ModalKind::messageBox)
+            return offer;
+        return std::nullopt;
+    };
+    EXPECT_EQ(openStoreOrPlayWithoutSaving(path), nullptr);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_NE(seen[0].text.find("Velmora cannot open the file"), std::string::npos);
+    EXPECT_NE(seen[0].text.find(path), std::string::npos);
+    EXPECT_NE(seen[0].text.find("Play without saving?"), std::string::npos);
+
+    offer = IDYES;
+    std::unique_ptr<Registry> memory = openStoreOrPlayWithoutSaving(path);
+    ASSERT_NE(memory, nullptr);
+    chooseGameBeforeStart("Klondike");  // on the test's own store, then copied
+    const Preferences chosen = LoadPreferences(store(), storeRoot("Velmora"));
+    ASSERT_TRUE(SavePreferences(chosen, *memory, storeRoot("Velmora")));
+    {
+        MainWindow main(ShellContext{&resources, memory.get(), BuildConfiguration::standard});
+        ASSERT_TRUE(main.CreateMainWindow("Velmora"));
+        EXPECT_EQ(main.Title(), "Klondike");
+        main.SendMessage(WM_CLOSE);
+        processEvents();
+    }
+    EXPECT_EQ(readFile(path), foreign);
+    EXPECT_FALSE(std::filesystem::exists(path + "-wal"));
+    // Within the run the memory store keeps what the window saved.
+    EXPECT_EQ(LoadPreferences(*memory, storeRoot("Velmora")).curSolId, gameIndex("Klondike"));
+}
+
 // A database update shifts the indices: the stored index then names another
 // game, and the stored id leads back to the game and its saved state.
 TEST_F(StartUp, TheCurrentGameIsFoundByItsIdWhenTheIndicesHaveMoved)
