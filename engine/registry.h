@@ -19,6 +19,10 @@ enum class RegistryStatus {
     moreData,  // the value is longer than the buffer: size holds its length and
                // the buffer the part of the value that fits
     failed,    // the store could not do it (I/O error, damaged store, bad handle)
+    busy,      // a write found another process holding the store's write lock
+               // for longer than the store waits: nothing was written, and a
+               // later write may get through. Opening and reading never
+               // answer busy.
 };
 
 using RegistryKey = std::uint32_t;  // an open key's handle; never 0

@@ -30,9 +30,9 @@ private:
 
 namespace {
 
-bool setFailedMarker(Registry& registry, RegistryKey key, std::uint8_t failed)
+RegistryStatus setFailedMarker(Registry& registry, RegistryKey key, std::uint8_t failed)
 {
-    return registry.setValue(key, kFailedValue, ValueType::binary, &failed, 1) == RegistryStatus::ok;
+    return registry.setValue(key, kFailedValue, ValueType::binary, &failed, 1);
 }
 
 }  // namespace
@@ -156,7 +156,11 @@ SavedGames::SlotRead SavedGames::readSlot(RegistryKey key, const GameDefinition&
     // the program fail: that game is discarded.
     if (marker == RegistryStatus::ok && failed == 1)
         return {SlotRead::discard};
-    if (!setFailedMarker(registry_, key, 1))
+    // While another process holds the store's write lock the marker cannot
+    // be set. That is no damage: the game is restored without the marker,
+    // rather than giving way to a fresh deal whose save would overwrite it.
+    const RegistryStatus marked = setFailedMarker(registry_, key, 1);
+    if (marked != RegistryStatus::ok && marked != RegistryStatus::busy)
         return {SlotRead::unavailable};
 
     std::uint32_t size = 0;

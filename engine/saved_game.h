@@ -6,7 +6,8 @@
 // saved one is reused. A slot's values are written in one commit, so a crash
 // during a save leaves the previous save whole. A "failed" marker is set
 // while a restore is under way, so that a saved game that made the program
-// fail is discarded instead of being tried again.
+// fail is discarded instead of being tried again; when another process holds
+// the store's write lock, the game is restored without it.
 #pragma once
 
 #include <cstdint>

@@ -272,10 +272,7 @@ void RegistryStore::StatementFinalizer::operator()(sqlite3_stmt* statement) cons
 // A write transaction that rolls back unless committed.
 class RegistryStore::Transaction {
 public:
-    explicit Transaction(RegistryStore& store)
-        : store_(store), status_(store.execute(store.begin_.get(), "cannot start a transaction"))
-    {
-    }
+    explicit Transaction(RegistryStore& store) : store_(store), status_(store.beginWrite()) {}
     ~Transaction()
     {
         if (sqlite3_get_autocommit(store_.db_.get()) != 0) return;
@@ -372,6 +369,16 @@ RegistryStatus RegistryStore::execute(sqlite3_stmt* statement, std::string_view 
     ResetOnExit reset(statement);
     if (sqlite3_step(statement) != SQLITE_DONE) return fail(what);
     return RegistryStatus::ok;
+}
+
+// The write lock is taken at the start (BEGIN IMMEDIATE), after waiting up to
+// the busy timeout for another connection to release it.
+RegistryStatus RegistryStore::beginWrite()
+{
+    const RegistryStatus status = execute(begin_.get(), "cannot start a transaction");
+    if (status != RegistryStatus::ok && (sqlite3_extended_errcode(db_.get()) & 0xFF) == SQLITE_BUSY)
+        return RegistryStatus::busy;
+    return status;
 }
 
 RegistryStatus RegistryStore::fail(std::string_view what)
@@ -520,9 +527,10 @@ RegistryStatus RegistryStore::queryValue(RegistryKey key, std::string_view name,
 RegistryStatus RegistryStore::setValue(RegistryKey key, std::string_view name, ValueType type,
                                        const void* data, std::uint32_t size)
 {
-    std::int64_t keyId = 0;
-    if (keyIdOf(key, keyId) != RegistryStatus::ok) return RegistryStatus::failed;
-    return writeValue(keyId, ValueWrite{name, type, data, size});
+    // A transaction of its own, so that waiting for another writer ends in
+    // busy like every other write.
+    const ValueWrite value{name, type, data, size};
+    return setValues(key, {&value, 1});
 }
 
 RegistryStatus RegistryStore::setValues(RegistryKey key, std::span<const ValueWrite> values)

@@ -6,9 +6,9 @@
 // mode, so a crash loses at most the call in progress and never damages the
 // file; a batch of values (setValues) is one call and one commit. Readers
 // take no write lock, so a store that another process is writing to can
-// still be read while writes wait for it (up to the busy timeout). A file
-// that is not ours, is damaged or was written by a newer version is refused
-// on open and left exactly as it was.
+// still be read while writes wait for it (up to the busy timeout, then they
+// answer busy). A file that is not ours, is damaged or was written by a
+// newer version is refused on open and left exactly as it was.
 #pragma once
 
 #include <cstdint>
@@ -74,6 +74,8 @@ private:
 
     explicit RegistryStore(DatabasePtr db);
     bool prepareStatements(std::string& error);
+    // Starts a write transaction: ok, busy or failed.
+    RegistryStatus beginWrite();
     // Steps a statement that yields no rows and resets it.
     RegistryStatus execute(sqlite3_stmt* statement, std::string_view what);
 
@@ -87,7 +89,7 @@ private:
                                   std::int64_t& id, bool& created);
     RegistryStatus keyIdOf(RegistryKey key, std::int64_t& id);
     RegistryKey newHandle(std::int64_t id);
-    // Writes one value inside whatever transaction is open (or its own).
+    // Writes one value inside the open transaction.
     RegistryStatus writeValue(std::int64_t keyId, const ValueWrite& value);
 
     RegistryStatus fail(std::string_view what);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "store_fixture.h"
+#include "store_lock.h"
 
 namespace velmora::testing {
 namespace {
@@ -90,6 +91,36 @@ TEST_F(StoreTest, ABatchOfValuesIsWrittenWholeOrNotAtAll)
     ASSERT_EQ(store->setValue(key, "size", ValueType::dword, &oldSize, 4), RegistryStatus::ok);
     store->closeKey(key);
     EXPECT_EQ(store->setValues(key, second), RegistryStatus::failed);
+}
+
+// Another process holding the write lock makes every write answer busy,
+// which callers may tell from damage, while reads go on; nothing is written.
+TEST_F(StoreTest, WritesAnswerBusyWhileAnotherProcessHoldsTheWriteLock)
+{
+    auto store = openStore();
+    const RegistryKey key = create(*store, "Root\\gameState0");
+    const std::uint8_t zero = 0, one = 1;
+    ASSERT_EQ(store->setValue(key, "failed", ValueType::binary, &zero, 1), RegistryStatus::ok);
+    store.reset();
+    std::string error;
+    store = RegistryStore::open(pathOf("store.db"), error, 20);
+    ASSERT_NE(store, nullptr) << error;
+    RegistryKey reopened = 0;
+    ASSERT_EQ(store->openKey("Root\\gameState0", reopened), RegistryStatus::ok);
+
+    StoreWriteLock writer(pathOf("store.db"));
+    EXPECT_EQ(store->setValue(reopened, "failed", ValueType::binary, &one, 1), RegistryStatus::busy);
+    const ValueWrite batch[] = {{"failed", ValueType::binary, &one, 1}};
+    EXPECT_EQ(store->setValues(reopened, batch), RegistryStatus::busy);
+    RegistryKey other = 0;
+    bool created = false;
+    EXPECT_EQ(store->createKey("Root\\gameState1", kAppDataClass, other, created), RegistryStatus::busy);
+    EXPECT_EQ(store->deleteKey("Root\\gameState0"), RegistryStatus::busy);
+    EXPECT_EQ(readValue(*store, reopened, "failed"), Bytes{0});
+    writer.release();
+
+    EXPECT_EQ(store->setValue(reopened, "failed", ValueType::binary, &one, 1), RegistryStatus::ok);
+    EXPECT_EQ(readValue(*store, reopened, "failed"), Bytes{1});
 }
 
 TEST_F(StoreTest, TooSmallBufferAnswersMoreDataWithTheLengthAndTheStartOfTheValue)

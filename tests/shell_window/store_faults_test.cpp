@@ -5,9 +5,12 @@
 #include <algorithm>
 
 #include "faulty_registry.h"
+#include "game_field.h"
 #include "main_window_fixture.h"
 #include "preferences.h"
+#include "saved_game.h"
 #include "store_lock.h"
+#include "test_driver.h"
 
 namespace velmora::testing {
 namespace {
@@ -37,6 +40,17 @@ protected:
         registry = RegistryStore::open(pathOf("store.db"), error, 50);
         ASSERT_NE(registry, nullptr) << error;
     }
+    // Deals from the stock by tapping it on screen: one more step.
+    static void tapStock(MainWindow& main)
+    {
+        const Point stock = main.field()->CardPosition(0, 0);
+        tap(*main.field(), Point{stock.x + 5, stock.y + 5});
+    }
+    // The running game in its stored form, time included.
+    static Bytes savedForm(MainWindow& main)
+    {
+        return encodeSavedGame(main.engine().definition(), main.engine().state(), main.clock().elapsedSeconds());
+    }
     int messagesWithText(const std::string& text) const
     {
         return static_cast<int>(std::count_if(seen.begin(), seen.end(), [&](const Seen& s) {
@@ -63,6 +77,30 @@ TEST_F(StoreFaults, AStoreLockedByAnotherWriterAtStartKeepsThePreferences)
     EXPECT_EQ(after.cardBack, 2u);
     EXPECT_EQ(after.favourites, stored.favourites);
     EXPECT_EQ(after.curSolId, gameIndex("Klondike"));
+}
+
+// A store that another process is writing to at start cannot take the
+// marker of a restore under way. That is no damage: the saved game is
+// restored all the same, instead of a fresh deal that the save at close
+// would write over it.
+TEST_F(StoreFaults, ASavedGameIsRestoredWhileAnotherWriterHoldsTheStore)
+{
+    chooseGameBeforeStart("Klondike");
+    tapStock(openWindow());
+    passSeconds(4);
+    const Bytes saved = savedForm(*window);
+    closeWindow();
+
+    reopenWithShortWaits();
+    StoreWriteLock writer(pathOf("store.db"));
+    MainWindow& main = openWindow();
+    EXPECT_EQ(savedForm(main), saved);
+    writer.release();
+    tapStock(main);
+    const Bytes played = savedForm(main);
+    closeWindow();
+
+    EXPECT_EQ(savedForm(openWindow()), played);
 }
 
 TEST_F(StoreFaults, UnreadablePreferencesAreToldOnceAndNeverWrittenBack)
