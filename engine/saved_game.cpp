@@ -69,10 +69,18 @@ SavedGames::SlotContent SavedGames::slotContent(int slot)
 
 int SavedGames::findSlot(SolitaireId id)
 {
+    bool unsure = false;
+    return findSlot(id, unsure);
+}
+
+int SavedGames::findSlot(SolitaireId id, bool& unsure)
+{
+    unsure = false;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const SlotContent content = slotContent(slot);
         if (content.holds == SlotContent::game && content.id == id)
             return slot;
+        unsure = unsure || content.holds == SlotContent::unknown;
     }
     return kNoSlot;
 }
@@ -183,18 +191,27 @@ SavedGames::SlotRead SavedGames::readSlot(RegistryKey key, const GameDefinition&
     return {SlotRead::restored, std::move(game)};
 }
 
-bool SavedGames::restoreGame(Engine& engine, std::uint32_t& elapsedSeconds)
+bool SavedGames::restoreGame(Engine& engine, std::uint32_t& elapsedSeconds, bool* keptForLater)
 {
+    if (keptForLater)
+        *keptForLater = false;
+    // The store failed: whatever saved game there is stays for next time.
+    auto kept = [keptForLater] {
+        if (keptForLater)
+            *keptForLater = true;
+        return false;
+    };
     engine.releaseGame();
     if (!engine.hasDefinition())
         return false;
-    const int slot = findSlot(engine.definition().id);
+    bool unsure = false;
+    const int slot = findSlot(engine.definition().id, unsure);
     if (slot == kNoSlot)
-        return false;
+        return unsure ? kept() : false;
 
     RegistryKey handle = 0;
     if (registry_.openKey(slotPath(slot), handle) != RegistryStatus::ok)
-        return false;
+        return kept();
     SlotRead read = readSlot(handle, engine.definition());
     registry_.closeKey(handle);
     if (read.outcome == SlotRead::discard) {
@@ -205,7 +222,7 @@ bool SavedGames::restoreGame(Engine& engine, std::uint32_t& elapsedSeconds)
         return false;
     }
     if (read.outcome == SlotRead::unavailable)
-        return false;  // the store failed; the saved game stays for next time
+        return kept();
     DecodedGame& game = *read.game;
     elapsedSeconds = game.elapsedSeconds;
     engine.installState(std::move(game.state));

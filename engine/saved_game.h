@@ -57,8 +57,11 @@ public:
     // tell the player; nothing else is lost).
     bool saveGame(const Engine& engine, std::uint32_t elapsedSeconds);
     // Loads the current game's saved state into the engine; the engine's
-    // running game is released first. False leads to a fresh deal.
-    bool restoreGame(Engine& engine, std::uint32_t& elapsedSeconds);
+    // running game is released first. False leads to a fresh deal. When the
+    // store failed before the saved game could be read, keptForLater is set:
+    // a saved game of this game may still be whole in its slot, and the
+    // fresh deal must not be saved over it.
+    bool restoreGame(Engine& engine, std::uint32_t& elapsedSeconds, bool* keptForLater = nullptr);
 
 private:
     class OpenKey;
@@ -74,6 +77,9 @@ private:
     SlotRead readSlot(RegistryKey key, const GameDefinition& definition);
     std::string slotPath(int slot) const;
     SlotContent slotContent(int slot);
+    // As findSlot; unsure tells that a slot the store did not answer for
+    // may hold the game.
+    int findSlot(SolitaireId id, bool& unsure);
     int slotToReuse();
     void releaseWholeSave(RegistryKey key);
 

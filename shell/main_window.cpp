@@ -273,11 +273,12 @@ bool MainWindow::LoadSolitaire()
 
 bool MainWindow::RestoreSavedGame()
 {
+    savedGameKept_ = false;
     if (!engine_->hasDefinition())
         return false;
     SavedGames saved(*context_.registry, storeRoot_, lastPlayed_, wallClockSeconds);
     std::uint32_t elapsed = 0;
-    if (!saved.restoreGame(*engine_, elapsed))
+    if (!saved.restoreGame(*engine_, elapsed, &savedGameKept_))
         return false;
     clock_.restore(elapsed);
     ShowLoadedGame();
@@ -286,7 +287,9 @@ bool MainWindow::RestoreSavedGame()
 
 bool MainWindow::SaveRunningGame()
 {
-    if (!engine_->hasGame())
+    // The player never saw the saved game that the store could not give, so
+    // never chose this deal over it: it stays whole for the next run.
+    if (!engine_->hasGame() || savedGameKept_)
         return false;
     SavedGames saved(*context_.registry, storeRoot_, lastPlayed_, wallClockSeconds);
     return saved.saveGame(*engine_, clock_.elapsedSeconds());

@@ -112,6 +112,9 @@ private:
     // False when the stored preferences could not be read: then nothing of
     // them is written this run.
     bool preferencesStorable_ = true;
+    // True when the current game's saved game could not be read from the
+    // store and the running deal is not saved over it.
+    bool savedGameKept_ = false;
     Preferences preferences_;
     LastPlayedTimes lastPlayed_{preferences_};
 };

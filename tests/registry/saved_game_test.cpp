@@ -161,7 +161,9 @@ TEST_F(SavedGameTest, ARestoreThatNeverEndedInASaveIsDiscarded)
     std::uint32_t elapsed = 0;
     ASSERT_TRUE(games->restoreGame(engine, elapsed));
     // The program ended abnormally here: no save followed the restore.
-    EXPECT_FALSE(games->restoreGame(engine, elapsed));
+    bool kept = true;
+    EXPECT_FALSE(games->restoreGame(engine, elapsed, &kept));
+    EXPECT_FALSE(kept);
     EXPECT_FALSE(engine.hasGame());
     EXPECT_EQ(games->findSlot(212), kNoSlot);
 
@@ -174,12 +176,38 @@ TEST_F(SavedGameTest, NoSavedGameMeansAFreshDeal)
     Engine engine;
     loadDefinition(engine, klondikeDefinition());
     std::uint32_t elapsed = 0;
-    EXPECT_FALSE(games->restoreGame(engine, elapsed));
+    bool kept = true;
+    EXPECT_FALSE(games->restoreGame(engine, elapsed, &kept));
+    EXPECT_FALSE(kept);
     EXPECT_EQ(games->findSlot(212), kNoSlot);
 
     Engine empty;  // no definition: nothing to save or restore
     EXPECT_FALSE(games->saveGame(empty, 0));
     EXPECT_FALSE(games->restoreGame(empty, elapsed));
+}
+
+// A store that fails before the saved game is read keeps it for later and
+// says so, whether it could not look for the slot or could not mark it.
+TEST_F(SavedGameTest, ASaveTheStoreCannotGiveIsKeptForLater)
+{
+    Engine engine;
+    playSomeSteps(engine, klondikeDefinition(), 10);
+    ASSERT_TRUE(games->saveGame(engine, 25));
+    const GameState saved = engine.state();
+
+    FaultyRegistry faulty(*store);
+    SavedGames failing(faulty, storeRoot("Velmora"), times, [this] { return ++now; });
+    std::uint32_t elapsed = 0;
+    for (const bool reads : {true, false}) {
+        faulty.refuseReads = reads;
+        faulty.refusedWrites = {"failed"};
+        bool kept = false;
+        EXPECT_FALSE(failing.restoreGame(engine, elapsed, &kept)) << reads;
+        EXPECT_TRUE(kept) << reads;
+    }
+    ASSERT_TRUE(games->restoreGame(engine, elapsed));
+    EXPECT_EQ(elapsed, 25u);
+    EXPECT_TRUE(sameState(saved, engine.state()));
 }
 
 // A save that does not get through leaves the previous one whole: the length

@@ -87,6 +87,7 @@ TEST_F(StoreFaults, ASavedGameIsRestoredWhileAnotherWriterHoldsTheStore)
 {
     chooseGameBeforeStart("Klondike");
     tapStock(openWindow());
+    tapStock(*window);
     passSeconds(4);
     const Bytes saved = savedForm(*window);
     closeWindow();
@@ -101,6 +102,28 @@ TEST_F(StoreFaults, ASavedGameIsRestoredWhileAnotherWriterHoldsTheStore)
     closeWindow();
 
     EXPECT_EQ(savedForm(openWindow()), played);
+}
+
+// A store that fails for another reason gives a fresh deal, which is not
+// saved over the saved game, even when the store works again by the end.
+TEST_F(StoreFaults, AFreshDealIsNotSavedOverASaveTheStoreCouldNotGive)
+{
+    chooseGameBeforeStart("Klondike");
+    tapStock(openWindow());
+    tapStock(*window);
+    const Bytes saved = savedForm(*window);
+    closeWindow();
+
+    FaultyRegistry faulty(store());
+    faulty.refusedWrites = {"failed"};
+    window = std::make_unique<MainWindow>(ShellContext{&resources, &faulty, BuildConfiguration::standard});
+    ASSERT_TRUE(window->CreateMainWindow("Velmora"));
+    EXPECT_TRUE(window->engine().state().history.empty());
+    faulty.refusedWrites.clear();
+    tapStock(*window);
+    closeWindow();
+
+    EXPECT_EQ(savedForm(openWindow()), saved);
 }
 
 TEST_F(StoreFaults, UnreadablePreferencesAreToldOnceAndNeverWrittenBack)
