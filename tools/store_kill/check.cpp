@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <set>
 
 #include "registry_store.h"
 #include "saved_game.h"
+#include "statistics.h"
+#include "store_keys.h"
 #include "writer.h"
 
 namespace velmora::storekill {
@@ -84,6 +87,25 @@ StoredSlot readSlot(Registry& store, const std::string& path)
     return slot;
 }
 
+// The bytes of a key's "data" value; nothing when the key or the value is
+// missing.
+std::optional<Bytes> readData(Registry& store, const std::string& path)
+{
+    RegistryKey key = 0;
+    if (store.openKey(path, key) != RegistryStatus::ok)
+        return std::nullopt;
+    std::optional<Bytes> data;
+    std::uint32_t length = 0;
+    const RegistryStatus probe = store.queryValue(key, "data", nullptr, length, nullptr);
+    if (probe == RegistryStatus::ok || probe == RegistryStatus::moreData) {
+        data.emplace(length);
+        if (store.queryValue(key, "data", data->data(), length, nullptr) != RegistryStatus::ok)
+            data.reset();
+    }
+    store.closeKey(key);
+    return data;
+}
+
 class Checker {
 public:
     Checker(const Workload& workload, const std::string& folder)
@@ -109,6 +131,7 @@ public:
             outcome_.faults.push_back("integrity check: " + verdict);
         checkPreferences(*store);
         checkSlots(*store);
+        checkRecords(*store);
         // An interrupted write that did not land never will.
         for (const std::string& kind : outcome_.interrupted)
             if (std::find(outcome_.landed.begin(), outcome_.landed.end(), kind) == outcome_.landed.end())
@@ -170,6 +193,36 @@ private:
         for (const auto& [kind, entry] : expected_)
             if (kind.starts_with("slot") && entry.done && !found.contains(kind))
                 outcome_.faults.push_back(kind + ": a completed save is missing");
+    }
+
+    // Each game's statistics and best times: absent until the first write
+    // completed, then whole and as written.
+    void checkRecords(Registry& store)
+    {
+        const std::string root = storeRoot(kAppTitle);
+        for (int n = 0; n < workload_.gameCount(); ++n) {
+            Engine engine;
+            if (!workload_.loadGame(engine, n))
+                continue;
+            const std::string& name = engine.definition().name;
+            checkRecord(store, statisticsPath(root, name), statisticsKind(n), sizeof(StatisticsRecord));
+            checkRecord(store, bestTimesPath(root, name), bestTimesKind(n), sizeof(BestTimes));
+        }
+    }
+
+    void checkRecord(Registry& store, const std::string& path, const std::string& kind, std::size_t size)
+    {
+        const std::optional<Bytes> data = readData(store, path);
+        if (!data) {
+            if (expected_[kind].done)
+                outcome_.faults.push_back(kind + ": a completed write is missing");
+            return;
+        }
+        if (data->size() != size) {
+            outcome_.faults.push_back(kind + ": holds " + std::to_string(data->size()) + " bytes");
+            return;
+        }
+        expect(kind, hashBytes(*data), kind);
     }
 
     void checkRestores(Registry& store, SolitaireId id, const Bytes& data, const std::string& name)

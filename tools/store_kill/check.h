@@ -1,7 +1,8 @@
 // What the kill test checks after each kill, on a copy of the store files as
 // the killed writer left them: the store opens and passes SQLite's integrity
-// check, every completed write is there whole (the write in progress may or
-// may not have landed), and every slot restores or is absent.
+// check, every completed write (preferences, slot times, saved games,
+// statistics, best times) is there whole (the write in progress may or may
+// not have landed), and every slot restores or is absent.
 #pragma once
 
 #include <string>

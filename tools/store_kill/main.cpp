@@ -1,6 +1,7 @@
-// velmora-store-kill: kills a process that writes preferences, saved games
-// and slot times through the program's store code with SIGKILL at random
-// moments, and checks the store after every kill (check.h says what).
+// velmora-store-kill: kills a process that writes preferences, saved games,
+// slot times, statistics and best times through the program's store code
+// with SIGKILL at random moments, and checks the store after every kill
+// (check.h says what).
 //
 //   velmora-store-kill [--kills N] [--max-delay-ms M] [--seed S] [--folder DIR]
 //
@@ -58,7 +59,7 @@ std::string temporaryFolder()
 struct Tally {
     int kills = 0;
     int killsDuringAWrite = 0;
-    std::map<std::string, int> interrupted;  // by kind of write: "prefs", "times", "slot"
+    std::map<std::string, int> interrupted;  // by family of write: "prefs", "slot", "times", "stats", "best"
     std::map<std::string, int> landed;
     int slotsRestored = 0;
     int faultyChecks = 0;
@@ -66,7 +67,10 @@ struct Tally {
 
 std::string family(const std::string& kind)
 {
-    return kind.starts_with("slot") ? "slot" : kind;
+    for (const char* prefix : {"slot", "stats", "best"})
+        if (kind.starts_with(prefix))
+            return prefix;
+    return kind;
 }
 
 void count(Tally& tally, const CheckOutcome& outcome)
@@ -87,9 +91,9 @@ void report(const Tally& tally, double seconds)
 {
     std::printf("kills: %d in %.1f s; kills during a write: %d\n", tally.kills, seconds, tally.killsDuringAWrite);
     std::printf("writes the kills cut into (prefs: all preferences with the slot times; slot: a saved\n"
-                "game; times: the slot times, alone or with the preferences), and how many of them had\n"
-                "committed before the process died:\n");
-    for (const char* kind : {"prefs", "slot", "times"}) {
+                "game; times: the slot times, alone or with the preferences; stats: a game's statistics;\n"
+                "best: a game's best times), and how many of them had committed before the process died:\n");
+    for (const char* kind : {"prefs", "slot", "times", "stats", "best"}) {
         const auto interrupted = tally.interrupted.find(kind);
         const auto landed = tally.landed.find(kind);
         std::printf("  %-5s %4d (committed: %d)\n", kind,

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <sstream>
@@ -101,6 +102,20 @@ bool playFor(const Workload& workload, Engine& engine, std::uint64_t seq)
     return true;
 }
 
+BestTimes bestTimesFor(std::uint64_t seq)
+{
+    BestTimes record;
+    const auto used = static_cast<std::size_t>(1 + seq % kBestTimesEntries);
+    for (std::size_t i = 0; i < used; ++i) {
+        BestTimeEntry& entry = record.entries[i];
+        entry.seconds = static_cast<std::uint32_t>(1 + seq % 97 + 13 * i);
+        char name[kBestTimeNameUnits] = {};
+        std::snprintf(name, sizeof name, "N%llu.%zu", static_cast<unsigned long long>(seq % 1000000000ull), i);
+        std::copy(name, name + std::strlen(name), entry.name.begin());
+    }
+    return record;
+}
+
 std::uint64_t hashBytes(std::span<const std::uint8_t> bytes)
 {
     std::uint64_t hash = kHashStart;
@@ -133,6 +148,16 @@ std::uint64_t slotTimesHash(const Preferences& p)
 std::string slotKind(SolitaireId id)
 {
     return "slot" + std::to_string(id);
+}
+
+std::string statisticsKind(int n)
+{
+    return "stats" + std::to_string(n);
+}
+
+std::string bestTimesKind(int n)
+{
+    return "best" + std::to_string(n);
 }
 
 Journal::Journal(const std::string& path) : fd_(::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644)) {}

@@ -1,6 +1,7 @@
 // What the kill test writes and how it recognises it afterwards: a fixed set
-// of real games, preferences and played deals that follow from a sequence
-// number, their hashes, and a journal of every write begun and completed.
+// of real games, preferences, played deals, statistics and best times that
+// follow from a sequence number, their hashes, and a journal of every write
+// begun and completed.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "best_times.h"
 #include "engine.h"
 #include "preferences.h"
 #include "resource_table.h"
@@ -42,11 +44,24 @@ void setPreferencesFor(Preferences& preferences, std::uint64_t seq);
 // Deals game (seq modulo the games) with number seq and plays a few steps.
 bool playFor(const Workload& workload, Engine& engine, std::uint64_t seq);
 
+// The best-times list of write number seq: 1 to 10 entries, fastest first,
+// every name terminated.
+BestTimes bestTimesFor(std::uint64_t seq);
+
 std::uint64_t hashBytes(std::span<const std::uint8_t> bytes);
+// A stored record's hash: the hash of its bytes.
+template <class Record>
+std::uint64_t recordHash(const Record& record)
+{
+    return hashBytes({reinterpret_cast<const std::uint8_t*>(&record), sizeof record});
+}
 // Every field except the slot times, which are written on their own too.
 std::uint64_t preferencesHash(const Preferences& preferences);
 std::uint64_t slotTimesHash(const Preferences& preferences);
 std::string slotKind(SolitaireId id);
+// The statistics and the best times of workload game n.
+std::string statisticsKind(int n);
+std::string bestTimesKind(int n);
 
 // Lines "B kind hash" before a write and "E kind hash" once it returned (or
 // once a check found that value stored); "A kind" when a check found that an

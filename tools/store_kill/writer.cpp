@@ -4,9 +4,11 @@
 
 #include <cstdio>
 
+#include "best_times.h"
 #include "last_played_times.h"
 #include "registry_store.h"
 #include "saved_game.h"
+#include "statistics.h"
 
 namespace velmora::storekill {
 namespace {
@@ -63,6 +65,7 @@ void runWriter(const Workload& workload, const std::string& folder, std::uint64_
     LastPlayedTimes times(preferences);
     auto clock = static_cast<std::uint32_t>(firstSeq);
     SavedGames saved(*store, root, times, [&clock] { return ++clock; });
+    StatisticsStore statistics(*store, root);
     Journal journal(journalPath(folder));
 
     for (std::uint64_t seq = firstSeq;; ++seq) {
@@ -89,6 +92,23 @@ void runWriter(const Workload& workload, const std::string& folder, std::uint64_
         if (!SaveSlotTimes(preferences, *store, root))
             stop(15, "the slot times were refused", store.get());
         journal.end("times", slotTimesHash(preferences));
+
+        // The deal counted in the game's statistics, then a new best-times
+        // list for it, as a won deal does.
+        const int n = static_cast<int>(seq % static_cast<std::uint64_t>(workload.gameCount()));
+        const std::string& name = engine.definition().name;
+        const bool won = (seq & 1) != 0;
+        const StatisticsRecord counted = withGame(statistics.read(name), won, elapsed);
+        journal.begin(statisticsKind(n), recordHash(counted));
+        if (!statistics.recordPlay(name, won, elapsed))
+            stop(16, "the statistics were refused", store.get());
+        journal.end(statisticsKind(n), recordHash(counted));
+
+        const BestTimes best = bestTimesFor(seq);
+        journal.begin(bestTimesKind(n), recordHash(best));
+        if (!SaveBestTimes(best, bestTimesLocation(*store, root, name)))
+            stop(17, "the best times were refused", store.get());
+        journal.end(bestTimesKind(n), recordHash(best));
     }
 }
 

@@ -1,6 +1,7 @@
 // The process that the kill test kills: it writes preferences, saved games
 // and slot times through the program's own store code, in the order the
-// program does on closing, round after round until it is killed.
+// program does on closing, then a game's statistics and best times, round
+// after round until it is killed.
 #pragma once
 
 #include <cstdint>
