@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,9 +19,21 @@ enum class RegistryStatus {
     moreData,  // the value is longer than the buffer: size holds its length and
                // the buffer the part of the value that fits
     failed,    // the store could not do it (I/O error, damaged store, bad handle)
+    busy,      // a write found another process holding the store's write lock
+               // for longer than the store waits: nothing was written, and a
+               // later write may get through. Opening and reading never
+               // answer busy.
 };
 
 using RegistryKey = std::uint32_t;  // an open key's handle; never 0
+
+// One value of a batch written by setValues.
+struct ValueWrite {
+    std::string_view name;
+    ValueType type = ValueType::none;
+    const void* data = nullptr;
+    std::uint32_t size = 0;
+};
 
 class Registry {
 public:
@@ -38,6 +51,10 @@ public:
     // Durable when it returns ok.
     virtual RegistryStatus setValue(RegistryKey key, std::string_view name, ValueType type,
                                     const void* data, std::uint32_t size) = 0;
+    // Writes every value of the batch into the key in one commit: whatever
+    // fails or crashes, either all of them have changed or none has. Values
+    // that belong together (a saved game's length and bytes) go this way.
+    virtual RegistryStatus setValues(RegistryKey key, std::span<const ValueWrite> values) = 0;
     // Deletes a key without sub-keys, with its values.
     virtual RegistryStatus deleteKey(std::string_view path) = 0;
     virtual void closeKey(RegistryKey key) = 0;

@@ -2,9 +2,12 @@
 // that a game resumes where it was left, undo history included.
 //
 // A slot belongs to the game whose SolitaireId begins its "data". When no slot
-// belongs to the game, the least recently saved slot is reused. A "failed"
-// marker is set while a restore is under way, so that a saved game that made
-// the program fail is discarded instead of being tried again.
+// belongs to the game, an empty slot is taken, or else the least recently
+// saved one is reused. A slot's values are written in one commit, so a crash
+// during a save leaves the previous save whole. A "failed" marker is set
+// while a restore is under way, so that a saved game that made the program
+// fail is discarded instead of being tried again; when another process holds
+// the store's write lock, the game is restored without it.
 #pragma once
 
 #include <cstdint>
@@ -50,14 +53,22 @@ public:
 
     int findSlot(SolitaireId id);
     // Writes the engine's running game into its slot; false when the store
-    // refused a write (the caller may tell the player; nothing else is lost).
+    // refused the write, which then left the slot as it was (the caller may
+    // tell the player; nothing else is lost).
     bool saveGame(const Engine& engine, std::uint32_t elapsedSeconds);
     // Loads the current game's saved state into the engine; the engine's
-    // running game is released first. False leads to a fresh deal.
-    bool restoreGame(Engine& engine, std::uint32_t& elapsedSeconds);
+    // running game is released first. False leads to a fresh deal. When the
+    // store failed before the saved game could be read, keptForLater is set:
+    // a saved game of this game may still be whole in its slot, and the
+    // fresh deal must not be saved over it.
+    bool restoreGame(Engine& engine, std::uint32_t& elapsedSeconds, bool* keptForLater = nullptr);
 
 private:
     class OpenKey;
+    struct SlotContent {
+        enum Holds { game, empty, unknown } holds;  // unknown: the store failed
+        SolitaireId id = 0;
+    };
     struct SlotRead {
         enum Outcome { restored, discard, unavailable } outcome;
         std::optional<DecodedGame> game = std::nullopt;
@@ -65,7 +76,12 @@ private:
 
     SlotRead readSlot(RegistryKey key, const GameDefinition& definition);
     std::string slotPath(int slot) const;
-    int slotToReuse() const;
+    SlotContent slotContent(int slot);
+    // As findSlot; unsure tells that a slot the store did not answer for
+    // may hold the game.
+    int findSlot(SolitaireId id, bool& unsure);
+    int slotToReuse();
+    void releaseWholeSave(RegistryKey key);
 
     Registry& registry_;
     std::string root_;

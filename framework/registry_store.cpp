@@ -16,8 +16,6 @@ namespace fs = std::filesystem;
 // The first 16 bytes of every SQLite database file.
 constexpr char kSqliteMagic[16] = "SQLite format 3";
 
-constexpr int kBusyTimeoutMs = 5000;
-
 // Keys refer to their parent so that "has sub-keys" is one indexed lookup and
 // a parent cannot be deleted under its children. AUTOINCREMENT keeps the id of
 // a deleted key from being given to a new one, so a handle still open on the
@@ -162,7 +160,7 @@ bool createParentFolders(const std::string& filePath, std::string& error)
     return true;
 }
 
-RegistryStore::DatabasePtr openDatabase(const std::string& filePath, std::string& error)
+RegistryStore::DatabasePtr openDatabase(const std::string& filePath, int busyTimeoutMs, std::string& error)
 {
     sqlite3* raw = nullptr;
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXRESCODE;
@@ -178,7 +176,7 @@ RegistryStore::DatabasePtr openDatabase(const std::string& filePath, std::string
         error = "the file cannot be written";
         return nullptr;
     }
-    if (sqlite3_busy_timeout(raw, kBusyTimeoutMs) != SQLITE_OK) {
+    if (sqlite3_busy_timeout(raw, busyTimeoutMs) != SQLITE_OK) {
         error = describe(raw, "cannot set the busy timeout");
         return nullptr;
     }
@@ -274,10 +272,7 @@ void RegistryStore::StatementFinalizer::operator()(sqlite3_stmt* statement) cons
 // A write transaction that rolls back unless committed.
 class RegistryStore::Transaction {
 public:
-    explicit Transaction(RegistryStore& store)
-        : store_(store), status_(store.execute(store.begin_.get(), "cannot start a transaction"))
-    {
-    }
+    explicit Transaction(RegistryStore& store) : store_(store), status_(store.beginWrite()) {}
     ~Transaction()
     {
         if (sqlite3_get_autocommit(store_.db_.get()) != 0) return;
@@ -296,7 +291,8 @@ private:
     RegistryStatus status_;
 };
 
-std::unique_ptr<RegistryStore> RegistryStore::open(const std::string& filePath, std::string& error)
+std::unique_ptr<RegistryStore> RegistryStore::open(const std::string& filePath, std::string& error,
+                                                   int busyTimeoutMs)
 {
     std::string reason;
     auto refused = [&]() -> std::unique_ptr<RegistryStore> {
@@ -304,7 +300,7 @@ std::unique_ptr<RegistryStore> RegistryStore::open(const std::string& filePath, 
         return nullptr;
     };
     if (!checkFileHeader(filePath, reason) || !createParentFolders(filePath, reason)) return refused();
-    DatabasePtr db = openDatabase(filePath, reason);
+    DatabasePtr db = openDatabase(filePath, busyTimeoutMs, reason);
     if (!db) return refused();
     FileStamp stamp;
     if (!readStamp(db.get(), stamp, reason) || !acceptStamp(stamp, reason)) return refused();
@@ -314,6 +310,23 @@ std::unique_ptr<RegistryStore> RegistryStore::open(const std::string& filePath, 
 
     std::unique_ptr<RegistryStore> store(new RegistryStore(std::move(db)));
     if (!store->prepareStatements(reason)) return refused();
+    error.clear();
+    return store;
+}
+
+std::unique_ptr<RegistryStore> RegistryStore::openInMemory(std::string& error)
+{
+    std::string reason;
+    DatabasePtr db = openDatabase(":memory:", 0, reason);
+    std::unique_ptr<RegistryStore> store;
+    if (db && configure(db.get(), reason) && createSchema(db.get(), reason)) {
+        store.reset(new RegistryStore(std::move(db)));
+        if (!store->prepareStatements(reason)) store.reset();
+    }
+    if (!store) {
+        error = "registry store in memory: " + reason;
+        return nullptr;
+    }
     error.clear();
     return store;
 }
@@ -356,6 +369,16 @@ RegistryStatus RegistryStore::execute(sqlite3_stmt* statement, std::string_view 
     ResetOnExit reset(statement);
     if (sqlite3_step(statement) != SQLITE_DONE) return fail(what);
     return RegistryStatus::ok;
+}
+
+// The write lock is taken at the start (BEGIN IMMEDIATE), after waiting up to
+// the busy timeout for another connection to release it.
+RegistryStatus RegistryStore::beginWrite()
+{
+    const RegistryStatus status = execute(begin_.get(), "cannot start a transaction");
+    if (status != RegistryStatus::ok && (sqlite3_extended_errcode(db_.get()) & 0xFF) == SQLITE_BUSY)
+        return RegistryStatus::busy;
+    return status;
 }
 
 RegistryStatus RegistryStore::fail(std::string_view what)
@@ -504,17 +527,37 @@ RegistryStatus RegistryStore::queryValue(RegistryKey key, std::string_view name,
 RegistryStatus RegistryStore::setValue(RegistryKey key, std::string_view name, ValueType type,
                                        const void* data, std::uint32_t size)
 {
+    // A transaction of its own, so that waiting for another writer ends in
+    // busy like every other write.
+    const ValueWrite value{name, type, data, size};
+    return setValues(key, {&value, 1});
+}
+
+RegistryStatus RegistryStore::setValues(RegistryKey key, std::span<const ValueWrite> values)
+{
     std::int64_t keyId = 0;
     if (keyIdOf(key, keyId) != RegistryStatus::ok) return RegistryStatus::failed;
-    if (!isValidText(name)) return refuse("invalid value name");
-    if (data == nullptr && size > 0) return refuse("no data for a value of " + std::to_string(size) + " bytes");
+    Transaction transaction(*this);
+    if (transaction.status() != RegistryStatus::ok) return transaction.status();
+    for (const ValueWrite& value : values) {
+        const RegistryStatus status = writeValue(keyId, value);
+        if (status != RegistryStatus::ok) return status;  // the transaction rolls back
+    }
+    return transaction.commit();
+}
+
+RegistryStatus RegistryStore::writeValue(std::int64_t keyId, const ValueWrite& value)
+{
+    if (!isValidText(value.name)) return refuse("invalid value name");
+    if (value.data == nullptr && value.size > 0)
+        return refuse("no data for a value of " + std::to_string(value.size) + " bytes");
     sqlite3_stmt* statement = upsertValue_.get();
     ResetOnExit reset(statement);
     // An empty value is bound as a zero-length blob, never as NULL.
-    const int dataBound = size == 0 ? sqlite3_bind_zeroblob(statement, 4, 0)
-                                    : sqlite3_bind_blob64(statement, 4, data, size, SQLITE_STATIC);
-    if (sqlite3_bind_int64(statement, 1, keyId) != SQLITE_OK || bindText(statement, 2, name) != SQLITE_OK ||
-        sqlite3_bind_int64(statement, 3, static_cast<std::uint32_t>(type)) != SQLITE_OK ||
+    const int dataBound = value.size == 0 ? sqlite3_bind_zeroblob(statement, 4, 0)
+                                          : sqlite3_bind_blob64(statement, 4, value.data, value.size, SQLITE_STATIC);
+    if (sqlite3_bind_int64(statement, 1, keyId) != SQLITE_OK || bindText(statement, 2, value.name) != SQLITE_OK ||
+        sqlite3_bind_int64(statement, 3, static_cast<std::uint32_t>(value.type)) != SQLITE_OK ||
         dataBound != SQLITE_OK)
         return fail("cannot write a value");
     if (sqlite3_step(statement) != SQLITE_DONE) {

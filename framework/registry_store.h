@@ -4,8 +4,11 @@
 // regard to ASCII case); values are rows of (key, name, type, bytes). Every
 // write is committed with a full sync before it returns, in write-ahead-log
 // mode, so a crash loses at most the call in progress and never damages the
-// file. A file that is not ours, is damaged or was written by a newer version
-// is refused on open and left exactly as it was.
+// file; a batch of values (setValues) is one call and one commit. Readers
+// take no write lock, so a store that another process is writing to can
+// still be read while writes wait for it (up to the busy timeout, then they
+// answer busy). A file that is not ours, is damaged or was written by a
+// newer version is refused on open and left exactly as it was.
 #pragma once
 
 #include <cstdint>
@@ -28,9 +31,16 @@ public:
     // The layout version this code writes and understands.
     static constexpr std::uint32_t kSchemaVersion = 1;
 
+    // How long a call waits for another process's write to finish.
+    static constexpr int kDefaultBusyTimeoutMs = 5000;
+
     // Opens the store at filePath, creating the file and its parent folders
     // when missing. Returns null and sets error when the file cannot be used.
-    static std::unique_ptr<RegistryStore> open(const std::string& filePath, std::string& error);
+    static std::unique_ptr<RegistryStore> open(const std::string& filePath, std::string& error,
+                                               int busyTimeoutMs = kDefaultBusyTimeoutMs);
+    // A store kept in memory only, empty at the start and gone at the end:
+    // the program plays on it when its file cannot be used.
+    static std::unique_ptr<RegistryStore> openInMemory(std::string& error);
 
     ~RegistryStore() override;
     RegistryStore(const RegistryStore&) = delete;
@@ -43,6 +53,7 @@ public:
                               std::uint32_t& size, ValueType* type) override;
     RegistryStatus setValue(RegistryKey key, std::string_view name, ValueType type,
                             const void* data, std::uint32_t size) override;
+    RegistryStatus setValues(RegistryKey key, std::span<const ValueWrite> values) override;
     RegistryStatus deleteKey(std::string_view path) override;
     void closeKey(RegistryKey key) override;
 
@@ -63,6 +74,8 @@ private:
 
     explicit RegistryStore(DatabasePtr db);
     bool prepareStatements(std::string& error);
+    // Starts a write transaction: ok, busy or failed.
+    RegistryStatus beginWrite();
     // Steps a statement that yields no rows and resets it.
     RegistryStatus execute(sqlite3_stmt* statement, std::string_view what);
 
@@ -76,6 +89,8 @@ private:
                                   std::int64_t& id, bool& created);
     RegistryStatus keyIdOf(RegistryKey key, std::int64_t& id);
     RegistryKey newHandle(std::int64_t id);
+    // Writes one value inside the open transaction.
+    RegistryStatus writeValue(std::int64_t keyId, const ValueWrite& value);
 
     RegistryStatus fail(std::string_view what);
     RegistryStatus refuse(std::string message);

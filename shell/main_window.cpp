@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "application.h"
+#include "catalogue.h"
 #include "chooser_dialogs.h"
 #include "clock.h"
 #include "common_dialogs.h"
@@ -33,6 +34,15 @@ std::string sevenBitText(std::string_view name)
 std::uint32_t wallClockSeconds()
 {
     return static_cast<std::uint32_t>(programClock().now());
+}
+
+// The RecordIndex of the game with this SolitaireId, or kNoSolitaire.
+std::int32_t recordIndexOf(const ResourceTable& resources, std::int32_t id)
+{
+    for (const CatalogueEntry& entry : readCatalogue(resources))
+        if (entry.id == id)
+            return static_cast<std::int32_t>(entry.index);
+    return kNoSolitaire;
 }
 
 }  // namespace
@@ -91,11 +101,15 @@ bool MainWindow::OnCreate()
         return false;
     field_->SetClockText([this] { return clockText(); });
     LoadPreferences();
+    if (!preferencesStorable_)
+        MessageBox(nullptr, LoadString(ids::kStrSettingsNotSaved), LoadString(ids::kStrAppTitle),
+                   mb::ok | mb::iconWarning);
     if (dpiScale() == 1.0 || dpiScale() == 2.0)
         menuBar_->SetSoftkeyMode(preferences_.softkeyMenu != 0);
     else
         preferences_.softkeyMenu = 1;
     ApplyDisplayPreferences();
+    FindCurrentSolitaire();
     if (preferences_.curSolId != kNoSolitaire && !LoadSolitaire())
         preferences_.curSolId = kNoSolitaire;  // the chooser opens instead
     optionsChanged_ = false;
@@ -120,7 +134,11 @@ void MainWindow::OnClose()
     SavePreferences();
     if (preferences_.curSolId == kNoSolitaire)
         return;
-    SaveRunningGame();
+    // Saving the game gives its slot a new time, which the preferences just
+    // written do not hold yet; without it the game quit last would look like
+    // the oldest save and be the first one overwritten.
+    if (SaveRunningGame() && preferencesStorable_)
+        SaveSlotTimes(preferences_, *context_.registry, storeRoot_);
     Destroy();
 }
 
@@ -211,12 +229,31 @@ std::string MainWindow::clockText() const
 
 void MainWindow::LoadPreferences()
 {
-    preferences_ = velmora::LoadPreferences(*context_.registry, storeRoot_);
+    PreferencesOrigin origin = PreferencesOrigin::stored;
+    preferences_ = velmora::LoadPreferences(*context_.registry, storeRoot_, &origin);
+    // Defaults standing in for values the store could not give must never
+    // be written over those values.
+    preferencesStorable_ = origin != PreferencesOrigin::unreadable;
 }
 
 void MainWindow::SavePreferences()
 {
-    velmora::SavePreferences(preferences_, *context_.registry, storeRoot_);
+    preferences_.curSolitaireId = solitaireLoaded() ? engine_->definition().id : kNoSolitaire;
+    if (preferencesStorable_)
+        velmora::SavePreferences(preferences_, *context_.registry, storeRoot_);
+}
+
+// New games take their places in alphabetical order and shift the indices
+// of the games after them, so the stored index may name another game than
+// the one played last. Its id does not change: where the two disagree, the
+// id is followed. A game whose id is no longer in the database is not
+// replaced by whichever game now holds its index: the chooser opens.
+void MainWindow::FindCurrentSolitaire()
+{
+    const std::int32_t id = preferences_.curSolitaireId;
+    if (id == kNoSolitaire || preferences_.curSolId == kNoSolitaire)
+        return;
+    preferences_.curSolId = recordIndexOf(*context_.resources, id);
 }
 
 void MainWindow::ApplyDisplayPreferences()
@@ -236,23 +273,26 @@ bool MainWindow::LoadSolitaire()
 
 bool MainWindow::RestoreSavedGame()
 {
+    savedGameKept_ = false;
     if (!engine_->hasDefinition())
         return false;
     SavedGames saved(*context_.registry, storeRoot_, lastPlayed_, wallClockSeconds);
     std::uint32_t elapsed = 0;
-    if (!saved.restoreGame(*engine_, elapsed))
+    if (!saved.restoreGame(*engine_, elapsed, &savedGameKept_))
         return false;
     clock_.restore(elapsed);
     ShowLoadedGame();
     return true;
 }
 
-void MainWindow::SaveRunningGame()
+bool MainWindow::SaveRunningGame()
 {
-    if (!engine_->hasGame())
-        return;
+    // The player never saw the saved game that the store could not give, so
+    // never chose this deal over it: it stays whole for the next run.
+    if (!engine_->hasGame() || savedGameKept_)
+        return false;
     SavedGames saved(*context_.registry, storeRoot_, lastPlayed_, wallClockSeconds);
-    saved.saveGame(*engine_, clock_.elapsedSeconds());
+    return saved.saveGame(*engine_, clock_.elapsedSeconds());
 }
 
 // The field shows the engine's game afresh (a deal, an undo, a restore).

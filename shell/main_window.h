@@ -81,9 +81,11 @@ private:
     bool CreateMenuBar();
     bool solitaireLoaded() const;
     void ApplyDisplayPreferences();
+    void FindCurrentSolitaire();
     void ShowLoadedGame();
     bool RestoreSavedGame();
-    void SaveRunningGame();
+    // True when the running game was written into its slot.
+    bool SaveRunningGame();
     void RecordPlay(bool won, std::uint32_t seconds);
     void NewDealAfterAbandon(bool sameDeal);
     void RunPausedDialog(void (*run)(MainWindow&));
@@ -107,6 +109,12 @@ private:
     bool rehighlightPending_ = false;
     bool winDialogsOpen_ = false;
     bool firstRunPending_ = false;
+    // False when the stored preferences could not be read: then nothing of
+    // them is written this run.
+    bool preferencesStorable_ = true;
+    // True when the current game's saved game could not be read from the
+    // store and the running deal is not saved over it.
+    bool savedGameKept_ = false;
     Preferences preferences_;
     LastPlayedTimes lastPlayed_{preferences_};
 };

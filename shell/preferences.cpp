@@ -14,6 +14,7 @@ static_assert(std::endian::native == std::endian::little, "stored values are lit
 
 constexpr const char* kFavouritesCountValue = "favNum";
 constexpr const char* kFavouritesValue = "favList";
+constexpr const char* kSlotTimesValue = "lastPlayed";
 
 // What a stored value must hold to be taken; anything else is damage and the
 // field keeps its default.
@@ -24,8 +25,9 @@ constexpr auto isTimeLimit = [](std::uint32_t minutes) {
 };
 constexpr auto isPlayMode = [](std::uint8_t mode) { return mode <= static_cast<std::uint8_t>(PlayMode::keyboardPileWise); };
 constexpr auto isCardBack = [](std::uint32_t design) { return design <= 3; };
-constexpr auto isSolitaire = [](std::int32_t index) {
-    return index == kNoSolitaire || (index >= 0 && index < kMaxGames);
+// A RecordIndex or a SolitaireId (both 0..799), or none.
+constexpr auto isSolitaire = [](std::int32_t number) {
+    return number == kNoSolitaire || (number >= 0 && number < kMaxGames);
 };
 constexpr auto isTerminated = [](const std::array<char16_t, kLastEnteredNameUnits>& name) {
     return std::find(name.begin(), name.end(), u'\0') != name.end();
@@ -46,9 +48,10 @@ void visitFixedFields(P& p, Visit&& visit)
     visit("cardBack", ValueType::dword, p.cardBack, isCardBack);
     visit("showTimer", ValueType::binary, p.showTimer, isFlag);
     visit("curSolId", ValueType::dword, p.curSolId, isSolitaire);
+    visit("curSolitaireId", ValueType::dword, p.curSolitaireId, isSolitaire);
     visit("curGameNumber", ValueType::dword, p.curGameNumber, anyValue);
     visit("lastEnteredName", ValueType::none, p.lastEnteredName, isTerminated);
-    visit("lastPlayed", ValueType::none, p.lastPlayed, anyValue);
+    visit(kSlotTimesValue, ValueType::none, p.lastPlayed, anyValue);
     visit("filterCat", ValueType::dword, p.filterCat, anyValue);
     visit("filterSkill", ValueType::dword, p.filterSkill, anyValue);
     visit("filterTime", ValueType::dword, p.filterTime, anyValue);
@@ -57,57 +60,92 @@ void visitFixedFields(P& p, Visit&& visit)
 }
 
 // The stored list, or the empty list when the count is missing, 0 or more
-// than there are games, or the list is not exactly count ids long.
-FavouritesList readFavourites(CreatedKey& key)
+// than there are games, or the list is not exactly count ids long. False
+// when the store did not answer.
+bool readFavourites(OpenedKey& key, FavouritesList& favourites)
 {
     std::uint32_t count = 0;
-    if (!key.readExact(kFavouritesCountValue, &count, sizeof count) || count == 0 ||
-        count > static_cast<std::uint32_t>(kMaxGames))
-        return {};
+    const OpenedKey::Read counted = key.readExact(kFavouritesCountValue, &count, sizeof count);
+    if (counted == OpenedKey::Read::failed)
+        return false;
+    favourites = {};
+    if (counted != OpenedKey::Read::ok || count == 0 || count > static_cast<std::uint32_t>(kMaxGames))
+        return true;
     std::vector<SolitaireId> elements(count);
-    if (!key.readExact(kFavouritesValue, elements.data(), count * sizeof(SolitaireId)))
-        return {};
-    return FavouritesList(elements);
+    const OpenedKey::Read listed = key.readExact(kFavouritesValue, elements.data(), count * sizeof(SolitaireId));
+    if (listed == OpenedKey::Read::ok)
+        favourites = FavouritesList(elements);
+    return listed != OpenedKey::Read::failed;
 }
 
+// Reads every field from the open key; false, with the record partly read,
+// when the store did not answer.
+bool readAll(OpenedKey& key, Preferences& preferences)
+{
+    bool answered = true;
+    visitFixedFields(preferences, [&](const char* name, ValueType, auto& field, auto isValid) {
+        auto value = field;
+        const OpenedKey::Read read = answered ? key.readExact(name, &value, sizeof value) : OpenedKey::Read::failed;
+        answered = read != OpenedKey::Read::failed;
+        if (read == OpenedKey::Read::ok && isValid(value))
+            field = value;
+    });
+    return answered && readFavourites(key, preferences.favourites);
+}
+
+// All values in one commit, so that a crash or a refused write never leaves
+// some of them from one save and the rest (a count and its list) from another.
 bool writeAll(const Preferences& preferences, CreatedKey& key)
 {
-    bool allWritten = true;
+    std::vector<ValueWrite> values;
     visitFixedFields(preferences, [&](const char* name, ValueType type, const auto& field, auto) {
-        allWritten = key.write(name, type, &field, sizeof field) && allWritten;
+        values.push_back({name, type, &field, sizeof field});
     });
     const FavouritesList& favourites = preferences.favourites;
     const std::uint32_t count = favourites.count();
-    allWritten = key.write(kFavouritesCountValue, ValueType::dword, &count, sizeof count) && allWritten;
-    allWritten = key.write(kFavouritesValue, ValueType::binary, favourites.elements().data(),
-                           count * sizeof(SolitaireId)) &&
-                 allWritten;
-    return allWritten;
+    values.push_back({kFavouritesCountValue, ValueType::dword, &count, sizeof count});
+    values.push_back({kFavouritesValue, ValueType::binary, favourites.elements().data(),
+                      static_cast<std::uint32_t>(count * sizeof(SolitaireId))});
+    return key.writeAll(values);
 }
 
 }  // namespace
 
-Preferences LoadPreferences(Registry& registry, std::string_view storeRoot)
+Preferences LoadPreferences(Registry& registry, std::string_view storeRoot, PreferencesOrigin* origin)
 {
+    PreferencesOrigin found = PreferencesOrigin::stored;
     Preferences preferences;
-    CreatedKey key(registry, preferencesPath(storeRoot));
-    if (key.wasCreated()) {
-        writeAll(preferences, key);
-        return preferences;
+    {
+        // Opened for reading only: a store that another process is writing
+        // to can still be read.
+        OpenedKey key(registry, preferencesPath(storeRoot));
+        if (key.status() == RegistryStatus::notFound) {
+            found = PreferencesOrigin::created;
+        } else if (key.status() != RegistryStatus::ok || !readAll(key, preferences)) {
+            found = PreferencesOrigin::unreadable;
+            preferences = Preferences{};
+        }
     }
-    visitFixedFields(preferences, [&](const char* name, ValueType, auto& field, auto isValid) {
-        auto value = field;
-        if (key.readExact(name, &value, sizeof value) && isValid(value))
-            field = value;
-    });
-    preferences.favourites = readFavourites(key);
+    if (found == PreferencesOrigin::created) {
+        CreatedKey key(registry, preferencesPath(storeRoot));
+        if (key.wasCreated())
+            writeAll(preferences, key);
+    }
+    if (origin)
+        *origin = found;
     return preferences;
 }
 
 bool SavePreferences(const Preferences& preferences, Registry& registry, std::string_view storeRoot)
 {
     CreatedKey key(registry, preferencesPath(storeRoot));
-    return key.isOpen() && writeAll(preferences, key);
+    return writeAll(preferences, key);
+}
+
+bool SaveSlotTimes(const Preferences& preferences, Registry& registry, std::string_view storeRoot)
+{
+    CreatedKey key(registry, preferencesPath(storeRoot));
+    return key.write(kSlotTimesValue, ValueType::none, &preferences.lastPlayed, sizeof preferences.lastPlayed);
 }
 
 std::u16string_view lastEnteredName(const Preferences& preferences)

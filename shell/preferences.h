@@ -9,6 +9,7 @@
 // field, or outside the field's range gives that field its default and
 // leaves the others alone. Nothing is written back while loading, except
 // that a key that did not exist is created with every default written.
+// Saving writes every value in one commit.
 #pragma once
 
 #include <array>
@@ -36,6 +37,9 @@ struct Preferences {
     std::uint32_t cardBack = 0;  // 0..3
     std::uint8_t showTimer = 1;
     std::int32_t curSolId = kNoSolitaire;  // RecordIndex, or -1 for none chosen
+    // The same game's SolitaireId, which stays when new games shift the
+    // indices; -1 for none chosen, or not stored by an older version.
+    std::int32_t curSolitaireId = kNoSolitaire;
     std::uint32_t curGameNumber = 0;
     // UTF-16, zero-terminated; the units after the terminator are kept as read.
     std::array<char16_t, kLastEnteredNameUnits> lastEnteredName{};
@@ -57,22 +61,34 @@ static_assert(sizeof(Preferences::timedGame) == 1 && sizeof(Preferences::timeLim
               sizeof(Preferences::animation) == 1 && sizeof(Preferences::playMode) == 1 &&
               sizeof(Preferences::bgColor) == 4 && sizeof(Preferences::softkeyMenu) == 1 &&
               sizeof(Preferences::cardBack) == 4 && sizeof(Preferences::showTimer) == 1 &&
-              sizeof(Preferences::curSolId) == 4 && sizeof(Preferences::curGameNumber) == 4 &&
+              sizeof(Preferences::curSolId) == 4 && sizeof(Preferences::curSolitaireId) == 4 &&
+              sizeof(Preferences::curGameNumber) == 4 &&
               sizeof(Preferences::filterCat) == 4 && sizeof(Preferences::filterSkill) == 4 &&
               sizeof(Preferences::filterTime) == 4 && sizeof(Preferences::filterLetter) == 4 &&
               sizeof(Preferences::filterFav) == 1);
 static_assert(sizeof(Preferences::lastEnteredName) == 32);
 static_assert(sizeof(Preferences::lastPlayed) == 40);
 
-// Reads the preferences key under storeRoot. A key that does not exist yet is
-// created and every default is written to it; a key that cannot be opened
-// gives all defaults.
-Preferences LoadPreferences(Registry& registry, std::string_view storeRoot);
+// Where loaded preferences came from.
+enum class PreferencesOrigin {
+    stored,      // read from the store (missing or damaged values at their defaults)
+    created,     // there was no key: the defaults, written to a new key when the store allowed
+    unreadable,  // the store did not answer: the defaults, which must not be
+                 // saved over the values the store still holds
+};
 
-// Writes all 19 values in their order, each independently of the others.
-// False when any write failed (the program goes on; the values that were
-// written are whole, the others keep what they held before).
+// Reads the preferences key under storeRoot without taking a write lock. A
+// key that does not exist yet is created and every default is written to it;
+// a key that cannot be read gives all defaults.
+Preferences LoadPreferences(Registry& registry, std::string_view storeRoot, PreferencesOrigin* origin = nullptr);
+
+// Writes all 20 values in one commit. False when the store refused it (the
+// program goes on; the stored values then are all as they were before).
 bool SavePreferences(const Preferences& preferences, Registry& registry, std::string_view storeRoot);
+
+// Writes only the saved-game slots' times ("lastPlayed"), which a save of the
+// running game after SavePreferences has changed.
+bool SaveSlotTimes(const Preferences& preferences, Registry& registry, std::string_view storeRoot);
 
 // The name up to its terminator.
 std::u16string_view lastEnteredName(const Preferences& preferences);

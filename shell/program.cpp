@@ -32,22 +32,25 @@ bool screenMatchesBuild(const ScreenMetrics& metrics, BuildConfiguration configu
     return isVgaScreen(metrics) == (configuration == BuildConfiguration::vga);
 }
 
-// The store that keeps preferences, statistics and saved games. A store that
-// cannot be opened (damaged, foreign or from a newer version) is left as it
-// is, and the player is told where it lies.
-std::unique_ptr<Registry> openStore()
+}  // namespace
+
+std::unique_ptr<Registry> openStoreOrPlayWithoutSaving(const std::string& path)
 {
-    const std::string path = defaultStorePath();
     std::string error;
     std::unique_ptr<RegistryStore> store = RegistryStore::open(path, error);
-    if (!store) {
-        const std::string text = LoadString(ids::kStrStoreUnavailable) + "\n\n" + path + "\n" + error;
-        MessageBox(nullptr, text, LoadString(ids::kStrError), mb::ok | mb::iconError);
-    }
-    return store;
+    if (store)
+        return store;
+    const std::string text = LoadString(ids::kStrStoreUnavailable) + "\n\n" + path + "\n" + error + "\n\n" +
+                             LoadString(ids::kStrPlayWithoutSaving);
+    if (MessageBox(nullptr, text, LoadString(ids::kStrError), mb::yesNo | mb::iconError) != IDYES)
+        return nullptr;
+    // Nothing of this run reaches any file; within the run, settings, saved
+    // games and records behave as usual.
+    std::unique_ptr<RegistryStore> memory = RegistryStore::openInMemory(error);
+    if (!memory)
+        MessageBox(nullptr, error, LoadString(ids::kStrError), mb::ok | mb::iconError);
+    return memory;
 }
-
-}  // namespace
 
 int RunProgramWindow(const ProgramSetup& setup)
 {
@@ -89,7 +92,8 @@ int RunProgram(int argc, char** argv, BuildConfiguration configuration, ArtworkR
     Application application(argc, argv);
     ResourceTable resources;
     addProgramResources(resources, addArtwork);
-    return RunProgramWindow(ProgramSetup{configuration, &resources, [] { return openStore(); }});
+    return RunProgramWindow(
+        ProgramSetup{configuration, &resources, [] { return openStoreOrPlayWithoutSaving(defaultStorePath()); }});
 }
 
 }  // namespace velmora

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "registry.h"
 #include "resource_table.h"
@@ -18,12 +19,19 @@ using ArtworkRegistration = void (*)(ResourceTable&);
 int RunProgram(int argc, char** argv, BuildConfiguration configuration, ArtworkRegistration addArtwork);
 
 // What the program runs with once the application exists. openStore gives
-// the store, or null when it cannot be opened (the player has been told).
+// the store, or null when the program is to end (the player has been told).
 struct ProgramSetup {
     BuildConfiguration configuration = BuildConfiguration::standard;
     const ResourceTable* resources = nullptr;
     std::function<std::unique_ptr<Registry>()> openStore;
 };
+
+// The store file at path. A file that cannot be used (damaged, foreign, from
+// a newer version, unwritable, locked) is left exactly as it is, and the
+// player, told why and where it lies, chooses between playing without saving
+// (a store in memory only: default settings, nothing written to any file)
+// and quitting (null).
+std::unique_ptr<Registry> openStoreOrPlayWithoutSaving(const std::string& path);
 
 // Start-up from the screen check on, the message loop and the end: the
 // program's exit code.

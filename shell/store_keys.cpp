@@ -45,25 +45,60 @@ CreatedKey::~CreatedKey()
         registry_.closeKey(key_);
 }
 
-bool CreatedKey::readExact(std::string_view name, void* buffer, std::uint32_t size)
+namespace {
+
+OpenedKey::Read readExactValue(Registry& registry, RegistryKey key, std::string_view name, void* buffer,
+                               std::uint32_t size)
 {
-    if (!isOpen())
-        return false;
     // Read through a buffer of our own: a longer value still fills the part
     // that fits, and a damaged value must leave the caller's field as it was.
     std::vector<std::uint8_t> bytes(size);
     std::uint32_t length = size;
-    if (registry_.queryValue(key_, name, bytes.data(), length, nullptr) != RegistryStatus::ok ||
-        length != size)
-        return false;
+    const RegistryStatus status = registry.queryValue(key, name, bytes.data(), length, nullptr);
+    if (status == RegistryStatus::failed)
+        return OpenedKey::Read::failed;
+    if (status != RegistryStatus::ok || length != size)
+        return OpenedKey::Read::unusable;
     if (size > 0)
         std::memcpy(buffer, bytes.data(), size);
-    return true;
+    return OpenedKey::Read::ok;
+}
+
+}  // namespace
+
+bool CreatedKey::readExact(std::string_view name, void* buffer, std::uint32_t size)
+{
+    return isOpen() && readExactValue(registry_, key_, name, buffer, size) == OpenedKey::Read::ok;
 }
 
 bool CreatedKey::write(std::string_view name, ValueType type, const void* data, std::uint32_t size)
 {
     return isOpen() && registry_.setValue(key_, name, type, data, size) == RegistryStatus::ok;
+}
+
+bool CreatedKey::writeAll(std::span<const ValueWrite> values)
+{
+    return isOpen() && registry_.setValues(key_, values) == RegistryStatus::ok;
+}
+
+OpenedKey::OpenedKey(Registry& registry, std::string_view path) : registry_(registry)
+{
+    status_ = registry_.openKey(path, key_);
+    if (status_ != RegistryStatus::ok)
+        key_ = 0;
+}
+
+OpenedKey::~OpenedKey()
+{
+    if (status_ == RegistryStatus::ok)
+        registry_.closeKey(key_);
+}
+
+OpenedKey::Read OpenedKey::readExact(std::string_view name, void* buffer, std::uint32_t size)
+{
+    if (status_ != RegistryStatus::ok)
+        return Read::failed;
+    return readExactValue(registry_, key_, name, buffer, size);
 }
 
 }  // namespace velmora

@@ -6,6 +6,7 @@
 // are named after the game: the name's bytes with the top bit cleared.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,11 +42,38 @@ public:
     // untouched, when the value is missing, of another size, or unreadable.
     bool readExact(std::string_view name, void* buffer, std::uint32_t size);
     bool write(std::string_view name, ValueType type, const void* data, std::uint32_t size);
+    // Writes all the values in one commit: all of them or none.
+    bool writeAll(std::span<const ValueWrite> values);
 
 private:
     Registry& registry_;
     RegistryKey key_ = 0;
     bool created_ = false;
+};
+
+// A key opened for reading only (never created, so no write lock is taken),
+// closed when this goes out of scope. Its reads tell a value that is missing
+// or of another size, which a caller may replace by a default, from a store
+// that did not answer.
+class OpenedKey {
+public:
+    OpenedKey(Registry& registry, std::string_view path);
+    ~OpenedKey();
+    OpenedKey(const OpenedKey&) = delete;
+    OpenedKey& operator=(const OpenedKey&) = delete;
+
+    // ok, notFound (no such key) or failed (the store did not answer).
+    RegistryStatus status() const { return status_; }
+
+    enum class Read { ok, unusable, failed };
+    // Reads a value of exactly size bytes into buffer; the buffer is left
+    // untouched unless the answer is ok.
+    Read readExact(std::string_view name, void* buffer, std::uint32_t size);
+
+private:
+    Registry& registry_;
+    RegistryKey key_ = 0;
+    RegistryStatus status_ = RegistryStatus::failed;
 };
 
 }  // namespace velmora

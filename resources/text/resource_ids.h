@@ -34,6 +34,8 @@ inline constexpr int kStrError = 3101;            // "Error"
 inline constexpr int kStrNoSolitaires = 3102;     // "<no solitaires>"
 inline constexpr int kStrStoreUnavailable = 3103; // the store file cannot be opened
 inline constexpr int kStrCannotLoadGame = 3104;   // a game's record is damaged
+inline constexpr int kStrSettingsNotSaved = 3105; // the stored settings cannot be read
+inline constexpr int kStrPlayWithoutSaving = 3106; // the offer after kStrStoreUnavailable
 inline constexpr int kStrNameColumn = 3110;       // "Name" (Best Times list)
 inline constexpr int kStrTimeColumn = 3111;       // "Time" (Best Times list)
 // Game names: 4000 + RecordIndex (registered with the rule database).

@@ -55,6 +55,12 @@ constexpr StringEntry kStrings[] = {
      "Velmora cannot open the file that keeps its settings, statistics and saved games. "
      "The file has been left as it is."},
     {ids::kStrCannotLoadGame, "This solitaire cannot be loaded. Please choose another one."},
+    {ids::kStrSettingsNotSaved,
+     "Velmora cannot read its settings: the file that keeps them is in use or cannot be read. "
+     "Velmora plays on with the default settings, and settings cannot be saved this time."},
+    {ids::kStrPlayWithoutSaving,
+     "Play without saving? Velmora then starts with its default settings and keeps nothing "
+     "when it closes. Choose No to quit."},
     {ids::kStrNameColumn, "Name"},
     {ids::kStrTimeColumn, "Time"},
     // Short texts of the commands, under the command ids.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "store_fixture.h"
+#include "store_lock.h"
 
 namespace velmora::testing {
 namespace {
@@ -62,6 +63,64 @@ TEST_F(StoreTest, ValuesOfEveryTypeAndSizeRoundTrip)
     ASSERT_EQ(store->setValue(key, "data", ValueType::dword, &dword, 4), RegistryStatus::ok);
     EXPECT_EQ(readValue(*store, key, "data", &type), Bytes(4, 0xFF));
     EXPECT_EQ(type, ValueType::dword);
+}
+
+// A batch is one commit: when one of its values is refused, none is written.
+TEST_F(StoreTest, ABatchOfValuesIsWrittenWholeOrNotAtAll)
+{
+    auto store = openStore();
+    const RegistryKey key = create(*store, "Root\\gameState0");
+    const std::uint32_t oldSize = 3, newSize = 5;
+    const Bytes oldData = pattern(3), newData = pattern(5);
+    const ValueWrite first[] = {{"size", ValueType::dword, &oldSize, 4}, {"data", ValueType::binary, oldData.data(), 3}};
+    ASSERT_EQ(store->setValues(key, first), RegistryStatus::ok);
+
+    const ValueWrite refused[] = {{"size", ValueType::dword, &newSize, 4},
+                                  {"data", ValueType::binary, nullptr, 5},  // no bytes: refused
+                                  {"failed", ValueType::binary, newData.data(), 1}};
+    EXPECT_EQ(store->setValues(key, refused), RegistryStatus::failed);
+    EXPECT_EQ(readValue(*store, key, "size"), Bytes({3, 0, 0, 0}));
+    EXPECT_EQ(readValue(*store, key, "data"), oldData);
+    std::uint32_t size = 0;
+    EXPECT_EQ(store->queryValue(key, "failed", nullptr, size, nullptr), RegistryStatus::notFound);
+
+    const ValueWrite second[] = {{"size", ValueType::dword, &newSize, 4}, {"data", ValueType::binary, newData.data(), 5}};
+    ASSERT_EQ(store->setValues(key, second), RegistryStatus::ok);
+    EXPECT_EQ(readValue(*store, key, "data"), newData);
+    // Single writes still work after a batch, and a closed key is refused.
+    ASSERT_EQ(store->setValue(key, "size", ValueType::dword, &oldSize, 4), RegistryStatus::ok);
+    store->closeKey(key);
+    EXPECT_EQ(store->setValues(key, second), RegistryStatus::failed);
+}
+
+// Another process holding the write lock makes every write answer busy,
+// which callers may tell from damage, while reads go on; nothing is written.
+TEST_F(StoreTest, WritesAnswerBusyWhileAnotherProcessHoldsTheWriteLock)
+{
+    auto store = openStore();
+    const RegistryKey key = create(*store, "Root\\gameState0");
+    const std::uint8_t zero = 0, one = 1;
+    ASSERT_EQ(store->setValue(key, "failed", ValueType::binary, &zero, 1), RegistryStatus::ok);
+    store.reset();
+    std::string error;
+    store = RegistryStore::open(pathOf("store.db"), error, 20);
+    ASSERT_NE(store, nullptr) << error;
+    RegistryKey reopened = 0;
+    ASSERT_EQ(store->openKey("Root\\gameState0", reopened), RegistryStatus::ok);
+
+    StoreWriteLock writer(pathOf("store.db"));
+    EXPECT_EQ(store->setValue(reopened, "failed", ValueType::binary, &one, 1), RegistryStatus::busy);
+    const ValueWrite batch[] = {{"failed", ValueType::binary, &one, 1}};
+    EXPECT_EQ(store->setValues(reopened, batch), RegistryStatus::busy);
+    RegistryKey other = 0;
+    bool created = false;
+    EXPECT_EQ(store->createKey("Root\\gameState1", kAppDataClass, other, created), RegistryStatus::busy);
+    EXPECT_EQ(store->deleteKey("Root\\gameState0"), RegistryStatus::busy);
+    EXPECT_EQ(readValue(*store, reopened, "failed"), Bytes{0});
+    writer.release();
+
+    EXPECT_EQ(store->setValue(reopened, "failed", ValueType::binary, &one, 1), RegistryStatus::ok);
+    EXPECT_EQ(readValue(*store, reopened, "failed"), Bytes{1});
 }
 
 TEST_F(StoreTest, TooSmallBufferAnswersMoreDataWithTheLengthAndTheStartOfTheValue)

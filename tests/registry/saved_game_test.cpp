@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "engine_fixture.h"
+#include "faulty_registry.h"
 #include "saved_game.h"
 #include "store_fixture.h"
 
@@ -160,7 +161,9 @@ TEST_F(SavedGameTest, ARestoreThatNeverEndedInASaveIsDiscarded)
     std::uint32_t elapsed = 0;
     ASSERT_TRUE(games->restoreGame(engine, elapsed));
     // The program ended abnormally here: no save followed the restore.
-    EXPECT_FALSE(games->restoreGame(engine, elapsed));
+    bool kept = true;
+    EXPECT_FALSE(games->restoreGame(engine, elapsed, &kept));
+    EXPECT_FALSE(kept);
     EXPECT_FALSE(engine.hasGame());
     EXPECT_EQ(games->findSlot(212), kNoSlot);
 
@@ -173,12 +176,114 @@ TEST_F(SavedGameTest, NoSavedGameMeansAFreshDeal)
     Engine engine;
     loadDefinition(engine, klondikeDefinition());
     std::uint32_t elapsed = 0;
-    EXPECT_FALSE(games->restoreGame(engine, elapsed));
+    bool kept = true;
+    EXPECT_FALSE(games->restoreGame(engine, elapsed, &kept));
+    EXPECT_FALSE(kept);
     EXPECT_EQ(games->findSlot(212), kNoSlot);
 
     Engine empty;  // no definition: nothing to save or restore
     EXPECT_FALSE(games->saveGame(empty, 0));
     EXPECT_FALSE(games->restoreGame(empty, elapsed));
+}
+
+// A store that fails before the saved game is read keeps it for later and
+// says so, whether it could not look for the slot or could not mark it.
+TEST_F(SavedGameTest, ASaveTheStoreCannotGiveIsKeptForLater)
+{
+    Engine engine;
+    playSomeSteps(engine, klondikeDefinition(), 10);
+    ASSERT_TRUE(games->saveGame(engine, 25));
+    const GameState saved = engine.state();
+
+    FaultyRegistry faulty(*store);
+    SavedGames failing(faulty, storeRoot("Velmora"), times, [this] { return ++now; });
+    std::uint32_t elapsed = 0;
+    for (const bool reads : {true, false}) {
+        faulty.refuseReads = reads;
+        faulty.refusedWrites = {"failed"};
+        bool kept = false;
+        EXPECT_FALSE(failing.restoreGame(engine, elapsed, &kept)) << reads;
+        EXPECT_TRUE(kept) << reads;
+    }
+    ASSERT_TRUE(games->restoreGame(engine, elapsed));
+    EXPECT_EQ(elapsed, 25u);
+    EXPECT_TRUE(sameState(saved, engine.state()));
+}
+
+// A save that does not get through leaves the previous one whole: the length
+// and the bytes of a slot never come from two different saves.
+TEST_F(SavedGameTest, ARefusedSaveKeepsThePreviousSave)
+{
+    Engine engine;
+    playSomeSteps(engine, klondikeDefinition(), 12);
+    ASSERT_TRUE(games->saveGame(engine, 20));
+    const GameState saved = engine.state();
+    const std::uint32_t savedAt = times.times[static_cast<std::size_t>(games->findSlot(212))];
+    ASSERT_TRUE(engine.tapPile(kStock, nullptr));
+    engine.runAfterMoveEvents(nullptr);
+
+    FaultyRegistry faulty(*store);
+    faulty.refusedWrites = {"data"};
+    SavedGames failing(faulty, storeRoot("Velmora"), times, [this] { return ++now; });
+    EXPECT_FALSE(failing.saveGame(engine, 30));
+    EXPECT_EQ(times.times[static_cast<std::size_t>(games->findSlot(212))], savedAt);
+
+    Engine resumed;
+    loadDefinition(resumed, klondikeDefinition());
+    std::uint32_t elapsed = 0;
+    ASSERT_TRUE(games->restoreGame(resumed, elapsed));
+    EXPECT_EQ(elapsed, 20u);
+    EXPECT_TRUE(sameState(saved, resumed.state()));
+}
+
+// A restored game whose save at close fails did not make the program fail:
+// its older save, still whole, is restored next time rather than discarded.
+TEST_F(SavedGameTest, AFailedSaveAfterARestoreKeepsTheOlderSaveRestorable)
+{
+    Engine engine;
+    playSomeSteps(engine, klondikeDefinition(), 14);
+    ASSERT_TRUE(games->saveGame(engine, 40));
+    const GameState saved = engine.state();
+    std::uint32_t elapsed = 0;
+    ASSERT_TRUE(games->restoreGame(engine, elapsed));
+
+    FaultyRegistry faulty(*store);
+    faulty.refusedWrites = {"size", "data"};
+    SavedGames failing(faulty, storeRoot("Velmora"), times, [this] { return ++now; });
+    EXPECT_FALSE(failing.saveGame(engine, 41));
+
+    Engine resumed;
+    loadDefinition(resumed, klondikeDefinition());
+    ASSERT_TRUE(games->restoreGame(resumed, elapsed));
+    EXPECT_TRUE(sameState(saved, resumed.state()));
+    // The guard itself still holds: no save followed this second restore.
+    EXPECT_FALSE(games->restoreGame(resumed, elapsed));
+}
+
+// A discarded slot loses its time and is the first one taken again, before
+// any slot that holds another game's save.
+TEST_F(SavedGameTest, ADiscardedSlotIsTakenBeforeAnotherGamesSlot)
+{
+    Engine engine;
+    for (SolitaireId id = 100; id < 110; ++id) {
+        dealGame(engine, klondikeWithId(id), id);
+        ASSERT_TRUE(games->saveGame(engine, id));
+    }
+    const int slot = games->findSlot(105);
+    Engine restored;
+    loadDefinition(restored, klondikeWithId(105));
+    std::uint32_t elapsed = 0;
+    ASSERT_TRUE(games->restoreGame(restored, elapsed));
+    EXPECT_FALSE(games->restoreGame(restored, elapsed));  // interrupted: discarded
+    EXPECT_EQ(times.times[static_cast<std::size_t>(slot)], 0u);
+
+    // Times kept elsewhere may still name the freed slot as recently saved.
+    times.times[static_cast<std::size_t>(slot)] = now + 50;
+    dealGame(engine, klondikeWithId(105), 7);
+    ASSERT_TRUE(games->saveGame(engine, 3));
+    EXPECT_EQ(games->findSlot(105), slot);
+    for (SolitaireId id = 100; id < 110; ++id)
+        EXPECT_NE(games->findSlot(id), kNoSlot) << id;
 }
 
 // Each damaged form of a stored game is discarded with its slot; another

@@ -6,6 +6,7 @@
 #include "preferences.h"
 #include "registry_values.h"
 #include "store_fixture.h"
+#include "store_lock.h"
 
 namespace velmora {
 namespace {
@@ -21,7 +22,8 @@ Preferences changedPreferences()
 {
     Preferences p;
     p.timedGame = 0, p.timeLimit = 10, p.animation = 0, p.playMode = 3, p.bgColor = 0x00123456;
-    p.softkeyMenu = 1, p.cardBack = 2, p.showTimer = 0, p.curSolId = 117, p.curGameNumber = 0xDEADBEEF;
+    p.softkeyMenu = 1, p.cardBack = 2, p.showTimer = 0, p.curSolId = 117, p.curSolitaireId = 614;
+    p.curGameNumber = 0xDEADBEEF;
     setLastEnteredName(p, u"Ann");
     p.lastPlayed[9] = 1700000000;
     p.filterCat = 7, p.filterSkill = 2, p.filterTime = 4, p.filterLetter = 26, p.filterFav = 1;
@@ -51,10 +53,12 @@ protected:
 
 TEST_F(PreferencesTest, FirstRunCreatesTheKeyWithEveryDefault)
 {
-    EXPECT_EQ(LoadPreferences(*store, kRoot), Preferences{});
+    PreferencesOrigin origin = PreferencesOrigin::stored;
+    EXPECT_EQ(LoadPreferences(*store, kRoot, &origin), Preferences{});
+    EXPECT_EQ(origin, PreferencesOrigin::created);
     for (const char* name : {"timedGame", "animation", "playMode", "softkeyMenu", "showTimer", "filterFav", "favList"})
         EXPECT_EQ(stored(name).type, ValueType::binary) << name;
-    for (const char* name : {"timeLimit", "bgColor", "cardBack", "curSolId", "curGameNumber", "filterCat",
+    for (const char* name : {"timeLimit", "bgColor", "cardBack", "curSolId", "curSolitaireId", "curGameNumber", "filterCat",
                              "filterSkill", "filterTime", "filterLetter", "favNum"})
         EXPECT_EQ(stored(name).bytes.size(), 4u) << name;
     EXPECT_EQ(stored("lastEnteredName").type, ValueType::none);
@@ -63,6 +67,7 @@ TEST_F(PreferencesTest, FirstRunCreatesTheKeyWithEveryDefault)
     EXPECT_EQ(stored("bgColor").type, ValueType::dword);
     EXPECT_EQ(stored("bgColor").bytes, (ByteList{0x00, 0x80, 0x00, 0x00}));
     EXPECT_EQ(stored("curSolId").bytes, (ByteList{0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(stored("curSolitaireId").bytes, (ByteList{0xFF, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(stored("timedGame").bytes, (ByteList{1}));
     EXPECT_EQ(stored("favNum").bytes, (ByteList{1, 0, 0, 0}));
     EXPECT_EQ(stored("favList").bytes, (ByteList{0xFF, 0xFF}));
@@ -92,6 +97,7 @@ TEST_F(PreferencesTest, MissingAndDamagedValuesFallBackAlone)
              {"playMode", {4}},                // no such mode
              {"cardBack", {4, 0, 0, 0}},       // no such design
              {"curSolId", {0x20, 0x03, 0, 0}}, // 800: no such game
+             {"curSolitaireId", {0x20, 0x03, 0, 0}},
              {"lastEnteredName", longName},    // does not fit the 32-byte field
              {"filterFav", {}},
              // Good values, whatever type they were written with:
@@ -126,21 +132,65 @@ TEST_F(PreferencesTest, FavouritesNeedACountAndAListOfThatLength)
     EXPECT_EQ(stored("favList").bytes, (ByteList{0xFF, 0xFF}));
 }
 
-TEST_F(PreferencesTest, FailedWritesLoseOnlyTheirOwnValues)
+// The values are saved in one commit: a refused write keeps every stored
+// value as it was, so a count and its list never come from two saves.
+TEST_F(PreferencesTest, ARefusedSaveKeepsEveryStoredValue)
 {
     LoadPreferences(*store, kRoot);
+    const Preferences before = changedPreferences();
+    ASSERT_TRUE(SavePreferences(before, *store, kRoot));
     FaultyRegistry faulty(*store);
-    faulty.refusedWrites = {"timeLimit", "favList"};
-    const Preferences changed = changedPreferences();
+    faulty.refusedWrites = {"favList"};
+    Preferences changed = before;
+    changed.timeLimit = 1;
+    changed.favourites.add(3);
     EXPECT_FALSE(SavePreferences(changed, faulty, kRoot));
-    Preferences expected = changed;
-    expected.timeLimit = 3;    // as written before
-    expected.favourites = {};  // two ids counted, the old list of one stored: not taken
-    EXPECT_EQ(LoadPreferences(*store, kRoot), expected);
+    EXPECT_EQ(LoadPreferences(*store, kRoot), before);
 
     faulty.refuseKeys = true;
-    EXPECT_EQ(LoadPreferences(faulty, kRoot), Preferences{});
+    PreferencesOrigin origin = PreferencesOrigin::stored;
+    EXPECT_EQ(LoadPreferences(faulty, kRoot, &origin), Preferences{});
+    EXPECT_EQ(origin, PreferencesOrigin::unreadable);
     EXPECT_FALSE(SavePreferences(changed, faulty, kRoot));
+}
+
+// Another program writing to the store does not keep the preferences from
+// being read. A store that does not answer reads gives defaults marked as
+// unreadable.
+TEST_F(PreferencesTest, ABusyStoreIsReadWithoutAWriteLock)
+{
+    LoadPreferences(*store, kRoot);
+    const Preferences changed = changedPreferences();
+    ASSERT_TRUE(SavePreferences(changed, *store, kRoot));
+    store.reset();
+    std::string error;
+    store = RegistryStore::open(pathOf("store.db"), error, 20);
+    ASSERT_NE(store, nullptr) << error;
+
+    PreferencesOrigin origin = PreferencesOrigin::unreadable;
+    StoreWriteLock writer(pathOf("store.db"));
+    EXPECT_EQ(LoadPreferences(*store, kRoot, &origin), changed);
+    EXPECT_EQ(origin, PreferencesOrigin::stored);
+    EXPECT_FALSE(SavePreferences(Preferences{}, *store, kRoot));  // the writer holds it
+    writer.release();
+
+    FaultyRegistry faulty(*store);
+    faulty.refuseReads = true;
+    EXPECT_EQ(LoadPreferences(faulty, kRoot, &origin), Preferences{});
+    EXPECT_EQ(origin, PreferencesOrigin::unreadable);
+    EXPECT_EQ(LoadPreferences(*store, kRoot, &origin), changed);
+    EXPECT_EQ(origin, PreferencesOrigin::stored);
+}
+
+TEST_F(PreferencesTest, OnlyTheSlotTimesAreWrittenAlone)
+{
+    LoadPreferences(*store, kRoot);
+    Preferences changed = changedPreferences();
+    changed.lastPlayed[3] = 1234;
+    EXPECT_TRUE(SaveSlotTimes(changed, *store, kRoot));
+    Preferences expected;
+    expected.lastPlayed = changed.lastPlayed;
+    EXPECT_EQ(LoadPreferences(*store, kRoot), expected);
 }
 
 TEST(PreferenceFields, LastEnteredNameKeepsFifteenUnitsAndWholeCharacters)

@@ -74,6 +74,7 @@ void MainWindowTest::chooseGameBeforeStart(const std::string& name, bool timed, 
     const std::string root = storeRoot("Velmora");
     Preferences preferences = LoadPreferences(store(), root);
     preferences.curSolId = gameIndex(name);
+    preferences.curSolitaireId = kNoSolitaire;  // the index alone names the game
     preferences.timedGame = timed ? 1 : 0;
     preferences.timeLimit = limit;
     SavePreferences(preferences, store(), root);

@@ -1,5 +1,7 @@
 // A registry that passes every call on to a real one, except the failures a
-// test asks for: refused key creation, or refused writes of chosen values.
+// test asks for: refused keys, reads that fail as if the store did not
+// answer, or refused writes of chosen values (a batch that holds one is
+// refused whole).
 #pragma once
 
 #include <set>
@@ -14,6 +16,7 @@ public:
     explicit FaultyRegistry(Registry& inner) : inner_(inner) {}
 
     bool refuseKeys = false;
+    bool refuseReads = false;
     std::set<std::string, std::less<>> refusedWrites;  // value names
 
     RegistryStatus createKey(std::string_view path, std::string_view keyClass, RegistryKey& key,
@@ -32,6 +35,8 @@ public:
     RegistryStatus queryValue(RegistryKey key, std::string_view name, void* buffer, std::uint32_t& size,
                               ValueType* type) override
     {
+        if (refuseReads)
+            return RegistryStatus::failed;
         return inner_.queryValue(key, name, buffer, size, type);
     }
     RegistryStatus setValue(RegistryKey key, std::string_view name, ValueType type, const void* data,
@@ -40,6 +45,14 @@ public:
         if (refusedWrites.contains(name))
             return RegistryStatus::failed;
         return inner_.setValue(key, name, type, data, size);
+    }
+    // A batch is refused whole when it holds a refused value.
+    RegistryStatus setValues(RegistryKey key, std::span<const ValueWrite> values) override
+    {
+        for (const ValueWrite& value : values)
+            if (refusedWrites.contains(value.name))
+                return RegistryStatus::failed;
+        return inner_.setValues(key, values);
     }
     RegistryStatus deleteKey(std::string_view path) override { return inner_.deleteKey(path); }
     void closeKey(RegistryKey key) override { inner_.closeKey(key); }
