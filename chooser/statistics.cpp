@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <limits>
+#include <optional>
 
 #include "store_keys.h"
 
@@ -21,12 +22,17 @@ T saturatingAdd(T value, T increment)
 
 // The stored record, or zeros when the key was new or its value is missing,
 // not 8 bytes long or damaged: more games won than played cannot happen, as
-// the counters stop at their limit together.
-StatisticsRecord readRecord(CreatedKey& key)
+// the counters stop at their limit together. Nothing when the store did not
+// answer: the record it holds is unknown, and may well be whole.
+std::optional<StatisticsRecord> readRecord(CreatedKey& key)
 {
+    if (key.wasCreated())
+        return StatisticsRecord{};
     StatisticsRecord record;
-    if (!key.wasCreated() && key.readExact(kDataValue, &record, sizeof record) &&
-        record.gamesWon <= record.gamesPlayed)
+    const ValueRead read = key.readExact(kDataValue, &record, sizeof record);
+    if (read == ValueRead::failed)
+        return std::nullopt;
+    if (read == ValueRead::ok && record.gamesWon <= record.gamesPlayed)
         return record;
     return StatisticsRecord{};
 }
@@ -56,14 +62,17 @@ StatisticsStore::StatisticsStore(Registry& registry, std::string storeRoot)
 
 bool StatisticsStore::recordPlay(std::string_view gameName, bool won, std::uint32_t seconds)
 {
+    // A record the store could not give is left as it is: this one game goes
+    // uncounted, rather than the record restarting from it.
     CreatedKey key(registry_, statisticsPath(root_, gameName));
-    return key.isOpen() && writeRecord(key, withGame(readRecord(key), won, seconds));
+    const std::optional<StatisticsRecord> stored = readRecord(key);
+    return stored && writeRecord(key, withGame(*stored, won, seconds));
 }
 
 StatisticsRecord StatisticsStore::read(std::string_view gameName)
 {
     CreatedKey key(registry_, statisticsPath(root_, gameName));
-    return readRecord(key);
+    return readRecord(key).value_or(StatisticsRecord{});
 }
 
 bool StatisticsStore::clear(std::string_view gameName)

@@ -35,12 +35,13 @@ class StatisticsStore {
 public:
     StatisticsStore(Registry& registry, std::string storeRoot);
 
-    // Adds one finished or abandoned game. False when the store refused it;
-    // the stored record is then as it was.
+    // Adds one finished or abandoned game. False when the store refused it
+    // or could not give the stored record (which is then never written over
+    // as if it were empty); the stored record is then as it was.
     bool recordPlay(std::string_view gameName, bool won, std::uint32_t seconds);
     // Zeros for a game never played or a record that cannot be read or claims
-    // more games won than played. Like
-    // every use, it leaves the game's key in place, empty if it was new.
+    // more games won than played. Like every use, it leaves the game's key in
+    // place, empty if it was new.
     StatisticsRecord read(std::string_view gameName);
     // Sets the record to zeros; false when the store refused it.
     bool clear(std::string_view gameName);

@@ -68,11 +68,18 @@ BestTimesLocation bestTimesLocation(Registry& registry, std::string_view storeRo
     return BestTimesLocation{registry, bestTimesPath(storeRoot, gameName)};
 }
 
-BestTimes LoadBestTimes(const BestTimesLocation& location)
+BestTimes LoadBestTimes(const BestTimesLocation& location, bool* readable)
 {
     BestTimes stored;
     CreatedKey key(location.registry, location.path);
-    if (key.wasCreated() || !key.readExact(kDataValue, &stored, sizeof stored)) {
+    const ValueRead read = key.wasCreated() ? ValueRead::unusable : key.readExact(kDataValue, &stored, sizeof stored);
+    if (readable)
+        *readable = read != ValueRead::failed;
+    // A list the store did not give may still be whole there: nothing is
+    // written over it.
+    if (read == ValueRead::failed)
+        return BestTimes{};
+    if (read == ValueRead::unusable) {
         stored = BestTimes{};
         writeRecord(key, stored);
         return stored;

@@ -44,12 +44,15 @@ struct BestTimesLocation {
 // The record of the game named gameName (its rule record's name) under storeRoot.
 BestTimesLocation bestTimesLocation(Registry& registry, std::string_view storeRoot, std::string_view gameName);
 
-// The stored record. A record that is missing, not 360 bytes long or
-// unreadable reads as empty, and the empty record is written in its place.
-// Damaged entries are mended one by one and the mended record is written: an
-// entry whose name has no terminator reads as empty, and entries out of order
-// are put in order, the empty ones last.
-BestTimes LoadBestTimes(const BestTimesLocation& location);
+// The stored record. A record that is missing or not 360 bytes long reads as
+// empty, and the empty record is written in its place. Damaged entries are
+// mended one by one and the mended record is written: an entry whose name has
+// no terminator reads as empty, and entries out of order are put in order,
+// the empty ones last. A record the store could not give (the key refused, the
+// read failed) reads as empty, nothing is written, and readable, when given,
+// is set to false (true otherwise): such a record must not be saved, as it
+// would replace the stored one.
+BestTimes LoadBestTimes(const BestTimesLocation& location, bool* readable = nullptr);
 // Writes the record; false when the store refused it.
 bool SaveBestTimes(const BestTimes& record, const BestTimesLocation& location);
 // Empties the record and writes it.

@@ -15,11 +15,14 @@ namespace velmora {
 void MainWindow::GameWon()
 {
     const BestTimesLocation location = bestTimesLocation(*context_.registry, storeRoot_, engine_->definition().name);
-    BestTimes record = LoadBestTimes(location);
+    bool readable = false;
+    BestTimes record = LoadBestTimes(location, &readable);
     clock_.tick(static_cast<std::int32_t>(programClock().now()));
     const std::uint32_t seconds = clock_.elapsedSeconds();
     RecordPlay(true, seconds);
-    if (QualifiesForBestTimes(record, seconds)) {
+    // A list the store could not give takes no time this once: saving it
+    // with the new time would replace the stored list by that one entry.
+    if (readable && QualifiesForBestTimes(record, seconds)) {
         winDialogsOpen_ = true;
         if (RunWinDialog(this, preferences_)) {
             InsertBestTime(record, lastEnteredName(preferences_), seconds, location);

@@ -65,17 +65,17 @@ void visitFixedFields(P& p, Visit&& visit)
 bool readFavourites(OpenedKey& key, FavouritesList& favourites)
 {
     std::uint32_t count = 0;
-    const OpenedKey::Read counted = key.readExact(kFavouritesCountValue, &count, sizeof count);
-    if (counted == OpenedKey::Read::failed)
+    const ValueRead counted = key.readExact(kFavouritesCountValue, &count, sizeof count);
+    if (counted == ValueRead::failed)
         return false;
     favourites = {};
-    if (counted != OpenedKey::Read::ok || count == 0 || count > static_cast<std::uint32_t>(kMaxGames))
+    if (counted != ValueRead::ok || count == 0 || count > static_cast<std::uint32_t>(kMaxGames))
         return true;
     std::vector<SolitaireId> elements(count);
-    const OpenedKey::Read listed = key.readExact(kFavouritesValue, elements.data(), count * sizeof(SolitaireId));
-    if (listed == OpenedKey::Read::ok)
+    const ValueRead listed = key.readExact(kFavouritesValue, elements.data(), count * sizeof(SolitaireId));
+    if (listed == ValueRead::ok)
         favourites = FavouritesList(elements);
-    return listed != OpenedKey::Read::failed;
+    return listed != ValueRead::failed;
 }
 
 // Reads every field from the open key; false, with the record partly read,
@@ -85,9 +85,9 @@ bool readAll(OpenedKey& key, Preferences& preferences)
     bool answered = true;
     visitFixedFields(preferences, [&](const char* name, ValueType, auto& field, auto isValid) {
         auto value = field;
-        const OpenedKey::Read read = answered ? key.readExact(name, &value, sizeof value) : OpenedKey::Read::failed;
-        answered = read != OpenedKey::Read::failed;
-        if (read == OpenedKey::Read::ok && isValid(value))
+        const ValueRead read = answered ? key.readExact(name, &value, sizeof value) : ValueRead::failed;
+        answered = read != ValueRead::failed;
+        if (read == ValueRead::ok && isValid(value))
             field = value;
     });
     return answered && readFavourites(key, preferences.favourites);

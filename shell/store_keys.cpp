@@ -47,28 +47,35 @@ CreatedKey::~CreatedKey()
 
 namespace {
 
-OpenedKey::Read readExactValue(Registry& registry, RegistryKey key, std::string_view name, void* buffer,
-                               std::uint32_t size)
+ValueRead readExactValue(Registry& registry, RegistryKey key, std::string_view name, void* buffer,
+                         std::uint32_t size)
 {
     // Read through a buffer of our own: a longer value still fills the part
     // that fits, and a damaged value must leave the caller's field as it was.
     std::vector<std::uint8_t> bytes(size);
     std::uint32_t length = size;
     const RegistryStatus status = registry.queryValue(key, name, bytes.data(), length, nullptr);
-    if (status == RegistryStatus::failed)
-        return OpenedKey::Read::failed;
-    if (status != RegistryStatus::ok || length != size)
-        return OpenedKey::Read::unusable;
+    // Only a missing or longer value is an answer about what the store
+    // holds; any other refusal (failed, or busy should a read ever say so)
+    // is none.
+    if (status == RegistryStatus::notFound || status == RegistryStatus::moreData)
+        return ValueRead::unusable;
+    if (status != RegistryStatus::ok)
+        return ValueRead::failed;
+    if (length != size)
+        return ValueRead::unusable;
     if (size > 0)
         std::memcpy(buffer, bytes.data(), size);
-    return OpenedKey::Read::ok;
+    return ValueRead::ok;
 }
 
 }  // namespace
 
-bool CreatedKey::readExact(std::string_view name, void* buffer, std::uint32_t size)
+ValueRead CreatedKey::readExact(std::string_view name, void* buffer, std::uint32_t size)
 {
-    return isOpen() && readExactValue(registry_, key_, name, buffer, size) == OpenedKey::Read::ok;
+    if (!isOpen())
+        return ValueRead::failed;
+    return readExactValue(registry_, key_, name, buffer, size);
 }
 
 bool CreatedKey::write(std::string_view name, ValueType type, const void* data, std::uint32_t size)
@@ -94,10 +101,10 @@ OpenedKey::~OpenedKey()
         registry_.closeKey(key_);
 }
 
-OpenedKey::Read OpenedKey::readExact(std::string_view name, void* buffer, std::uint32_t size)
+ValueRead OpenedKey::readExact(std::string_view name, void* buffer, std::uint32_t size)
 {
     if (status_ != RegistryStatus::ok)
-        return Read::failed;
+        return ValueRead::failed;
     return readExactValue(registry_, key_, name, buffer, size);
 }
 

@@ -24,6 +24,11 @@ std::string preferencesPath(std::string_view storeRoot);
 std::string statisticsPath(std::string_view storeRoot, std::string_view gameName);
 std::string bestTimesPath(std::string_view storeRoot, std::string_view gameName);
 
+// What a read of a value of exactly known size gave: the value; a value that
+// is missing or of another size, which a caller may replace by a default; or
+// no answer from the store, which tells nothing about what it holds.
+enum class ValueRead { ok, unusable, failed };
+
 // A key created or opened with the program's class string and closed when
 // this goes out of scope. isOpen() is false when the store refused the key;
 // every read then fails and every write is skipped.
@@ -38,9 +43,9 @@ public:
     // The key did not exist before.
     bool wasCreated() const { return created_; }
 
-    // Reads a value of exactly size bytes into buffer; false, with the buffer
-    // untouched, when the value is missing, of another size, or unreadable.
-    bool readExact(std::string_view name, void* buffer, std::uint32_t size);
+    // Reads a value of exactly size bytes into buffer; the buffer is left
+    // untouched unless the answer is ok. A key the store refused answers failed.
+    ValueRead readExact(std::string_view name, void* buffer, std::uint32_t size);
     bool write(std::string_view name, ValueType type, const void* data, std::uint32_t size);
     // Writes all the values in one commit: all of them or none.
     bool writeAll(std::span<const ValueWrite> values);
@@ -65,10 +70,9 @@ public:
     // ok, notFound (no such key) or failed (the store did not answer).
     RegistryStatus status() const { return status_; }
 
-    enum class Read { ok, unusable, failed };
     // Reads a value of exactly size bytes into buffer; the buffer is left
     // untouched unless the answer is ok.
-    Read readExact(std::string_view name, void* buffer, std::uint32_t size);
+    ValueRead readExact(std::string_view name, void* buffer, std::uint32_t size);
 
 private:
     Registry& registry_;

@@ -101,5 +101,31 @@ TEST_F(StatisticsTest, RefusedWritesLeaveTheRecordAsItWas)
     EXPECT_EQ(statistics->read("Yukon"), (StatisticsRecord{1, 1, 40}));
 }
 
+// A store that takes writes but gives no answer to a read (it failed, or
+// was busy): the record it holds is unknown and may be whole, so the game
+// goes uncounted instead of replacing the record.
+TEST_F(StatisticsTest, ARecordTheStoreCannotGiveIsNeverWrittenOverAsIfEmpty)
+{
+    ASSERT_TRUE(statistics->recordPlay("Yukon", true, 40));
+    ASSERT_TRUE(statistics->recordPlay("Yukon", false, 60));
+    const StatisticsRecord stored{2, 1, 100};
+    FaultyRegistry faulty(*store);
+    StatisticsStore failing(faulty, kRoot);
+    faulty.refuseReads = true;
+    for (const RegistryStatus refusal : {RegistryStatus::failed, RegistryStatus::busy}) {
+        faulty.readRefusal = refusal;
+        EXPECT_FALSE(failing.recordPlay("Yukon", true, 30));
+        EXPECT_EQ(failing.read("Yukon"), StatisticsRecord{});
+        EXPECT_EQ(statistics->read("Yukon"), stored);
+    }
+    // A game never played has nothing to lose: its new key is counted from zero.
+    EXPECT_TRUE(failing.recordPlay("Spider", true, 30));
+    EXPECT_EQ(statistics->read("Spider"), (StatisticsRecord{1, 1, 30}));
+
+    faulty.refuseReads = false;
+    EXPECT_TRUE(failing.recordPlay("Yukon", true, 30));
+    EXPECT_EQ(statistics->read("Yukon"), (StatisticsRecord{3, 2, 130}));
+}
+
 }  // namespace
 }  // namespace velmora

@@ -225,6 +225,44 @@ TEST_F(BestTimesTest, RefusedWritesAreReportedAndLeaveTheStoreAsItWas)
     EXPECT_EQ(names(LoadBestTimes(klondike()))[0], u"Ann");
 }
 
+// A store that takes writes but gives no answer to a read (it failed, or
+// was busy): the list reads as empty and is said to be unreadable, and the
+// stored one is left as it was. A list that was read, missing or damaged
+// included, is readable.
+TEST_F(BestTimesTest, AListTheStoreCannotGiveReadsAsEmptyAndIsNeverWrittenOver)
+{
+    BestTimes record = LoadBestTimes(klondike());
+    ASSERT_TRUE(InsertBestTime(record, u"Ann", 70, klondike()));
+    const ByteList stored = readValue(*store, kKlondikeKey, "data")->bytes;
+    FaultyRegistry faulty(*store);
+    const BestTimesLocation failing = bestTimesLocation(faulty, kRoot, "Klondike");
+    bool readable = true;
+    faulty.refuseReads = true;
+    for (const RegistryStatus refusal : {RegistryStatus::failed, RegistryStatus::busy}) {
+        faulty.readRefusal = refusal;
+        readable = true;
+        EXPECT_EQ(LoadBestTimes(failing, &readable), BestTimes{});
+        EXPECT_FALSE(readable);
+        EXPECT_EQ(readValue(*store, kKlondikeKey, "data")->bytes, stored);
+    }
+    faulty.refuseReads = false;
+    faulty.refuseKeys = true;
+    readable = true;
+    EXPECT_EQ(LoadBestTimes(failing, &readable), BestTimes{});
+    EXPECT_FALSE(readable);
+
+    faulty.refuseKeys = false;
+    EXPECT_EQ(LoadBestTimes(failing, &readable), record);
+    EXPECT_TRUE(readable);
+    readable = false;
+    EXPECT_EQ(LoadBestTimes(bestTimesLocation(faulty, kRoot, "Golf"), &readable), BestTimes{});
+    EXPECT_TRUE(readable);
+    writeValue(*store, kKlondikeKey, "data", ValueType::dword, ByteList(359, 7));
+    readable = false;
+    EXPECT_EQ(LoadBestTimes(failing, &readable), BestTimes{});
+    EXPECT_TRUE(readable);
+}
+
 TEST(Utf16TextTest, ConvertsBothWaysAndReplacesMalformedInput)
 {
     EXPECT_EQ(utf16FromUtf8("A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"), u"A\u00e9\u20ac\U0001F600");

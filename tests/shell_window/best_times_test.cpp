@@ -6,6 +6,7 @@
 #include "best_times_dialog.h"
 #include "best_times_layout.h"
 #include "dialog_frame.h"
+#include "faulty_registry.h"
 #include "main_window_fixture.h"
 #include "player_steps.h"
 #include "preferences.h"
@@ -236,6 +237,33 @@ TEST_F(BestTimesFlow, GameEndChecksWhileTheWinDialogIsOpenAreIgnored)
     winAfter(main, 20);
     EXPECT_EQ(dialogsSeen(), std::vector<int>{kWinContent});
     EXPECT_EQ(statistics(), (StatisticsRecord{1, 1, 20}));
+}
+
+// A store that takes writes but cannot give the records at the win: no
+// name is asked for, and neither the list nor the statistics it holds are
+// written over by this one deal.
+TEST_F(BestTimesFlow, AWinWhileTheStoreCannotBeReadWritesNothingOverItsRecords)
+{
+    chooseGameBeforeStart("Klondike");
+    storeTimes({{u"Old", 80}});
+    ASSERT_TRUE(StatisticsStore(store(), storeRoot("Velmora")).recordPlay("Klondike", false, 50));
+    const BestTimes times = LoadBestTimes(klondikeTimes());
+    FaultyRegistry faulty(store());
+    window = std::make_unique<MainWindow>(ShellContext{&resources, &faulty, BuildConfiguration::standard});
+    ASSERT_TRUE(window->CreateMainWindow("Velmora"));
+    seen.clear();
+    answer = [](const ModalRequest&, int content) -> std::optional<int> {
+        return content == kWinContent ? std::optional<int>(IDOK) : std::nullopt;
+    };
+    faulty.refuseReads = true;
+    winAfter(*window, 30);
+    faulty.refuseReads = false;
+    EXPECT_TRUE(dialogsSeen().empty());
+    EXPECT_FALSE(window->engine().isWon());
+    closeWindow();
+
+    EXPECT_EQ(LoadBestTimes(klondikeTimes()), times);
+    EXPECT_EQ(statistics(), (StatisticsRecord{1, 0, 50}));
 }
 
 TEST_F(BestTimesFlow, ShowBestTimesPausesTheClockAndShowsMinutesAndSeconds)

@@ -1,7 +1,7 @@
 // A registry that passes every call on to a real one, except the failures a
 // test asks for: refused keys, reads that fail as if the store did not
-// answer, or refused writes of chosen values (a batch that holds one is
-// refused whole).
+// answer (with readRefusal), or refused writes of chosen values (a batch that
+// holds one is refused whole).
 #pragma once
 
 #include <set>
@@ -17,6 +17,7 @@ public:
 
     bool refuseKeys = false;
     bool refuseReads = false;
+    RegistryStatus readRefusal = RegistryStatus::failed;
     std::set<std::string, std::less<>> refusedWrites;  // value names
 
     RegistryStatus createKey(std::string_view path, std::string_view keyClass, RegistryKey& key,
@@ -36,7 +37,7 @@ public:
                               ValueType* type) override
     {
         if (refuseReads)
-            return RegistryStatus::failed;
+            return readRefusal;
         return inner_.queryValue(key, name, buffer, size, type);
     }
     RegistryStatus setValue(RegistryKey key, std::string_view name, ValueType type, const void* data,
