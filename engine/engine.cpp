@@ -33,7 +33,7 @@ RecordFault Engine::loadDefinition(ByteView record)
     definition_ = std::make_unique<GameDefinition>(std::move(*decoded.definition));
     buildKeyTables();
     programJumps_.assign(definition_->programs.size(), JumpTargets{});
-    emptyPileAnswers_.assign(definition_->programs.size(), {0, 0});
+    answers_.bind(definition_.get(), &state_, &pileCards_);
     return RecordFault::none;
 }
 
@@ -46,7 +46,7 @@ void Engine::releaseDefinition()
     keyConditions_.clear();
     keyCounter_.clear();
     programJumps_.clear();
-    emptyPileAnswers_.clear();
+    answers_.bind(nullptr, nullptr, nullptr);
 }
 
 void Engine::buildKeyTables()
@@ -90,6 +90,7 @@ void Engine::startGame()
     step_ = StepContext{};
     sequences_.bind(definition_.get(), &state_);
     sequences_.reserve(definition_->cardCount());
+    answers_.gameStarted();
 }
 
 void Engine::installState(GameState state)
@@ -147,6 +148,7 @@ void Engine::renumber(int pile)
         card.position = static_cast<std::int16_t>(position);
     }
     state_.piles[static_cast<std::size_t>(pile)].count = static_cast<std::int16_t>(cards.size());
+    answers_.pileChanged(pile);
 }
 
 std::vector<std::uint16_t> Engine::takeCards(int pile, int first, int count)
@@ -200,12 +202,24 @@ void Engine::updateOpenFlags(StepContext* step)
     }
 }
 
-bool Engine::runProgram(int program, CardSequence first, const CardSequence* second)
+bool Engine::programHolds(int program, const PileRun& first, const PileRun& second)
 {
     if (program < 0 || program >= static_cast<int>(definition_->programs.size()))
         return false;
+    if (const int known = answers_.find(program, first, second); known != 0)
+        return known == 2;
+    const auto sequence = [this](int slot, const PileRun& run) {
+        return sequences_.run(slot, pileCards_[static_cast<std::size_t>(run.pile)], run.from, run.count);
+    };
+    const CardSequence one = sequence(0, first);
+    CardSequence two;
+    if (second.pile >= 0)
+        two = sequence(1, second);
     const auto number = static_cast<std::size_t>(program);
-    return runRule(machine_, definition_->programs[number], programJumps_[number], first, second);
+    const RuleOutcome outcome =
+        machine_.run(definition_->programs[number], programJumps_[number], one, second.pile >= 0 ? &two : nullptr);
+    answers_.remember(program, first, second, outcome);
+    return outcome.holds;
 }
 
 }  // namespace velmora

@@ -7,7 +7,6 @@
 // recognises a won game. All of it runs on the caller's thread.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -19,6 +18,7 @@
 #include "engine_sequences.h"
 #include "game_definition.h"
 #include "game_state.h"
+#include "program_answers.h"
 #include "random.h"
 #include "record_decoder.h"
 #include "rule_machine.h"
@@ -130,9 +130,17 @@ private:
     void rebuildPileIndex();
     void startGame();
 
-    bool runProgram(int program, CardSequence first, const CardSequence* second);
-    // Runs a program over a whole pile and, unless otherPile is kNone, another.
-    bool runProgramOnPile(int program, int pile, int otherPile);
+    // Whether the program holds on the two runs (the second may be none),
+    // from the remembered answers when the program met the same input.
+    bool programHolds(int program, const PileRun& first, const PileRun& second);
+    // The program over a whole pile and, unless otherPile is kNone, another.
+    bool programHoldsOnPile(int program, int pile, int otherPile);
+    // The shapes programs are given, each read from its top card down: the
+    // whole pile; the group that moves when the card is picked up (the top
+    // card first, the card itself last); the cards under the card.
+    PileRun wholePile(int pile) const;
+    PileRun groupFrom(const Card& card) const;
+    PileRun below(const Card& card) const;
     bool keyConditionsHold(int key);
     bool keyCanFire(int key);
     // Checks the key's conditions and counter, uses a unit of the counter and
@@ -179,9 +187,7 @@ private:
 
     RuleMachine machine_;
     std::vector<JumpTargets> programJumps_;  // per program of the definition
-    // Per program, its answer on an empty pile, alone and beside another empty
-    // pile: 0 not yet asked, 1 no, 2 yes.
-    std::vector<std::array<std::uint8_t, 2>> emptyPileAnswers_;
+    ProgramAnswers answers_;
     SequenceBuilder sequences_;
 };
 

@@ -145,8 +145,12 @@ Engine::ActionResult Engine::setCardAttribute(const ActionDefinition& action, st
         case kCardOpen: field = &card.open; break;
         default: return {};
         }
-        changed = changed || *field != flag(value);
+        if (*field == flag(value))
+            continue;
+        changed = true;
         *field = flag(value);
+        if (action.attribute == kCardFaceUp)
+            answers_.pileChanged(action.pileA);
     }
     return {changed};
 }

@@ -6,29 +6,23 @@
 
 namespace velmora {
 
-bool Engine::runProgramOnPile(int program, int pile, int otherPile)
+PileRun Engine::wholePile(int pile) const
 {
-    // A program sees nothing but its sequences, so on empty piles its answer
-    // never changes; such conditions (an empty foundation, an empty column)
-    // are asked after every step.
-    const bool alone = otherPile == kNone;
-    if (pileCards_[static_cast<std::size_t>(pile)].empty() &&
-        (alone || pileCards_[static_cast<std::size_t>(otherPile)].empty()) && program >= 0 &&
-        program < static_cast<int>(emptyPileAnswers_.size())) {
-        std::uint8_t& answer = emptyPileAnswers_[static_cast<std::size_t>(program)][alone ? 0 : 1];
-        if (answer == 0) {
-            const SequenceElement none[1] = {{0, 0}};
-            const CardSequence empty(none);
-            answer = runProgram(program, empty, alone ? nullptr : &empty) ? 2 : 1;
-        }
-        return answer == 2;
-    }
-    const CardSequence first = sequences_.wholePile(0, pileCards_[static_cast<std::size_t>(pile)]);
-    if (otherPile == kNone)
-        return runProgram(program, first, nullptr);
-    const CardSequence second =
-        sequences_.wholePile(1, pileCards_[static_cast<std::size_t>(otherPile)]);
-    return runProgram(program, first, &second);
+    const int count = state_.piles[static_cast<std::size_t>(pile)].count;
+    return {pile, count - 1, count};
+}
+
+PileRun Engine::groupFrom(const Card& card) const
+{
+    const int count = state_.piles[card.pile].count;
+    return {card.pile, count - 1, count - card.position};
+}
+
+PileRun Engine::below(const Card& card) const { return {card.pile, card.position - 1, card.position}; }
+
+bool Engine::programHoldsOnPile(int program, int pile, int otherPile)
+{
+    return programHolds(program, wholePile(pile), otherPile == kNone ? PileRun{} : wholePile(otherPile));
 }
 
 bool Engine::keyConditionsHold(int key)
@@ -37,7 +31,7 @@ bool Engine::keyConditionsHold(int key)
         const ConditionDefinition& condition = definition_->conditions[static_cast<std::size_t>(number)];
         if (!state_.piles[condition.pile].enabled)
             return false;
-        if (!runProgramOnPile(condition.program, condition.pile, condition.otherPile))
+        if (!programHoldsOnPile(condition.program, condition.pile, condition.otherPile))
             return false;
     }
     return true;
@@ -68,10 +62,7 @@ int Engine::tapKeyFor(int pile) const
 bool Engine::pickUpAllowed(int card)
 {
     const Card& picked = state_.cards[static_cast<std::size_t>(card)];
-    const auto& pile = pileCards_[picked.pile];
-    const CardSequence group = sequences_.groupFrom(0, pile, picked.position);
-    const CardSequence under = sequences_.below(1, pile, picked.position);
-    return runProgram(state_.piles[picked.pile].pickUpProgram, group, &under);
+    return programHolds(state_.piles[picked.pile].pickUpProgram, groupFrom(picked), below(picked));
 }
 
 bool Engine::dropAllowed(int card, int pile)
@@ -91,9 +82,7 @@ bool Engine::dropAllowed(int card, int pile)
     }
     if (!permitsMove(state_.permissions, moved.pile, pile))
         return false;
-    const CardSequence group = sequences_.groupFrom(0, pileCards_[moved.pile], moved.position);
-    const CardSequence onto = sequences_.wholePile(1, cards);
-    return runProgram(target.acceptProgram, group, &onto);
+    return programHolds(target.acceptProgram, groupFrom(moved), wholePile(pile));
 }
 
 bool Engine::canPickUp(int card)

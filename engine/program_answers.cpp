@@ -1,0 +1,179 @@
+#include "program_answers.h"
+
+#include <algorithm>
+
+namespace velmora {
+namespace {
+
+// Run numbers fill 22 bits of a key; past this many, everything starts afresh.
+constexpr std::uint32_t kMaxRuns = (std::uint32_t{1} << 22) - 2;
+constexpr std::size_t kMaxAnswers = std::size_t{1} << 22;
+
+// A sequence's part of a key: its run number and whether the run is the whole
+// sequence (23 bits), or one of these.
+constexpr std::uint64_t kUnread = (std::uint64_t{1} << 23) - 1;
+constexpr std::uint64_t kAbsent = (std::uint64_t{1} << 23) - 2;
+constexpr std::uint64_t kKeyMark = std::uint64_t{1} << 63;  // no key is 0
+
+constexpr std::uint32_t kFaceDownCode = (kFaceDownSuit << 8) | kFaceDownRank;
+
+std::uint64_t mix(std::uint64_t value)
+{
+    value = (value ^ (value >> 30)) * 0xBF58476D1CE4E5B9ull;
+    value = (value ^ (value >> 27)) * 0x94D049BB133111EBull;
+    return value ^ (value >> 31);
+}
+
+}  // namespace
+
+bool ProgramAnswers::Table::find(std::uint64_t key, std::uint32_t& value) const
+{
+    if (slots_.empty())
+        return false;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t slot = mix(key) & mask;; slot = (slot + 1) & mask) {
+        if (slots_[slot].key == key) {
+            value = slots_[slot].value;
+            return true;
+        }
+        if (slots_[slot].key == 0)
+            return false;
+    }
+}
+
+void ProgramAnswers::Table::insert(std::uint64_t key, std::uint32_t value)
+{
+    if (2 * (used_ + 1) > slots_.size())
+        grow();
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = mix(key) & mask;
+    while (slots_[slot].key != 0 && slots_[slot].key != key)
+        slot = (slot + 1) & mask;
+    if (slots_[slot].key == 0)
+        ++used_;
+    slots_[slot] = {key, value};
+}
+
+void ProgramAnswers::Table::grow()
+{
+    std::vector<Slot> old(std::max<std::size_t>(1024, 2 * slots_.size()), Slot{0, 0});
+    old.swap(slots_);
+    used_ = 0;
+    for (const Slot& held : old)
+        if (held.key != 0)
+            insert(held.key, held.value);
+}
+
+void ProgramAnswers::Table::clear()
+{
+    slots_.clear();
+    used_ = 0;
+}
+
+void ProgramAnswers::bind(const GameDefinition* definition, const GameState* state,
+                          const std::vector<std::vector<std::uint16_t>>* pileCards)
+{
+    definition_ = definition;
+    state_ = state;
+    pileCards_ = pileCards;
+    reset();
+}
+
+void ProgramAnswers::reset()
+{
+    runs_.clear();
+    answers_.clear();
+    nextRun_ = 1;
+    deepest_.assign(definition_ ? definition_->programs.size() : 0, {-1, -1});
+    gameStarted();
+}
+
+void ProgramAnswers::gameStarted() { piles_.assign(state_ ? state_->piles.size() : 0, PileIds{}); }
+
+std::uint32_t ProgramAnswers::extend(std::uint32_t run, std::uint32_t face)
+{
+    const std::uint64_t key = kKeyMark | (std::uint64_t{run} << 16) | face;
+    std::uint32_t longer = 0;
+    if (!runs_.find(key, longer)) {
+        longer = nextRun_++;
+        runs_.insert(key, longer);
+    }
+    return longer;
+}
+
+// The face as programs read it; suits and ranks of the definition are bytes.
+std::uint32_t ProgramAnswers::faceCode(std::uint16_t card) const
+{
+    if (!state_->cards[card].faceUp)
+        return kFaceDownCode;
+    const CardDefinition& face = definition_->cards[card];
+    return (std::uint32_t{face.suit} << 8) | face.rank;
+}
+
+std::uint32_t ProgramAnswers::topRun(int pile, int length)
+{
+    PileIds& ids = piles_[static_cast<std::size_t>(pile)];
+    const auto& cards = (*pileCards_)[static_cast<std::size_t>(pile)];
+    if (ids.known == 0) {
+        ids.runIds.resize(cards.size() + 1);
+        ids.runIds[0] = 0;
+        ids.known = 1;
+    }
+    const auto wanted = static_cast<std::size_t>(length);
+    for (; ids.known <= wanted; ++ids.known)
+        ids.runIds[ids.known] = extend(ids.runIds[ids.known - 1], faceCode(cards[cards.size() - ids.known]));
+    return ids.runIds[wanted];
+}
+
+std::uint32_t ProgramAnswers::runId(const PileRun& run, int length)
+{
+    const auto& cards = (*pileCards_)[static_cast<std::size_t>(run.pile)];
+    if (run.from + 1 == static_cast<int>(cards.size()))
+        return topRun(run.pile, length);
+    std::uint32_t id = 0;
+    for (int k = 0; k < length; ++k)
+        id = extend(id, faceCode(cards[static_cast<std::size_t>(run.from - k)]));
+    return id;
+}
+
+std::uint64_t ProgramAnswers::component(const PileRun& run, std::int32_t depth)
+{
+    if (run.pile < 0)
+        return kAbsent;
+    if (depth < 0)
+        return kUnread;
+    const bool whole = run.count <= depth;
+    const int length = whole ? run.count : depth + 1;
+    return (std::uint64_t{runId(run, length)} << 1) | (whole ? 1 : 0);
+}
+
+std::uint64_t ProgramAnswers::keyOf(int program, const PileRun& first, const PileRun& second)
+{
+    // One key makes at most one new number per element of either sequence.
+    const std::size_t cards = state_->cards.size();
+    if (nextRun_ + 2 * cards + 2 > kMaxRuns)
+        reset();
+    const auto& depth = deepest_[static_cast<std::size_t>(program)];
+    return kKeyMark | (std::uint64_t(program) << 46) | (component(first, depth[0]) << 23) |
+           component(second, depth[1]);
+}
+
+int ProgramAnswers::find(int program, const PileRun& first, const PileRun& second)
+{
+    std::uint32_t answer = 0;
+    return answers_.find(keyOf(program, first, second), answer) ? static_cast<int>(answer) : 0;
+}
+
+void ProgramAnswers::remember(int program, const PileRun& first, const PileRun& second,
+                              const RuleOutcome& outcome)
+{
+    auto& depth = deepest_[static_cast<std::size_t>(program)];
+    depth[0] = std::max(depth[0], outcome.deepestRead[0]);
+    depth[1] = std::max(depth[1], outcome.deepestRead[1]);
+    if (answers_.size() >= kMaxAnswers)
+        answers_.clear();
+    // The depths may have grown with this run, so the key is made anew.
+    answers_.insert(keyOf(program, first, second), outcome.holds ? 2 : 1);
+}
+
+}  // namespace velmora

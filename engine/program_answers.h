@@ -1,0 +1,100 @@
+// Rule programs' answers, remembered on exactly what each program read.
+//
+// A program sees nothing but its two card sequences, so its answer is decided
+// by the program and the elements it read. The machine reports how deep it
+// read each sequence; the table keeps, per program, the deepest read of any
+// run so far, and keys an answer on the program and on each sequence cut to
+// that depth (a sequence that ends before it, whole). Two inputs with the same
+// key read the same values on every read the program can make, so the program
+// takes the same path and gives the same answer: a remembered answer is
+// always the one the program would give.
+//
+// Sequences are named by number: every distinct run of card faces read top
+// first has one, handed out as the run grows by one element. Each pile keeps
+// the numbers of its runs from the top, worked out again only as far as they
+// are asked after the pile changed. The engine reports every change to a
+// pile's cards or to a face on it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "game_definition.h"
+#include "game_state.h"
+#include "rule_machine.h"
+
+namespace velmora {
+
+// Part of one pile read from a position downwards, as programs are given it:
+// `count` cards from position `from` (the highest) down. pile < 0: no sequence.
+struct PileRun {
+    int pile = -1;
+    int from = 0;
+    int count = 0;
+};
+
+class ProgramAnswers {
+public:
+    void bind(const GameDefinition* definition, const GameState* state,
+              const std::vector<std::vector<std::uint16_t>>* pileCards);
+    // Forgets every answer and number, for a new definition.
+    void reset();
+    // Every pile changed: a new deal or an installed state. The answers stay,
+    // as they hold for the same sequences in any game of the definition.
+    void gameStarted();
+    // The pile's cards, their order or a face on it changed.
+    void pileChanged(int pile) { piles_[static_cast<std::size_t>(pile)].known = 0; }
+
+    // The remembered answer: 0 unknown, 1 no, 2 yes.
+    int find(int program, const PileRun& first, const PileRun& second);
+    // Stores the outcome of a run on these sequences.
+    void remember(int program, const PileRun& first, const PileRun& second, const RuleOutcome& outcome);
+
+private:
+    // An exact map from non-zero 64-bit keys to 32-bit values, by open
+    // addressing.
+    class Table {
+    public:
+        bool find(std::uint64_t key, std::uint32_t& value) const;
+        void insert(std::uint64_t key, std::uint32_t value);
+        std::size_t size() const { return used_; }
+        void clear();
+
+    private:
+        void grow();
+        struct Slot {
+            std::uint64_t key;
+            std::uint32_t value;
+        };
+        std::vector<Slot> slots_;
+        std::size_t used_ = 0;
+    };
+
+    // Per pile: the numbers of its runs from the top card down, by length
+    // (runIds[m]: the top m cards); `known` of them are up to date.
+    struct PileIds {
+        std::vector<std::uint32_t> runIds;
+        std::size_t known = 0;
+    };
+
+    std::uint32_t extend(std::uint32_t run, std::uint32_t face);
+    std::uint32_t faceCode(std::uint16_t card) const;
+    std::uint32_t topRun(int pile, int length);
+    std::uint32_t runId(const PileRun& run, int length);
+    std::uint64_t component(const PileRun& run, std::int32_t depth);
+    std::uint64_t keyOf(int program, const PileRun& first, const PileRun& second);
+
+    const GameDefinition* definition_ = nullptr;
+    const GameState* state_ = nullptr;
+    const std::vector<std::vector<std::uint16_t>>* pileCards_ = nullptr;
+
+    Table runs_;                 // (run number, face) -> the number of the run one longer
+    Table answers_;              // key -> 1 no, 2 yes
+    std::uint32_t nextRun_ = 1;  // 0 is the empty run
+    std::vector<PileIds> piles_;
+    // Per program, the deepest element read of each sequence (-1: none yet).
+    std::vector<std::array<std::int32_t, 2>> deepest_;
+};
+
+}  // namespace velmora
