@@ -206,7 +206,8 @@ void BM_KlondikeFirstMoveAfterEachStep(benchmark::State& state)
 BENCHMARK(BM_KlondikeFirstMoveAfterEachStep)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // The game field's questions: a tap on every pile, a pick-up of every card
-// and, for each card that may be picked up, a drop on every pile.
+// the player can reach and, for each card that may be picked up, a drop on
+// every pile.
 void BM_KlondikeFieldQuestionsAfterEachStep(benchmark::State& state)
 {
     timeAfterEachStep(state, [](Engine& engine, GameNumber, std::size_t, std::size_t) {
@@ -217,7 +218,7 @@ void BM_KlondikeFieldQuestionsAfterEachStep(benchmark::State& state)
         for (int pile = 0; pile < piles; ++pile)
             yes += engine.canTap(pile);
         for (int card = 0; card < cards; ++card) {
-            if (!engine.canPickUp(card))
+            if (!engine.canReach(card) || !engine.canPickUp(card))
                 continue;
             for (int pile = 0; pile < piles; ++pile)
                 yes += engine.canDrop(card, pile);

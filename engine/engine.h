@@ -85,6 +85,7 @@ public:
     // cards; nothing when there are n or fewer.
     std::optional<Move> findMove(int n);
     // Every legal move in the same order; stops when visit returns false.
+    // visit must not change the game.
     void forEachMove(const std::function<bool(const Move&)>& visit);
 
     // --- play ---------------------------------------------------------------
@@ -161,6 +162,11 @@ private:
 
     bool pickUpAllowed(int card);
     bool dropAllowed(int card, int pile);
+    // The drop checks that do not depend on the card: the pile is
+    // interactive, and its top card is open or, when empty, it is not hidden.
+    bool takesDrops(int pile) const;
+    // The pile's accept program on the group from the card.
+    bool acceptHolds(int card, int pile);
     int tapKeyFor(int pile) const;  // -1: the pile offers no tap
     bool validCard(int card) const;
     bool validPile(int pile) const;
@@ -189,6 +195,7 @@ private:
     std::vector<JumpTargets> programJumps_;  // per program of the definition
     ProgramAnswers answers_;
     SequenceBuilder sequences_;
+    std::vector<int> dropTargets_;  // forEachMove's piles that take drops
 };
 
 }  // namespace velmora

@@ -31,7 +31,12 @@ bool Engine::keyConditionsHold(int key)
         const ConditionDefinition& condition = definition_->conditions[static_cast<std::size_t>(number)];
         if (!state_.piles[condition.pile].enabled)
             return false;
-        if (!programHoldsOnPile(condition.program, condition.pile, condition.otherPile))
+        RecentAnswer& recent = answers_.condition(number);
+        const int otherPile = condition.otherPile == kNone ? -1 : condition.otherPile;
+        if (!answers_.stillHolds(recent, condition.program, condition.pile, otherPile))
+            answers_.note(recent, condition.program,
+                          programHoldsOnPile(condition.program, condition.pile, condition.otherPile));
+        if (!recent.holds)
             return false;
     }
     return true;
@@ -62,27 +67,39 @@ int Engine::tapKeyFor(int pile) const
 bool Engine::pickUpAllowed(int card)
 {
     const Card& picked = state_.cards[static_cast<std::size_t>(card)];
-    return programHolds(state_.piles[picked.pile].pickUpProgram, groupFrom(picked), below(picked));
+    const int program = state_.piles[picked.pile].pickUpProgram;
+    RecentAnswer& recent = answers_.pickUp(card);
+    if (!answers_.stillHolds(recent, program, picked.pile, -1))
+        answers_.note(recent, program, programHolds(program, groupFrom(picked), below(picked)));
+    return recent.holds;
+}
+
+bool Engine::takesDrops(int pile) const
+{
+    const Pile& target = state_.piles[static_cast<std::size_t>(pile)];
+    if (!target.interactive)
+        return false;
+    const auto& cards = pileCards_[static_cast<std::size_t>(pile)];
+    if (cards.empty())
+        return definition_->piles[static_cast<std::size_t>(pile)].style != kStyleHiddenWhenEmpty;
+    return state_.cards[cards.back()].open != 0;
+}
+
+bool Engine::acceptHolds(int card, int pile)
+{
+    const Card& moved = state_.cards[static_cast<std::size_t>(card)];
+    const int program = state_.piles[static_cast<std::size_t>(pile)].acceptProgram;
+    RecentAnswer& recent = answers_.drop(card, pile);
+    if (!answers_.stillHolds(recent, program, moved.pile, pile))
+        answers_.note(recent, program, programHolds(program, groupFrom(moved), wholePile(pile)));
+    return recent.holds;
 }
 
 bool Engine::dropAllowed(int card, int pile)
 {
     const Card& moved = state_.cards[static_cast<std::size_t>(card)];
-    if (moved.pile == pile)
-        return false;
-    const Pile& target = state_.piles[static_cast<std::size_t>(pile)];
-    const auto& cards = pileCards_[static_cast<std::size_t>(pile)];
-    if (!target.interactive)
-        return false;
-    if (cards.empty()) {
-        if (definition_->piles[static_cast<std::size_t>(pile)].style == kStyleHiddenWhenEmpty)
-            return false;
-    } else if (!state_.cards[cards.back()].open) {
-        return false;
-    }
-    if (!permitsMove(state_.permissions, moved.pile, pile))
-        return false;
-    return programHolds(target.acceptProgram, groupFrom(moved), wholePile(pile));
+    return moved.pile != pile && takesDrops(pile) && permitsMove(state_.permissions, moved.pile, pile) &&
+           acceptHolds(card, pile);
 }
 
 bool Engine::canPickUp(int card)
@@ -120,6 +137,14 @@ void Engine::forEachMove(const std::function<bool(const Move&)>& visit)
         if (keyCanFire(tapKeyFor(pile)) && !visit(Move{true, static_cast<std::uint16_t>(pile), kNone, kNone}))
             return;
 
+    // What does not depend on the card: the piles that take drops at all, and
+    // whether the permissions let every pile reach every other.
+    dropTargets_.clear();
+    for (int pile = 0; pile < pileCount; ++pile)
+        if (takesDrops(pile))
+            dropTargets_.push_back(pile);
+    const bool everyMovePermitted = permitsEveryMove(state_.permissions);
+
     // Top cards first, then the inner cards of fanned piles.
     for (int pass = 0; pass < 2; ++pass) {
         for (std::size_t c = 0; c < state_.cards.size(); ++c) {
@@ -129,8 +154,12 @@ void Engine::forEachMove(const std::function<bool(const Move&)>& visit)
                 continue;
             if (!pickUpAllowed(static_cast<int>(c)))
                 continue;
-            for (int target = 0; target < pileCount; ++target) {
-                if (!dropAllowed(static_cast<int>(c), target))
+            for (const int target : dropTargets_) {
+                if (target == card.pile)
+                    continue;
+                if (!everyMovePermitted && !permitsMove(state_.permissions, card.pile, target))
+                    continue;
+                if (!acceptHolds(static_cast<int>(c), target))
                     continue;
                 const Move move{false, kNone, static_cast<std::uint16_t>(c), static_cast<std::uint16_t>(target)};
                 if (!visit(move))

@@ -14,6 +14,9 @@ using PermissionList = std::vector<MovePermission>;
 
 bool permitsMove(const PermissionList& list, int from, int to);
 
+// Whether an entry (any, any) permits every move.
+bool permitsEveryMove(const PermissionList& list);
+
 // Adds (a, b) unless an entry already covers it. True when it was added.
 bool permitMoves(PermissionList& list, std::uint16_t a, std::uint16_t b);
 

@@ -81,14 +81,42 @@ void ProgramAnswers::bind(const GameDefinition* definition, const GameState* sta
 
 void ProgramAnswers::reset()
 {
-    runs_.clear();
-    answers_.clear();
-    nextRun_ = 1;
     deepest_.assign(definition_ ? definition_->programs.size() : 0, {-1, -1});
+    forgetRuns();
     gameStarted();
 }
 
-void ProgramAnswers::gameStarted() { piles_.assign(state_ ? state_->piles.size() : 0, PileIds{}); }
+void ProgramAnswers::forgetRuns()
+{
+    runs_.clear();
+    answers_.clear();
+    nextRun_ = 1;
+    for (PileIds& ids : piles_)
+        ids.known = 0;
+}
+
+void ProgramAnswers::gameStarted()
+{
+    pileCount_ = state_ ? state_->piles.size() : 0;
+    const std::size_t cards = state_ ? state_->cards.size() : 0;
+    piles_.assign(pileCount_, PileIds{});
+    // The clock starts again after every recent answer is forgotten.
+    clock_ = 1;
+    changedAt_.assign(pileCount_, clock_);
+    pickUps_.assign(cards, RecentAnswer{});
+    drops_.assign(cards * pileCount_, RecentAnswer{});
+    conditions_.assign(definition_ ? definition_->conditions.size() : 0, RecentAnswer{});
+}
+
+void ProgramAnswers::pileChanged(int pile)
+{
+    piles_[static_cast<std::size_t>(pile)].known = 0;
+    if (clock_ == UINT32_MAX) {
+        gameStarted();
+        return;
+    }
+    changedAt_[static_cast<std::size_t>(pile)] = ++clock_;
+}
 
 std::uint32_t ProgramAnswers::extend(std::uint32_t run, std::uint32_t face)
 {
@@ -152,7 +180,7 @@ std::uint64_t ProgramAnswers::keyOf(int program, const PileRun& first, const Pil
     // One key makes at most one new number per element of either sequence.
     const std::size_t cards = state_->cards.size();
     if (nextRun_ + 2 * cards + 2 > kMaxRuns)
-        reset();
+        forgetRuns();
     const auto& depth = deepest_[static_cast<std::size_t>(program)];
     return kKeyMark | (std::uint64_t(program) << 46) | (component(first, depth[0]) << 23) |
            component(second, depth[1]);

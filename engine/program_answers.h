@@ -14,6 +14,12 @@
 // the numbers of its runs from the top, worked out again only as far as they
 // are asked after the pile changed. The engine reports every change to a
 // pile's cards or to a face on it.
+//
+// In front of that table, each question the engine asks over and over (a
+// card's pick-up, a card's drop on a pile, a condition) keeps its last answer
+// with the time it was given; it still holds while the program is the same
+// and neither pile involved has changed since, which after a step is true of
+// most questions.
 #pragma once
 
 #include <array>
@@ -34,6 +40,13 @@ struct PileRun {
     int count = 0;
 };
 
+// The last answer to one question, and when it was given.
+struct RecentAnswer {
+    std::uint32_t at = 0;  // 0: none
+    std::int16_t program = -1;
+    bool holds = false;
+};
+
 class ProgramAnswers {
 public:
     void bind(const GameDefinition* definition, const GameState* state,
@@ -44,7 +57,27 @@ public:
     // as they hold for the same sequences in any game of the definition.
     void gameStarted();
     // The pile's cards, their order or a face on it changed.
-    void pileChanged(int pile) { piles_[static_cast<std::size_t>(pile)].known = 0; }
+    void pileChanged(int pile);
+
+    // The recent answers of the questions about a card, a card and a pile,
+    // and a condition.
+    RecentAnswer& pickUp(int card) { return pickUps_[static_cast<std::size_t>(card)]; }
+    RecentAnswer& drop(int card, int pile)
+    {
+        return drops_[static_cast<std::size_t>(card) * pileCount_ + pile];
+    }
+    RecentAnswer& condition(int number) { return conditions_[static_cast<std::size_t>(number)]; }
+    // Whether the recent answer is the program's on the piles as they are
+    // now (otherPile < 0: one pile).
+    bool stillHolds(const RecentAnswer& recent, int program, int pile, int otherPile) const
+    {
+        return recent.program == program && recent.at >= changedAt_[static_cast<std::size_t>(pile)] &&
+               (otherPile < 0 || recent.at >= changedAt_[static_cast<std::size_t>(otherPile)]);
+    }
+    void note(RecentAnswer& recent, int program, bool holds)
+    {
+        recent = {clock_, static_cast<std::int16_t>(program), holds};
+    }
 
     // The remembered answer: 0 unknown, 1 no, 2 yes.
     int find(int program, const PileRun& first, const PileRun& second);
@@ -78,6 +111,8 @@ private:
         std::size_t known = 0;
     };
 
+    // Forgets every run number and the answers keyed on them.
+    void forgetRuns();
     std::uint32_t extend(std::uint32_t run, std::uint32_t face);
     std::uint32_t faceCode(std::uint16_t card) const;
     std::uint32_t topRun(int pile, int length);
@@ -93,6 +128,12 @@ private:
     Table answers_;              // key -> 1 no, 2 yes
     std::uint32_t nextRun_ = 1;  // 0 is the empty run
     std::vector<PileIds> piles_;
+    std::uint32_t clock_ = 1;
+    std::vector<std::uint32_t> changedAt_;  // per pile, the clock at its last change
+    std::size_t pileCount_ = 0;
+    std::vector<RecentAnswer> pickUps_;
+    std::vector<RecentAnswer> drops_;
+    std::vector<RecentAnswer> conditions_;
     // Per program, the deepest element read of each sequence (-1: none yet).
     std::vector<std::array<std::int32_t, 2>> deepest_;
 };

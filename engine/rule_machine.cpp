@@ -65,7 +65,7 @@ public:
         machine_.listLengths_ = {0, 0};
     }
 
-    RuleOutcome run()
+    [[gnu::flatten]] RuleOutcome run()
     {
         long executed = 0;
         while (byteAt(position_) != 0) {
