@@ -41,15 +41,20 @@ const CatalogueEntry& klondike()
     return *entry;
 }
 
-// Loads the record afresh, so that nothing the engine remembers from an
-// earlier play-out helps it, and deals the number.
-void deal(Engine& engine, GameNumber number)
+// Deals the number; with `reload` the record is loaded afresh first, so that
+// nothing the engine remembers from an earlier deal helps it.
+void deal(Engine& engine, GameNumber number, bool reload = true)
 {
     std::string error;
-    if (!cli::loadGame(engine, klondike(), error))
+    if ((reload || !engine.hasDefinition()) && !cli::loadGame(engine, klondike(), error))
         throw std::runtime_error(error);
     cli::dealGame(engine, number);
 }
+
+// How the engine meets the deals: each with the record loaded afresh, or one
+// after the other, as a player plays them in one session (the record loaded
+// once per pass over the deals, at its start).
+enum Memory : std::int64_t { kFreshEveryDeal = 0, kOneSession = 1 };
 
 void listEngineMoves(Engine& engine, std::vector<Move>& moves)
 {
@@ -143,7 +148,7 @@ private:
 // benchmark's time is the total of those runs; us_per_position is the mean of
 // each position's best time.
 template <typename Ask>
-void timeAfterEachStep(benchmark::State& state, Ask ask)
+void timeAfterEachStep(benchmark::State& state, Memory memory, Ask ask)
 {
     Engine engine;
     BestTimes best;
@@ -152,7 +157,7 @@ void timeAfterEachStep(benchmark::State& state, Ask ask)
         double seconds = 0;
         std::size_t position = 0;
         for (const Playout& playout : playouts()) {
-            deal(engine, playout.number);
+            deal(engine, playout.number, memory == kFreshEveryDeal || position == 0);
             for (std::size_t step = 0; step < playout.steps.size(); ++step, ++position) {
                 performStep(engine, playout.steps[step], nullptr);
                 const double taken = ask(engine, playout.number, step + 1, position);
@@ -175,29 +180,37 @@ void BM_KlondikeListingAfterEachStep(benchmark::State& state)
     std::vector<Move> engineMoves;
     std::vector<Move> generatorMoves;
     BestTimes generatorBest;
-    timeAfterEachStep(state, [&](Engine& engine, GameNumber number, std::size_t step, std::size_t position) {
-        const Clock::time_point start = Clock::now();
-        listEngineMoves(engine, engineMoves);
-        const double seconds = secondsSince(start);
-        const KlondikeMoveGenerator generator(engine.definition());
-        const Clock::time_point generatorStart = Clock::now();
-        for (int run = 0; run < kGeneratorRuns; ++run) {
-            generator.list(engine.state(), generatorMoves);
-            benchmark::DoNotOptimize(generatorMoves.data());
-        }
-        generatorBest.note(position, secondsSince(generatorStart) / kGeneratorRuns);
-        requireSameMoves(engineMoves, generatorMoves, number, step);
-        return seconds;
-    });
+    const auto memory = static_cast<Memory>(state.range(0));
+    timeAfterEachStep(state, memory,
+                      [&](Engine& engine, GameNumber number, std::size_t step, std::size_t position) {
+                          const Clock::time_point start = Clock::now();
+                          listEngineMoves(engine, engineMoves);
+                          const double seconds = secondsSince(start);
+                          const KlondikeMoveGenerator generator(engine.definition());
+                          const Clock::time_point generatorStart = Clock::now();
+                          for (int run = 0; run < kGeneratorRuns; ++run) {
+                              generator.list(engine.state(), generatorMoves);
+                              benchmark::DoNotOptimize(generatorMoves.data());
+                          }
+                          generatorBest.note(position, secondsSince(generatorStart) / kGeneratorRuns);
+                          requireSameMoves(engineMoves, generatorMoves, number, step);
+                          return seconds;
+                      });
     state.counters["generator_us"] = generatorBest.microsecondsPerPosition();
     state.counters["ratio"] = state.counters["us_per_position"] / generatorBest.microsecondsPerPosition();
 }
-BENCHMARK(BM_KlondikeListingAfterEachStep)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_KlondikeListingAfterEachStep)
+    ->ArgName("session")
+    ->Arg(kFreshEveryDeal)
+    ->Arg(kOneSession)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0);
 
 // The loss test: the first legal move.
 void BM_KlondikeFirstMoveAfterEachStep(benchmark::State& state)
 {
-    timeAfterEachStep(state, [](Engine& engine, GameNumber, std::size_t, std::size_t) {
+    timeAfterEachStep(state, kFreshEveryDeal, [](Engine& engine, GameNumber, std::size_t, std::size_t) {
         const Clock::time_point start = Clock::now();
         benchmark::DoNotOptimize(engine.findMove(0));
         return secondsSince(start);
@@ -210,7 +223,7 @@ BENCHMARK(BM_KlondikeFirstMoveAfterEachStep)->UseManualTime()->Unit(benchmark::k
 // every pile.
 void BM_KlondikeFieldQuestionsAfterEachStep(benchmark::State& state)
 {
-    timeAfterEachStep(state, [](Engine& engine, GameNumber, std::size_t, std::size_t) {
+    timeAfterEachStep(state, kFreshEveryDeal, [](Engine& engine, GameNumber, std::size_t, std::size_t) {
         const int piles = static_cast<int>(engine.state().piles.size());
         const int cards = static_cast<int>(engine.state().cards.size());
         int yes = 0;
