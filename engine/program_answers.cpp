@@ -7,13 +7,13 @@ namespace {
 
 // Run numbers fill 22 bits of a key; past this many, everything starts afresh.
 constexpr std::uint32_t kMaxRuns = (std::uint32_t{1} << 22) - 2;
+static_assert(kMaxRuns < (std::uint32_t{1} << ProgramAnswers::kRunBits));
 constexpr std::size_t kMaxAnswers = std::size_t{1} << 22;
 
 // A sequence's part of a key: its run number and whether the run is the whole
 // sequence (23 bits), or one of these.
 constexpr std::uint64_t kUnread = (std::uint64_t{1} << 23) - 1;
 constexpr std::uint64_t kAbsent = (std::uint64_t{1} << 23) - 2;
-constexpr std::uint64_t kKeyMark = std::uint64_t{1} << 63;  // no key is 0
 
 constexpr std::uint32_t kFaceDownCode = (kFaceDownSuit << 8) | kFaceDownRank;
 
@@ -28,45 +28,52 @@ std::uint64_t mix(std::uint64_t value)
 
 bool ProgramAnswers::Table::find(std::uint64_t key, std::uint32_t& value) const
 {
-    if (slots_.empty())
+    if (words_.empty())
         return false;
-    const std::size_t mask = slots_.size() - 1;
+    const std::size_t mask = words_.size() - 1;
     for (std::size_t slot = mix(key) & mask;; slot = (slot + 1) & mask) {
-        if (slots_[slot].key == key) {
-            value = slots_[slot].value;
+        const std::uint64_t word = words_[slot];
+        if (word == 0)
+            return false;
+        if (word >> valueBits_ == key) {
+            value = static_cast<std::uint32_t>(word & ((std::uint64_t{1} << valueBits_) - 1));
             return true;
         }
-        if (slots_[slot].key == 0)
-            return false;
     }
 }
 
 void ProgramAnswers::Table::insert(std::uint64_t key, std::uint32_t value)
 {
-    if (2 * (used_ + 1) > slots_.size())
+    if (2 * (used_ + 1) > words_.size())
         grow();
-    const std::size_t mask = slots_.size() - 1;
+    place((key << valueBits_) | value);
+}
+
+void ProgramAnswers::Table::place(std::uint64_t word)
+{
+    const std::size_t mask = words_.size() - 1;
+    const std::uint64_t key = word >> valueBits_;
     std::size_t slot = mix(key) & mask;
-    while (slots_[slot].key != 0 && slots_[slot].key != key)
+    while (words_[slot] != 0 && words_[slot] >> valueBits_ != key)
         slot = (slot + 1) & mask;
-    if (slots_[slot].key == 0)
+    if (words_[slot] == 0)
         ++used_;
-    slots_[slot] = {key, value};
+    words_[slot] = word;
 }
 
 void ProgramAnswers::Table::grow()
 {
-    std::vector<Slot> old(std::max<std::size_t>(1024, 2 * slots_.size()), Slot{0, 0});
-    old.swap(slots_);
+    std::vector<std::uint64_t> old(std::max<std::size_t>(1024, 2 * words_.size()), 0);
+    old.swap(words_);
     used_ = 0;
-    for (const Slot& held : old)
-        if (held.key != 0)
-            insert(held.key, held.value);
+    for (const std::uint64_t word : old)
+        if (word != 0)
+            place(word);
 }
 
 void ProgramAnswers::Table::clear()
 {
-    slots_.clear();
+    words_.clear();
     used_ = 0;
 }
 
@@ -120,7 +127,7 @@ void ProgramAnswers::pileChanged(int pile)
 
 std::uint32_t ProgramAnswers::extend(std::uint32_t run, std::uint32_t face)
 {
-    const std::uint64_t key = kKeyMark | (std::uint64_t{run} << 16) | face;
+    const std::uint64_t key = (std::uint64_t{run} << 16) | face;
     std::uint32_t longer = 0;
     if (!runs_.find(key, longer)) {
         longer = nextRun_++;
@@ -182,7 +189,7 @@ std::uint64_t ProgramAnswers::keyOf(int program, const PileRun& first, const Pil
     if (nextRun_ + 2 * cards + 2 > kMaxRuns)
         forgetRuns();
     const auto& depth = deepest_[static_cast<std::size_t>(program)];
-    return kKeyMark | (std::uint64_t(program) << 46) | (component(first, depth[0]) << 23) |
+    return (std::uint64_t(program) << 46) | (component(first, depth[0]) << 23) |
            component(second, depth[1]);
 }
 

@@ -49,6 +49,10 @@ struct RecentAnswer {
 
 class ProgramAnswers {
 public:
+    // Bits of a table word that hold a run number, and an answer (1 no, 2 yes).
+    static constexpr int kRunBits = 22;
+    static constexpr int kAnswerBits = 2;
+
     void bind(const GameDefinition* definition, const GameState* state,
               const std::vector<std::vector<std::uint16_t>>* pileCards);
     // Forgets every answer and number, for a new definition.
@@ -85,10 +89,11 @@ public:
     void remember(int program, const PileRun& first, const PileRun& second, const RuleOutcome& outcome);
 
 private:
-    // An exact map from non-zero 64-bit keys to 32-bit values, by open
-    // addressing.
+    // An exact map from keys to non-zero values of `valueBits` bits, the two
+    // together in one word (key above value), by open addressing.
     class Table {
     public:
+        explicit Table(int valueBits) : valueBits_(valueBits) {}
         bool find(std::uint64_t key, std::uint32_t& value) const;
         void insert(std::uint64_t key, std::uint32_t value);
         std::size_t size() const { return used_; }
@@ -96,11 +101,9 @@ private:
 
     private:
         void grow();
-        struct Slot {
-            std::uint64_t key;
-            std::uint32_t value;
-        };
-        std::vector<Slot> slots_;
+        void place(std::uint64_t word);
+        int valueBits_;
+        std::vector<std::uint64_t> words_;  // 0: free
         std::size_t used_ = 0;
     };
 
@@ -124,8 +127,8 @@ private:
     const GameState* state_ = nullptr;
     const std::vector<std::vector<std::uint16_t>>* pileCards_ = nullptr;
 
-    Table runs_;                 // (run number, face) -> the number of the run one longer
-    Table answers_;              // key -> 1 no, 2 yes
+    Table runs_{kRunBits};       // (run number, face) -> the number of the run one longer
+    Table answers_{kAnswerBits};  // key -> 1 no, 2 yes
     std::uint32_t nextRun_ = 1;  // 0 is the empty run
     std::vector<PileIds> piles_;
     std::uint32_t clock_ = 1;
