@@ -139,16 +139,16 @@ void Engine::rebuildPileIndex()
     }
 }
 
-void Engine::renumber(int pile)
+void Engine::renumber(int pile, int from)
 {
+    answers_.pileChanged(pile, from);
     auto& cards = pileCards_[static_cast<std::size_t>(pile)];
-    for (std::size_t position = 0; position < cards.size(); ++position) {
+    for (auto position = static_cast<std::size_t>(from); position < cards.size(); ++position) {
         Card& card = state_.cards[cards[position]];
         card.pile = static_cast<std::uint16_t>(pile);
         card.position = static_cast<std::int16_t>(position);
     }
     state_.piles[static_cast<std::size_t>(pile)].count = static_cast<std::int16_t>(cards.size());
-    answers_.pileChanged(pile);
 }
 
 std::vector<std::uint16_t> Engine::takeCards(int pile, int first, int count)
@@ -160,7 +160,7 @@ std::vector<std::uint16_t> Engine::takeCards(int pile, int first, int count)
     const auto outside = static_cast<std::uint16_t>(state_.piles.size());
     for (std::uint16_t card : taken)
         state_.cards[card].pile = outside;
-    renumber(pile);
+    renumber(pile, first);
     return taken;
 }
 
@@ -168,7 +168,7 @@ void Engine::insertCards(int pile, int at, const std::vector<std::uint16_t>& car
 {
     auto& target = pileCards_[static_cast<std::size_t>(pile)];
     target.insert(target.begin() + at, cards.begin(), cards.end());
-    renumber(pile);
+    renumber(pile, at);
 }
 
 void Engine::record(StepContext& step, HistoryEntry entry)

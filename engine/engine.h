@@ -174,7 +174,8 @@ private:
     // Placement primitives; they keep the cards and the pile index in step.
     std::vector<std::uint16_t> takeCards(int pile, int first, int count);
     void insertCards(int pile, int at, const std::vector<std::uint16_t>& cards);
-    void renumber(int pile);
+    // Gives the pile's cards from `from` up their places again.
+    void renumber(int pile, int from);
 
     ScreenMetrics screen_;
     TickSource ticks_;

@@ -150,7 +150,7 @@ Engine::ActionResult Engine::setCardAttribute(const ActionDefinition& action, st
         changed = true;
         *field = flag(value);
         if (action.attribute == kCardFaceUp)
-            answers_.pileChanged(action.pileA);
+            answers_.pileChanged(action.pileA, position);
     }
     return {changed};
 }
@@ -159,7 +159,7 @@ void Engine::reversePile(int pile)
 {
     auto& cards = pileCards_[static_cast<std::size_t>(pile)];
     std::reverse(cards.begin(), cards.end());
-    renumber(pile);
+    renumber(pile, 0);
 }
 
 // Swaps P[i] with P[(r * (i + 1)) mod n] for i = 0 .. n-1; the same swaps in
@@ -174,7 +174,7 @@ void Engine::shufflePile(int pile, std::uint16_t shuffleNumber, bool reverse)
         const std::uint32_t i = reverse ? n - 1 - step : step;
         std::swap(cards[i], cards[(shuffleNumber * (i + 1)) % n]);
     }
-    renumber(pile);
+    renumber(pile, 0);
 }
 
 }  // namespace velmora

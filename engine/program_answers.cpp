@@ -5,17 +5,23 @@
 namespace velmora {
 namespace {
 
-// Run numbers fill 22 bits of a key; past this many, everything starts afresh.
-constexpr std::uint32_t kMaxRuns = (std::uint32_t{1} << 22) - 2;
+// Run numbers fill 21 bits of a key; past this many, everything starts afresh.
+constexpr std::uint32_t kMaxRuns = (std::uint32_t{1} << 21) - 2;
 static_assert(kMaxRuns < (std::uint32_t{1} << ProgramAnswers::kRunBits));
 constexpr std::size_t kMaxAnswers = std::size_t{1} << 22;
 
-// A sequence's part of a key: its run number and whether the run is the whole
-// sequence (23 bits), or one of these.
+// A sequence's part of a key (23 bits): its run number and how the run was
+// read, or one of these.
 constexpr std::uint64_t kUnread = (std::uint64_t{1} << 23) - 1;
 constexpr std::uint64_t kAbsent = (std::uint64_t{1} << 23) - 2;
 
 constexpr std::uint32_t kFaceDownCode = (kFaceDownSuit << 8) | kFaceDownRank;
+
+// How a run number reads its sequence: its first elements from the top (more
+// follow), the whole sequence from the top, or the whole sequence from the
+// bottom of the pile up (for sequences that end there, whose numbers stay
+// when cards come and go on top).
+enum RunShape : std::uint64_t { kTopPart = 0, kWholeFromTop = 1, kWholeFromBottom = 2 };
 
 std::uint64_t mix(std::uint64_t value)
 {
@@ -98,8 +104,10 @@ void ProgramAnswers::forgetRuns()
     runs_.clear();
     answers_.clear();
     nextRun_ = 1;
-    for (PileIds& ids : piles_)
+    for (PileIds& ids : piles_) {
         ids.known = 0;
+        ids.bottomKnown = 0;
+    }
 }
 
 void ProgramAnswers::gameStarted()
@@ -115,9 +123,11 @@ void ProgramAnswers::gameStarted()
     conditions_.assign(definition_ ? definition_->conditions.size() : 0, RecentAnswer{});
 }
 
-void ProgramAnswers::pileChanged(int pile)
+void ProgramAnswers::pileChanged(int pile, int from)
 {
-    piles_[static_cast<std::size_t>(pile)].known = 0;
+    PileIds& ids = piles_[static_cast<std::size_t>(pile)];
+    ids.known = 0;
+    ids.bottomKnown = std::min(ids.bottomKnown, static_cast<std::size_t>(std::max(from, 0)) + 1);
     if (clock_ == UINT32_MAX) {
         gameStarted();
         return;
@@ -160,6 +170,23 @@ std::uint32_t ProgramAnswers::topRun(int pile, int length)
     return ids.runIds[wanted];
 }
 
+std::uint32_t ProgramAnswers::bottomRun(int pile, int length)
+{
+    PileIds& ids = piles_[static_cast<std::size_t>(pile)];
+    const auto& cards = (*pileCards_)[static_cast<std::size_t>(pile)];
+    if (ids.bottomIds.size() < cards.size() + 1)
+        ids.bottomIds.resize(cards.size() + 1);
+    if (ids.bottomKnown == 0) {
+        ids.bottomIds[0] = 0;
+        ids.bottomKnown = 1;
+    }
+    const auto wanted = static_cast<std::size_t>(length);
+    for (; ids.bottomKnown <= wanted; ++ids.bottomKnown)
+        ids.bottomIds[ids.bottomKnown] =
+            extend(ids.bottomIds[ids.bottomKnown - 1], faceCode(cards[ids.bottomKnown - 1]));
+    return ids.bottomIds[wanted];
+}
+
 std::uint32_t ProgramAnswers::runId(const PileRun& run, int length)
 {
     const auto& cards = (*pileCards_)[static_cast<std::size_t>(run.pile)];
@@ -177,9 +204,11 @@ std::uint64_t ProgramAnswers::component(const PileRun& run, std::int32_t depth)
         return kAbsent;
     if (depth < 0)
         return kUnread;
-    const bool whole = run.count <= depth;
-    const int length = whole ? run.count : depth + 1;
-    return (std::uint64_t{runId(run, length)} << 1) | (whole ? 1 : 0);
+    if (run.count > depth)
+        return (std::uint64_t{runId(run, depth + 1)} << 2) | kTopPart;
+    if (run.from + 1 == run.count)
+        return (std::uint64_t{bottomRun(run.pile, run.count)} << 2) | kWholeFromBottom;
+    return (std::uint64_t{runId(run, run.count)} << 2) | kWholeFromTop;
 }
 
 std::uint64_t ProgramAnswers::keyOf(int program, const PileRun& first, const PileRun& second)
@@ -189,8 +218,7 @@ std::uint64_t ProgramAnswers::keyOf(int program, const PileRun& first, const Pil
     if (nextRun_ + 2 * cards + 2 > kMaxRuns)
         forgetRuns();
     const auto& depth = deepest_[static_cast<std::size_t>(program)];
-    return (std::uint64_t(program) << 46) | (component(first, depth[0]) << 23) |
-           component(second, depth[1]);
+    return (std::uint64_t(program) << 46) | (component(first, depth[0]) << 23) | component(second, depth[1]);
 }
 
 int ProgramAnswers::find(int program, const PileRun& first, const PileRun& second)

@@ -50,7 +50,7 @@ struct RecentAnswer {
 class ProgramAnswers {
 public:
     // Bits of a table word that hold a run number, and an answer (1 no, 2 yes).
-    static constexpr int kRunBits = 22;
+    static constexpr int kRunBits = 21;
     static constexpr int kAnswerBits = 2;
 
     void bind(const GameDefinition* definition, const GameState* state,
@@ -60,8 +60,9 @@ public:
     // Every pile changed: a new deal or an installed state. The answers stay,
     // as they hold for the same sequences in any game of the definition.
     void gameStarted();
-    // The pile's cards, their order or a face on it changed.
-    void pileChanged(int pile);
+    // The pile's cards, their order or a face on it changed, at `from` and
+    // above (0: anywhere).
+    void pileChanged(int pile, int from);
 
     // The recent answers of the questions about a card, a card and a pile,
     // and a condition.
@@ -108,10 +109,14 @@ private:
     };
 
     // Per pile: the numbers of its runs from the top card down, by length
-    // (runIds[m]: the top m cards); `known` of them are up to date.
+    // (runIds[m]: the top m cards), and from the bottom card up
+    // (bottomIds[m]: the bottom m cards); the first `known` and `bottomKnown`
+    // of them are up to date.
     struct PileIds {
         std::vector<std::uint32_t> runIds;
         std::size_t known = 0;
+        std::vector<std::uint32_t> bottomIds;
+        std::size_t bottomKnown = 0;
     };
 
     // Forgets every run number and the answers keyed on them.
@@ -119,6 +124,7 @@ private:
     std::uint32_t extend(std::uint32_t run, std::uint32_t face);
     std::uint32_t faceCode(std::uint16_t card) const;
     std::uint32_t topRun(int pile, int length);
+    std::uint32_t bottomRun(int pile, int length);
     std::uint32_t runId(const PileRun& run, int length);
     std::uint64_t component(const PileRun& run, std::int32_t depth);
     std::uint64_t keyOf(int program, const PileRun& first, const PileRun& second);
@@ -127,9 +133,9 @@ private:
     const GameState* state_ = nullptr;
     const std::vector<std::vector<std::uint16_t>>* pileCards_ = nullptr;
 
-    Table runs_{kRunBits};       // (run number, face) -> the number of the run one longer
+    Table runs_{kRunBits};        // (run number, face) -> the number of the run one longer
     Table answers_{kAnswerBits};  // key -> 1 no, 2 yes
-    std::uint32_t nextRun_ = 1;  // 0 is the empty run
+    std::uint32_t nextRun_ = 1;   // 0 is the empty run
     std::vector<PileIds> piles_;
     std::uint32_t clock_ = 1;
     std::vector<std::uint32_t> changedAt_;  // per pile, the clock at its last change
