@@ -261,7 +261,7 @@ TEST_P(RememberedAnswers, AreThePlainAnswersThroughPlayUndoAndNewStates)
     dealEmbeddedGame(engine, game, 1);
     std::mt19937 random(11);
     ASSERT_NO_FATAL_FAILURE(expectPlainAnswers(engine, game + " dealt"));
-    ASSERT_NO_FATAL_FAILURE(playAndCompare(engine, random, 30, game));
+    ASSERT_NO_FATAL_FAILURE(playAndCompare(engine, random, 20, game));
     const GameState midGame = engine.state();
 
     // A new deal keeps what the engine remembered from the old one.
@@ -269,7 +269,7 @@ TEST_P(RememberedAnswers, AreThePlainAnswersThroughPlayUndoAndNewStates)
     ASSERT_TRUE(engine.newDeal(number));
     engine.runDealEvents();
     ASSERT_NO_FATAL_FAILURE(expectPlainAnswers(engine, game + " second deal"));
-    ASSERT_NO_FATAL_FAILURE(playAndCompare(engine, random, 15, game));
+    ASSERT_NO_FATAL_FAILURE(playAndCompare(engine, random, 10, game));
 
     // Back to the earlier position, as a saved game is restored.
     engine.installState(midGame);
