@@ -128,6 +128,7 @@ std::uint16_t Engine::topCard(int pile) const
 
 void Engine::rebuildPileIndex()
 {
+    openFlagsStale_.assign(state_.piles.size(), 1);
     pileCards_.assign(state_.piles.size(), {});
     for (auto& pile : pileCards_)
         pile.reserve(state_.cards.size());
@@ -142,6 +143,7 @@ void Engine::rebuildPileIndex()
 void Engine::renumber(int pile, int from)
 {
     answers_.pileChanged(pile, from);
+    openFlagsStale_[static_cast<std::size_t>(pile)] = 1;
     auto& cards = pileCards_[static_cast<std::size_t>(pile)];
     for (auto position = static_cast<std::size_t>(from); position < cards.size(); ++position) {
         Card& card = state_.cards[cards[position]];
@@ -183,6 +185,9 @@ void Engine::record(StepContext& step, HistoryEntry entry)
 void Engine::updateOpenFlags(StepContext* step)
 {
     for (std::size_t p = 0; p < pileCards_.size(); ++p) {
+        if (!openFlagsStale_[p])
+            continue;
+        openFlagsStale_[p] = 0;
         if (state_.piles[p].fixedOpen != 0)
             continue;
         const auto& cards = pileCards_[p];

@@ -188,6 +188,9 @@ private:
     GameState state_;
     StepContext step_;
     std::vector<std::vector<std::uint16_t>> pileCards_;  // card numbers by position
+    // Per pile, whether its open flags may differ from what updateOpenFlags
+    // makes them: its cards moved, or an action or undo set a flag.
+    std::vector<std::uint8_t> openFlagsStale_;
     std::vector<std::vector<int>> keyActions_;           // action numbers per key
     std::vector<std::vector<int>> keyConditions_;        // condition numbers per key
     std::vector<int> keyCounter_;                        // counter per key, -1 none

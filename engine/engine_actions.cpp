@@ -151,6 +151,8 @@ Engine::ActionResult Engine::setCardAttribute(const ActionDefinition& action, st
         *field = flag(value);
         if (action.attribute == kCardFaceUp)
             answers_.pileChanged(action.pileA, position);
+        else if (action.attribute == kCardOpen)
+            openFlagsStale_[action.pileA] = 1;
     }
     return {changed};
 }

@@ -36,6 +36,8 @@ void Engine::undoEntry(const HistoryEntry& entry)
     case HistoryKind::openFlagChanged: {
         Card& card = state_.cards[entry.subject];
         card.open = card.open ? 0 : 1;
+        if (card.pile < openFlagsStale_.size())
+            openFlagsStale_[card.pile] = 1;
         return;
     }
     case HistoryKind::counterUsed:
