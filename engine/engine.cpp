@@ -211,7 +211,8 @@ bool Engine::programHolds(int program, const PileRun& first, const PileRun& seco
 {
     if (program < 0 || program >= static_cast<int>(definition_->programs.size()))
         return false;
-    if (const int known = answers_.find(program, first, second); known != 0)
+    std::uint64_t key = 0;
+    if (const int known = answers_.find(program, first, second, key); known != 0)
         return known == 2;
     const auto sequence = [this](int slot, const PileRun& run) {
         return sequences_.run(slot, pileCards_[static_cast<std::size_t>(run.pile)], run.from, run.count);
@@ -223,7 +224,7 @@ bool Engine::programHolds(int program, const PileRun& first, const PileRun& seco
     const auto number = static_cast<std::size_t>(program);
     const RuleOutcome outcome =
         machine_.run(definition_->programs[number], programJumps_[number], one, second.pile >= 0 ? &two : nullptr);
-    answers_.remember(program, first, second, outcome);
+    answers_.remember(program, first, second, outcome, key);
     return outcome.holds;
 }
 

@@ -149,8 +149,10 @@ void Engine::forEachMove(const std::function<bool(const Move&)>& visit)
     for (int pass = 0; pass < 2; ++pass) {
         for (std::size_t c = 0; c < state_.cards.size(); ++c) {
             const Card& card = state_.cards[c];
-            const bool isTop = card.position + 1 == state_.piles[card.pile].count;
-            if (!card.movable || isTop != (pass == 0) || !canReach(static_cast<int>(c)))
+            const Pile& pile = state_.piles[card.pile];
+            const bool isTop = card.position + 1 == pile.count;
+            // As canReach: an interactive pile, and the top card of a squared one.
+            if (!card.movable || isTop != (pass == 0) || !pile.interactive || (!isTop && pile.spread == 0))
                 continue;
             if (!pickUpAllowed(static_cast<int>(c)))
                 continue;

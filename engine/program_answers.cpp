@@ -221,22 +221,27 @@ std::uint64_t ProgramAnswers::keyOf(int program, const PileRun& first, const Pil
     return (std::uint64_t(program) << 46) | (component(first, depth[0]) << 23) | component(second, depth[1]);
 }
 
-int ProgramAnswers::find(int program, const PileRun& first, const PileRun& second)
+int ProgramAnswers::find(int program, const PileRun& first, const PileRun& second, std::uint64_t& key)
 {
+    key = keyOf(program, first, second);
     std::uint32_t answer = 0;
-    return answers_.find(keyOf(program, first, second), answer) ? static_cast<int>(answer) : 0;
+    return answers_.find(key, answer) ? static_cast<int>(answer) : 0;
 }
 
-void ProgramAnswers::remember(int program, const PileRun& first, const PileRun& second,
-                              const RuleOutcome& outcome)
+void ProgramAnswers::remember(int program, const PileRun& first, const PileRun& second, const RuleOutcome& outcome,
+                              std::uint64_t key)
 {
     auto& depth = deepest_[static_cast<std::size_t>(program)];
-    depth[0] = std::max(depth[0], outcome.deepestRead[0]);
-    depth[1] = std::max(depth[1], outcome.deepestRead[1]);
+    if (outcome.deepestRead[0] > depth[0] || outcome.deepestRead[1] > depth[1]) {
+        // The run read deeper than any before it: its answer is keyed on
+        // the new depths, as every later question is.
+        depth[0] = std::max(depth[0], outcome.deepestRead[0]);
+        depth[1] = std::max(depth[1], outcome.deepestRead[1]);
+        key = keyOf(program, first, second);
+    }
     if (answers_.size() >= kMaxAnswers)
         answers_.clear();
-    // The depths may have grown with this run, so the key is made anew.
-    answers_.insert(keyOf(program, first, second), outcome.holds ? 2 : 1);
+    answers_.insert(key, outcome.holds ? 2 : 1);
 }
 
 }  // namespace velmora

@@ -84,10 +84,12 @@ public:
         recent = {clock_, static_cast<std::int16_t>(program), holds};
     }
 
-    // The remembered answer: 0 unknown, 1 no, 2 yes.
-    int find(int program, const PileRun& first, const PileRun& second);
-    // Stores the outcome of a run on these sequences.
-    void remember(int program, const PileRun& first, const PileRun& second, const RuleOutcome& outcome);
+    // The remembered answer: 0 unknown, 1 no, 2 yes. `key` is the question's
+    // key, for remember().
+    int find(int program, const PileRun& first, const PileRun& second, std::uint64_t& key);
+    // Stores the outcome of a run on these sequences, asked with `key`.
+    void remember(int program, const PileRun& first, const PileRun& second, const RuleOutcome& outcome,
+                  std::uint64_t key);
 
 private:
     // An exact map from keys to non-zero values of `valueBits` bits, the two
