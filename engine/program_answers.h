@@ -9,10 +9,12 @@
 // takes the same path and gives the same answer: a remembered answer is
 // always the one the program would give.
 //
-// Sequences are named by number: every distinct run of card faces read top
-// first has one, handed out as the run grows by one element. Each pile keeps
-// the numbers of its runs from the top, worked out again only as far as they
-// are asked after the pile changed. The engine reports every change to a
+// Sequences are named by number: every distinct run of card faces has one,
+// handed out as the run grows by one element. Each pile keeps the numbers of
+// its runs from the top card down, worked out again only as far as they are
+// asked after the pile changed, and of its runs from the bottom card up, for
+// sequences that end at the bottom and are read whole, worked out again only
+// above the place where it changed. The engine reports every change to a
 // pile's cards or to a face on it.
 //
 // In front of that table, each question the engine asks over and over (a
