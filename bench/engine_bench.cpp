@@ -33,6 +33,21 @@ void BM_RunRuleTableauAccept(benchmark::State& state)
 }
 BENCHMARK(BM_RunRuleTableauAccept);
 
+// The same with the program's jumps remembered, as the engine runs it.
+void BM_RunRuleTableauAcceptWithJumps(benchmark::State& state)
+{
+    const std::string accept = program(kKlondikePrograms[3]);
+    const auto group = sequence({{2, 5}, {3, 6}, {1, 7}});
+    const auto pile = sequence({{4, 8}, {6, 15}, {6, 15}, {6, 15}, {6, 15}, {6, 15}, {6, 15}});
+    const CardSequence first(group);
+    const CardSequence second(pile);
+    RuleMachine machine;
+    JumpTargets jumps;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(runRule(machine, accept, jumps, first, &second));
+}
+BENCHMARK(BM_RunRuleTableauAcceptWithJumps);
+
 void BM_RunRuleEveryKlondikeProgram(benchmark::State& state)
 {
     std::vector<std::string> programs;

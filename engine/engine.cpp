@@ -33,7 +33,7 @@ RecordFault Engine::loadDefinition(ByteView record)
     definition_ = std::make_unique<GameDefinition>(std::move(*decoded.definition));
     buildKeyTables();
     programJumps_.assign(definition_->programs.size(), JumpTargets{});
-    emptyPileAnswers_.assign(definition_->programs.size(), {0, 0});
+    answers_.bind(definition_.get(), &state_, &pileCards_);
     return RecordFault::none;
 }
 
@@ -46,7 +46,7 @@ void Engine::releaseDefinition()
     keyConditions_.clear();
     keyCounter_.clear();
     programJumps_.clear();
-    emptyPileAnswers_.clear();
+    answers_.bind(nullptr, nullptr, nullptr);
 }
 
 void Engine::buildKeyTables()
@@ -90,6 +90,7 @@ void Engine::startGame()
     step_ = StepContext{};
     sequences_.bind(definition_.get(), &state_);
     sequences_.reserve(definition_->cardCount());
+    answers_.gameStarted();
 }
 
 void Engine::installState(GameState state)
@@ -127,6 +128,7 @@ std::uint16_t Engine::topCard(int pile) const
 
 void Engine::rebuildPileIndex()
 {
+    openFlagsStale_.assign(state_.piles.size(), 1);
     pileCards_.assign(state_.piles.size(), {});
     for (auto& pile : pileCards_)
         pile.reserve(state_.cards.size());
@@ -138,10 +140,12 @@ void Engine::rebuildPileIndex()
     }
 }
 
-void Engine::renumber(int pile)
+void Engine::renumber(int pile, int from)
 {
+    answers_.pileChanged(pile, from);
+    openFlagsStale_[static_cast<std::size_t>(pile)] = 1;
     auto& cards = pileCards_[static_cast<std::size_t>(pile)];
-    for (std::size_t position = 0; position < cards.size(); ++position) {
+    for (auto position = static_cast<std::size_t>(from); position < cards.size(); ++position) {
         Card& card = state_.cards[cards[position]];
         card.pile = static_cast<std::uint16_t>(pile);
         card.position = static_cast<std::int16_t>(position);
@@ -158,7 +162,7 @@ std::vector<std::uint16_t> Engine::takeCards(int pile, int first, int count)
     const auto outside = static_cast<std::uint16_t>(state_.piles.size());
     for (std::uint16_t card : taken)
         state_.cards[card].pile = outside;
-    renumber(pile);
+    renumber(pile, first);
     return taken;
 }
 
@@ -166,7 +170,7 @@ void Engine::insertCards(int pile, int at, const std::vector<std::uint16_t>& car
 {
     auto& target = pileCards_[static_cast<std::size_t>(pile)];
     target.insert(target.begin() + at, cards.begin(), cards.end());
-    renumber(pile);
+    renumber(pile, at);
 }
 
 void Engine::record(StepContext& step, HistoryEntry entry)
@@ -181,6 +185,9 @@ void Engine::record(StepContext& step, HistoryEntry entry)
 void Engine::updateOpenFlags(StepContext* step)
 {
     for (std::size_t p = 0; p < pileCards_.size(); ++p) {
+        if (!openFlagsStale_[p])
+            continue;
+        openFlagsStale_[p] = 0;
         if (state_.piles[p].fixedOpen != 0)
             continue;
         const auto& cards = pileCards_[p];
@@ -200,12 +207,25 @@ void Engine::updateOpenFlags(StepContext* step)
     }
 }
 
-bool Engine::runProgram(int program, CardSequence first, const CardSequence* second)
+bool Engine::programHolds(int program, const PileRun& first, const PileRun& second)
 {
     if (program < 0 || program >= static_cast<int>(definition_->programs.size()))
         return false;
+    std::uint64_t key = 0;
+    if (const int known = answers_.find(program, first, second, key); known != 0)
+        return known == 2;
+    const auto sequence = [this](int slot, const PileRun& run) {
+        return sequences_.run(slot, pileCards_[static_cast<std::size_t>(run.pile)], run.from, run.count);
+    };
+    const CardSequence one = sequence(0, first);
+    CardSequence two;
+    if (second.pile >= 0)
+        two = sequence(1, second);
     const auto number = static_cast<std::size_t>(program);
-    return runRule(machine_, definition_->programs[number], programJumps_[number], first, second);
+    const RuleOutcome outcome =
+        machine_.run(definition_->programs[number], programJumps_[number], one, second.pile >= 0 ? &two : nullptr);
+    answers_.remember(program, first, second, outcome, key);
+    return outcome.holds;
 }
 
 }  // namespace velmora

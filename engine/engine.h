@@ -7,7 +7,6 @@
 // recognises a won game. All of it runs on the caller's thread.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -19,6 +18,7 @@
 #include "engine_sequences.h"
 #include "game_definition.h"
 #include "game_state.h"
+#include "program_answers.h"
 #include "random.h"
 #include "record_decoder.h"
 #include "rule_machine.h"
@@ -85,6 +85,7 @@ public:
     // cards; nothing when there are n or fewer.
     std::optional<Move> findMove(int n);
     // Every legal move in the same order; stops when visit returns false.
+    // visit must not change the game.
     void forEachMove(const std::function<bool(const Move&)>& visit);
 
     // --- play ---------------------------------------------------------------
@@ -130,9 +131,17 @@ private:
     void rebuildPileIndex();
     void startGame();
 
-    bool runProgram(int program, CardSequence first, const CardSequence* second);
-    // Runs a program over a whole pile and, unless otherPile is kNone, another.
-    bool runProgramOnPile(int program, int pile, int otherPile);
+    // Whether the program holds on the two runs (the second may be none),
+    // from the remembered answers when the program met the same input.
+    bool programHolds(int program, const PileRun& first, const PileRun& second);
+    // The program over a whole pile and, unless otherPile is kNone, another.
+    bool programHoldsOnPile(int program, int pile, int otherPile);
+    // The shapes programs are given, each read from its top card down: the
+    // whole pile; the group that moves when the card is picked up (the top
+    // card first, the card itself last); the cards under the card.
+    PileRun wholePile(int pile) const;
+    PileRun groupFrom(const Card& card) const;
+    PileRun below(const Card& card) const;
     bool keyConditionsHold(int key);
     bool keyCanFire(int key);
     // Checks the key's conditions and counter, uses a unit of the counter and
@@ -159,6 +168,11 @@ private:
 
     bool pickUpAllowed(int card);
     bool dropAllowed(int card, int pile);
+    // The drop checks that do not depend on the card: the pile is
+    // interactive, and its top card is open or, when empty, it is not hidden.
+    bool takesDrops(int pile) const;
+    // The pile's accept program on the group from the card.
+    bool acceptHolds(int card, int pile);
     int tapKeyFor(int pile) const;  // -1: the pile offers no tap
     bool validCard(int card) const;
     bool validPile(int pile) const;
@@ -166,7 +180,8 @@ private:
     // Placement primitives; they keep the cards and the pile index in step.
     std::vector<std::uint16_t> takeCards(int pile, int first, int count);
     void insertCards(int pile, int at, const std::vector<std::uint16_t>& cards);
-    void renumber(int pile);
+    // Gives the pile's cards from `from` up their places again.
+    void renumber(int pile, int from);
 
     ScreenMetrics screen_;
     TickSource ticks_;
@@ -179,6 +194,9 @@ private:
     GameState state_;
     StepContext step_;
     std::vector<std::vector<std::uint16_t>> pileCards_;  // card numbers by position
+    // Per pile, whether its open flags may differ from what updateOpenFlags
+    // makes them: its cards moved, or an action or undo set a flag.
+    std::vector<std::uint8_t> openFlagsStale_;
     std::vector<std::vector<int>> keyActions_;           // action numbers per key
     std::vector<std::vector<int>> keyConditions_;        // condition numbers per key
     std::vector<int> keyCounter_;                        // counter per key, -1 none
@@ -186,10 +204,9 @@ private:
 
     RuleMachine machine_;
     std::vector<JumpTargets> programJumps_;  // per program of the definition
-    // Per program, its answer on an empty pile, alone and beside another empty
-    // pile: 0 not yet asked, 1 no, 2 yes.
-    std::vector<std::array<std::uint8_t, 2>> emptyPileAnswers_;
+    ProgramAnswers answers_;
     SequenceBuilder sequences_;
+    std::vector<int> dropTargets_;  // forEachMove's piles that take drops
 };
 
 }  // namespace velmora

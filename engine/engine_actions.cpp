@@ -134,6 +134,10 @@ Engine::ActionResult Engine::setCardAttribute(const ActionDefinition& action)
             continue;
         }
         *field = value;
+        if (action.attribute == kCardFaceUp)
+            answers_.pileChanged(action.pileA, position);
+        else if (action.attribute == kCardOpen)
+            openFlagsStale_[action.pileA] = 1;
         if (runStart < 0)
             runStart = position;
     }
@@ -157,7 +161,7 @@ void Engine::reversePile(int pile)
 {
     auto& cards = pileCards_[static_cast<std::size_t>(pile)];
     std::reverse(cards.begin(), cards.end());
-    renumber(pile);
+    renumber(pile, 0);
 }
 
 // Swaps P[i] with P[(r * (i + 1)) mod n] for i = 0 .. n-1; the same swaps in
@@ -172,7 +176,7 @@ void Engine::shufflePile(int pile, std::uint16_t shuffleNumber, bool reverse)
         const std::uint32_t i = reverse ? n - 1 - step : step;
         std::swap(cards[i], cards[(shuffleNumber * (i + 1)) % n]);
     }
-    renumber(pile);
+    renumber(pile, 0);
 }
 
 }  // namespace velmora

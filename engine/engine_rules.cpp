@@ -6,29 +6,23 @@
 
 namespace velmora {
 
-bool Engine::runProgramOnPile(int program, int pile, int otherPile)
+PileRun Engine::wholePile(int pile) const
 {
-    // A program sees nothing but its sequences, so on empty piles its answer
-    // never changes; such conditions (an empty foundation, an empty column)
-    // are asked after every step.
-    const bool alone = otherPile == kNone;
-    if (pileCards_[static_cast<std::size_t>(pile)].empty() &&
-        (alone || pileCards_[static_cast<std::size_t>(otherPile)].empty()) && program >= 0 &&
-        program < static_cast<int>(emptyPileAnswers_.size())) {
-        std::uint8_t& answer = emptyPileAnswers_[static_cast<std::size_t>(program)][alone ? 0 : 1];
-        if (answer == 0) {
-            const SequenceElement none[1] = {{0, 0}};
-            const CardSequence empty(none);
-            answer = runProgram(program, empty, alone ? nullptr : &empty) ? 2 : 1;
-        }
-        return answer == 2;
-    }
-    const CardSequence first = sequences_.wholePile(0, pileCards_[static_cast<std::size_t>(pile)]);
-    if (otherPile == kNone)
-        return runProgram(program, first, nullptr);
-    const CardSequence second =
-        sequences_.wholePile(1, pileCards_[static_cast<std::size_t>(otherPile)]);
-    return runProgram(program, first, &second);
+    const int count = state_.piles[static_cast<std::size_t>(pile)].count;
+    return {pile, count - 1, count};
+}
+
+PileRun Engine::groupFrom(const Card& card) const
+{
+    const int count = state_.piles[card.pile].count;
+    return {card.pile, count - 1, count - card.position};
+}
+
+PileRun Engine::below(const Card& card) const { return {card.pile, card.position - 1, card.position}; }
+
+bool Engine::programHoldsOnPile(int program, int pile, int otherPile)
+{
+    return programHolds(program, wholePile(pile), otherPile == kNone ? PileRun{} : wholePile(otherPile));
 }
 
 bool Engine::keyConditionsHold(int key)
@@ -37,7 +31,12 @@ bool Engine::keyConditionsHold(int key)
         const ConditionDefinition& condition = definition_->conditions[static_cast<std::size_t>(number)];
         if (!state_.piles[condition.pile].enabled)
             return false;
-        if (!runProgramOnPile(condition.program, condition.pile, condition.otherPile))
+        RecentAnswer& recent = answers_.condition(number);
+        const int otherPile = condition.otherPile == kNone ? -1 : condition.otherPile;
+        if (!answers_.stillHolds(recent, condition.program, condition.pile, otherPile))
+            answers_.note(recent, condition.program,
+                          programHoldsOnPile(condition.program, condition.pile, condition.otherPile));
+        if (!recent.holds)
             return false;
     }
     return true;
@@ -68,32 +67,39 @@ int Engine::tapKeyFor(int pile) const
 bool Engine::pickUpAllowed(int card)
 {
     const Card& picked = state_.cards[static_cast<std::size_t>(card)];
-    const auto& pile = pileCards_[picked.pile];
-    const CardSequence group = sequences_.groupFrom(0, pile, picked.position);
-    const CardSequence under = sequences_.below(1, pile, picked.position);
-    return runProgram(state_.piles[picked.pile].pickUpProgram, group, &under);
+    const int program = state_.piles[picked.pile].pickUpProgram;
+    RecentAnswer& recent = answers_.pickUp(card);
+    if (!answers_.stillHolds(recent, program, picked.pile, -1))
+        answers_.note(recent, program, programHolds(program, groupFrom(picked), below(picked)));
+    return recent.holds;
+}
+
+bool Engine::takesDrops(int pile) const
+{
+    const Pile& target = state_.piles[static_cast<std::size_t>(pile)];
+    if (!target.interactive)
+        return false;
+    const auto& cards = pileCards_[static_cast<std::size_t>(pile)];
+    if (cards.empty())
+        return definition_->piles[static_cast<std::size_t>(pile)].style != kStyleHiddenWhenEmpty;
+    return state_.cards[cards.back()].open != 0;
+}
+
+bool Engine::acceptHolds(int card, int pile)
+{
+    const Card& moved = state_.cards[static_cast<std::size_t>(card)];
+    const int program = state_.piles[static_cast<std::size_t>(pile)].acceptProgram;
+    RecentAnswer& recent = answers_.drop(card, pile);
+    if (!answers_.stillHolds(recent, program, moved.pile, pile))
+        answers_.note(recent, program, programHolds(program, groupFrom(moved), wholePile(pile)));
+    return recent.holds;
 }
 
 bool Engine::dropAllowed(int card, int pile)
 {
     const Card& moved = state_.cards[static_cast<std::size_t>(card)];
-    if (moved.pile == pile)
-        return false;
-    const Pile& target = state_.piles[static_cast<std::size_t>(pile)];
-    const auto& cards = pileCards_[static_cast<std::size_t>(pile)];
-    if (!target.interactive)
-        return false;
-    if (cards.empty()) {
-        if (definition_->piles[static_cast<std::size_t>(pile)].style == kStyleHiddenWhenEmpty)
-            return false;
-    } else if (!state_.cards[cards.back()].open) {
-        return false;
-    }
-    if (!permitsMove(state_.permissions, moved.pile, pile))
-        return false;
-    const CardSequence group = sequences_.groupFrom(0, pileCards_[moved.pile], moved.position);
-    const CardSequence onto = sequences_.wholePile(1, cards);
-    return runProgram(target.acceptProgram, group, &onto);
+    return moved.pile != pile && takesDrops(pile) && permitsMove(state_.permissions, moved.pile, pile) &&
+           acceptHolds(card, pile);
 }
 
 bool Engine::canPickUp(int card)
@@ -131,17 +137,31 @@ void Engine::forEachMove(const std::function<bool(const Move&)>& visit)
         if (keyCanFire(tapKeyFor(pile)) && !visit(Move{true, static_cast<std::uint16_t>(pile), kNone, kNone}))
             return;
 
+    // What does not depend on the card: the piles that take drops at all, and
+    // whether the permissions let every pile reach every other.
+    dropTargets_.clear();
+    for (int pile = 0; pile < pileCount; ++pile)
+        if (takesDrops(pile))
+            dropTargets_.push_back(pile);
+    const bool everyMovePermitted = permitsEveryMove(state_.permissions);
+
     // Top cards first, then the inner cards of fanned piles.
     for (int pass = 0; pass < 2; ++pass) {
         for (std::size_t c = 0; c < state_.cards.size(); ++c) {
             const Card& card = state_.cards[c];
-            const bool isTop = card.position + 1 == state_.piles[card.pile].count;
-            if (!card.movable || isTop != (pass == 0) || !canReach(static_cast<int>(c)))
+            const Pile& pile = state_.piles[card.pile];
+            const bool isTop = card.position + 1 == pile.count;
+            // As canReach: an interactive pile, and the top card of a squared one.
+            if (!card.movable || isTop != (pass == 0) || !pile.interactive || (!isTop && pile.spread == 0))
                 continue;
             if (!pickUpAllowed(static_cast<int>(c)))
                 continue;
-            for (int target = 0; target < pileCount; ++target) {
-                if (!dropAllowed(static_cast<int>(c), target))
+            for (const int target : dropTargets_) {
+                if (target == card.pile)
+                    continue;
+                if (!everyMovePermitted && !permitsMove(state_.permissions, card.pile, target))
+                    continue;
+                if (!acceptHolds(static_cast<int>(c), target))
                     continue;
                 const Move move{false, kNone, static_cast<std::uint16_t>(c), static_cast<std::uint16_t>(target)};
                 if (!visit(move))

@@ -16,30 +16,14 @@ SequenceElement SequenceBuilder::element(std::uint16_t card) const
     return {face.suit, face.rank};
 }
 
-// Positions from `from` down to `to` (inclusive), then the terminator.
-CardSequence SequenceBuilder::fill(int slot, const std::vector<std::uint16_t>& pile, int from, int to)
+CardSequence SequenceBuilder::run(int slot, const std::vector<std::uint16_t>& pile, int from, int count)
 {
     std::vector<SequenceElement>& buffer = buffers_[slot];
     std::size_t length = 0;
-    for (int position = from; position >= to; --position)
+    for (int position = from; position > from - count; --position)
         buffer[length++] = element(pile[static_cast<std::size_t>(position)]);
     buffer[length++] = SequenceElement{0, 0};
     return CardSequence(buffer.data(), length);
-}
-
-CardSequence SequenceBuilder::wholePile(int slot, const std::vector<std::uint16_t>& pile)
-{
-    return fill(slot, pile, static_cast<int>(pile.size()) - 1, 0);
-}
-
-CardSequence SequenceBuilder::groupFrom(int slot, const std::vector<std::uint16_t>& pile, int position)
-{
-    return fill(slot, pile, static_cast<int>(pile.size()) - 1, position);
-}
-
-CardSequence SequenceBuilder::below(int slot, const std::vector<std::uint16_t>& pile, int position)
-{
-    return fill(slot, pile, position - 1, 0);
 }
 
 }  // namespace velmora

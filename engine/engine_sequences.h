@@ -14,13 +14,9 @@ class SequenceBuilder {
 public:
     void reserve(int cardCount);
 
-    // The whole pile, top card first.
-    CardSequence wholePile(int slot, const std::vector<std::uint16_t>& pile);
-    // The group that moves when the card at `position` is picked up: the top
-    // card first, the picked card last.
-    CardSequence groupFrom(int slot, const std::vector<std::uint16_t>& pile, int position);
-    // The cards under the card at `position`, the nearest first.
-    CardSequence below(int slot, const std::vector<std::uint16_t>& pile, int position);
+    // `count` cards of the pile from position `from` downwards, then the
+    // terminator.
+    CardSequence run(int slot, const std::vector<std::uint16_t>& pile, int from, int count);
 
     void bind(const GameDefinition* definition, const GameState* state)
     {
@@ -29,7 +25,6 @@ public:
     }
 
 private:
-    CardSequence fill(int slot, const std::vector<std::uint16_t>& pile, int from, int to);
     SequenceElement element(std::uint16_t card) const;
 
     const GameDefinition* definition_ = nullptr;

@@ -38,6 +38,8 @@ void Engine::undoEntry(const HistoryEntry& entry)
     case HistoryKind::openFlagChanged: {
         Card& card = state_.cards[entry.subject];
         card.open = card.open ? 0 : 1;
+        if (card.pile < openFlagsStale_.size())
+            openFlagsStale_[card.pile] = 1;
         return;
     }
     case HistoryKind::counterUsed:
@@ -122,9 +124,18 @@ void Engine::undoCardAttribute(const ActionDefinition& action, const HistoryEntr
         run = {range.first, range.count};
     }
     const std::uint8_t old = flag(action.value) ? 0 : 1;
-    for (int position = std::max(run.first, 0); position < std::min(run.first + run.count, count); ++position)
-        if (std::uint8_t* field = cardFlag(state_.cards[cards[static_cast<std::size_t>(position)]], action.attribute))
-            *field = old;
+    for (int position = std::max(run.first, 0); position < std::min(run.first + run.count, count); ++position) {
+        std::uint8_t* field = cardFlag(state_.cards[cards[static_cast<std::size_t>(position)]], action.attribute);
+        if (!field)
+            continue;
+        *field = old;
+        // Remembered answers and open flags follow the change, as when the
+        // action set it.
+        if (action.attribute == kCardFaceUp)
+            answers_.pileChanged(action.pileA, position);
+        else if (action.attribute == kCardOpen)
+            openFlagsStale_[action.pileA] = 1;
+    }
 }
 
 }  // namespace velmora

@@ -84,6 +84,13 @@ bool permitsMove(const PermissionList& list, int from, int to)
     });
 }
 
+bool permitsEveryMove(const PermissionList& list)
+{
+    return std::any_of(list.begin(), list.end(), [](const MovePermission& entry) {
+        return entry.fromPile == kAnyPile && entry.toPile == kAnyPile;
+    });
+}
+
 bool permitMoves(PermissionList& list, std::uint16_t a, std::uint16_t b)
 {
     const MovePermission covering[] = {{kAnyPile, kAnyPile}, {a, kAnyPile}, {kAnyPile, b}, {a, b}};

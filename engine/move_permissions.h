@@ -15,6 +15,9 @@ using PermissionList = std::vector<MovePermission>;
 
 bool permitsMove(const PermissionList& list, int from, int to);
 
+// Whether an entry (any, any) permits every move.
+bool permitsEveryMove(const PermissionList& list);
+
 // Adds (a, b) unless an entry already covers it. True when it was added.
 bool permitMoves(PermissionList& list, std::uint16_t a, std::uint16_t b);
 // Takes back what permitMoves(a, b) added: the last entry (a, b). The entries

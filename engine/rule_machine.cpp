@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 
 #include "opcodes.h"
 
@@ -64,7 +65,7 @@ public:
         machine_.listLengths_ = {0, 0};
     }
 
-    RuleOutcome run()
+    [[gnu::flatten]] RuleOutcome run()
     {
         long executed = 0;
         while (byteAt(position_) != 0) {
@@ -163,6 +164,7 @@ private:
     int depth_ = 0;
     std::array<Cursor, 2> cursors_{};
     int currentSequence_ = 0;
+    std::array<std::int32_t, 2> deepestRead_{-1, -1};
     RuleFault fault_ = RuleFault::none;
 };
 
@@ -345,6 +347,8 @@ bool RuleMachine::Execution::pushCardField(bool suit)
     const Cursor& cursor = cursors_[static_cast<std::size_t>(currentSequence_)];
     if (!cursor.present)
         return fail(RuleFault::missingSequence);
+    std::int32_t& deepest = deepestRead_[static_cast<std::size_t>(currentSequence_)];
+    deepest = std::max(deepest, static_cast<std::int32_t>(std::min<std::size_t>(cursor.index, INT32_MAX)));
     if (cursor.index > cursor.length)
         return fail(RuleFault::readPastEnd);
     const SequenceElement element =
@@ -461,6 +465,7 @@ std::int64_t RuleMachine::Execution::scanToResume() const
 RuleOutcome RuleMachine::Execution::outcome() const
 {
     RuleOutcome result;
+    result.deepestRead = deepestRead_;
     if (fault_ != RuleFault::none) {
         result.fault = fault_;
     } else if (depth_ == 0) {

@@ -48,6 +48,10 @@ struct RuleOutcome {
     bool holds = false;
     RuleFault fault = RuleFault::none;
     std::int16_t top = 0;  // the value on top at the end (without a fault)
+    // Per sequence, the deepest element index the run read (-1: none). The
+    // outcome depends on nothing but the elements up to that index, or on the
+    // sequence ending before it.
+    std::array<std::int32_t, 2> deepestRead{-1, -1};
 };
 
 // Where the jumps of one program land. A jump (IF, ELSE, BREAK, SKIP,

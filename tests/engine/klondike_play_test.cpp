@@ -181,6 +181,39 @@ TEST_F(KlondikePlay, AnExposedCardIsTurnedUpAndUndoTurnsItDownAgain)
     EXPECT_TRUE(engine.state().history.empty());
 }
 
+// Open flags follow the top cards after every step, also on piles the step
+// did not touch: here an action of the stock's tap opens the bottom card of
+// the last tableau pile, and an installed state has it open already.
+TEST_F(KlondikePlay, OpenFlagsArePutRightOnPilesTheStepDidNotTouch)
+{
+    constexpr int kLastTableau = kFirstTableau + 6;
+    GameDefinition definition = klondikeDefinition();
+    ActionDefinition open{};
+    open.kind = static_cast<std::uint8_t>(ActionKind::setCardAttribute);
+    open.pileA = kLastTableau;
+    open.rangeMode = 2;  // [0, 1): the bottom card
+    open.rangeB = 1;
+    open.attribute = kCardOpen;
+    open.value = 1;
+    definition.actions.push_back(open);
+    definition.actionLinks.push_back({kDealKey, static_cast<std::uint16_t>(definition.actions.size() - 1)});
+    dealGame(engine, definition, 3);
+    const std::uint16_t bottom = engine.cardAt(kLastTableau, 0);
+    ASSERT_TRUE(tap(kStock));
+    EXPECT_EQ(engine.state().cards[bottom].open, 0) << "opened by the tap, closed again after it";
+
+    dealGame(engine, klondikeDefinition(), 3);
+    GameState state = engine.state();
+    state.cards[bottom].open = 1;
+    engine.installState(state);
+    ASSERT_TRUE(tap(kStock));
+    EXPECT_EQ(engine.state().cards[bottom].open, 0);
+    ASSERT_TRUE(engine.undoStep());
+    EXPECT_EQ(engine.state().cards[bottom].open, 1) << "undo gives the installed flag back";
+    ASSERT_TRUE(tap(kStock));
+    EXPECT_EQ(engine.state().cards[bottom].open, 0) << "and the next step closes it again";
+}
+
 TEST_F(KlondikePlay, RefusedMovesChangeAndRecordNothing)
 {
     deal(11);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <random>
@@ -32,7 +33,7 @@ const CardSequence kOneCardView(kOneCard);
 
 bool sameOutcome(const RuleOutcome& a, const RuleOutcome& b)
 {
-    return a.holds == b.holds && a.fault == b.fault && a.top == b.top;
+    return a.holds == b.holds && a.fault == b.fault && a.top == b.top && a.deepestRead == b.deepestRead;
 }
 
 // Runs the program plainly, then twice with one jump table: the run that
@@ -174,6 +175,24 @@ TEST_F(RuleMachineTest, SequencesAreReadAtTheirCursors)
     // A span without its closing pair still reads (0, 0) at its end.
     const std::vector<SequenceElement> unterminated{{4, 1}};
     EXPECT_EQ(topOf("17 1C 19 06", unterminated), 0);
+}
+
+// What a run depends on: the answer can change only with the elements up to
+// the deepest read, or with where the sequence ends before it.
+TEST_F(RuleMachineTest, ReportsTheDeepestElementReadOfEachSequence)
+{
+    using Depths = std::array<std::int32_t, 2>;
+    EXPECT_EQ(run("01 00 01", kTwoCards, &kOneCard).deepestRead, (Depths{-1, -1}));
+    EXPECT_EQ(run("17 17 17 1A 19", kTwoCards, &kOneCard).deepestRead, (Depths{0, -1}))
+        << "moving the cursor is not a read";
+    EXPECT_EQ(run("17 1C 1A 19", kTwoCards, &kOneCard).deepestRead, (Depths{1, -1}));
+    EXPECT_EQ(run("1D 17 1C 1D 19", kTwoCards, &kOneCard).deepestRead, (Depths{0, 1}));
+    const RuleOutcome pastEnd = run("1D 17 17 1C", kTwoCards, &kOneCard);
+    EXPECT_EQ(pastEnd.fault, RuleFault::readPastEnd);
+    EXPECT_EQ(pastEnd.deepestRead, (Depths{-1, 2})) << "a read past the end depends on where the end is";
+    EXPECT_EQ(run("1D 1C", kTwoCards).deepestRead, (Depths{-1, -1})) << "a missing sequence has no elements";
+    // The loop of a whole-sequence scan reads up to the terminator.
+    EXPECT_EQ(run("04 1C 16 13 14 17 05 01 00 01", kTwoCards).deepestRead, (Depths{2, -1}));
 }
 
 TEST_F(RuleMachineTest, IfElseChoosesOnePart)
