@@ -1,6 +1,7 @@
 #include "solver_progress.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "solver_hash.h"
 
@@ -62,23 +63,33 @@ void ProgressMeasure::Remembered::store(std::uint64_t key, std::int32_t order)
     ++used_;
 }
 
-ProgressMeasure::ProgressMeasure(const Engine& engine)
-    : pileWeights_(engine.state().piles.size(), 0), jumps_(engine.definition().programs.size())
+std::vector<std::int32_t> winPileWeights(const GameDefinition& definition)
 {
-    const GameDefinition& definition = engine.definition();
+    std::vector<std::int32_t> weights(definition.piles.size(), 0);
     const std::vector<bool> keys = winKeys(definition);
     const SequenceElement empty[1] = {{0, 0}};
     const CardSequence none(empty);
+    RuleMachine machine;
     for (const ConditionLink& link : definition.conditionLinks) {
         if (link.key >= keys.size() || !keys[link.key] || link.condition >= definition.conditions.size())
             continue;
         const ConditionDefinition& condition = definition.conditions[link.condition];
-        if (condition.pile >= pileWeights_.size() || condition.program >= definition.programs.size())
+        if (condition.pile >= weights.size() || condition.program >= definition.programs.size())
             continue;
-        const bool emptyWins = runRule(machine_, definition.programs[condition.program], none,
+        const bool emptyWins = runRule(machine, definition.programs[condition.program], none,
                                        condition.otherPile == kNone ? nullptr : &none);
-        pileWeights_[condition.pile] = emptyWins ? 1 : -1;
+        weights[condition.pile] = emptyWins ? 1 : -1;
     }
+    return weights;
+}
+
+ProgressMeasure::ProgressMeasure(const Engine& engine)
+    : pileWeights_(winPileWeights(engine.definition())), jumps_(engine.definition().programs.size())
+{
+    if (const char* v = getenv("VM_HELD"))
+        heldTop_ = atoi(v);
+    if (const char* v = getenv("VM_DEPTH"))
+        depthWeight_ = atoi(v);
 }
 
 bool ProgressMeasure::holds(const Engine& engine, int program, CardSequence first, CardSequence second)
@@ -142,6 +153,58 @@ std::int32_t ProgressMeasure::orderOf(const Engine& engine, int pile)
     return order;
 }
 
+std::uint64_t ProgressMeasure::acceptedFaces(const Engine& engine, int pile)
+{
+    const Pile& runtime = engine.state().piles[static_cast<std::size_t>(pile)];
+    const auto& programs = engine.definition().programs;
+    if (runtime.acceptProgram < 0 || static_cast<std::size_t>(runtime.acceptProgram) >= programs.size())
+        return 0;
+    const auto& cards = engine.cardsOn(pile);
+    faces_.clear();
+    HashBuilder key;
+    key.add(static_cast<std::uint16_t>(runtime.acceptProgram));
+    for (auto card = cards.rbegin(); card != cards.rend(); ++card) {
+        faces_.push_back(faceOf(engine, *card));
+        key.add((static_cast<std::uint64_t>(faces_.back().suit) << 8) | static_cast<std::uint64_t>(faces_.back().rank));
+    }
+    faces_.push_back({0, 0});
+    const std::uint64_t hash = key.value() | 1;
+    auto found = acceptedMemo_.find(hash);
+    if (found != acceptedMemo_.end())
+        return found->second;
+    std::uint64_t faces = 0;
+    const CardSequence onto(faces_);
+    for (int face = 0; face < 52; ++face) {
+        const SequenceElement group[2] = {{face / 13 + 1, face % 13 + 1}, {0, 0}};
+        if (holds(engine, runtime.acceptProgram, CardSequence(group), onto))
+            faces |= std::uint64_t{1} << face;
+    }
+    if (acceptedMemo_.size() > 100000)
+        acceptedMemo_.clear();
+    acceptedMemo_[hash] = faces;
+    return faces;
+}
+
+std::int32_t ProgressMeasure::wantedDepth(const Engine& engine)
+{
+    std::uint64_t wanted = 0;
+    for (std::size_t pile = 0; pile < pileWeights_.size(); ++pile)
+        if (pileWeights_[pile] < 0)
+            wanted |= acceptedFaces(engine, static_cast<int>(pile));
+    std::int32_t depth = 0;
+    const GameState& state = engine.state();
+    for (std::size_t c = 0; c < state.cards.size(); ++c) {
+        const CardDefinition& face = engine.definition().cards[c];
+        const int index = (face.suit - 1) * 13 + face.rank - 1;
+        const Card& card = state.cards[c];
+        if (pileWeights_[card.pile] < 0 || !(wanted >> index & 1))
+            continue;
+        const Pile& pile = state.piles[card.pile];
+        depth += pile.count - 1 - card.position;
+    }
+    return depth;
+}
+
 std::int32_t ProgressMeasure::score(const Engine& engine)
 {
     const GameState& state = engine.state();
@@ -153,11 +216,15 @@ std::int32_t ProgressMeasure::score(const Engine& engine)
         else if (runtime.interactive && runtime.spread != 0)
             total += orderOf(engine, static_cast<int>(pile));
         else if (runtime.interactive && runtime.count > 1)
-            total += kHeldBackCard * (runtime.count - 1);
+            total += kHeldBackCard * (runtime.count - 1) + heldTop_;
+        else if (runtime.interactive && runtime.count == 1)
+            total += heldTop_;
     }
     for (const Card& card : state.cards)
         if (!card.faceUp && state.piles[card.pile].spread != 0)
             total += kHiddenCard;
+    if (depthWeight_ != 0)
+        total += depthWeight_ * wantedDepth(engine);
     return total;
 }
 

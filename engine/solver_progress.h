@@ -45,6 +45,7 @@
 #pragma once
 
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 #include "engine.h"
@@ -52,12 +53,17 @@
 
 namespace velmora {
 
+// Per pile, what the win's conditions want of it: +1 emptied, -1 filled (a
+// foundation), 0 nothing.
+std::vector<std::int32_t> winPileWeights(const GameDefinition& definition);
+
 class ProgressMeasure {
 public:
     explicit ProgressMeasure(const Engine& engine);
 
     // Lower is closer to the win.
     std::int32_t score(const Engine& engine);
+    const std::vector<std::int32_t>& pileWeights() const { return pileWeights_; }
 
 private:
     // Remembered order by a 64-bit key of a pile's contents and programs, in
@@ -81,6 +87,11 @@ private:
     std::int32_t measureOrder(const Engine& engine, const Pile& pile);
     bool holds(const Engine& engine, int program, CardSequence first, CardSequence second);
 
+    std::int32_t heldTop_ = 0;
+    std::int32_t depthWeight_ = 0;
+    std::unordered_map<std::uint64_t, std::uint64_t> acceptedMemo_;
+    std::uint64_t acceptedFaces(const Engine& engine, int pile);
+    std::int32_t wantedDepth(const Engine& engine);
     std::vector<std::int32_t> pileWeights_;  // +1 to be emptied, -1 to be filled
     RuleMachine machine_;
     std::vector<JumpTargets> jumps_;         // per program of the definition
