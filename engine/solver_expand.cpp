@@ -1,8 +1,6 @@
 // Expanding one state of the solver's tree, and walking the engine from state
 // to state by undo and replay.
-#include <bit>
-#include <cstdlib>
-#include <type_traits>
+#include <algorithm>
 
 #include "solver_search.h"
 
@@ -12,8 +10,6 @@ namespace {
 // The longest chain of taps followed from one state: more than a stock of
 // four packs turned one card at a time, with its redeal.
 constexpr std::uint16_t kLongestChain = 256;
-
-static_assert(std::is_trivially_copyable_v<RandomGenerator> && sizeof(RandomGenerator) == 4);
 
 // The one tap the state offers, or none when it offers none or several.
 std::optional<std::uint16_t> onlyTap(const std::vector<Step>& steps)
@@ -29,22 +25,9 @@ std::optional<std::uint16_t> onlyTap(const std::vector<Step>& steps)
     return tap;
 }
 
-std::uint16_t chainLimit() { static int v = getenv("VM_NOCHAIN") ? 0 : kLongestChain; return v; }
 }  // namespace
 
-// Everything that decides the game's future: never the history.
-std::uint64_t Search::hashNow()
-{
-    const GameState& state = engine_.state();
-    HashBuilder hash;
-    hash.addRecords(state.cards);
-    hash.addRecords(state.piles);
-    addPermittedMoves(hash, state.permissions, static_cast<int>(state.piles.size()));
-    hash.addRecords(state.counters);
-    hash.add(state.gameOver);
-    hash.add(std::bit_cast<std::uint32_t>(engine_.random()));
-    return hash.value();
-}
+std::uint64_t Search::hashNow() { return phase_ == Phase::win ? hasher_.coarse(engine_) : hasher_.exact(engine_); }
 
 bool Search::expand(std::uint32_t node)
 {
@@ -61,15 +44,25 @@ bool Search::expand(std::uint32_t node)
             }
         }
         const std::optional<std::uint16_t> tap = onlyTap(steps_);
-        const bool chainGoesOn = tap && (taps == 0 || *tap == tapPile) && taps < chainLimit();
+        const bool chainGoesOn = tap && (taps == 0 || *tap == tapPile) && taps < kLongestChain;
+        if (taps == 0) {
+            firstSteps_ = steps_;
+            chainPiles_.assign(engine_.state().piles.size(), false);
+        }
         if (!addChildren(node, taps, tapPile))
             return false;
         if (!chainGoesOn)
             break;
         // The next state of the chain: taken, and expanded here unless it
         // was expanded before.
+        pileCounts_.clear();
+        for (const Pile& pile : engine_.state().piles)
+            pileCounts_.push_back(pile.count);
         if (!take(Step::tapOn(*tap)))
             break;
+        for (std::size_t pile = 0; pile < pileCounts_.size(); ++pile)
+            if (engine_.state().piles[pile].count != pileCounts_[pile])
+                chainPiles_[pile] = true;
         if (engine_.isWon()) {
             found_ = stepsTo(node);
             found_.insert(found_.end(), taps + 1u, Step::tapOn(*tap));
@@ -94,14 +87,30 @@ bool Search::expand(std::uint32_t node)
 bool Search::addChildren(std::uint32_t node, std::uint16_t taps, std::uint16_t tapPile)
 {
     const std::optional<std::uint16_t> tap = onlyTap(steps_);
-    const bool tapIsChain = tap && (taps == 0 || *tap == tapPile) && taps < chainLimit();
+    const bool tapIsChain = tap && (taps == 0 || *tap == tapPile) && taps < kLongestChain;
     for (const Step& step : steps_) {
         if (step.kind == Step::tap && tapIsChain)
+            continue;
+        if (taps > 0 && movesWithTheChain(step))
             continue;
         if (!addChild(node, step, taps, tapPile))
             return false;
     }
     return true;
+}
+
+// In the search for a win, a move of the chain's first state that neither
+// takes from nor goes to a pile the taps change is taken there only: made
+// further along the chain it would lead to the same state as tapping on
+// after making it there.
+bool Search::movesWithTheChain(const Step& step) const
+{
+    if (phase_ != Phase::win || step.kind != Step::move)
+        return false;
+    const std::uint16_t from = engine_.state().cards[step.card].pile;
+    if (chainPiles_[from] || chainPiles_[step.destination])
+        return false;
+    return std::find(firstSteps_.begin(), firstSteps_.end(), step) != firstSteps_.end();
 }
 
 bool Search::addChild(std::uint32_t node, const Step& step, std::uint16_t taps, std::uint16_t tapPile)

@@ -1,7 +1,6 @@
 #include "solver_progress.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "solver_hash.h"
 
@@ -11,6 +10,7 @@ namespace {
 constexpr std::int32_t kWinPileCard = 30;
 constexpr std::int32_t kHiddenCard = 10;
 constexpr std::int32_t kHeldBackCard = 2;
+constexpr std::int32_t kHeldTopCard = 20;
 
 std::vector<bool> winKeys(const GameDefinition& definition)
 {
@@ -83,13 +83,28 @@ std::vector<std::int32_t> winPileWeights(const GameDefinition& definition)
     return weights;
 }
 
-ProgressMeasure::ProgressMeasure(const Engine& engine)
-    : pileWeights_(winPileWeights(engine.definition())), jumps_(engine.definition().programs.size())
+std::vector<bool> foundationPiles(const Engine& engine, const std::vector<std::int32_t>& pileWeights)
 {
-    if (const char* v = getenv("VM_HELD"))
-        heldTop_ = atoi(v);
-    if (const char* v = getenv("VM_DEPTH"))
-        depthWeight_ = atoi(v);
+    std::vector<bool> foundations(pileWeights.size(), false);
+    bool any = false;
+    for (std::size_t pile = 0; pile < pileWeights.size(); ++pile) {
+        foundations[pile] = pileWeights[pile] < 0;
+        any = any || foundations[pile];
+    }
+    if (any)
+        return foundations;
+    const auto& piles = engine.state().piles;
+    for (std::size_t pile = 0; pile < pileWeights.size(); ++pile)
+        foundations[pile] = pileWeights[pile] == 0 && piles[pile].interactive && piles[pile].spread == 0 &&
+                            piles[pile].count == 0;
+    return foundations;
+}
+
+ProgressMeasure::ProgressMeasure(const Engine& engine)
+    : pileWeights_(winPileWeights(engine.definition())),
+      foundations_(foundationPiles(engine, pileWeights_)),
+      jumps_(engine.definition().programs.size())
+{
 }
 
 bool ProgressMeasure::holds(const Engine& engine, int program, CardSequence first, CardSequence second)
@@ -153,58 +168,6 @@ std::int32_t ProgressMeasure::orderOf(const Engine& engine, int pile)
     return order;
 }
 
-std::uint64_t ProgressMeasure::acceptedFaces(const Engine& engine, int pile)
-{
-    const Pile& runtime = engine.state().piles[static_cast<std::size_t>(pile)];
-    const auto& programs = engine.definition().programs;
-    if (runtime.acceptProgram < 0 || static_cast<std::size_t>(runtime.acceptProgram) >= programs.size())
-        return 0;
-    const auto& cards = engine.cardsOn(pile);
-    faces_.clear();
-    HashBuilder key;
-    key.add(static_cast<std::uint16_t>(runtime.acceptProgram));
-    for (auto card = cards.rbegin(); card != cards.rend(); ++card) {
-        faces_.push_back(faceOf(engine, *card));
-        key.add((static_cast<std::uint64_t>(faces_.back().suit) << 8) | static_cast<std::uint64_t>(faces_.back().rank));
-    }
-    faces_.push_back({0, 0});
-    const std::uint64_t hash = key.value() | 1;
-    auto found = acceptedMemo_.find(hash);
-    if (found != acceptedMemo_.end())
-        return found->second;
-    std::uint64_t faces = 0;
-    const CardSequence onto(faces_);
-    for (int face = 0; face < 52; ++face) {
-        const SequenceElement group[2] = {{face / 13 + 1, face % 13 + 1}, {0, 0}};
-        if (holds(engine, runtime.acceptProgram, CardSequence(group), onto))
-            faces |= std::uint64_t{1} << face;
-    }
-    if (acceptedMemo_.size() > 100000)
-        acceptedMemo_.clear();
-    acceptedMemo_[hash] = faces;
-    return faces;
-}
-
-std::int32_t ProgressMeasure::wantedDepth(const Engine& engine)
-{
-    std::uint64_t wanted = 0;
-    for (std::size_t pile = 0; pile < pileWeights_.size(); ++pile)
-        if (pileWeights_[pile] < 0)
-            wanted |= acceptedFaces(engine, static_cast<int>(pile));
-    std::int32_t depth = 0;
-    const GameState& state = engine.state();
-    for (std::size_t c = 0; c < state.cards.size(); ++c) {
-        const CardDefinition& face = engine.definition().cards[c];
-        const int index = (face.suit - 1) * 13 + face.rank - 1;
-        const Card& card = state.cards[c];
-        if (pileWeights_[card.pile] < 0 || !(wanted >> index & 1))
-            continue;
-        const Pile& pile = state.piles[card.pile];
-        depth += pile.count - 1 - card.position;
-    }
-    return depth;
-}
-
 std::int32_t ProgressMeasure::score(const Engine& engine)
 {
     const GameState& state = engine.state();
@@ -215,16 +178,12 @@ std::int32_t ProgressMeasure::score(const Engine& engine)
             total += kWinPileCard * pileWeights_[pile] * runtime.count;
         else if (runtime.interactive && runtime.spread != 0)
             total += orderOf(engine, static_cast<int>(pile));
-        else if (runtime.interactive && runtime.count > 1)
-            total += kHeldBackCard * (runtime.count - 1) + heldTop_;
-        else if (runtime.interactive && runtime.count == 1)
-            total += heldTop_;
+        else if (runtime.interactive && runtime.count > 0 && !foundations_[pile])
+            total += kHeldBackCard * (runtime.count - 1) + kHeldTopCard;
     }
     for (const Card& card : state.cards)
         if (!card.faceUp && state.piles[card.pile].spread != 0)
             total += kHiddenCard;
-    if (depthWeight_ != 0)
-        total += depthWeight_ * wantedDepth(engine);
     return total;
 }
 

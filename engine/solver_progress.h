@@ -45,7 +45,6 @@
 #pragma once
 
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "engine.h"
@@ -57,6 +56,12 @@ namespace velmora {
 // foundation), 0 nothing.
 std::vector<std::int32_t> winPileWeights(const GameDefinition& definition);
 
+// Per pile, whether it is a foundation: a pile the win wants filled, or where
+// the win wants every other pile emptied, a squared pile the player plays to
+// that the win does not count and the deal leaves empty. Read from the game
+// as dealt.
+std::vector<bool> foundationPiles(const Engine& engine, const std::vector<std::int32_t>& pileWeights);
+
 class ProgressMeasure {
 public:
     explicit ProgressMeasure(const Engine& engine);
@@ -64,6 +69,7 @@ public:
     // Lower is closer to the win.
     std::int32_t score(const Engine& engine);
     const std::vector<std::int32_t>& pileWeights() const { return pileWeights_; }
+    const std::vector<bool>& foundations() const { return foundations_; }
 
 private:
     // Remembered order by a 64-bit key of a pile's contents and programs, in
@@ -87,12 +93,8 @@ private:
     std::int32_t measureOrder(const Engine& engine, const Pile& pile);
     bool holds(const Engine& engine, int program, CardSequence first, CardSequence second);
 
-    std::int32_t heldTop_ = 0;
-    std::int32_t depthWeight_ = 0;
-    std::unordered_map<std::uint64_t, std::uint64_t> acceptedMemo_;
-    std::uint64_t acceptedFaces(const Engine& engine, int pile);
-    std::int32_t wantedDepth(const Engine& engine);
     std::vector<std::int32_t> pileWeights_;  // +1 to be emptied, -1 to be filled
+    std::vector<bool> foundations_;
     RuleMachine machine_;
     std::vector<JumpTargets> jumps_;         // per program of the definition
     std::vector<SequenceElement> faces_;     // the pile being measured, top card first

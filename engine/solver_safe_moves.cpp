@@ -1,6 +1,5 @@
 #include "solver_safe_moves.h"
 
-#include <cstdlib>
 #include <set>
 
 #include "solver_hash.h"
@@ -35,27 +34,18 @@ std::set<int> acceptProgramsOffFoundations(const Engine& engine, const std::vect
 
 }  // namespace
 
-SafeMoves::SafeMoves(const Engine& engine, const std::vector<std::int32_t>& pileWeights)
-    : isFoundation_(pileWeights.size(), false),
+SafeMoves::SafeMoves(const Engine& engine, const std::vector<bool>& foundations)
+    : isFoundation_(foundations.size(), false),
       builtOn_(kFaces),
       cardsOfFace_(kFaces),
       jumps_(engine.definition().programs.size()),
-      acceptedKey_(pileWeights.size(), 0),
-      accepted_(pileWeights.size())
+      acceptedKey_(foundations.size(), 0),
+      accepted_(foundations.size())
 {
     bool anyFoundation = false;
-    for (std::size_t pile = 0; pile < pileWeights.size(); ++pile) {
-        isFoundation_[pile] = pileWeights[pile] < 0;
-        anyFoundation = anyFoundation || isFoundation_[pile];
-    }
-    // A win that wants every other pile emptied leaves the cards on the
-    // squared piles that the player may play to and that it does not count.
-    if (!anyFoundation) {
-        const auto& piles = engine.state().piles;
-        for (std::size_t pile = 0; pile < pileWeights.size(); ++pile) {
-            isFoundation_[pile] = pileWeights[pile] == 0 && piles[pile].interactive && piles[pile].spread == 0;
-            anyFoundation = anyFoundation || isFoundation_[pile];
-        }
+    for (std::size_t pile = 0; pile < foundations.size(); ++pile) {
+        isFoundation_[pile] = foundations[pile];
+        anyFoundation = anyFoundation || foundations[pile];
     }
     usable_ = anyFoundation;
     for (const CardDefinition& card : engine.definition().cards) {
@@ -92,7 +82,7 @@ void SafeMoves::findBases(const Engine& engine)
 
 int SafeMoves::find(const Engine& engine, const std::vector<Step>& steps)
 {
-    if (!usable_ || getenv("VM_NOSAFE"))
+    if (!usable_)
         return -1;
     for (std::size_t at = 0; at < steps.size(); ++at) {
         const Step& step = steps[at];

@@ -1,7 +1,7 @@
 // Moves to a foundation that the search for a win may take at once, trying
 // nothing else from the state: the card is of no more use where it lies.
 //
-// A foundation is a pile the win's conditions want filled. A single top card
+// Foundations are as the progress measure finds them. A single top card
 // going onto one is taken alone when
 // - no card that could ever be built on it outside the foundations is still
 //   outside them (what could be built on it is asked once of every accept
@@ -28,8 +28,8 @@ namespace velmora {
 
 class SafeMoves {
 public:
-    // pileWeights: per pile, -1 where the win wants the pile filled.
-    SafeMoves(const Engine& engine, const std::vector<std::int32_t>& pileWeights);
+    // foundations: per pile, whether it is a foundation (foundationPiles).
+    SafeMoves(const Engine& engine, const std::vector<bool>& foundations);
 
     // The index in steps of a move to take alone, or -1.
     int find(const Engine& engine, const std::vector<Step>& steps);

@@ -23,6 +23,7 @@
 #include "solver_moves.h"
 #include "solver_progress.h"
 #include "solver_safe_moves.h"
+#include "solver_state_hash.h"
 
 namespace velmora::solver_detail {
 
@@ -54,6 +55,7 @@ struct Child {
 // to a win; when it runs out of states, the proof search visits every state
 // without that shortcut, depth first, and only its end proves a game lost.
 enum class Phase { win, proof };
+enum class Order { bestFirst, depthFirst, beam };
 
 class Search {
 public:
@@ -62,12 +64,14 @@ public:
 
 private:
     SolveStatus search();
-    SolveStatus searchPhase(Phase phase);
+    // Runs one search from the root until the count of states expanded in
+    // the whole solve reaches expansionLimit.
+    SolveStatus searchPhase(Phase phase, Order order, std::uint64_t expansionLimit);
     SolveStatus searchBestFirst();
     SolveStatus searchDepthFirst();
     SolveStatus searchBeam();
     // Whether the budget or the caller ends the search now.
-    bool outOfBudget() const;
+    bool outOfBudget();
     // Brings the engine to the node and expands it, unless its state was
     // expanded before. False ends the search: with found_ set on a win,
     // else on an engine fault (fault_ set).
@@ -81,6 +85,7 @@ private:
     // node; false ends the search.
     bool addChildren(std::uint32_t node, std::uint16_t taps, std::uint16_t tapPile);
     bool addChild(std::uint32_t node, const Step& step, std::uint16_t taps, std::uint16_t tapPile);
+    bool movesWithTheChain(const Step& step) const;
     std::uint32_t keep(const Child& child);
     // Takes a step from the current state; false when the engine refuses it.
     bool take(const Step& step);
@@ -96,7 +101,10 @@ private:
     ProgressMeasure progress_;
     SolverMoveList moves_;
     SafeMoves safeMoves_;
+    StateHasher hasher_;
     Phase phase_ = Phase::win;
+    std::uint64_t expansionLimit_ = 0;
+    bool stoppedByCaller_ = false;
     // Whether the search for a win left out moves: then its end proves nothing.
     bool leftMovesOut_ = false;
     HashSet seen_;      // every state met in this phase
@@ -108,6 +116,9 @@ private:
     std::vector<std::size_t> pathHistory_;
     std::vector<RandomGenerator> pathRandom_;
     std::vector<Step> steps_;  // the legal steps of the state being expanded
+    std::vector<Step> firstSteps_;    // those of the first state of its chain
+    std::vector<bool> chainPiles_;    // per pile: changed by the chain's taps
+    std::vector<std::int16_t> pileCounts_;
     std::vector<Step> found_;
     std::vector<Child> children_;
     std::uint64_t expandedCount_ = 0;
