@@ -88,15 +88,32 @@ bool Search::addChildren(std::uint32_t node, std::uint16_t taps, std::uint16_t t
 {
     const std::optional<std::uint16_t> tap = onlyTap(steps_);
     const bool tapIsChain = tap && (taps == 0 || *tap == tapPile) && taps < kLongestChain;
+    emptyTargets_.clear();
     for (const Step& step : steps_) {
         if (step.kind == Step::tap && tapIsChain)
             continue;
         if (taps > 0 && movesWithTheChain(step))
             continue;
+        if (goesToATwinOfAnEarlierTarget(step))
+            continue;
         if (!addChild(node, step, taps, tapPile))
             return false;
     }
     return true;
+}
+
+// In the search for a win, a card that may go to several empty piles of the
+// same kind (FreeCell's cells, empty columns) goes to the first of them only:
+// the others would give the same position with the piles swapped round.
+bool Search::goesToATwinOfAnEarlierTarget(const Step& step)
+{
+    if (phase_ != Phase::win || step.kind != Step::move || engine_.state().piles[step.destination].count != 0)
+        return false;
+    const EmptyTarget target{step.card, hasher_.emptyPileKind(engine_, step.destination)};
+    if (std::find(emptyTargets_.begin(), emptyTargets_.end(), target) != emptyTargets_.end())
+        return true;
+    emptyTargets_.push_back(target);
+    return false;
 }
 
 // In the search for a win, a move of the chain's first state that neither

@@ -86,6 +86,7 @@ private:
     bool addChildren(std::uint32_t node, std::uint16_t taps, std::uint16_t tapPile);
     bool addChild(std::uint32_t node, const Step& step, std::uint16_t taps, std::uint16_t tapPile);
     bool movesWithTheChain(const Step& step) const;
+    bool goesToATwinOfAnEarlierTarget(const Step& step);
     std::uint32_t keep(const Child& child);
     // Takes a step from the current state; false when the engine refuses it.
     bool take(const Step& step);
@@ -119,6 +120,12 @@ private:
     std::vector<Step> firstSteps_;    // those of the first state of its chain
     std::vector<bool> chainPiles_;    // per pile: changed by the chain's taps
     std::vector<std::int16_t> pileCounts_;
+    struct EmptyTarget {
+        std::uint16_t card;
+        std::uint64_t kind;
+        friend bool operator==(const EmptyTarget&, const EmptyTarget&) = default;
+    };
+    std::vector<EmptyTarget> emptyTargets_;  // of the chain state's moves
     std::vector<Step> found_;
     std::vector<Child> children_;
     std::uint64_t expandedCount_ = 0;

@@ -245,8 +245,12 @@ void StateHasher::findInterchangeablePiles(const Engine& engine)
             if (keys.mentions(key, static_cast<std::uint16_t>(pile)))
                 mentioning[pile].push_back(key);
     std::vector<std::vector<std::uint8_t>> rules;
-    for (const PileDefinition& pile : definition.piles)
+    for (const PileDefinition& pile : definition.piles) {
         rules.push_back(ruleBytes(pile));
+        HashBuilder hash;
+        hash.addRecords(rules.back());
+        ruleHashes_.push_back(hash.value());
+    }
     for (std::size_t q = 1; q < pileCount; ++q) {
         for (std::size_t p = 0; p < q; ++p) {
             if (classOf_[p] != p || rules[p] != rules[q] || discard_[p] != discard_[q])
@@ -264,6 +268,18 @@ void StateHasher::findInterchangeablePiles(const Engine& engine)
             }
         }
     }
+}
+
+std::uint64_t StateHasher::emptyPileKind(const Engine& engine, int pile) const
+{
+    HashBuilder hash;
+    hash.add(ruleHashes_[static_cast<std::size_t>(pile)]);
+    std::uint64_t words[4] = {0, 0, 0, 0};
+    std::memcpy(words, reinterpret_cast<const unsigned char*>(&engine.state().piles[static_cast<std::size_t>(pile)]) + 4,
+                sizeof(Pile) - 4);
+    for (std::uint64_t word : words)
+        hash.add(word);
+    return hash.value();
 }
 
 std::uint64_t StateHasher::pileHash(const Engine& engine, std::size_t pile, bool asDiscard) const

@@ -38,6 +38,10 @@ public:
     // Non-const engine: the shuffle generator is part of the state.
     std::uint64_t exact(Engine& engine) const;
     std::uint64_t coarse(Engine& engine) const;
+    // What an empty pile is to the rules: its definition but for its place
+    // and deal, and its runtime attributes. Two empty piles of one kind take
+    // the same cards, with the same consequences but for the pile's number.
+    std::uint64_t emptyPileKind(const Engine& engine, int pile) const;
     // Whether coarse ever takes different states as one.
     bool coarseMerges() const { return merges_; }
     const std::vector<std::uint16_t>& classes() const { return classOf_; }
@@ -53,6 +57,7 @@ private:
     // when it has no twin), and whether it is a discard pile.
     std::vector<std::uint16_t> classOf_;
     std::vector<bool> discard_;
+    std::vector<std::uint64_t> ruleHashes_;  // per pile, of its definition's rule bytes
     bool merges_ = false;
     mutable std::vector<std::uint64_t> classSums_;
 };
