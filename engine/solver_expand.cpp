@@ -1,6 +1,7 @@
 // Expanding one state of the solver's tree, and walking the engine from state
 // to state by undo and replay.
 #include <algorithm>
+#include <bit>
 
 #include "solver_search.h"
 
@@ -29,6 +30,28 @@ std::optional<std::uint16_t> onlyTap(const std::vector<Step>& steps)
 
 std::uint64_t Search::hashNow() { return phase_ == Phase::win ? hasher_.coarse(engine_) : hasher_.exact(engine_); }
 
+// Chains are for a stock that turns over without end: tapping on from the
+// start comes back to it. Where it does not (no redeal, a few redeals, a
+// redeal that shuffles), a tap deep into the stock buries every card before
+// it for good, and offering each of them as a move of its own floods the
+// search; there the tap is a move like any other.
+bool Search::tapsComeRound()
+{
+    const std::size_t here = path_.size() - 1;
+    const std::uint64_t start = hashNow();
+    std::optional<std::uint16_t> first;
+    bool cameRound = false;
+    for (std::uint16_t taps = 0; taps < kLongestChain && !cameRound; ++taps) {
+        moves_.list(steps_);
+        const std::optional<std::uint16_t> tap = onlyTap(steps_);
+        if (!tap || (first && *tap != *first) || !take(Step::tapOn(*tap)))
+            break;
+        first = tap;
+        cameRound = hashNow() == start;
+    }
+    return unwindTo(here) && cameRound;
+}
+
 bool Search::expand(std::uint32_t node)
 {
     const std::size_t here = path_.size() - 1;
@@ -44,7 +67,7 @@ bool Search::expand(std::uint32_t node)
             }
         }
         const std::optional<std::uint16_t> tap = onlyTap(steps_);
-        const bool chainGoesOn = tap && (taps == 0 || *tap == tapPile) && taps < kLongestChain;
+        const bool chainGoesOn = tap && (taps == 0 || *tap == tapPile) && taps < kLongestChain && chains_;
         if (taps == 0) {
             firstSteps_ = steps_;
             chainPiles_.assign(engine_.state().piles.size(), false);
@@ -58,8 +81,16 @@ bool Search::expand(std::uint32_t node)
         pileCounts_.clear();
         for (const Pile& pile : engine_.state().piles)
             pileCounts_.push_back(pile.count);
+        const RandomGenerator before = engine_.random();
         if (!take(Step::tapOn(*tap)))
             break;
+        // A tap that shuffles is a redeal, a choice of its own rather than a
+        // turn of the stock: it becomes a child like any move.
+        if (std::bit_cast<std::uint32_t>(engine_.random()) != std::bit_cast<std::uint32_t>(before)) {
+            if (!unwindTo(path_.size() - 2) || !addChild(node, Step::tapOn(*tap), taps, tapPile))
+                return false;
+            break;
+        }
         for (std::size_t pile = 0; pile < pileCounts_.size(); ++pile)
             if (engine_.state().piles[pile].count != pileCounts_[pile])
                 chainPiles_[pile] = true;
@@ -87,7 +118,7 @@ bool Search::expand(std::uint32_t node)
 bool Search::addChildren(std::uint32_t node, std::uint16_t taps, std::uint16_t tapPile)
 {
     const std::optional<std::uint16_t> tap = onlyTap(steps_);
-    const bool tapIsChain = tap && (taps == 0 || *tap == tapPile) && taps < kLongestChain;
+    const bool tapIsChain = tap && (taps == 0 || *tap == tapPile) && taps < kLongestChain && chains_;
     emptyTargets_.clear();
     for (const Step& step : steps_) {
         if (step.kind == Step::tap && tapIsChain)

@@ -89,6 +89,7 @@ SolveStatus Search::searchPhase(Phase phase, Order order, std::uint64_t expansio
     nodes_.clear();
     depthCut_ = false;
     const std::uint64_t rootHash = hashNow();
+    chains_ = tapsComeRound();
     seen_.insert(rootHash);
     nodes_.push_back(Node{rootHash, kNoNode, 0, Step{}, 0, kNone});
     switch (order) {

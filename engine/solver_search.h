@@ -4,8 +4,8 @@
 //
 // Taps in a row. Where a state offers exactly one tap (the stock), tapping
 // again and again runs through a chain of states that differ only in the
-// stock and the waste; in a game with unlimited redeals the chain comes back
-// to where it started. Expanding a state expands its whole chain: every move
+// stock and the waste. In a game with unlimited redeals the chain comes back
+// to where it started; only such games follow chains. Expanding a state expands its whole chain: every move
 // of every state along it becomes a child, reached by that many taps and the
 // move, and the states along the chain are marked as expanded, so none of
 // them is expanded again when it turns up as a child of another state. The
@@ -86,6 +86,7 @@ private:
     bool addChildren(std::uint32_t node, std::uint16_t taps, std::uint16_t tapPile);
     bool addChild(std::uint32_t node, const Step& step, std::uint16_t taps, std::uint16_t tapPile);
     bool movesWithTheChain(const Step& step) const;
+    bool tapsComeRound();
     bool goesToATwinOfAnEarlierTarget(const Step& step);
     std::uint32_t keep(const Child& child);
     // Takes a step from the current state; false when the engine refuses it.
@@ -106,6 +107,7 @@ private:
     Phase phase_ = Phase::win;
     std::uint64_t expansionLimit_ = 0;
     bool stoppedByCaller_ = false;
+    bool chains_ = false;  // whether taps in a row are followed as a chain
     // Whether the search for a win left out moves: then its end proves nothing.
     bool leftMovesOut_ = false;
     HashSet seen_;      // every state met in this phase
