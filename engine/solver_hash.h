@@ -71,4 +71,54 @@ inline void addPermittedMoves(HashBuilder& hash, const PermissionList& permissio
     hash.addRecords(bits);
 }
 
+// A set of state hashes, in an open-addressing table.
+class HashSet {
+public:
+    HashSet() : slots_(1024, 0) {}
+
+    // False when the hash was in the set.
+    bool insert(std::uint64_t hash)
+    {
+        if (hash == 0)
+            hash = 1;  // 0 marks a free slot
+        if (2 * (size_ + 1) > slots_.size())
+            grow();
+        std::size_t slot = hash & (slots_.size() - 1);
+        while (slots_[slot] != 0) {
+            if (slots_[slot] == hash)
+                return false;
+            slot = (slot + 1) & (slots_.size() - 1);
+        }
+        slots_[slot] = hash;
+        ++size_;
+        return true;
+    }
+
+    bool contains(std::uint64_t hash) const
+    {
+        if (hash == 0)
+            hash = 1;
+        for (std::size_t slot = hash & (slots_.size() - 1); slots_[slot] != 0; slot = (slot + 1) & (slots_.size() - 1))
+            if (slots_[slot] == hash)
+                return true;
+        return false;
+    }
+
+    std::size_t size() const { return size_; }
+
+private:
+    void grow()
+    {
+        std::vector<std::uint64_t> old(slots_.size() * 2, 0);
+        old.swap(slots_);
+        size_ = 0;
+        for (std::uint64_t hash : old)
+            if (hash != 0)
+                insert(hash);
+    }
+
+    std::vector<std::uint64_t> slots_;
+    std::size_t size_ = 0;
+};
+
 }  // namespace velmora

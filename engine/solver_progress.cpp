@@ -10,6 +10,7 @@ namespace {
 constexpr std::int32_t kWinPileCard = 30;
 constexpr std::int32_t kHiddenCard = 10;
 constexpr std::int32_t kHeldBackCard = 2;
+constexpr std::int32_t kHeldTopCard = 20;
 
 std::vector<bool> winKeys(const GameDefinition& definition)
 {
@@ -62,23 +63,48 @@ void ProgressMeasure::Remembered::store(std::uint64_t key, std::int32_t order)
     ++used_;
 }
 
-ProgressMeasure::ProgressMeasure(const Engine& engine)
-    : pileWeights_(engine.state().piles.size(), 0), jumps_(engine.definition().programs.size())
+std::vector<std::int32_t> winPileWeights(const GameDefinition& definition)
 {
-    const GameDefinition& definition = engine.definition();
+    std::vector<std::int32_t> weights(definition.piles.size(), 0);
     const std::vector<bool> keys = winKeys(definition);
     const SequenceElement empty[1] = {{0, 0}};
     const CardSequence none(empty);
+    RuleMachine machine;
     for (const ConditionLink& link : definition.conditionLinks) {
         if (link.key >= keys.size() || !keys[link.key] || link.condition >= definition.conditions.size())
             continue;
         const ConditionDefinition& condition = definition.conditions[link.condition];
-        if (condition.pile >= pileWeights_.size() || condition.program >= definition.programs.size())
+        if (condition.pile >= weights.size() || condition.program >= definition.programs.size())
             continue;
-        const bool emptyWins = runRule(machine_, definition.programs[condition.program], none,
+        const bool emptyWins = runRule(machine, definition.programs[condition.program], none,
                                        condition.otherPile == kNone ? nullptr : &none);
-        pileWeights_[condition.pile] = emptyWins ? 1 : -1;
+        weights[condition.pile] = emptyWins ? 1 : -1;
     }
+    return weights;
+}
+
+std::vector<bool> foundationPiles(const Engine& engine, const std::vector<std::int32_t>& pileWeights)
+{
+    std::vector<bool> foundations(pileWeights.size(), false);
+    bool any = false;
+    for (std::size_t pile = 0; pile < pileWeights.size(); ++pile) {
+        foundations[pile] = pileWeights[pile] < 0;
+        any = any || foundations[pile];
+    }
+    if (any)
+        return foundations;
+    const auto& piles = engine.state().piles;
+    for (std::size_t pile = 0; pile < pileWeights.size(); ++pile)
+        foundations[pile] = pileWeights[pile] == 0 && piles[pile].interactive && piles[pile].spread == 0 &&
+                            piles[pile].count == 0;
+    return foundations;
+}
+
+ProgressMeasure::ProgressMeasure(const Engine& engine)
+    : pileWeights_(winPileWeights(engine.definition())),
+      foundations_(foundationPiles(engine, pileWeights_)),
+      jumps_(engine.definition().programs.size())
+{
 }
 
 bool ProgressMeasure::holds(const Engine& engine, int program, CardSequence first, CardSequence second)
@@ -152,8 +178,8 @@ std::int32_t ProgressMeasure::score(const Engine& engine)
             total += kWinPileCard * pileWeights_[pile] * runtime.count;
         else if (runtime.interactive && runtime.spread != 0)
             total += orderOf(engine, static_cast<int>(pile));
-        else if (runtime.interactive && runtime.count > 1)
-            total += kHeldBackCard * (runtime.count - 1);
+        else if (runtime.interactive && runtime.count > 0 && !foundations_[pile])
+            total += kHeldBackCard * (runtime.count - 1) + kHeldTopCard;
     }
     for (const Card& card : state.cards)
         if (!card.faceUp && state.piles[card.pile].spread != 0)

@@ -52,12 +52,24 @@
 
 namespace velmora {
 
+// Per pile, what the win's conditions want of it: +1 emptied, -1 filled (a
+// foundation), 0 nothing.
+std::vector<std::int32_t> winPileWeights(const GameDefinition& definition);
+
+// Per pile, whether it is a foundation: a pile the win wants filled, or where
+// the win wants every other pile emptied, a squared pile the player plays to
+// that the win does not count and the deal leaves empty. Read from the game
+// as dealt.
+std::vector<bool> foundationPiles(const Engine& engine, const std::vector<std::int32_t>& pileWeights);
+
 class ProgressMeasure {
 public:
     explicit ProgressMeasure(const Engine& engine);
 
     // Lower is closer to the win.
     std::int32_t score(const Engine& engine);
+    const std::vector<std::int32_t>& pileWeights() const { return pileWeights_; }
+    const std::vector<bool>& foundations() const { return foundations_; }
 
 private:
     // Remembered order by a 64-bit key of a pile's contents and programs, in
@@ -82,6 +94,7 @@ private:
     bool holds(const Engine& engine, int program, CardSequence first, CardSequence second);
 
     std::vector<std::int32_t> pileWeights_;  // +1 to be emptied, -1 to be filled
+    std::vector<bool> foundations_;
     RuleMachine machine_;
     std::vector<JumpTargets> jumps_;         // per program of the definition
     std::vector<SequenceElement> faces_;     // the pile being measured, top card first
