@@ -72,7 +72,7 @@ TEST_F(SafeMovesTest, ACardGoesUpAloneOnlyWhenNothingCanBeBuiltOnIt)
     EXPECT_TRUE(takenAlone(card(kHeart, 2), kKlondikeFoundation));
 
     const std::vector<PileContent> clubAceStillOut = {{kKlondikeColumn, {card(kHeart, 2)}},
-                                                      {kKlondikeColumn + 1, {card(kClub, 1)}},
+                                                      {kKlondikeColumn + 1, {card(kClub, 1), card(kDiamond, 9)}},
                                                       {kKlondikeFoundation, {card(kHeart, 1)}},
                                                       {kKlondikeFoundation + 1, {card(kSpade, 1)}}};
     arrangeBoard(engine_, clubAceStillOut, kKlondikeStock);
