@@ -39,17 +39,14 @@ Search::Search(Engine& engine, const SolveOptions& options)
 SolveResult Search::run()
 {
     SolveResult result;
-    // Undo brings every state back except the won flag, which no undo clears:
-    // after a win the game as handed over is put back whole.
-    const GameState start = engine_.state();
+    const std::uint64_t start = hasher_.exact(engine_);
     path_ = {0};
-    pathHistory_ = {start.history.size()};
+    pathHistory_ = {engine_.state().history.size()};
     pathRandom_ = {engine_.random()};
     result.status = search();
-    if (!unwindTo(0))
+    // Undo gives back the game as it was handed over, the won flag included.
+    if (!unwindTo(0) || hasher_.exact(engine_) != start)
         result.status = SolveStatus::inconsistent;
-    if (engine_.state().gameOver != start.gameOver)
-        engine_.installState(start);
     if (result.status == SolveStatus::won)
         result.steps = std::move(found_);
     result.statesExpanded = expandedCount_;

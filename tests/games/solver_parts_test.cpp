@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "game_fixture.h"
+#include "solver.h"
 #include "solver_moves.h"
 #include "solver_progress.h"
 #include "solver_safe_moves.h"
@@ -77,6 +78,25 @@ TEST_F(SafeMovesTest, ACardGoesUpAloneOnlyWhenNothingCanBeBuiltOnIt)
                                                       {kKlondikeFoundation + 1, {card(kSpade, 1)}}};
     arrangeBoard(engine_, clubAceStillOut, kKlondikeStock);
     EXPECT_FALSE(takenAlone(card(kHeart, 2), kKlondikeFoundation));
+}
+
+// A deal proved lost by the search of every state, and one won, as the
+// shortcuts of the search for a win must leave them.
+TEST(SolverDecisions, KlondikeDealsKnownLostAndWon)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Klondike", 5);
+    EXPECT_EQ(solve(engine, {}).status, SolveStatus::unwinnable);
+    dealEmbeddedGame(engine, "Klondike", 1);
+    SolveOptions options;
+    options.maxStates = 20'000;
+    const SolveResult won = solve(engine, options);
+    ASSERT_EQ(won.status, SolveStatus::won);
+    Engine replay;
+    dealEmbeddedGame(replay, "Klondike", 1);
+    for (const Step& step : won.steps)
+        ASSERT_TRUE(applyStep(replay, step, nullptr));
+    EXPECT_TRUE(replay.isWon());
 }
 
 // --- hashes ---------------------------------------------------------------------
