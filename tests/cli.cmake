@@ -43,5 +43,9 @@ velmora_cli_test(check_beam ARGS check Klondike --deals 4 --beam 20 --budget 250
 # slow under the sanitizers, where the game tests replay the recorded wins.
 if(NOT VELMORA_SANITIZE)
   add_test(NAME cli.check_quick COMMAND velmora-cli check --quick --deals 2)
+  # A game with settings of its own is checked with them (a budget of
+  # 200,000 states), and an explicit budget replaces them.
+  velmora_cli_test(check_own_settings ARGS check Accordion --deals 1 EXPECT "ok    Accordion \\(won game 1\\)")
+  velmora_cli_test(check_budget_replaces_settings ARGS check Accordion --deals 1 --budget 2000 WILL_FAIL)
   set_tests_properties(cli.check_quick PROPERTIES TIMEOUT 900)
 endif()

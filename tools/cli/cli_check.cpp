@@ -2,6 +2,7 @@
 #include <iostream>
 #include <random>
 
+#include "check_settings.h"
 #include "cli_check.h"
 #include "cli_commands.h"
 #include "cli_game.h"
@@ -163,8 +164,16 @@ int checkGames(const Args& args)
     JsonWriter json(std::cout);
     if (args.has("--json"))
         json.beginArray();
+    // A game's own settings stand in for the defaults, unless the caller set
+    // the search or asked for a quick check.
+    const bool ownSettings = !quick && !args.has("--budget") && !args.has("--beam");
     for (const CatalogueEntry* game : games) {
-        const GameCheck check = checkGame(*game, deals, search, quick);
+        SolveOptions gameSearch = search;
+        if (const auto settings = checkSettingsFor(game->id); settings && ownSettings) {
+            gameSearch.maxStates = settings->budget;
+            gameSearch.beamWidth = settings->beam;
+        }
+        const GameCheck check = checkGame(*game, deals, gameSearch, quick);
         allPassed = allPassed && check.problem.empty();
         if (args.has("--json")) {
             json.beginObject().key("game").value(check.game->name).key("index").value(check.game->index);

@@ -1,0 +1,22 @@
+// The solver's settings that `velmora-cli check` uses for a game whose wins
+// take more than the default search: a larger budget or a beam. A row says
+// why; every other game is checked with the default.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "record_layout.h"
+
+namespace velmora::cli {
+
+struct CheckSettings {
+    SolitaireId id;
+    std::uint64_t budget;  // states per deal
+    std::uint32_t beam;    // 0: the default search
+};
+
+// The settings of the game, if it has its own.
+std::optional<CheckSettings> checkSettingsFor(SolitaireId id);
+
+}  // namespace velmora::cli
