@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "opcodes.h"
+#include "program_reads.h"
 #include "solver_hash.h"
 
 namespace velmora {
@@ -213,7 +214,9 @@ bool pileKeysSwap(const GameDefinition& definition, const KeySignatures& keys, s
 }  // namespace
 
 StateHasher::StateHasher(const Engine& engine)
-    : classOf_(engine.state().piles.size()), discard_(engine.state().piles.size(), false)
+    : classOf_(engine.state().piles.size()),
+      discard_(engine.state().piles.size(), false),
+      readTopOnly_(engine.state().piles.size(), false)
 {
     std::iota(classOf_.begin(), classOf_.end(), std::uint16_t{0});
     findDiscardPiles(engine);
@@ -230,8 +233,32 @@ void StateHasher::findDiscardPiles(const Engine& engine)
         const bool touched = std::any_of(definition.actions.begin(), definition.actions.end(),
                                          [&](const ActionDefinition& a) { return takesCardsOrReorders(a, pile, definition); });
         discard_[pile] = !touched;
-        merges_ = merges_ || discard_[pile];
+        readTopOnly_[pile] = discard_[pile] && readOnlyAtTheTop(engine, pile);
+        merges_ = merges_ || (discard_[pile] && !readTopOnly_[pile]);
     }
+}
+
+// Whether every program that is shown the pile reads no card of it but its
+// top one: its accept programs, as the second sequence, and the conditions
+// on it.
+bool StateHasher::readOnlyAtTheTop(const Engine& engine, std::size_t pile) const
+{
+    const GameDefinition& definition = engine.definition();
+    const auto readsDeeper = [&](int program, int sequence) {
+        return program >= 0 && program < static_cast<int>(definition.programs.size()) &&
+               deepestPossibleRead(definition.programs[static_cast<std::size_t>(program)], sequence) > 0;
+    };
+    if (readsDeeper(engine.state().piles[pile].acceptProgram, 1))
+        return false;
+    for (const ActionDefinition& action : definition.actions)
+        if (action.kind == static_cast<std::uint8_t>(ActionKind::setPileAttribute) && action.pileA == pile &&
+            action.attribute == kPileAcceptProgram && readsDeeper(action.value, 1))
+            return false;
+    for (const ConditionDefinition& condition : definition.conditions)
+        if ((condition.pile == pile && readsDeeper(condition.program, 0)) ||
+            (condition.otherPile == pile && readsDeeper(condition.program, 1)))
+            return false;
+    return true;
 }
 
 void StateHasher::findInterchangeablePiles(const Engine& engine)
@@ -322,7 +349,7 @@ std::uint64_t StateHasher::hash(Engine& engine, bool coarse) const
                 hash.add(classes[pile]);
     } else {
         for (std::size_t pile = 0; pile < pileCount; ++pile)
-            hash.add(pileHash(engine, pile, false));
+            hash.add(pileHash(engine, pile, readTopOnly_[pile]));
     }
     addPermittedMoves(hash, state.permissions, static_cast<int>(pileCount));
     hash.addRecords(state.counters);

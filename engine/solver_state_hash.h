@@ -21,7 +21,10 @@
 //   and that are read only through their top card. Only their top card is
 //   hashed in order; the cards under it as a set.
 // Either is a guess about keys whose order matters or programs that read
-// deeper, so the proof that a game is lost never uses it.
+// deeper, so the proof that a game is lost never uses it. Where the code of
+// every program shown a discard pile reads nothing under its top card
+// (program_reads.h), the order under the top is no guess but a fact, and the
+// exact hash leaves it out too (Golf's waste).
 #pragma once
 
 #include <cstdint>
@@ -51,12 +54,14 @@ private:
     std::uint64_t hash(Engine& engine, bool coarse) const;
     std::uint64_t pileHash(const Engine& engine, std::size_t pile, bool asDiscard) const;
     void findDiscardPiles(const Engine& engine);
+    bool readOnlyAtTheTop(const Engine& engine, std::size_t pile) const;
     void findInterchangeablePiles(const Engine& engine);
 
     // Per pile: the first pile of its set of interchangeable piles (itself
     // when it has no twin), and whether it is a discard pile.
     std::vector<std::uint16_t> classOf_;
     std::vector<bool> discard_;
+    std::vector<bool> readTopOnly_;  // discard piles whose programs read only their top
     std::vector<std::uint64_t> ruleHashes_;  // per pile, of its definition's rule bytes
     bool merges_ = false;
     mutable std::vector<std::uint64_t> classSums_;

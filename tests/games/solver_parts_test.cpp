@@ -160,8 +160,10 @@ TEST(StateHasher, ColumnsThatTheStockTellsApartStayApart)
     EXPECT_NE(one.coarse, swapped.coarse);
 }
 
-// No card leaves Golf's waste and only its top card is read: the order under
-// the top does not matter to the search for a win; the top card does.
+// No card leaves Golf's waste and its programs read only its top card, so the
+// order under the top is no part of a position, not even for the proof.
+// Accordion's pile of covered cards is counted for the win by a program that
+// reads it through: there the order counts for the proof.
 TEST(StateHasher, TheOrderUnderTheTopOfADiscardPileDoesNotCount)
 {
     Engine engine;
@@ -170,9 +172,16 @@ TEST(StateHasher, TheOrderUnderTheTopOfADiscardPileDoesNotCount)
     const HashPair one = hashesOf(engine, {{kGolfWaste, {a, b, top}}}, kGolfStock);
     const HashPair reordered = hashesOf(engine, {{kGolfWaste, {b, a, top}}}, kGolfStock);
     EXPECT_EQ(one.coarse, reordered.coarse);
-    EXPECT_NE(one.exact, reordered.exact);
+    EXPECT_EQ(one.exact, reordered.exact);
     const HashPair otherTop = hashesOf(engine, {{kGolfWaste, {a, top, b}}}, kGolfStock);
     EXPECT_NE(one.coarse, otherTop.coarse);
+
+    dealEmbeddedGame(engine, "Accordion", 1);
+    constexpr int kCovered = 52;
+    const HashPair covered = hashesOf(engine, {{kCovered, {a, b, top}}}, 0);
+    const HashPair coveredReordered = hashesOf(engine, {{kCovered, {b, a, top}}}, 0);
+    EXPECT_EQ(covered.coarse, coveredReordered.coarse);
+    EXPECT_NE(covered.exact, coveredReordered.exact);
 }
 
 }  // namespace

@@ -1,0 +1,67 @@
+// How deep a program can read, found from its code, against what the rule
+// machine really reads.
+#include <random>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "klondike_record.h"
+#include "program_reads.h"
+#include "rule_machine.h"
+
+namespace velmora {
+namespace {
+
+using velmora::testing::program;
+
+TEST(ProgramReads, FollowsCursorsThroughBranchesAndLoops)
+{
+    EXPECT_EQ(deepestPossibleRead(program("01 00 01"), 0), -1);  // PUSH 0 reads no card
+    EXPECT_EQ(deepestPossibleRead(program("19"), 0), 0);          // RANK of the first card
+    EXPECT_EQ(deepestPossibleRead(program("19"), 1), -1);
+    EXPECT_EQ(deepestPossibleRead(program("1D 1C"), 1), 0);       // SWITCH, SUIT of the second's top
+    EXPECT_EQ(deepestPossibleRead(program("17 19"), 0), 1);       // NEXT, RANK
+    EXPECT_EQ(deepestPossibleRead(program("17 1A 19"), 0), 0);    // NEXT, RESET, RANK
+    // NEXT only in a then-part still counts: IF may run it.
+    EXPECT_EQ(deepestPossibleRead(program("01 00 01 16 17 14 19"), 0), 1);
+    // An ELSE part runs too; the SWITCH in it makes the second sequence current.
+    EXPECT_EQ(deepestPossibleRead(program("01 01 01 16 15 1D 14 19"), 1), 0);
+    // A loop that steps the cursor reads as deep as the sequence goes.
+    EXPECT_EQ(deepestPossibleRead(program("04 19 17 05"), 0), kDeepRead);
+    // A SKIP jumps past the reads up to its RESUME; a CLAUSE before one ends the run.
+    EXPECT_EQ(deepestPossibleRead(program("1B 17 17 03 19"), 0), 0);
+    EXPECT_EQ(deepestPossibleRead(program("1B 02 17 19 03"), 0), -1);
+}
+
+// Random programs over the opcodes that steer cursors and jumps, run on random
+// sequences: no run reads deeper than the code allows.
+TEST(ProgramReads, NoRunReadsDeeperThanTheCodeAllows)
+{
+    const std::string alphabet[] = {"01 00 01", "01 01 01", "02", "03", "04", "05", "0B", "07", "13", "14",
+                                    "15", "16", "17", "19", "1A", "1B", "1C", "1D"};
+    std::mt19937 random(11);
+    RuleMachine machine;
+    for (int trial = 0; trial < 3000; ++trial) {
+        std::string text;
+        const int length = 1 + static_cast<int>(random() % 14);
+        for (int k = 0; k < length; ++k)
+            text += (k ? " " : "") + alphabet[random() % std::size(alphabet)];
+        const std::string code = program(text);
+        const int bound[2] = {deepestPossibleRead(code, 0), deepestPossibleRead(code, 1)};
+        std::vector<SequenceElement> first, second;
+        for (int k = static_cast<int>(random() % 6); k > 0; --k)
+            first.push_back({1 + static_cast<int>(random() % 4), 1 + static_cast<int>(random() % 13)});
+        for (int k = static_cast<int>(random() % 6); k > 0; --k)
+            second.push_back({1 + static_cast<int>(random() % 4), 1 + static_cast<int>(random() % 13)});
+        first.push_back({0, 0});
+        second.push_back({0, 0});
+        const CardSequence secondSequence(second);
+        const RuleOutcome outcome = machine.run(code, CardSequence(first), &secondSequence);
+        for (int sequence = 0; sequence < 2; ++sequence)
+            EXPECT_LE(std::min(outcome.deepestRead[static_cast<std::size_t>(sequence)], kDeepRead), bound[sequence])
+                << "program " << text << ", sequence " << sequence;
+    }
+}
+
+}  // namespace
+}  // namespace velmora
