@@ -2,17 +2,31 @@
 // steps that wins the dealt game, asking the engine nothing but its own
 // questions (the legal moves, the steps themselves, undo and the won flag).
 //
-// Method: best-first search. Every state met is scored by how far the game is
-// from its win (solver_progress.h): the cards on the piles the win's
-// conditions want empty (minus those on piles they want filled), the
-// face-down cards hidden in fanned piles, how well the other fanned piles are
-// built as the record's own accept and pick-up programs judge them, and a
-// little for the length of the path. The open state with the
-// lowest score is expanded next; ties go to the newest state, so the search
-// runs depth-first along a plateau. A 64-bit hash of each state (cards,
-// piles, permissions, counters, won flag and the shuffle generator, never the
-// history) keeps every state from being visited twice, which also stops
-// cycles such as moving a card to and fro or turning the stock over forever.
+// Method. The search for a win runs best first with half the budget: every
+// state met is scored by how far the game is from its win (solver_progress.h)
+// plus a little for the length of the path, and the open state with the
+// lowest score is expanded next (ties to the newest, so the search runs
+// depth first along a plateau). If that does not end the solve, a depth-first
+// search, each state's children best first, takes the rest of the budget; on
+// many deals one of the two finds quickly what the other misses. Both take
+// shortcuts:
+// - a move that cannot hurt (a card nothing can be built on, to its
+//   foundation) is taken alone (solver_safe_moves.h);
+// - positions that differ only in interchangeable piles or in the order
+//   under the top of a discard pile count as one (solver_state_hash.h), and
+//   a card that may go to several empty piles of one kind goes to the first;
+// - where the stock turns over without end, its taps in a row are searched
+//   as a chain (solver_search.h): every card the stock can bring up is one
+//   move away.
+// A shortcut may in rare games cut off the only way to a win, so running out
+// of states proves nothing by itself: a game is reported unwinnable only by
+// the proof search, depth first over every position, hashed exactly, with no
+// shortcut but the chains (which leave nothing out). A state's hash covers
+// the piles with their cards (each as suit, rank and flags: twin cards of
+// two packs are not told apart), permissions, counters, won flag and the
+// shuffle generator, never the history. The table of states met keeps every
+// state from being visited twice, which also stops cycles such as moving a
+// card to and fro or turning the stock over forever.
 //
 // Beam search (SolveOptions::beamWidth): the states are expanded depth by
 // depth, and of the children of one depth only the beamWidth with the lowest

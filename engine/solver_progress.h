@@ -28,6 +28,11 @@
 //   deal in 32,000 states instead of 93,000. Weights of 1 to 8 won the same
 //   deals of Lucas and Busy Aces; counting only face-up cards (a waste, not
 //   the stock) won fewer.
+// - A squared pile the player plays from that holds any card at all adds
+//   kHeldTopCard (foundations aside): a card in one of FreeCell's cells
+//   takes room that other cards need. With it FreeCell won 38 of deals 1 to
+//   50 at 20,000 states instead of 28; weights of 10, 30 and 60 won 36, 35
+//   and 39 at more cost in time.
 //
 // The order of a pile depends on nothing but its cards and programs, and
 // most piles stay as they were from one state to the next, so it is
