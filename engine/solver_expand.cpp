@@ -123,10 +123,11 @@ bool Search::addChildren(std::uint32_t node, std::uint16_t taps, std::uint16_t t
     for (const Step& step : steps_) {
         if (step.kind == Step::tap && tapIsChain)
             continue;
-        if (taps > 0 && movesWithTheChain(step))
+        // Moves left out by a shortcut: the search's end proves nothing then.
+        if ((taps > 0 && movesWithTheChain(step)) || goesToATwinOfAnEarlierTarget(step)) {
+            leftMovesOut_ = true;
             continue;
-        if (goesToATwinOfAnEarlierTarget(step))
-            continue;
+        }
         if (!addChild(node, step, taps, tapPile))
             return false;
     }

@@ -99,5 +99,27 @@ TEST(SolverSearch, OnlyTheProofSearchCallsAGameLost)
     EXPECT_EQ(solve(engine, beam).status, SolveStatus::notFound);
 }
 
+// Two empty piles alike in every rule but that the win wants the card on the
+// second: the search for a win tries only the first of two such targets, so
+// it runs dry, and the proof search finds the win.
+TEST(SolverSearch, ATargetLeftOutAsATwinIsTriedByTheProofSearch)
+{
+    GameDefinition d = smallGame(1);
+    d.programs.push_back(program(kNotEmptyProgram));
+    const auto notEmpty = static_cast<std::uint16_t>(d.programs.size() - 1);
+    const std::uint16_t source = addPile(d, 1, kAlways, kNever);
+    addPile(d, 0, kNever, kAlways);
+    const std::uint16_t wanted = addPile(d, 0, kNever, kAlways);
+    addDump(d, 8);
+    d.conditions.push_back({notEmpty, wanted, kNone});
+    d.conditionLinks.push_back({kSmallWinKey, static_cast<std::uint16_t>(d.conditions.size() - 1)});
+    Engine engine;
+    deal(engine, d, 2);
+    ASSERT_EQ(engine.cardsOn(source).size(), 1u);
+    const SolveResult result = solve(engine, {});
+    ASSERT_EQ(result.status, SolveStatus::won);
+    EXPECT_EQ(result.steps, std::vector<Step>{Step::moveOnto(0, wanted)});
+}
+
 }  // namespace
 }  // namespace velmora
