@@ -86,6 +86,7 @@ GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, const Solve
     for (GameNumber number = 1; number <= deals; ++number)
         if (!dealsCompletely(engine, number, check.problem) || !playsOutRandomly(engine, number, check.problem))
             return check;
+    unsigned long lost = 0;
     for (GameNumber number = 1; number <= deals; ++number) {
         dealGame(engine, number);
         const SolveResult result = solve(engine, search);
@@ -98,9 +99,13 @@ GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, const Solve
             check.problem = "game " + std::to_string(number) + ": steps do not replay the same way";
             return check;
         }
+        lost += result.status == SolveStatus::unwinnable ? 1 : 0;
     }
-    (quick ? check.note : check.problem) = "the solver won none of games 1 to " + std::to_string(deals) +
-                                           " within " + std::to_string(search.maxStates) + " states";
+    std::string text = "the solver won none of games 1 to " + std::to_string(deals) + " within " +
+                       std::to_string(search.maxStates) + " states";
+    if (lost > 0)
+        text += " (" + std::to_string(lost) + " of them cannot be won)";
+    (quick ? check.note : check.problem) = text;
     return check;
 }
 
