@@ -7,12 +7,11 @@
 #include <tuple>
 #include <vector>
 
+#include "jump_landings.h"
 #include "opcodes.h"
 
 namespace velmora {
 namespace {
-
-constexpr std::uint8_t code(Opcode op) { return static_cast<std::uint8_t>(op); }
 
 // Where a walk of the program may be: the position, the current sequence and
 // both cursors (kDeepRead for any deeper).
@@ -44,18 +43,14 @@ private:
         return position < program_.size() ? static_cast<std::uint8_t>(program_[position]) : 0;
     }
 
-    bool pushIsComplete(std::size_t position) const
-    {
-        return position + 2 < program_.size() && byteAt(position + 2) != 0;
-    }
-
     void visit(const Place& place)
     {
         if (byteAt(place.position) != 0 && seen_.insert(place.key()).second)
             open_.push_back(place);
     }
 
-    // Goes on after the marker a jump lands on, as the machine does.
+    // Goes on after the marker a jump lands on, as the machine does; a
+    // landing that ends the run ends this path.
     void landOn(Place place, std::int64_t landing)
     {
         if (landing < 0 || byteAt(static_cast<std::size_t>(landing)) == 0)
@@ -72,7 +67,7 @@ private:
         int& cursor = next.cursors[static_cast<std::size_t>(place.current)];
         switch (static_cast<Opcode>(op)) {
         case Opcode::PUSH:
-            if (pushIsComplete(place.position)) {
+            if (pushIsComplete(program_, place.position)) {
                 next.position = place.position + kPushLength;
                 visit(next);
             }
@@ -86,89 +81,18 @@ private:
         case Opcode::RESET: cursor = 0; break;
         case Opcode::SWITCH: next.current = 1 - place.current; break;
         case Opcode::IF:
-            landOn(place, scanForward(place.position, Opcode::IF, Opcode::ENDIF, true));
+            landOn(place, jumpLanding(program_, place.position, op));
             break;  // and the then-part
         case Opcode::ELSE:
-            landOn(place, scanForward(place.position, Opcode::IF, Opcode::ENDIF, false));
-            return;
         case Opcode::BREAK:
-            landOn(place, scanForward(place.position, Opcode::LOOP, Opcode::ENDLOOP, false));
-            return;
         case Opcode::ENDLOOP:
-            landOn(place, scanBackToLoop(place.position));
-            return;
         case Opcode::SKIP:
-            landOn(place, scanToResume(place.position));
+            landOn(place, jumpLanding(program_, place.position, op));
             return;
         default:
             break;
         }
         visit(next);
-    }
-
-    // The same scans as the machine's jumps; -1 where the jump ends the run.
-    bool stepOver(std::size_t& scan) const
-    {
-        if (byteAt(scan) != code(Opcode::PUSH)) {
-            ++scan;
-            return true;
-        }
-        if (!pushIsComplete(scan))
-            return false;
-        scan += kPushLength;
-        return true;
-    }
-
-    std::int64_t scanForward(std::size_t from, Opcode open, Opcode close, bool stopAtElse) const
-    {
-        int level = 1;
-        std::size_t scan = from;
-        for (;;) {
-            if (!stepOver(scan))
-                return -1;
-            const std::uint8_t byte = byteAt(scan);
-            if (byte == 0 || (byte == code(close) && --level == 0) ||
-                (stopAtElse && byte == code(Opcode::ELSE) && level == 1))
-                return static_cast<std::int64_t>(scan);
-            if (byte == code(open))
-                ++level;
-        }
-    }
-
-    std::int64_t scanBackToLoop(std::size_t from) const
-    {
-        int nested = 0;
-        std::size_t scan = from;
-        while (scan > 0) {
-            --scan;
-            const std::uint8_t byte = byteAt(scan);
-            if (byte == code(Opcode::PUSH)) {
-                if (scan < kPushLength - 1)
-                    break;
-                scan -= kPushLength - 1;
-            } else if (byte == code(Opcode::ENDLOOP)) {
-                ++nested;
-            } else if (byte == code(Opcode::LOOP)) {
-                if (nested == 0)
-                    return static_cast<std::int64_t>(scan);
-                --nested;
-            }
-        }
-        return -1;
-    }
-
-    std::int64_t scanToResume(std::size_t from) const
-    {
-        std::size_t scan = from;
-        for (;;) {
-            if (!stepOver(scan))
-                return -1;
-            const std::uint8_t byte = byteAt(scan);
-            if (byte == code(Opcode::CLAUSE))
-                return -1;
-            if (byte == 0 || byte == code(Opcode::RESUME))
-                return static_cast<std::int64_t>(scan);
-        }
     }
 
     std::string_view program_;

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "jump_landings.h"
 #include "opcodes.h"
 
 namespace velmora {
@@ -16,11 +17,8 @@ constexpr std::uint8_t code(Opcode op) { return static_cast<std::uint8_t>(op); }
 // wrap, so INT16_MIN / -1 or |INT16_MIN| give INT16_MIN rather than overflow.
 constexpr std::int16_t wrap(std::int32_t value) { return static_cast<std::int16_t>(value); }
 
-// Where a jump lands: a position in the program, or one of these, which end
-// the run. Tables store a landing plus kStoredBias so that 0 means unknown.
-constexpr std::int64_t kStopRun = -1;  // a SKIP met a CLAUSE: the current top is the result
-constexpr std::int64_t kTruncatedPushMet = -2;
-constexpr std::int64_t kNoMatchingLoop = -3;
+// Tables store a landing (jump_landings.h) plus kStoredBias so that 0 means
+// unknown.
 constexpr std::int64_t kStoredBias = 4;
 // Longer programs are simply scanned every time.
 constexpr std::size_t kLargestTabledProgram = std::size_t{1} << 30;
@@ -100,26 +98,7 @@ private:
         return position < program_.size() ? static_cast<std::uint8_t>(program_[position]) : 0;
     }
 
-    // A PUSH needs its value byte (which may be 0) and a closing byte that is
-    // not the end of the program.
-    bool pushIsComplete(std::size_t position) const
-    {
-        return position + 2 < program_.size() && byteAt(position + 2) != 0;
-    }
-
-    // Moves a forward scan past the instruction at `scan`, a PUSH as a whole;
-    // false on a PUSH cut short.
-    bool stepOver(std::size_t& scan) const
-    {
-        if (byteAt(scan) != code(Opcode::PUSH)) {
-            ++scan;
-            return true;
-        }
-        if (!pushIsComplete(scan))
-            return false;
-        scan += kPushLength;
-        return true;
-    }
+    bool pushIsComplete(std::size_t position) const { return velmora::pushIsComplete(program_, position); }
 
     std::int16_t& entry(int index) { return machine_.stack_[static_cast<std::size_t>(index)]; }
     std::int16_t& top() { return entry(depth_ - 1); }
@@ -152,9 +131,6 @@ private:
     bool pushCardField(bool suit);
     bool jump(std::uint8_t op);
     std::int64_t landingOf(std::uint8_t op) const;
-    std::int64_t scanBackToLoop() const;
-    std::int64_t scanForward(Opcode open, Opcode close, bool stopAtElse) const;
-    std::int64_t scanToResume() const;
     RuleOutcome outcome() const;
 
     RuleMachine& machine_;
@@ -385,81 +361,7 @@ bool RuleMachine::Execution::jump(std::uint8_t op)
 
 std::int64_t RuleMachine::Execution::landingOf(std::uint8_t op) const
 {
-    switch (static_cast<Opcode>(op)) {
-    case Opcode::ENDLOOP:
-        return scanBackToLoop();
-    case Opcode::BREAK:
-        return scanForward(Opcode::LOOP, Opcode::ENDLOOP, false);
-    case Opcode::ELSE:
-        return scanForward(Opcode::IF, Opcode::ENDIF, false);
-    case Opcode::IF:
-        return scanForward(Opcode::IF, Opcode::ENDIF, true);
-    default:  // SKIP
-        return scanToResume();
-    }
-}
-
-// Scans backwards for the LOOP that matches this ENDLOOP. A 0x01 met on the
-// way is the closing byte of a PUSH, so the whole PUSH is stepped over and its
-// value byte is never taken for an opcode.
-std::int64_t RuleMachine::Execution::scanBackToLoop() const
-{
-    int nested = 0;
-    std::size_t scan = position_;
-    while (scan > 0) {
-        --scan;
-        const std::uint8_t byte = byteAt(scan);
-        if (byte == code(Opcode::PUSH)) {
-            if (scan < kPushLength - 1)
-                break;
-            scan -= kPushLength - 1;
-        } else if (byte == code(Opcode::ENDLOOP)) {
-            ++nested;
-        } else if (byte == code(Opcode::LOOP)) {
-            if (nested == 0)
-                return static_cast<std::int64_t>(scan);
-            --nested;
-        }
-    }
-    return kNoMatchingLoop;
-}
-
-// Finds the `close` that matches the current instruction (counting nested
-// `open`/`close` pairs), or, with stopAtElse, an ELSE at the current
-// instruction's own level, whichever comes first. Reaching the end of the
-// program lands on it, which ends the run.
-std::int64_t RuleMachine::Execution::scanForward(Opcode open, Opcode close, bool stopAtElse) const
-{
-    int level = 1;
-    std::size_t scan = position_;
-    for (;;) {
-        if (!stepOver(scan))
-            return kTruncatedPushMet;
-        const std::uint8_t byte = byteAt(scan);
-        const bool found = byte == 0 || (byte == code(close) && --level == 0) ||
-                           (stopAtElse && byte == code(Opcode::ELSE) && level == 1);
-        if (found)
-            return static_cast<std::int64_t>(scan);
-        if (byte == code(open))
-            ++level;
-    }
-}
-
-// Finds the next RESUME, without nesting. A CLAUSE met first ends the run
-// with the current top as its result; the end of the program is a landing
-// that ends it too.
-std::int64_t RuleMachine::Execution::scanToResume() const
-{
-    std::size_t scan = position_;
-    for (;;) {
-        if (!stepOver(scan))
-            return kTruncatedPushMet;
-        const std::uint8_t byte = byteAt(scan);
-        if (byte == code(Opcode::CLAUSE))
-            return kStopRun;
-        if (byte == 0 || byte == code(Opcode::RESUME))
-            return static_cast<std::int64_t>(scan);
-    }
+    return jumpLanding(program_, position_, op);
 }
 
 RuleOutcome RuleMachine::Execution::outcome() const
