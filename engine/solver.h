@@ -43,7 +43,8 @@
 // The engine walks the search tree itself: to reach the next state the solver
 // undoes steps back to the common ancestor and replays the steps down to it.
 // The state expanded next is usually a child of the last one, so a walk is
-// mostly one step. Each state costs about 50 bytes of memory.
+// mostly one step. Each state costs about 100 bytes of memory (its node and
+// its places in the tables of states met and expanded).
 //
 // Reproducing a win: shuffles draw from engine.random(). The solver saves the
 // generator before each step and puts it back when the step is undone, so the
