@@ -22,4 +22,11 @@ inline constexpr int kDeepRead = 3;
 // kDeepRead or deeper.
 int deepestPossibleRead(std::string_view program, int sequence);
 
+// Whether the program's answer depends on the sequence only through its first
+// element and its length: every value read below the first element (whose
+// suit and rank are never 0 but at the closing pair) goes only to tests for 0
+// (IF), copies and drops, never into arithmetic, lists or the result. A
+// program that counts a pile is such a program.
+bool readsUnderTheFirstOnlyForLength(std::string_view program, int sequence);
+
 }  // namespace velmora

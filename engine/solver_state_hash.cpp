@@ -238,15 +238,17 @@ void StateHasher::findDiscardPiles(const Engine& engine)
     }
 }
 
-// Whether every program that is shown the pile reads no card of it but its
-// top one: its accept programs, as the second sequence, and the conditions
-// on it.
+// Whether every program that is shown the pile learns nothing of it but its
+// top card and how many cards it holds: its accept programs, as the second
+// sequence, and the conditions on it (a win that counts the pile).
 bool StateHasher::readOnlyAtTheTop(const Engine& engine, std::size_t pile) const
 {
     const GameDefinition& definition = engine.definition();
     const auto readsDeeper = [&](int program, int sequence) {
-        return program >= 0 && program < static_cast<int>(definition.programs.size()) &&
-               deepestPossibleRead(definition.programs[static_cast<std::size_t>(program)], sequence) > 0;
+        if (program < 0 || program >= static_cast<int>(definition.programs.size()))
+            return false;
+        const std::string& code = definition.programs[static_cast<std::size_t>(program)];
+        return deepestPossibleRead(code, sequence) > 0 && !readsUnderTheFirstOnlyForLength(code, sequence);
     };
     if (readsDeeper(engine.state().piles[pile].acceptProgram, 1))
         return false;

@@ -22,9 +22,10 @@
 //   hashed in order; the cards under it as a set.
 // Either is a guess about keys whose order matters or programs that read
 // deeper, so the proof that a game is lost never uses it. Where the code of
-// every program shown a discard pile reads nothing under its top card
-// (program_reads.h), the order under the top is no guess but a fact, and the
-// exact hash leaves it out too (Golf's waste).
+// every program shown a discard pile learns nothing under its top card but
+// how many cards lie there (program_reads.h), the order under the top is no
+// guess but a fact, and the exact hash leaves it out too (Golf's waste, the
+// discards of the pairing games, which the win counts).
 #pragma once
 
 #include <cstdint>

@@ -33,6 +33,21 @@ TEST(ProgramReads, FollowsCursorsThroughBranchesAndLoops)
     EXPECT_EQ(deepestPossibleRead(program("1B 02 17 19 03"), 0), -1);
 }
 
+TEST(ProgramReads, TellsACountFromAProgramThatUsesTheCardsBelowTheFirst)
+{
+    // PUSH 0; LOOP; SUIT; IF BREAK ENDIF; PUSH 1; ADD; NEXT; ENDLOOP; RESET;
+    // PUSH 3; SUB: holds on three cards.
+    const std::string countIsThree = program("01 00 01 04 1C 16 13 14 01 01 01 06 17 05 1A 01 03 01 07");
+    EXPECT_TRUE(readsUnderTheFirstOnlyForLength(countIsThree, 0));
+    EXPECT_TRUE(readsUnderTheFirstOnlyForLength(program("19 01 0D 01 07"), 0));  // the first card's rank
+    // The same loop adding up the ranks uses every card's value.
+    const std::string sumOfRanks = program("01 00 01 04 19 0B 16 0D 13 14 06 17 05");
+    EXPECT_FALSE(readsUnderTheFirstOnlyForLength(sumOfRanks, 0));
+    EXPECT_TRUE(readsUnderTheFirstOnlyForLength(sumOfRanks, 1));  // it never looks at the second
+    EXPECT_FALSE(readsUnderTheFirstOnlyForLength(program("17 19"), 0));  // the second card's rank is the answer
+    EXPECT_FALSE(readsUnderTheFirstOnlyForLength(program("1D 17 1C 01 01 01 07"), 1));
+}
+
 // Random programs over the opcodes that steer cursors and jumps, run on random
 // sequences: no run reads deeper than the code allows.
 TEST(ProgramReads, NoRunReadsDeeperThanTheCodeAllows)

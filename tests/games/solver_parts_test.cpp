@@ -160,10 +160,10 @@ TEST(StateHasher, ColumnsThatTheStockTellsApartStayApart)
     EXPECT_NE(one.coarse, swapped.coarse);
 }
 
-// No card leaves Golf's waste and its programs read only its top card, so the
-// order under the top is no part of a position, not even for the proof.
-// Accordion's pile of covered cards is counted for the win by a program that
-// reads it through: there the order counts for the proof.
+// No card leaves Golf's waste and its programs read only its top card, and
+// Accordion's pile of covered cards is read only by the win, which counts it:
+// the order under the top is no part of either position, not even for the
+// proof. The top card is.
 TEST(StateHasher, TheOrderUnderTheTopOfADiscardPileDoesNotCount)
 {
     Engine engine;
@@ -174,14 +174,15 @@ TEST(StateHasher, TheOrderUnderTheTopOfADiscardPileDoesNotCount)
     EXPECT_EQ(one.coarse, reordered.coarse);
     EXPECT_EQ(one.exact, reordered.exact);
     const HashPair otherTop = hashesOf(engine, {{kGolfWaste, {a, top, b}}}, kGolfStock);
-    EXPECT_NE(one.coarse, otherTop.coarse);
+    EXPECT_NE(one.exact, otherTop.exact);
 
     dealEmbeddedGame(engine, "Accordion", 1);
     constexpr int kCovered = 52;
     const HashPair covered = hashesOf(engine, {{kCovered, {a, b, top}}}, 0);
     const HashPair coveredReordered = hashesOf(engine, {{kCovered, {b, a, top}}}, 0);
-    EXPECT_EQ(covered.coarse, coveredReordered.coarse);
-    EXPECT_NE(covered.exact, coveredReordered.exact);
+    EXPECT_EQ(covered.exact, coveredReordered.exact);
+    const HashPair moreCovered = hashesOf(engine, {{kCovered, {a, b}}, {1, {top}}}, 0);
+    EXPECT_NE(covered.exact, moreCovered.exact);
 }
 
 }  // namespace
