@@ -9,12 +9,12 @@
 // with "summary". A deal stops at the budget or at the processor time limit,
 // whichever comes first.
 #include <algorithm>
-#include <cstdlib>
 #include <ctime>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "cli_args.h"
 #include "cli_game.h"
 #include "solver.h"
 
@@ -38,39 +38,27 @@ struct SweepOptions {
     bool quiet = false;
 };
 
-bool readNumber(const char* text, unsigned long& number)
-{
-    char* end = nullptr;
-    number = std::strtoul(text, &end, 10);
-    return end != text && *end == '\0';
-}
-
+// The command line, read as velmora-cli reads its own.
 bool readOptions(int argc, char** argv, SweepOptions& options)
 {
-    if (argc < 4 || !readNumber(argv[2], options.first) || !readNumber(argv[3], options.last) ||
-        options.first == 0 || options.last < options.first)
+    cli::Args args;
+    std::string error;
+    if (!cli::parseArgs(argc, argv, 1, {"--quiet"}, {"--budget", "--beam", "--seconds"}, args, error) ||
+        args.positional.size() != 3 || !cli::parseCount(args.positional[1], options.first) ||
+        !cli::parseCount(args.positional[2], options.last) || options.first == 0 || options.last < options.first)
         return false;
-    options.game = argv[1];
-    options.solve.maxStates = 20'000;
-    for (int at = 4; at < argc; ++at) {
-        const std::string option = argv[at];
-        unsigned long value = 0;
-        if (option == "--quiet") {
-            options.quiet = true;
-            continue;
-        }
-        if (at + 1 >= argc || !readNumber(argv[at + 1], value))
-            return false;
-        ++at;
-        if (option == "--budget")
-            options.solve.maxStates = value;
-        else if (option == "--beam")
-            options.solve.beamWidth = static_cast<std::uint32_t>(value);
-        else if (option == "--seconds")
-            options.seconds = static_cast<double>(value);
-        else
-            return false;
-    }
+    options.game = args.positional[0];
+    options.quiet = args.has("--quiet");
+    unsigned long budget = 20'000, beam = 0, seconds = 0;
+    const auto number = [&](const char* option, unsigned long& value) {
+        const auto text = args.value(option);
+        return !text || cli::parseCount(*text, value);
+    };
+    if (!number("--budget", budget) || !number("--beam", beam) || !number("--seconds", seconds))
+        return false;
+    options.solve.maxStates = budget;
+    options.solve.beamWidth = static_cast<std::uint32_t>(beam);
+    options.seconds = static_cast<double>(seconds);
     return true;
 }
 
