@@ -72,7 +72,7 @@ bool Search::expand(std::uint32_t node)
             firstSteps_ = steps_;
             chainPiles_.assign(engine_.state().piles.size(), false);
         }
-        if (!addChildren(node, taps, tapPile))
+        if (!addChildren(node, taps, tapPile, chainGoesOn))
             return false;
         if (!chainGoesOn)
             break;
@@ -115,13 +115,11 @@ bool Search::expand(std::uint32_t node)
 
 // The moves of the chain's state; its tap, when the chain goes on, is not a
 // child but the next state of the chain.
-bool Search::addChildren(std::uint32_t node, std::uint16_t taps, std::uint16_t tapPile)
+bool Search::addChildren(std::uint32_t node, std::uint16_t taps, std::uint16_t tapPile, bool chainGoesOn)
 {
-    const std::optional<std::uint16_t> tap = onlyTap(steps_);
-    const bool tapIsChain = tap && (taps == 0 || *tap == tapPile) && taps < kLongestChain && chains_;
     emptyTargets_.clear();
     for (const Step& step : steps_) {
-        if (step.kind == Step::tap && tapIsChain)
+        if (step.kind == Step::tap && chainGoesOn)
             continue;
         // Moves left out by a shortcut: the search's end proves nothing then.
         if ((taps > 0 && movesWithTheChain(step)) || goesToATwinOfAnEarlierTarget(step)) {

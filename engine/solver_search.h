@@ -82,8 +82,8 @@ private:
     // states to children_; false ends the search, with found_ set on a win.
     bool expand(std::uint32_t node);
     // Adds the children of the state the engine is in, `taps` taps below the
-    // node; false ends the search.
-    bool addChildren(std::uint32_t node, std::uint16_t taps, std::uint16_t tapPile);
+    // node (its tap too unless the chain goes on); false ends the search.
+    bool addChildren(std::uint32_t node, std::uint16_t taps, std::uint16_t tapPile, bool chainGoesOn);
     bool addChild(std::uint32_t node, const Step& step, std::uint16_t taps, std::uint16_t tapPile);
     bool movesWithTheChain(const Step& step) const;
     bool tapsComeRound();
