@@ -36,9 +36,8 @@
 // search for good. A beam keeps many lines of the same length going at once.
 // It may drop the only way to a win, so it never proves a game unwinnable.
 //
-// The moves of a state are those of Engine::forEachMove; a SolverMoveList
-// remembers the engine's answers about pick-ups and drops, which rule programs
-// decide from the card sequences alone (solver_moves.h).
+// The moves of a state are those of Engine::forEachMove (solver_moves.h),
+// whose answers the engine remembers from state to state.
 //
 // The engine walks the search tree itself: to reach the next state the solver
 // undoes steps back to the common ancestor and replays the steps down to it.

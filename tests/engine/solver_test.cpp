@@ -113,8 +113,8 @@ TEST(ApplyStep, ATapThatChangesNothingStillCountsButNoStepAfterTheWin)
 
 // --- move finder -----------------------------------------------------------------
 
-// The finder remembers the engine's answers; through random play with undo it
-// must list exactly what forEachMove lists, in the same order.
+// Through random play with undo the solver's list must be exactly what
+// forEachMove lists, in the same order.
 TEST(SolverMoveList, ListsWhatTheEngineListsThroughRandomPlay)
 {
     for (GameNumber number : {2u, 31337u}) {
