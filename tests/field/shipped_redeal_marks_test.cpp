@@ -94,8 +94,9 @@ TEST(ShippedRedealMarks, EachMarkCountsDownTheRedealsTheRulesPromise)
                 dealOut(engine, pile);
                 EXPECT_STREQ(nameOf(arrowShown(engine, pile)), nameOf(arrowFor(left)));
                 EXPECT_EQ(engine.canTap(pile), left > 0);
-                if (left > 0)
+                if (left > 0) {
                     EXPECT_TRUE(engine.tapPile(pile, nullptr));
+                }
             }
         }
         return true;
