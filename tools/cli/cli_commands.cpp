@@ -4,7 +4,8 @@
 #include <iostream>
 
 #include "cli_game.h"
-#include "json_writer.h"
+#include "cli_json.h"
+#include "cli_session.h"
 
 namespace velmora::cli {
 namespace {
@@ -69,28 +70,10 @@ void writeDealJson(Engine& engine, const Prepared& p)
     JsonWriter json(std::cout);
     json.beginObject().key("game").value(p.game->name).key("index").value(p.game->index);
     json.key("id").value(p.game->id).key("number").value(p.number);
-    json.key("status").value(statusName(gameStatus(engine))).key("piles").beginArray();
-    const GameState& state = engine.state();
-    for (std::size_t pile = 0; pile < state.piles.size(); ++pile) {
-        const Pile& run = state.piles[pile];
-        const PileDefinition& def = engine.definition().piles[pile];
-        json.beginObject().key("pile").value(static_cast<int>(pile)).key("x").value(run.x).key("y").value(run.y);
-        json.key("xAnchor").value(def.xAnchor).key("yAnchor").value(def.yAnchor).key("spread").value(run.spread);
-        json.key("style").value(def.style).key("interactive").value(run.interactive != 0);
-        json.key("enabled").value(run.enabled != 0).key("cards").beginArray();
-        for (std::uint16_t card : engine.cardsOn(static_cast<int>(pile))) {
-            const Card& c = state.cards[card];
-            const CardDefinition& face = engine.definition().cards[card];
-            json.beginObject().key("card").value(card).key("suit").value(face.suit).key("rank").value(face.rank);
-            json.key("faceUp").value(c.faceUp != 0).key("movable").value(c.movable != 0);
-            json.key("open").value(c.open != 0).endObject();
-        }
-        json.endArray().endObject();
-    }
-    json.endArray().key("counters").beginArray();
-    for (const Counter& counter : state.counters)
-        json.value(counter.remaining);
-    json.endArray().endObject();
+    json.key("status").value(statusName(gameStatus(engine)));
+    writePiles(json, engine);
+    writeCounters(json, engine);
+    json.endObject();
     std::cout << '\n';
 }
 
@@ -169,24 +152,12 @@ int listMoves(const Args& args)
     Prepared prepared = prepare(engine, args, false);
     if (prepared.status != kExitOk)
         return prepared.status;
-    std::vector<Move> moves;
-    engine.forEachMove([&](const Move& move) {
-        moves.push_back(move);
-        return true;
-    });
+    const std::vector<Move> moves = legalMoves(engine);
     if (args.has("--json")) {
         JsonWriter json(std::cout);
-        json.beginObject().key("moves").beginArray();
-        for (const Move& move : moves) {
-            if (move.isTap) {
-                json.beginObject().key("tap").value(move.pile).endObject();
-            } else {
-                json.beginObject().key("card").value(move.card);
-                json.key("from").value(engine.state().cards[move.card].pile).key("to").value(move.destination);
-                json.endObject();
-            }
-        }
-        json.endArray().endObject();
+        json.beginObject();
+        writeMoves(json, engine, moves);
+        json.endObject();
         std::cout << '\n';
         return kExitOk;
     }
@@ -198,6 +169,16 @@ int listMoves(const Args& args)
                       << " from pile " << engine.state().cards[move.card].pile << " to pile " << move.destination
                       << '\n';
     }
+    return kExitOk;
+}
+
+int playSession(const Args& args)
+{
+    Engine engine;
+    Prepared prepared = prepare(engine, args, false);
+    if (prepared.status != kExitOk)
+        return prepared.status;
+    runSession(engine, std::cin, std::cout);
     return kExitOk;
 }
 

@@ -16,5 +16,6 @@ int showDeal(const Args& args, bool playRequired);  // show, and play (which nee
 int listMoves(const Args& args);
 int solveDeal(const Args& args);
 int checkGames(const Args& args);
+int playSession(const Args& args);  // session: steps from stdin, positions to stdout
 
 }  // namespace velmora::cli
