@@ -49,3 +49,8 @@ if(NOT VELMORA_SANITIZE)
   velmora_cli_test(check_budget_replaces_settings ARGS check Accordion --deals 1 --budget 2000 WILL_FAIL)
   set_tests_properties(cli.check_quick PROPERTIES TIMEOUT 900)
 endif()
+# A session answers the deal and every line: a step taken, a step refused, a
+# line that is no step, and an undo.
+add_test(NAME cli.session COMMAND sh -c "printf 't 0\\nm 1 2\\nbogus\\nu\\n' | \"$<TARGET_FILE:velmora-cli>\" session Klondike 1")
+set_tests_properties(cli.session PROPERTIES PASS_REGULAR_EXPRESSION
+  "^{\"ok\":true,[^\n]*\n{\"ok\":true,[^\n]*\n{\"ok\":false,\"status\"[^\n]*\n{\"ok\":false,\"error\":\"step 1 [^\n]*\n{\"ok\":true,\"status\":\"playing\"[^\n]*\"moves\":\\[{\"tap\":0},{\"card\":31,\"from\":7,\"to\":5},{\"card\":48,\"from\":1,\"to\":3}\\]}\n$")

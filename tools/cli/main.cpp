@@ -17,6 +17,9 @@ constexpr const char* kUsage =
     "  solve GAME NUMBER [--budget STATES] [--beam WIDTH] [--json]\n"
     "      search for a win; --beam: keep the WIDTH best states of each depth\n"
     "      instead of searching best-first\n"
+    "  session GAME NUMBER [--play MOVES]\n"
+    "      read one step per line from stdin; after the deal and each step write the\n"
+    "      position and its legal moves as one JSON line (\"ok\":false: refused)\n"
     "  check [GAME...] [--deals N] [--budget STATES] [--beam WIDTH] [--quick] [--json]\n"
     "      record, deals 1..N, random play-outs and a solver win; --quick: a small\n"
     "      budget, and a game without a win found is not a failure\n"
@@ -57,6 +60,8 @@ int main(int argc, char** argv)
         return solveDeal(args);
     if (command == "check")
         return checkGames(args);
+    if (command == "session")
+        return playSession(args);
     std::cerr << "velmora-cli: unknown command " << command << '\n' << kUsage;
     return kExitUsage;
 }
