@@ -1,5 +1,6 @@
 // The Klondike-like games: their deals, building rules, movable groups,
-// spaces, foundations and stock, on chosen boards; and a recorded win of each.
+// spaces, foundations and stock, on chosen boards. Their recorded wins are
+// rows of tests/games/wins/klondike.tsv.
 #include <functional>
 #include <string>
 #include <vector>
@@ -218,73 +219,6 @@ TEST(AthenaRules, KlondikeBuildingOverItsStripedPiles)
     ASSERT_TRUE(engine.undoStep());
     EXPECT_FALSE(engine.state().cards[underAce].faceUp);
     EXPECT_EQ(engine.topCard(kTableau + 5), ace);
-}
-
-struct RecordedWin {
-    const char* game;
-    GameNumber number;
-    const char* steps;
-};
-
-const RecordedWin kWins[] = {
-    {"Thumb and Pouch", 1,
-     "m 31 5;m 48 3;t 0;m 48 2;t 0;m 39 9;m 48 3;t 0;t 0;m 48 2;t 0;m 4 5;m 48 3;m 22 2;t 0;t 0;t 0;"
-     "t 0;t 0;m 40 9;t 0;t 0;m 17 4;t 0;t 0;m 47 2;t 0;m 41 9;t 0;m 0 12;t 0;t 0;m 16 5;t 0;m 42 9;"
-     "t 0;m 43 9;m 44 9;t 0;t 0;t 0;m 24 7;m 36 7;m 23 2;m 34 2;m 6 3;m 7 7;m 13 11;m 14 11;m 15 11;"
-     "m 16 11;m 17 11;m 21 6;m 7 6;m 17 4;m 16 3;m 28 3;m 11 5;m 1 12;m 29 4;m 36 5;m 4 8;m 17 3;"
-     "m 36 7;m 23 5;m 5 2;m 32 6;m 18 6;m 38 8;m 26 10;m 2 12;m 21 7;m 17 2;m 7 8;m 47 6;m 17 3;m 7 5;"
-     "m 34 8;m 6 4;m 35 3;m 36 7;m 34 5;m 33 6;m 9 4;m 30 2;m 47 7;m 36 8;m 24 6;m 50 8;m 51 7;m 47 4;"
-     "m 36 8;m 34 8;m 33 6;m 36 7;m 33 3;m 23 8;m 8 8;m 28 6;m 16 11;m 36 5;m 33 8;m 7 4;m 36 7;"
-     "m 23 5;m 36 8;m 33 3;m 7 8;m 29 8;m 17 11;m 36 7;m 33 5;m 23 8;m 36 5;m 33 4;m 7 3;m 36 7;"
-     "m 23 5;m 4 4;m 18 11;m 36 8;m 33 5;m 7 8;m 5 8;m 23 2;m 49 7;m 35 7;m 51 3;m 12 7;m 19 11;"
-     "m 50 7;m 49 5;m 36 3;m 33 5;m 24 8;m 36 7;m 33 4;m 10 8;m 46 5;m 3 12;m 48 8;m 35 2;m 33 8;"
-     "m 32 2;m 35 5;m 48 2;m 35 8;m 33 4;m 37 3;m 27 10;m 45 9;m 28 10;m 29 10;m 30 10;m 20 11;m 4 12;"
-     "m 31 10;m 5 12;m 32 10;m 46 9;m 21 11;m 6 12;m 33 10;m 47 9;m 7 12;m 34 10;m 35 10;m 22 11;"
-     "m 36 10;m 37 10;m 8 12;m 48 9;m 49 9;m 50 9;m 51 9;m 23 11;m 9 12;m 10 12;m 24 11;m 38 10;"
-     "m 11 12;m 25 11;m 12 12"},
-    {"Whitehead", 1,
-     "m 48 2;m 14 6;m 7 8;m 13 12;m 14 12;m 15 12;m 9 3;t 0;t 0;m 39 11;m 30 7;t 0;t 0;t 0;t 0;t 0;"
-     "t 0;t 0;t 0;m 40 11;m 5 8;m 31 4;t 0;t 0;m 17 8;t 0;t 0;m 47 2;t 0;m 41 11;m 33 2;m 32 4;t 0;"
-     "m 0 10;m 32 2;m 33 4;t 0;t 0;m 16 12;m 17 12;m 33 2;m 32 4;t 0;m 42 11;m 32 2;m 33 4;t 0;"
-     "m 43 11;m 44 11;m 33 2;m 32 4;t 0;t 0;m 32 2;m 7 4;m 21 3;m 7 3;m 28 4;m 11 5;m 1 10;m 29 2;"
-     "m 18 12;m 33 8;m 28 8;m 48 4;m 33 4;m 38 8;m 26 9;m 2 10;m 35 2;m 36 7;m 38 2;m 36 8;m 50 6;"
-     "m 33 7;m 49 6;m 50 2;m 48 2;m 12 4;m 19 12;m 50 6;m 33 6;m 36 7;m 33 8;m 50 2;m 33 2;m 12 8;"
-     "m 10 5;m 46 4;m 3 10;m 32 4;m 11 8;m 37 6;m 27 9;m 28 9;m 29 9;m 30 9;m 31 9;m 32 9;m 33 9;"
-     "m 4 10;m 5 10;m 6 10;m 7 10;m 49 6;m 36 2;m 49 7;m 36 6;m 22 8;m 45 11;m 46 11;m 47 11;m 48 11;"
-     "m 49 11;m 50 11;m 20 12;m 21 12;m 22 12;m 37 7;m 51 11;m 8 10;m 9 10;m 23 12;m 34 9;m 35 9;"
-     "m 36 9;m 37 9;m 38 9;m 10 10;m 11 10;m 12 10;m 25 8;t 0;m 24 12;m 25 12"},
-    {"Big Forty", 2,
-     "m 26 15;m 36 8;m 0 14;m 37 4;m 29 9;m 46 3;m 28 9;m 39 13;m 40 13;t 0;m 33 4;t 0;t 0;t 0;t 0;"
-     "t 0;t 0;t 0;t 0;t 0;m 50 10;m 16 6;m 3 8;t 0;m 32 4;m 31 4;m 30 4;m 49 10;m 41 13;t 0;t 0;"
-     "m 15 6;t 0;t 0;t 0;m 24 7;m 23 7;t 0;t 0;m 42 13;m 6 2;m 43 13;m 44 13;m 51 11;m 13 12;m 9 9;"
-     "m 27 15;m 28 15;m 29 15;m 30 15;m 31 15;m 32 15;m 33 15;m 34 15;m 35 15;m 36 15;m 37 15;m 51 10;"
-     "m 47 11;m 38 15;m 51 4;m 50 10;m 2 8;m 4 3;m 50 4;m 51 10;m 50 4;m 10 8;m 17 9;m 45 13;m 46 13;"
-     "m 47 13;m 50 11;m 25 4;m 50 10;m 51 11;m 50 10;m 25 7;m 7 4;m 48 13;m 49 13;m 50 13;m 51 13;"
-     "m 25 11;m 24 10;m 17 7;m 24 9;m 17 10;m 12 7;m 1 14;m 2 14;m 3 14;m 4 14;m 5 14;m 6 14;m 7 14;"
-     "m 24 11;m 25 9;t 0;m 14 12;m 15 12;m 16 12;m 17 12;m 25 11;m 24 10;m 11 9;m 18 12;m 19 12;"
-     "m 20 12;m 21 12;m 22 12;m 23 12;m 24 12;m 25 12;m 11 11;m 10 10;m 12 9;m 10 8;t 0;m 8 14;m 9 14;"
-     "m 10 14;m 11 14;m 12 14"},
-    {"Athena", 1,
-     "m 13 12;m 14 12;m 50 3;m 15 12;m 33 8;m 48 2;m 23 3;m 34 5;m 9 2;m 21 3;m 1 8;t 0;m 20 2;t 0;"
-     "m 39 9;t 0;t 0;t 0;t 0;t 0;t 0;m 3 5;m 28 5;m 36 8;m 51 2;m 11 6;m 38 8;m 26 11;m 2 7;m 21 6;"
-     "m 11 2;m 33 4;m 8 3;m 6 3;m 33 6;m 11 8;t 0;m 33 3;t 0;m 40 9;m 33 6;m 11 2;t 0;m 33 3;t 0;t 0;"
-     "t 0;t 0;m 41 9;m 33 6;m 11 8;t 0;m 0 10;m 1 10;m 2 10;m 33 3;m 11 2;t 0;t 0;m 16 12;m 33 6;"
-     "m 11 8;m 44 6;m 33 3;t 0;m 42 9;m 33 6;m 11 2;t 0;m 43 9;m 44 9;m 33 3;m 11 8;t 0;m 33 6;t 0;"
-     "t 0;m 24 2;t 0;t 0;m 45 9;m 36 2;m 33 3;t 0;m 36 8;t 0;m 33 6;m 36 2;t 0;m 27 11;m 28 11;"
-     "m 29 11;m 3 10;m 30 11;m 4 10;m 51 5;m 38 2;m 51 8;m 25 5;m 5 10;m 6 10;m 7 10;m 8 10;m 18 3;"
-     "m 31 11;m 51 7;m 38 8;t 0;t 0;m 46 9;m 51 4;m 38 7;m 51 8;m 38 4;m 51 2;m 36 4;m 51 7;t 0;t 0;"
-     "m 17 12;m 18 12;m 32 11;m 33 11;m 51 8;m 38 7;m 51 4;m 38 8;m 51 3;t 0;m 19 12;m 20 12;m 34 11;"
-     "m 21 12;m 35 11;m 9 10;m 36 11;m 10 10;m 37 11;m 22 12;m 11 10;m 38 11;m 51 8;m 25 7;m 51 6;"
-     "m 25 8;m 51 7;m 25 6;m 51 5;t 0;m 47 9;m 48 9;m 23 12;m 24 12;m 25 8;m 51 7;m 25 5;m 51 8;"
-     "m 25 7;t 0;m 12 10;m 25 6;m 51 7;m 25 8;m 51 6;m 25 5;m 51 4;m 25 3;m 51 5;t 0;m 49 9;m 50 9;"
-     "m 51 9;m 25 12"},
-};
-
-TEST(KlondikeVariantsRules, RecordedWinsReplayFromAFreshDeal)
-{
-    for (const RecordedWin& win : kWins) {
-        expectRecordedWin(win.game, win.number, win.steps);
-    }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The Yukon games: their deal, the moving of unordered groups, each game's
-// building rule, spaces and foundations on chosen boards; and a recorded win
-// of each.
+// building rule, spaces and foundations on chosen boards. Their recorded wins
+// are rows of tests/games/wins/yukon.tsv.
 #include <string>
 #include <vector>
 
@@ -103,73 +103,6 @@ TEST(YukonRules, EachGameBuildsByItsOwnRule)
         for (const Trial& trial : trials)
             EXPECT_EQ(engine.canDrop(cardOf(engine, trial.suit, trial.rank), kTableau), trial.fits)
                 << game << ": " << trial.rank << " of suit " << trial.suit;
-    }
-}
-
-struct RecordedWin {
-    const char* game;
-    GameNumber number;
-    const char* steps;
-};
-
-const RecordedWin kWins[] = {
-    {"Yukon", 4,
-     "m 39 10;m 26 9;m 20 4;m 0 8;m 11 1;m 15 5;m 48 3;m 23 4;m 40 5;m 37 6;m 16 2;m 42 4;m 46 5;"
-     "m 44 4;m 41 2;m 27 9;m 21 3;m 38 0;m 50 0;m 13 7;m 19 3;m 40 10;m 16 0;m 11 1;m 9 6;m 32 1;"
-     "m 42 2;m 29 4;m 6 3;m 10 1;m 1 8;m 51 3;m 35 3;m 41 6;m 51 1;m 25 3;m 36 1;m 49 6;m 24 0;m 4 6;"
-     "m 41 6;m 30 5;m 2 8;m 3 8;m 34 1;m 41 10;m 30 4;m 20 3;m 15 6;m 42 10;m 43 10;m 30 5;m 29 2;"
-     "m 4 8;m 30 4;m 5 8;m 51 5;m 38 1;m 17 6;m 14 7;m 15 7;m 16 7;m 22 1;m 51 0;m 47 1;m 46 1;m 51 5;"
-     "m 38 0;m 33 3;m 44 10;m 31 0;m 45 10;m 28 9;m 29 9;m 30 9;m 17 7;m 31 9;m 18 7;m 19 7;m 46 10;"
-     "m 51 6;m 38 5;m 51 4;m 38 6;m 51 1;m 38 4;m 51 0;m 38 1;m 32 2;m 20 7;m 47 10;m 51 6;m 38 5;"
-     "m 51 4;m 38 6;m 51 5;m 38 4;m 51 1;m 33 2;m 21 7;m 48 10;m 22 7;m 49 10;m 51 6;m 38 5;m 51 4;"
-     "m 38 6;m 51 5;m 12 4;m 6 8;m 51 1;m 38 5;m 51 6;m 38 1;m 51 0;m 36 1;m 51 5;m 38 0;m 8 4;m 32 9;"
-     "m 33 9;m 34 9;m 7 8;m 8 8;m 35 9;m 23 7;m 9 8;m 36 9;m 37 9;m 24 7;m 38 9;m 10 8;m 50 10;m 25 7;"
-     "m 11 8;m 51 10;m 12 8"},
-    {"Russian Solitaire", 40,
-     "m 2 4;m 39 0;m 35 3;m 8 4;m 32 2;m 33 5;m 13 10;m 16 6;m 41 3;m 39 9;m 40 9;m 41 9;m 42 9;"
-     "m 51 0;m 36 1;m 27 3;m 43 9;m 44 9;m 3 2;m 17 1;m 30 6;m 26 8;m 27 8;m 28 8;m 29 8;m 45 6;m 7 4;"
-     "m 31 5;m 14 10;m 37 6;m 9 1;m 6 1;m 38 3;m 21 4;m 4 6;m 5 1;m 18 6;m 15 10;m 16 10;m 17 10;"
-     "m 18 10;m 19 10;m 20 10;m 21 10;m 22 10;m 23 10;m 24 10;m 45 9;m 46 9;m 47 9;m 30 8;m 31 8;"
-     "m 32 8;m 33 8;m 34 8;m 0 7;m 48 9;m 49 9;m 35 8;m 36 8;m 37 8;m 38 8;m 1 7;m 50 9;m 51 9;m 2 7;"
-     "m 3 7;m 4 7;m 5 7;m 6 7;m 7 7;m 8 7;m 9 7;m 10 7;m 11 7;m 12 7;m 25 10"},
-    {"Alaska", 2,
-     "m 31 0;m 51 1;m 13 10;m 47 2;m 37 3;m 11 3;m 37 2;m 19 5;m 46 5;m 21 5;m 42 2;m 37 3;m 15 0;"
-     "m 32 5;m 12 0;m 2 4;m 5 4;m 26 9;m 11 0;m 9 4;m 27 9;m 37 5;m 31 6;m 8 3;m 37 4;m 8 4;m 7 2;"
-     "m 31 5;m 30 5;m 51 3;m 49 1;m 48 1;m 42 6;m 44 2;m 50 3;m 51 1;m 38 3;m 37 1;m 6 0;m 43 6;"
-     "m 37 3;m 23 2;m 45 6;m 41 2;m 51 6;m 38 1;m 51 3;m 38 6;m 19 6;m 18 6;m 28 9;m 39 8;m 3 4;"
-     "m 25 1;m 37 3;m 24 1;m 51 2;m 16 5;m 22 1;m 29 9;m 30 9;m 31 9;m 32 9;m 33 9;m 12 3;m 38 0;"
-     "m 8 3;m 17 3;m 38 5;m 51 0;m 47 3;m 51 6;m 37 5;m 51 2;m 38 6;m 4 4;m 10 3;m 36 6;m 0 7;m 51 5;"
-     "m 38 2;m 51 6;m 12 0;m 8 0;m 51 3;m 47 3;m 46 3;m 51 5;m 45 5;m 51 6;m 38 3;m 25 5;m 44 6;"
-     "m 51 1;m 38 6;m 8 4;m 43 1;m 42 1;m 41 1;m 40 8;m 41 8;m 42 8;m 43 8;m 44 8;m 45 8;m 46 8;"
-     "m 47 8;m 48 8;m 49 8;m 50 8;m 51 8;m 38 3;m 25 6;m 38 5;m 25 3;m 38 2;m 25 1;m 20 1;m 15 1;"
-     "m 14 10;m 15 10;m 16 10;m 17 10;m 18 10;m 19 10;m 20 10;m 21 10;m 22 10;m 23 10;m 24 10;m 25 10;"
-     "m 38 6;m 12 5;m 38 3;m 8 5;m 7 5;m 12 1;m 6 1;m 5 1;m 38 2;m 12 6;m 38 5;m 12 3;m 38 1;m 12 2;"
-     "m 38 0;m 4 2;m 3 2;m 2 2;m 1 7;m 34 9;m 35 9;m 36 9;m 37 9;m 38 9;m 2 7;m 3 7;m 4 7;m 5 7;m 6 7;"
-     "m 7 7;m 8 7;m 9 7;m 10 7;m 11 7;m 12 7"},
-    {"Moosehide", 1,
-     "m 39 10;m 40 10;m 47 5;m 41 10;m 0 9;m 30 1;m 12 2;m 50 4;m 27 2;m 23 3;m 37 5;m 35 1;m 49 0;"
-     "m 51 1;m 33 5;m 35 1;m 28 3;m 23 6;m 9 0;m 3 2;m 49 1;m 32 3;m 46 4;m 51 3;m 49 0;m 25 1;m 43 4;"
-     "m 49 3;m 45 5;m 34 3;m 36 1;m 8 4;m 48 6;m 6 4;m 50 2;m 49 0;m 48 2;m 50 1;m 19 5;m 7 6;m 13 8;"
-     "m 14 8;m 51 5;m 50 2;m 49 5;m 51 3;m 48 6;m 49 0;m 11 1;m 1 9;m 51 5;m 49 5;m 48 2;m 51 3;"
-     "m 44 4;m 49 0;m 51 5;m 46 4;m 22 1;m 29 0;m 18 2;m 51 3;m 49 3;m 46 1;m 51 5;m 43 6;m 49 0;"
-     "m 43 2;m 17 6;m 31 1;m 38 3;m 26 7;m 2 9;m 51 6;m 50 3;m 49 6;m 51 5;m 46 4;m 28 3;m 3 9;m 51 6;"
-     "m 50 2;m 49 0;m 51 5;m 46 1;m 50 3;m 51 6;m 43 1;m 16 4;m 42 10;m 43 10;m 51 5;m 50 2;m 49 5;"
-     "m 51 6;m 46 4;m 50 3;m 51 5;m 30 3;m 44 10;m 51 6;m 50 2;m 49 0;m 51 5;m 46 1;m 50 3;m 51 6;"
-     "m 38 5;m 18 4;m 45 10;m 51 3;m 50 2;m 49 3;m 51 6;m 46 4;m 50 5;m 51 3;m 19 5;m 32 1;m 46 10;"
-     "m 51 6;m 50 2;m 49 0;m 51 3;m 33 4;m 50 5;m 51 6;m 38 3;m 7 4;m 47 10;m 51 5;m 50 2;m 49 5;"
-     "m 51 6;m 36 0;m 33 0;m 51 5;m 30 0;m 8 1;m 48 10;m 51 6;m 30 4;m 33 4;m 51 5;m 25 6;m 51 1;"
-     "m 33 6;m 30 6;m 9 0;m 49 10;m 50 10;m 51 5;m 30 4;m 33 4;m 51 1;m 25 5;m 51 6;m 33 5;m 37 2;"
-     "m 51 10;m 33 4;m 25 6;m 24 3;m 38 5;m 33 6;m 38 1;m 30 6;m 38 3;m 4 4;m 27 7;m 15 8;m 38 5;"
-     "m 34 5;m 38 1;m 33 1;m 38 3;m 25 5;m 10 2;m 29 3;m 4 9;m 38 6;m 34 2;m 38 1;m 33 5;m 38 3;"
-     "m 30 4;m 5 9;m 38 6;m 18 2;m 6 9;m 38 3;m 34 3;m 38 1;m 33 1;m 38 6;m 32 4;m 7 9;m 8 9;m 21 5;"
-     "m 28 7;m 29 7;m 16 8;m 30 7;m 17 8;m 31 7;m 18 8;m 32 7;m 19 8;m 33 7;m 34 7;m 20 8;m 21 8;"
-     "m 35 7;m 22 8;m 23 8;m 9 9;m 36 7;m 24 8;m 10 9;m 37 7;m 38 7;m 11 9;m 25 8;m 12 9"},
-};
-
-TEST(YukonRules, RecordedWinsReplayFromAFreshDeal)
-{
-    for (const RecordedWin& win : kWins) {
-        expectRecordedWin(win.game, win.number, win.steps);
     }
 }
 
