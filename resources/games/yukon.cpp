@@ -44,6 +44,139 @@ VELMORA_GAME_FAMILY(yukon)
         .buildRule = "Build the tableau down in any suit other than the card's own: a Six of spades on a "
                      "Seven of clubs, hearts or diamonds.",
     }));
+    games.push_back(yukonGame({
+        .id = 507,
+        .name = "Odessa",
+        .columns = {{3, 3}, {3, 5}, {3, 5}, {3, 5}, {3, 5}, {3, 5}, {3, 3}},
+        .build = kSuitDown,
+        .intro = "Russian Solitaire from a flatter deal: three hidden cards under every pile.",
+        .layout = "Seven tableau piles, each with three face-down cards, under three face-up cards on the "
+                  "two outer piles and five on the others; four foundations. There is no stock.",
+        .buildRule = "Build the tableau down in suit.",
+    }));
+    games.push_back(yukonGame({
+        .id = 598,
+        .name = "Roslin",
+        .build = {Direction::either, Suits::alternate},
+        .intro = "Yukon in which the tableau may be built up as well as down.",
+        .buildRule = "Build the tableau up or down in alternating colours: a red Six on a black Five or "
+                     "a black Seven.",
+    }));
+    games.push_back(yukonGame({
+        .id = 298,
+        .name = "Geoffrey",
+        .skill = 3,
+        .columns = {{0, 7}, {0, 7}, {0, 7}, {0, 7}, {4, 2}, {4, 2}, {4, 2}, {4, 2}},
+        .build = kSuitDown,
+        .intro = "Russian Solitaire on eight piles, half of them open and half hiding four cards.",
+        .layout = "Eight tableau piles: the four on the left hold seven face-up cards each, the four on "
+                  "the right four face-down cards under two face-up ones; four foundations. There is no "
+                  "stock.",
+        .buildRule = "Build the tableau down in suit.",
+    }));
+    games.push_back(yukonGame({
+        .id = 565,
+        .name = "Queensland",
+        .columns = {{0, 5}, {1, 5}, {2, 5}, {3, 4}, {4, 4}, {5, 4}, {6, 4}},
+        .build = kSuitDown,
+        .onEmpty = EmptyTakes::anything,
+        .intro = "Russian Solitaire in which any card may start a new pile.",
+        .layout = "Seven tableau piles with none to six face-down cards, under five face-up cards on the "
+                  "first three piles and four on the others; four foundations. There is no stock.",
+        .buildRule = "Build the tableau down in suit.",
+    }));
+    games.push_back(yukonGame({
+        .id = 96,
+        .name = "Brisbane",
+        .skill = 1,
+        .columns = {{0, 5}, {1, 5}, {2, 5}, {3, 4}, {4, 4}, {5, 4}, {6, 4}},
+        .build = {Direction::down, Suits::any},
+        .intro = "The easiest Yukon: build on any card one rank higher, whatever its suit.",
+        .layout = "Seven tableau piles with none to six face-down cards, under five face-up cards on the "
+                  "first three piles and four on the others; four foundations. There is no stock.",
+        .buildRule = "Build the tableau down regardless of suit: any Six on any Seven. (Some rules let "
+                     "any card fill a space; here, as in Yukon, only a King does.)",
+    }));
+    games.push_back(yukonGame({
+        .id = 793,
+        .name = "Yukon Cells",
+        .build = kAlternateDown,
+        .cells = 2,
+        .intro = "Yukon with two free cells to park single cards in.",
+        .layout = "Seven tableau piles: the first holds one card, the others one to six face-down cards "
+                  "under five face-up ones; two free cells and four foundations. There is no stock.",
+        .buildRule = "Build the tableau down in alternating colours.",
+    }));
+    games.push_back(yukonGame({
+        .id = 609,
+        .name = "Russian Cell",
+        .build = kSuitDown,
+        .cells = 2,
+        .intro = "Russian Solitaire with two free cells to park single cards in.",
+        .layout = "Seven tableau piles: the first holds one card, the others one to six face-down cards "
+                  "under five face-up ones; two free cells and four foundations. There is no stock.",
+        .buildRule = "Build the tableau down in suit.",
+    }));
+    games.push_back(yukonGame({
+        .id = 795,
+        .name = "Yukonic Plague",
+        .columns = {{0, 1}, {2, 2}, {2, 3}, {2, 4}, {2, 5}, {2, 6}, {2, 6}},
+        .build = kAlternateDown,
+        .reserveCards = 13,
+        .intro = "Yukon with thirteen cards held back in a reserve.",
+        .layout = "A reserve of thirteen face-up cards; seven tableau piles: the first holds one card, the "
+                  "others two face-down cards under two to six face-up ones; four foundations. There is no "
+                  "stock.",
+        .buildRule = "Build the tableau down in alternating colours.",
+    }));
+    games.push_back(yukonGame({
+        .id = 703,
+        .name = "Ten Across",
+        .skill = 3,
+        .columns = {{0, 5}, {1, 4}, {2, 3}, {3, 2}, {4, 1}, {4, 1}, {3, 2}, {2, 3}, {1, 4}, {0, 5}},
+        .build = kSuitDown,
+        .cells = 2,
+        .cellCards = 1,
+        .foundations = YukonFoundations::byRun,
+        .intro = "Ten piles built in suit into whole runs, with two free cells.",
+        .layout = "Ten tableau piles of five cards: the outer piles all face up, each pile further in one "
+                  "more face-down card at the bottom, up to four in the middle two; two free cells holding "
+                  "a card each; four foundations. There is no stock.",
+        .buildRule = "Build the tableau down in suit.",
+    }));
+    games.push_back(yukonGame({
+        .id = 611,
+        .name = "Russian Spider",
+        .build = kSuitDown,
+        .foundations = YukonFoundations::byRun,
+        .intro = "Russian Solitaire played like Spider: suits are completed in the tableau.",
+        .buildRule = "Build the tableau down in suit.",
+    }));
+    games.push_back(yukonGame({
+        .id = 214,
+        .name = "Double Yukon",
+        .playTime = 3,
+        .packs = 2,
+        .columns = {{0, 6}, {1, 6}, {2, 6}, {3, 6}, {4, 6}, {5, 6}, {6, 6}, {7, 6}, {8, 6}, {8, 6}},
+        .build = kAlternateDown,
+        .intro = "Yukon with two packs on ten piles.",
+        .layout = "Ten tableau piles: the first holds six face-up cards, the others one to eight "
+                  "face-down cards under six face-up ones; eight foundations. There is no stock.",
+        .buildRule = "Build the tableau down in alternating colours.",
+    }));
+    games.push_back(yukonGame({
+        .id = 207,
+        .name = "Double Russian Solitaire",
+        .skill = 3,
+        .playTime = 3,
+        .packs = 2,
+        .columns = {{0, 6}, {1, 6}, {2, 6}, {3, 6}, {4, 6}, {5, 6}, {6, 6}, {7, 6}, {8, 6}, {8, 6}},
+        .build = kSuitDown,
+        .intro = "Russian Solitaire with two packs on ten piles.",
+        .layout = "Ten tableau piles: the first holds six face-up cards, the others one to eight "
+                  "face-down cards under six face-up ones; eight foundations. There is no stock.",
+        .buildRule = "Build the tableau down in suit.",
+    }));
 }
 
 }  // namespace velmora::gamedb
