@@ -119,6 +119,19 @@ class Checker:
                 return
             self.step(self.random.choice(sorted(legal)))
 
+    def run_out_stock(self, taps):
+        """Taps the stock until it may deal no more (or `taps` times), so that
+        the limit on redeals is met in every play-out."""
+        for _ in range(taps):
+            legal = self.compare_moves()
+            if self.model.won():
+                return
+            if "t 0" not in legal:
+                if self.model.rules.stock and self.session.step("t 0"):
+                    self.fail("the program took t 0, which the model refuses")
+                return
+            self.step("t 0")
+
     def replay(self, steps):
         self.compare_position("deal")
         for step in steps:
@@ -146,6 +159,7 @@ def check_game(cli, rules, wins):
             checker = Checker(cli, rules, deal, seed=deal)
             if moves is None:
                 checker.playout(steps)
+                checker.run_out_stock(steps)
             else:
                 checker.replay([s.strip() for s in moves.split(";") if s.strip()])
         except (Mismatch, RuntimeError, KeyError, ValueError) as error:
