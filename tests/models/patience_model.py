@@ -7,6 +7,8 @@ steps are legal and what each step does."""
 import copy
 
 STOCK, WASTE, TABLEAU, CELL, RESERVE, FOUNDATION = "stock", "waste", "tableau", "cell", "reserve", "foundation"
+# An empty stock left over from the deal, in games that have no stock in play.
+SPENT = "spent stock"
 
 
 def colour(suit):
@@ -21,6 +23,7 @@ BUILDS = {
     "other_suit": lambda a, b: a.suit != b.suit and b.rank == a.rank - 1,
     "rank": lambda a, b: b.rank == a.rank - 1,
     "suit_updown": lambda a, b: a.suit == b.suit and abs(b.rank - a.rank) == 1,
+    "alt_updown": lambda a, b: colour(a.suit) != colour(b.suit) and abs(b.rank - a.rank) == 1,
     "none": lambda a, b: False,
 }
 
@@ -76,6 +79,8 @@ class Model:
         """cards: the program's opening position, one list of Card per pile."""
         self.rules = rules
         self.roles = rules.roles()
+        if not rules.stock and len(cards) == len(self.roles) + 1 and not cards[0]:
+            self.roles.insert(0, SPENT)
         self.piles = cards
         self.redeals_left = rules.redeals
         self.history = []
