@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game_parts.h"
+#include "game_parts_runs.h"
 #include "game_registry.h"
 
 namespace velmora::gamedb {
@@ -55,16 +56,6 @@ Geometry geometryFor(int columns)
     return {false, 8, 16, 12, 37};      // ten columns of normal cards
 }
 
-// The whole column ends in a complete run: King at the bottom of the run,
-// then Queen down to the Ace on top, all in the suit of the top card.
-Condition endsInCompleteRun()
-{
-    Condition rule = count(first) >= 13;
-    for (int k = 0; k < 13; ++k)
-        rule = rule && rank(at(first, k)) == k + 1 && suit(at(first, k)) == suit(top(first));
-    return rule;
-}
-
 int addColumn(RecordBuilder& b, const Geometry& g, int column, int cards, int faceDown, int pickUp, int accept)
 {
     // Whichever face is the minority is set by face toggles after the deal.
@@ -84,24 +75,6 @@ int addColumn(RecordBuilder& b, const Geometry& g, int column, int cards, int fa
             b.addFaceToggle(pile, position);
     }
     return pile;
-}
-
-// Moving a complete run from column c to the first empty foundation: one key
-// per (column, foundation) pair, firing when the foundations before it are
-// filled and it is empty, so that runs fill the foundations left to right.
-void addRunKeys(RecordBuilder& b, const CommonPrograms& common, std::span<const int> columns,
-                std::span<const int> foundations)
-{
-    const int completeRun = addRule(b, endsInCompleteRun());
-    for (int column : columns)
-        for (std::size_t f = 0; f < foundations.size(); ++f) {
-            const int key = b.addKey(TriggerType::afterEveryStep);
-            b.addCondition(key, completeRun, column);
-            b.addCondition(key, common.isEmpty, foundations[f]);
-            if (f > 0)
-                b.addCondition(key, common.notEmpty, foundations[f - 1]);
-            b.addAction(key, moveCardsAction(column, Range::fromTop, 0, 13, foundations[f]));
-        }
 }
 
 GameDefinition buildSpiderGame(const SpiderVariant& v)

@@ -1,9 +1,11 @@
 // Every shipped game fits the board of a handheld-sized window held upright
 // or turned, in both configurations: each pile the player can see lies
-// inside the board, and each fan, however long it grows, is squeezed within
-// it.
+// inside the board, each fan, however long it grows, is squeezed within it,
+// and no two piles cover each other at the deal.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -51,6 +53,67 @@ std::string describe(const Rect& rect)
 {
     return "(" + std::to_string(rect.left) + ", " + std::to_string(rect.top) + ") to (" + std::to_string(rect.right) +
            ", " + std::to_string(rect.bottom) + ")";
+}
+
+// The area a pile's cards cover, from its bottom card to its top card (its
+// empty place when it has none).
+Rect coveredArea(const FieldView& view, int pile, ClientSize client)
+{
+    const int cards = static_cast<int>(view.piles[static_cast<std::size_t>(pile)].cards.size());
+    const Rect bottom = cardRect(view, CardPosition(view, pile, 0, client));
+    if (cards < 2)
+        return bottom;
+    const Rect top = cardRect(view, CardPosition(view, pile, cards - 1, client));
+    return {std::min(bottom.left, top.left), std::min(bottom.top, top.top), std::max(bottom.right, top.right),
+            std::max(bottom.bottom, top.bottom)};
+}
+
+// Whether two areas cover each other by more than a sliver: a row of
+// thirteen columns is wider than a portrait board, so neighbouring piles of
+// such rows may share an eighth of a card's width (or height) at their edges,
+// where no rank or suit is drawn.
+bool cover(const Rect& a, const Rect& b, int cardWidth, int cardHeight)
+{
+    const int width = std::min(a.right, b.right) - std::max(a.left, b.left);
+    const int height = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+    if (width <= 0 || height <= 0)
+        return false;
+    return width * 8 > cardWidth && height * 8 > cardHeight;
+}
+
+// Games whose piles lie over one another by design: a pyramid's rows, where
+// each card half covers the two below it.
+const std::set<std::string> kOverlappingByDesign = {"Pyramid"};
+
+TEST(ShippedLayouts, NoTwoPilesCoverEachOtherAtTheDeal)
+{
+    for (const Board& board : kBoards) {
+        SCOPED_TRACE(board.name);
+        Engine engine(board.screen);
+        testing::forEachEmbeddedGame(engine, [&] {
+            const GameDefinition& definition = engine.definition();
+            if (kOverlappingByDesign.count(definition.name))
+                return true;
+            GameNumber number = 1;
+            EXPECT_TRUE(engine.newDeal(number)) << definition.name;
+            FieldView view = BuildView(definition, engine.state());
+            PrepareLayout(view, board.screen);
+            const Rect card = cardRect(view, Point{0, 0});
+            std::vector<int> shown;
+            for (int pile = 0; pile < view.pileCount(); ++pile)
+                if (engine.state().piles[static_cast<std::size_t>(pile)].interactive != 0)
+                    shown.push_back(pile);
+            for (std::size_t a = 0; a < shown.size(); ++a)
+                for (std::size_t b = a + 1; b < shown.size(); ++b) {
+                    const Rect first = coveredArea(view, shown[a], board.client);
+                    const Rect second = coveredArea(view, shown[b], board.client);
+                    EXPECT_FALSE(cover(first, second, card.right - card.left, card.bottom - card.top))
+                        << definition.name << ": pile " << shown[a] << " at " << describe(first) << " and pile "
+                        << shown[b] << " at " << describe(second);
+                }
+            return true;
+        });
+    }
 }
 
 TEST(ShippedLayouts, EveryPileAndEveryFanAtItsLongestLiesInsideTheBoard)

@@ -140,6 +140,19 @@ TEST(SpiderRules, StockDealsOneCardPerColumnOnlyWhileNoColumnIsEmpty)
     EXPECT_TRUE(engine.canTap(stock));
 }
 
+TEST(SpiderRules, AFaceDownKingIsNoPartOfARun)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Spider", 2);
+    // Column 0: the King of spades face down under the Queen down to Two.
+    arrangeBoard(engine,
+                 {{0, {cardOf(engine, 1, 13)}, false}, {0, run(engine, 1, 12, 2)}, {1, {cardOf(engine, 1, 1)}}},
+                 kSpider.stock());
+    ASSERT_TRUE(move(engine, cardOf(engine, 1, 1), 0));
+    EXPECT_EQ(cardsOn(engine, 0), 13);
+    EXPECT_EQ(cardsOn(engine, kSpider.firstFoundation()), 0);
+}
+
 TEST(SpiderRules, CompleteRunsLeaveForTheFoundationsInTurnAndExposeTheCardBeneath)
 {
     Engine engine;

@@ -1,0 +1,271 @@
+#include "yukon_family.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "game_parts_runs.h"
+
+namespace velmora::gamedb {
+namespace {
+
+using namespace velmora::rules;
+
+const char* const kNumberWords[] = {"no", "one", "two", "three", "four", "five", "six", "seven", "eight",
+                                    "nine", "ten", "eleven", "twelve", "thirteen"};
+
+std::string numberWord(int n) { return n >= 0 && n <= 13 ? kNumberWords[n] : std::to_string(n); }
+
+int cardsDealt(const YukonRules& rules)
+{
+    int dealt = rules.cells * rules.cellCards + rules.reserveCards;
+    for (const ColumnDeal& column : rules.columns)
+        dealt += column.down + column.up;
+    return dealt;
+}
+
+bool dealsFaceDown(const YukonRules& rules)
+{
+    for (const ColumnDeal& column : rules.columns)
+        if (column.down > 0)
+            return true;
+    return false;
+}
+
+// --- Description ----------------------------------------------------------
+
+std::string objectText(const YukonRules& rules)
+{
+    if (rules.foundations == YukonFoundations::byRun)
+        return "Build every suit from King down to Ace in the tableau; each complete run leaves for a "
+               "foundation.";
+    return "Move all " + std::to_string(52 * rules.packs) + " cards to the " + numberWord(4 * rules.packs) +
+           " foundations.";
+}
+
+std::string spaceText(EmptyTakes onEmpty)
+{
+    if (onEmpty == EmptyTakes::kings)
+        return "Only a King, with whatever lies on it, may fill an empty pile.";
+    return "Any card, with whatever lies on it, may fill an empty pile.";
+}
+
+std::string extrasText(const YukonRules& rules)
+{
+    std::string text;
+    if (rules.cells > 0)
+        text += " Each of the " + numberWord(rules.cells) +
+                " free cells holds a single card, which may be played from there to the tableau or a "
+                "foundation.";
+    if (rules.reserveCards > 0)
+        text += " The top card of the reserve may be played to the tableau or a foundation; no card is "
+                "played onto the reserve.";
+    return text;
+}
+
+std::string foundationText(const YukonRules& rules)
+{
+    if (rules.foundations == YukonFoundations::byRun)
+        return "A complete run from King down to Ace in one suit leaves the tableau by itself for a "
+               "foundation.";
+    return "Build the foundations up in suit from the Ace, one card at a time; cards played there stay "
+           "there.";
+}
+
+std::string stockText(const YukonRules& rules)
+{
+    if (rules.stock == YukonStock::rows)
+        return "\nTap the stock to deal one card face up onto every tableau pile, as far as the stock "
+               "lasts. There is no redeal.";
+    if (rules.stock == YukonStock::none)
+        return "";
+    std::string text = rules.stockDeal == 1 ? "\nTap the stock to turn one card onto the waste"
+                                            : "\nTap the stock to turn " + numberWord(rules.stockDeal) +
+                                                  " cards onto the waste";
+    text += "; only the top card of the waste is in play.";
+    if (rules.redeals < 0)
+        return text + " Tap the empty stock to turn the waste over and deal it again, as often as you like.";
+    return text + " There is no redeal.";
+}
+
+std::string yukonDescription(const YukonRules& rules)
+{
+    const std::string layout =
+        *rules.layout ? std::string(rules.layout)
+                      : "Seven tableau piles: the first holds one card, the others one to six face-down cards "
+                        "under five face-up ones; four foundations. There is no stock.";
+    return std::string(rules.intro) + "\n<b>Object</b>\n" + objectText(rules) + "\n<b>Layout</b>\n" + layout +
+           "\n<b>Rules</b>\n" + rules.buildRule +
+           "\nAny face-up card may be moved together with all the cards on it, in sequence or not; only "
+           "the card moved must fit the card it lands on. " +
+           spaceText(rules.onEmpty) +
+           (dealsFaceDown(rules) ? " A face-down card that comes to the top turns face up." : "") +
+           extrasText(rules) + "\n" + foundationText(rules) + stockText(rules);
+}
+
+// --- Layout ---------------------------------------------------------------
+
+// Up to seven piles of large cards at Klondike's spacing; eight to ten of
+// normal cards under a top row of ten slots; thirteen spread edge to edge.
+struct Geometry {
+    bool largeCards;
+    int topY;
+    int tableauY;
+    int slots;  // places in the top row
+    int columns;
+
+    int columnX(int column) const
+    {
+        if (largeCards)
+            return 14 + 22 * column;
+        if (columns <= 10)
+            return 8 + 8 * (10 - columns) + 16 * column;
+        return 7 + 146 * column / (columns - 1);
+    }
+    int slotX(int slot) const
+    {
+        if (largeCards)
+            return 14 + 22 * slot;
+        if (columns <= 10)
+            return 8 + 16 * slot;
+        return columnX(slot);
+    }
+};
+
+Geometry geometryFor(int columns)
+{
+    if (columns <= 7)
+        return {true, 14, 42, 7, columns};
+    return {false, 12, 37, columns <= 10 ? 10 : columns, columns};
+}
+
+struct Programs {
+    CommonPrograms common;
+    int tableauPickUp = 0;
+    int tableauAccept = 0;
+    int foundationAccept = 0;
+};
+
+std::vector<int> addTableau(RecordBuilder& b, const YukonRules& rules, const Geometry& g, const Programs& p)
+{
+    std::vector<int> tableau;
+    for (std::size_t c = 0; c < rules.columns.size(); ++c) {
+        const ColumnDeal& deal = rules.columns[c];
+        const int pile = b.addPile(makePile({.x = g.columnX(static_cast<int>(c)),
+                                             .y = g.tableauY,
+                                             .spread = Spread::down,
+                                             .dealCount = deal.down + deal.up,
+                                             .pickUp = p.tableauPickUp,
+                                             .accept = p.tableauAccept}));
+        for (int position = 0; position < deal.down; ++position)
+            b.addFaceToggle(pile, position);
+        tableau.push_back(pile);
+    }
+    return tableau;
+}
+
+// Free cells and the reserve, in the top row after the stock and waste.
+void addCellsAndReserve(RecordBuilder& b, const YukonRules& rules, const Geometry& g, const Programs& p,
+                        int firstSlot)
+{
+    int slot = firstSlot;
+    if (rules.cells > 0) {
+        const int cellAccept = addRule(b, count(first) == 1 && empty(second));
+        for (int k = 0; k < rules.cells; ++k)
+            b.addPile(makePile({.x = g.slotX(slot++),
+                                .y = g.topY,
+                                .dealCount = rules.cellCards,
+                                .pickUp = p.common.topCardOnly,
+                                .accept = cellAccept}));
+    }
+    if (rules.reserveCards > 0)
+        b.addPile(makePile({.x = g.slotX(slot++),
+                            .y = g.topY,
+                            .dealCount = rules.reserveCards,
+                            .pickUp = p.common.topCardOnly,
+                            .accept = p.common.never}));
+}
+
+std::vector<int> addFoundations(RecordBuilder& b, const YukonRules& rules, const Geometry& g, const Programs& p)
+{
+    const int count = 4 * rules.packs;
+    const bool byRun = rules.foundations == YukonFoundations::byRun;
+    std::vector<int> foundations;
+    for (int k = 0; k < count; ++k)
+        foundations.push_back(b.addPile(makePile({.x = g.slotX(g.slots - count + k),
+                                                  .y = g.topY,
+                                                  .style = byRun ? kStylePlain : kStyleBaseCard,
+                                                  .pickUp = p.common.never,
+                                                  .accept = byRun ? p.common.never : p.foundationAccept,
+                                                  .baseRank = byRun ? 0 : 1})));
+    return foundations;
+}
+
+// The stock, and the waste where it has one; returns the number of top-row
+// slots they take.
+int addStock(RecordBuilder& b, const YukonRules& rules, const Geometry& g, const Programs& p,
+             std::span<const int> tableau)
+{
+    if (rules.stock == YukonStock::none)
+        return 0;
+    const int stock = b.addPile(makePile({.x = g.slotX(0),
+                                          .y = g.topY,
+                                          .faceUp = false,
+                                          .dealCount = 52 * rules.packs - cardsDealt(rules)}));
+    if (rules.stock == YukonStock::rows) {
+        b.pile(stock).tapKey = static_cast<std::uint16_t>(addDealRow(b, stock, tableau));
+        return 1;
+    }
+    const int waste = b.addPile(makePile(
+        {.x = g.slotX(1), .y = g.topY, .style = kStyleHiddenWhenEmpty, .pickUp = p.common.topCardOnly}));
+    b.pile(stock).tapKey = static_cast<std::uint16_t>(addDealToWaste(b, stock, waste, rules.stockDeal));
+    if (rules.redeals != 0)
+        b.pile(stock).emptyTapKey =
+            static_cast<std::uint16_t>(addRedeal(b, p.common, stock, waste, rules.redeals));
+    return 2;
+}
+
+}  // namespace
+
+std::vector<ColumnDeal> yukonDeal(int columns)
+{
+    std::vector<ColumnDeal> deal{{0, 1}};
+    for (int k = 1; k < columns; ++k)
+        deal.push_back({k, 5});
+    return deal;
+}
+
+GameDefinition yukonGame(const YukonRules& rules)
+{
+    const Geometry g = geometryFor(static_cast<int>(rules.columns.size()));
+    RecordBuilder b(rules.id, rules.name);
+    b.category(Category::yukon).skill(rules.skill).playTime(rules.playTime).largeCards(g.largeCards);
+    b.description(yukonDescription(rules));
+    b.addPacks(rules.packs);
+
+    Programs p;
+    p.common = addCommonPrograms(b);
+    p.tableauPickUp = addRule(b, faceUp(bottom(first)));
+    p.tableauAccept = addRule(b, acceptsBuilt(rules.build, rules.onEmpty));
+    p.foundationAccept = addRule(b, acceptsOnFoundation());
+
+    // The stock's deal key needs the tableau's pile numbers, which follow
+    // the stock and the waste: they are known from the pile count.
+    const int stockPiles = rules.stock == YukonStock::none ? 0 : rules.stock == YukonStock::rows ? 1 : 2;
+    std::vector<int> tableau;
+    for (std::size_t c = 0; c < rules.columns.size(); ++c)
+        tableau.push_back(stockPiles + static_cast<int>(c));
+    const int slotsUsed = addStock(b, rules, g, p, tableau);
+    if (addTableau(b, rules, g, p) != tableau)
+        throw std::logic_error(std::string(rules.name) + ": tableau piles out of place");
+    addCellsAndReserve(b, rules, g, p, slotsUsed);
+    const std::vector<int> foundations = addFoundations(b, rules, g, p);
+    b.permit(kAnyPile, kAnyPile);
+    if (rules.foundations == YukonFoundations::byRun)
+        addRunKeys(b, p.common, tableau, foundations);
+    if (dealsFaceDown(rules))
+        addTurnUpKeys(b, p.common, tableau);
+    addWinWhenFull(b, foundations, 13);
+    return b.build();
+}
+
+}  // namespace velmora::gamedb

@@ -1,0 +1,59 @@
+// Yukon and its relatives: any face-up card may be moved together with all
+// the cards lying on it, whether they are in sequence or not; only the card
+// moved has to fit where it lands. The games differ in packs, deal, building
+// rule, what fills a space, free cells or a reserve, a stock, and whether
+// the foundations take single cards or whole runs. Each game is a row of
+// YukonRules handed to yukonGame.
+#pragma once
+
+#include <vector>
+
+#include "game_parts.h"
+
+namespace velmora::gamedb {
+
+// Cards dealt to one tableau pile: face down at the bottom, face up on top.
+struct ColumnDeal {
+    int down = 0;
+    int up = 0;
+};
+
+// The classic deal: one card on the first pile, then k face-down cards
+// under five face-up ones on pile k.
+std::vector<ColumnDeal> yukonDeal(int columns = 7);
+
+enum class YukonStock {
+    none,     // every card is dealt at the start
+    toWaste,  // a tap turns cards onto a waste
+    rows,     // a tap deals one card onto every tableau pile
+};
+
+enum class YukonFoundations {
+    byCard,  // up in suit from the Ace, one card at a time
+    byRun,   // complete runs from King down to Ace leave the tableau by themselves
+};
+
+struct YukonRules {
+    SolitaireId id = 0;
+    const char* name = "";
+    int skill = 2;
+    int playTime = 2;
+    int packs = 1;
+    std::vector<ColumnDeal> columns = yukonDeal();
+    Build build;  // how the card moved lands on a tableau card
+    EmptyTakes onEmpty = EmptyTakes::kings;
+    YukonStock stock = YukonStock::none;
+    int stockDeal = 1;  // toWaste: cards turned by one tap
+    int redeals = 0;    // toWaste: -1 no limit
+    int cells = 0;      // free cells holding one card each
+    int cellCards = 0;  // cards dealt to each cell (0 or 1)
+    int reserveCards = 0;  // a reserve dealt face up whose top card is in play
+    YukonFoundations foundations = YukonFoundations::byCard;
+    const char* intro = "";      // the first line of the description
+    const char* layout = "";     // the description's layout; empty: the classic deal's
+    const char* buildRule = "";  // the description's building rule
+};
+
+GameDefinition yukonGame(const YukonRules& rules);
+
+}  // namespace velmora::gamedb
