@@ -4,8 +4,6 @@ cells, open reserves and foundations built up in suit. Each game is one row
 of settings (see `Rules`); the model keeps its own position and says which
 steps are legal and what each step does."""
 
-import copy
-
 STOCK, WASTE, TABLEAU, CELL, RESERVE, FOUNDATION = "stock", "waste", "tableau", "cell", "reserve", "foundation"
 # An empty stock left over from the deal, in games that have no stock in play.
 SPENT = "spent stock"
@@ -83,7 +81,6 @@ class Model:
             self.roles.insert(0, SPENT)
         self.piles = cards
         self.redeals_left = rules.redeals
-        self.history = []
 
     def of(self, role):
         return [i for i, r in enumerate(self.roles) if r == role]
@@ -188,7 +185,6 @@ class Model:
     # ---- steps ----
     def apply(self, step):
         """Plays a step the model holds legal."""
-        self.history.append((copy.deepcopy(self.piles), self.redeals_left))
         words = step.split()
         if words[0] == "t":
             self.tap()
@@ -199,9 +195,6 @@ class Model:
         self.piles[int(words[2])] += group
         if self.roles[i] == TABLEAU and self.piles[i] and not self.piles[i][-1].up:
             self.piles[i][-1].up = True
-
-    def undo(self):
-        self.piles, self.redeals_left = self.history.pop()
 
     def tap(self):
         stock = self.piles[0]
