@@ -4,7 +4,7 @@ the model holds illegal must agree. Used by each family's test script:
 
     python3 FAMILY_test.py VELMORA_CLI WINS_DIR
 
-VELMORA_MODEL_PLAYOUTS (default 3) and VELMORA_MODEL_STEPS (default 80) set
+VELMORA_MODEL_PLAYOUTS (default 3) and VELMORA_MODEL_STEPS (default 60) set
 the random play-outs per game; VELMORA_MODEL_PROBES (default 4) the refused
 steps tried at each position."""
 
@@ -149,7 +149,7 @@ class Checker:
 
 def check_game(cli, rules, wins):
     playouts = int(os.environ.get("VELMORA_MODEL_PLAYOUTS", "3"))
-    steps = int(os.environ.get("VELMORA_MODEL_STEPS", "80"))
+    steps = int(os.environ.get("VELMORA_MODEL_STEPS", "60"))
     failures = []
     runs = [("deal %d" % deal, deal, None) for deal in range(1, playouts + 1)]
     runs += [("recorded win of deal %d" % deal, deal, moves) for game, deal, moves in wins if game == rules.name]
@@ -180,6 +180,10 @@ def main(rows, wins_file):
     failures, checked = [], 0
     for rules in rows:
         if only and rules.name not in only.split(","):
+            continue
+        dealt = sum(map(len, list(rules.deal) + list(rules.reserves))) + rules.foundation_aces + rules.start_waste
+        if dealt > 52 * rules.decks:
+            failures.append("%s: the row deals %d cards from %d" % (rules.name, dealt, 52 * rules.decks))
             continue
         if rules.name not in present:
             print("skipped %s: not in the database" % rules.name)

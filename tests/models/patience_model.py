@@ -49,9 +49,9 @@ class Rules:
     def __init__(self, name, deal, decks=1, stock=True, waste=True, draw=1, start_waste=None, deal_to="waste",
                  redeals=0, build="alt", group="seq", space="king", cells=0, reserves=(), foundation_aces=0,
                  found_back=False, differs=()):
-        self.name, self.deal, self.decks = name, deal, decks
+        self.name, self.deal, self.decks = name, list(deal), decks
         self.stock, self.waste, self.draw, self.deal_to = stock, waste, draw, deal_to
-        self.start_waste = draw if start_waste is None else start_waste
+        self.start_waste = (draw if waste else 0) if start_waste is None else start_waste
         self.redeals, self.build, self.group, self.space = redeals, build, group, space
         self.cells, self.reserves, self.foundation_aces = cells, tuple(reserves), foundation_aces
         self.found_back, self.differs = found_back, set(differs)
