@@ -1,0 +1,81 @@
+"""The Klondike family's standard rules, one row per game: a stock and waste
+(or a stock dealing to the rows), tableau piles built down, foundations
+built up in suit from the ace."""
+
+from patience_model import Rules, triangle
+
+
+def klondike(name, deal=None, **settings):
+    """A game played like Klondike unless a setting says otherwise: seven
+    piles of 1..7 cards with the top one face up, one card per tap, unlimited
+    redeals, built down in alternate colours, a space takes a king, and
+    foundation cards may be played back."""
+    defaults = dict(draw=1, redeals=-1, build="alt", group="seq", space="king", found_back=True)
+    defaults.update(settings)
+    return Rules(name, deal or triangle(7), **defaults)
+
+
+def face_up_triangle(columns):
+    return ["U" * (i + 1) for i in range(columns)]
+
+
+def harp(columns):
+    """Pile i holds i face-down cards under one face-up card."""
+    return triangle(columns)
+
+
+def reversed_triangle(columns):
+    return list(reversed(triangle(columns)))
+
+
+EASTCLIFF = ["ddU"] * 7
+AUNT_MARY = ["d" * j + "U" * (6 - j) for j in range(5)] + ["dddddU"]
+LEGION = ["U", "UdU", "UdUdU", "UdUdUdU", "UdUdUdU", "UdUdU", "UdU", "U"]
+KING_ALBERT = dict(stock=False, waste=False, redeals=0, build="alt", group="single", space="any",
+                   reserves=["U"] * 7)
+
+ROWS = [
+    klondike("Klondike", draw=3, differs={"stock_bottom"}),
+    klondike("Thumb and Pouch", redeals=0, build="other_suit", space="any"),
+    klondike("Whitehead", face_up_triangle(7), redeals=0, build="colour", group="suit_seq", space="any"),
+    klondike("Big Forty", ["UUUU"] * 10, build="suit", space="any"),
+    klondike("Athena", ["dUdU"] * 7),
+    klondike("Klondike (Draw 1)"),
+    klondike("Saratoga", face_up_triangle(7), draw=3),
+    klondike("Trigon", build="suit"),
+    klondike("Small Harp", reversed_triangle(7)),
+    klondike("Chinaman", build="other_suit", draw=3, redeals=1),
+    klondike("Smokey", build="colour", group="suit_seq", redeals=2),
+    klondike("Eastcliff", EASTCLIFF, redeals=0, space="any"),
+    klondike("Easthaven", EASTCLIFF, waste=False, deal_to="rows", start_waste=0, redeals=0, space="any"),
+    klondike("Westhaven", ["ddU"] * 10, waste=False, deal_to="rows", start_waste=0, redeals=0, space="any",
+             found_back=False),
+    klondike("Pas Seul", ["U"] * 6, redeals=0, space="any"),
+    klondike("Blind Alleys", ["ddU"] * 6, redeals=1, space="any", foundation_aces=4),
+    klondike("Aunt Mary", AUNT_MARY, redeals=0),
+    klondike("Legion", LEGION, redeals=0),
+    klondike("Gold Mine", [""] * 7, draw=3, redeals=0, space="any"),
+    klondike("Ali Baba", ["UUUU"] * 10, build="suit", space="any", foundation_aces=4),
+    klondike("Cassim", ["UUUU"] * 7, build="suit", space="any", foundation_aces=4),
+    klondike("8 x 8", ["d" * 7 + "U"] * 8, decks=2, space="any"),
+    klondike("Eight Times Eight", ["d" * 7 + "U"] * 8, decks=2, space="any", redeals=2),
+    klondike("Double Klondike", harp(9), decks=2),
+    klondike("Double Klondike (Draw 3)", harp(9), decks=2, draw=3),
+    klondike("Double Trigon", harp(9), decks=2, build="suit"),
+    klondike("Gargantua", harp(9), decks=2, redeals=1),
+    klondike("Open Gargantua", face_up_triangle(9), decks=2, redeals=1),
+    klondike("Pantagruel", harp(9), decks=2, redeals=0, space="any"),
+    klondike("Big Harp", reversed_triangle(10), decks=2, redeals=0, space="any"),
+    klondike("Steps", harp(7), decks=2, redeals=1, space="any"),
+    klondike("Triple Klondike", harp(13), decks=3),
+    klondike("Triple Klondike (Draw 3)", harp(13), decks=3, draw=3),
+    klondike("Quadruple Klondike", harp(16), decks=4),
+    klondike("Quadruple Klondike (Draw 3)", harp(16), decks=4, draw=3),
+    klondike("Inquisitor", face_up_triangle(10), decks=2, build="suit", space="any", draw=3, redeals=2),
+    klondike("Lanes", ["UUU"] * 6, build="alt", group="single", space="any", redeals=1, foundation_aces=4,
+             found_back=False),
+    klondike("King Albert", face_up_triangle(9), **KING_ALBERT),
+    klondike("Queen Victoria", face_up_triangle(9), **dict(KING_ALBERT, group="seq")),
+    klondike("Northwest Territory", triangle(8), **dict(KING_ALBERT, space="king", reserves=["U"] * 4)),
+    klondike("Artic Garden", face_up_triangle(8), **dict(KING_ALBERT, space="king", reserves=["U"] * 4)),
+]
