@@ -45,16 +45,6 @@ VELMORA_GAME_FAMILY(yukon)
                      "Seven of clubs, hearts or diamonds.",
     }));
     games.push_back(yukonGame({
-        .id = 507,
-        .name = "Odessa",
-        .columns = {{3, 3}, {3, 5}, {3, 5}, {3, 5}, {3, 5}, {3, 5}, {3, 3}},
-        .build = kSuitDown,
-        .intro = "Russian Solitaire from a flatter deal: three hidden cards under every pile.",
-        .layout = "Seven tableau piles, each with three face-down cards, under three face-up cards on the "
-                  "two outer piles and five on the others; four foundations. There is no stock.",
-        .buildRule = "Build the tableau down in suit.",
-    }));
-    games.push_back(yukonGame({
         .id = 598,
         .name = "Roslin",
         .build = {Direction::either, Suits::alternate},
@@ -91,11 +81,11 @@ VELMORA_GAME_FAMILY(yukon)
         .skill = 1,
         .columns = {{0, 5}, {1, 5}, {2, 5}, {3, 4}, {4, 4}, {5, 4}, {6, 4}},
         .build = {Direction::down, Suits::any},
-        .intro = "The easiest Yukon: build on any card one rank higher, whatever its suit.",
+        .onEmpty = EmptyTakes::anything,
+        .intro = "The easiest Yukon: build on any card one rank higher, whatever its suit, and start a new pile with any card.",
         .layout = "Seven tableau piles with none to six face-down cards, under five face-up cards on the "
                   "first three piles and four on the others; four foundations. There is no stock.",
-        .buildRule = "Build the tableau down regardless of suit: any Six on any Seven. (Some rules let "
-                     "any card fill a space; here, as in Yukon, only a King does.)",
+        .buildRule = "Build the tableau down regardless of suit: any Six on any Seven.",
     }));
     games.push_back(yukonGame({
         .id = 793,
@@ -118,18 +108,6 @@ VELMORA_GAME_FAMILY(yukon)
         .buildRule = "Build the tableau down in suit.",
     }));
     games.push_back(yukonGame({
-        .id = 795,
-        .name = "Yukonic Plague",
-        .columns = {{0, 1}, {2, 2}, {2, 3}, {2, 4}, {2, 5}, {2, 6}, {2, 6}},
-        .build = kAlternateDown,
-        .reserveCards = 13,
-        .intro = "Yukon with thirteen cards held back in a reserve.",
-        .layout = "A reserve of thirteen face-up cards; seven tableau piles: the first holds one card, the "
-                  "others two face-down cards under two to six face-up ones; four foundations. There is no "
-                  "stock.",
-        .buildRule = "Build the tableau down in alternating colours.",
-    }));
-    games.push_back(yukonGame({
         .id = 703,
         .name = "Ten Across",
         .skill = 3,
@@ -142,14 +120,6 @@ VELMORA_GAME_FAMILY(yukon)
         .layout = "Ten tableau piles of five cards: the outer piles all face up, each pile further in one "
                   "more face-down card at the bottom, up to four in the middle two; two free cells holding "
                   "a card each; four foundations. There is no stock.",
-        .buildRule = "Build the tableau down in suit.",
-    }));
-    games.push_back(yukonGame({
-        .id = 611,
-        .name = "Russian Spider",
-        .build = kSuitDown,
-        .foundations = YukonFoundations::byRun,
-        .intro = "Russian Solitaire played like Spider: suits are completed in the tableau.",
         .buildRule = "Build the tableau down in suit.",
     }));
     games.push_back(yukonGame({

@@ -17,7 +17,9 @@ std::string numberWord(int n) { return n >= 0 && n <= 13 ? kNumberWords[n] : std
 
 int cardsDealt(const YukonRules& rules)
 {
-    int dealt = rules.cells * rules.cellCards + rules.reserveCards;
+    int dealt = rules.cells * rules.cellCards;
+    if (rules.stock == YukonStock::toWaste)
+        dealt += rules.stockDeal;  // the first turn of the stock lies on the waste at the start
     for (const ColumnDeal& column : rules.columns)
         dealt += column.down + column.up;
     return dealt;
@@ -56,9 +58,6 @@ std::string extrasText(const YukonRules& rules)
         text += " Each of the " + numberWord(rules.cells) +
                 " free cells holds a single card, which may be played from there to the tableau or a "
                 "foundation.";
-    if (rules.reserveCards > 0)
-        text += " The top card of the reserve may be played to the tableau or a foundation; no card is "
-                "played onto the reserve.";
     return text;
 }
 
@@ -163,9 +162,9 @@ std::vector<int> addTableau(RecordBuilder& b, const YukonRules& rules, const Geo
     return tableau;
 }
 
-// Free cells and the reserve, in the top row after the stock and waste.
-void addCellsAndReserve(RecordBuilder& b, const YukonRules& rules, const Geometry& g, const Programs& p,
-                        int firstSlot)
+// Free cells, in the top row after the stock and waste.
+void addCells(RecordBuilder& b, const YukonRules& rules, const Geometry& g, const Programs& p,
+              int firstSlot)
 {
     int slot = firstSlot;
     if (rules.cells > 0) {
@@ -177,12 +176,6 @@ void addCellsAndReserve(RecordBuilder& b, const YukonRules& rules, const Geometr
                                 .pickUp = p.common.topCardOnly,
                                 .accept = cellAccept}));
     }
-    if (rules.reserveCards > 0)
-        b.addPile(makePile({.x = g.slotX(slot++),
-                            .y = g.topY,
-                            .dealCount = rules.reserveCards,
-                            .pickUp = p.common.topCardOnly,
-                            .accept = p.common.never}));
 }
 
 std::vector<int> addFoundations(RecordBuilder& b, const YukonRules& rules, const Geometry& g, const Programs& p)
@@ -216,7 +209,8 @@ int addStock(RecordBuilder& b, const YukonRules& rules, const Geometry& g, const
         return 1;
     }
     const int waste = b.addPile(makePile(
-        {.x = g.slotX(1), .y = g.topY, .style = kStyleHiddenWhenEmpty, .pickUp = p.common.topCardOnly}));
+        {.x = g.slotX(1), .y = g.topY, .style = kStyleHiddenWhenEmpty, .dealCount = rules.stockDeal,
+         .pickUp = p.common.topCardOnly}));
     b.pile(stock).tapKey = static_cast<std::uint16_t>(addDealToWaste(b, stock, waste, rules.stockDeal));
     if (rules.redeals != 0)
         b.pile(stock).emptyTapKey =
@@ -257,7 +251,7 @@ GameDefinition yukonGame(const YukonRules& rules)
     const int slotsUsed = addStock(b, rules, g, p, tableau);
     if (addTableau(b, rules, g, p) != tableau)
         throw std::logic_error(std::string(rules.name) + ": tableau piles out of place");
-    addCellsAndReserve(b, rules, g, p, slotsUsed);
+    addCells(b, rules, g, p, slotsUsed);
     const std::vector<int> foundations = addFoundations(b, rules, g, p);
     b.permit(kAnyPile, kAnyPile);
     if (rules.foundations == YukonFoundations::byRun)

@@ -21,7 +21,7 @@ std::vector<ColumnDeal> klondikeDeal()
 }
 
 constexpr const char* kAustralianLayout =
-    "Seven tableau piles of four face-up cards; the stock, the waste and four foundations.";
+    "Seven tableau piles of four face-up cards; the stock, the waste with the stock's first turn on it, and four foundations.";
 
 }  // namespace
 
@@ -59,31 +59,6 @@ VELMORA_GAME_FAMILY(yukon_stock)
         .redeals = -1,
         .intro = "Australian Patience with the stock turned three at a time, as often as you like.",
         .layout = kAustralianLayout,
-        .buildRule = "Build the tableau down in suit.",
-    }));
-    games.push_back(yukonGame({
-        .id = 516,
-        .name = "Outback Patience",
-        .playTime = 3,
-        .packs = 2,
-        .columns = faceUpPiles(8, 7),
-        .build = kSuitDown,
-        .stock = YukonStock::toWaste,
-        .intro = "Australian Patience with two packs on eight piles.",
-        .layout = "Eight tableau piles of seven face-up cards; the stock, the waste and eight foundations.",
-        .buildRule = "Build the tableau down in suit.",
-    }));
-    games.push_back(yukonGame({
-        .id = 73,
-        .name = "Bim Bom",
-        .playTime = 3,
-        .packs = 2,
-        .columns = faceUpPiles(8, 5),
-        .build = kSuitDown,
-        .onEmpty = EmptyTakes::anything,
-        .stock = YukonStock::toWaste,
-        .intro = "A two-pack Australian Patience on eight piles, where any card fills a space.",
-        .layout = "Eight tableau piles of five face-up cards; the stock, the waste and eight foundations.",
         .buildRule = "Build the tableau down in suit.",
     }));
     games.push_back(yukonGame({
