@@ -59,26 +59,50 @@ bool dealsFaceDown(const KlondikeRules& rules)
     return false;
 }
 
-// Where the top row and the tableau go, and which card size fits them.
+// Where the top row, any second row of reserves and the tableau go, and
+// which card size fits them.
 struct Board {
     bool largeCards;
     Grid tableau;
     Grid top;
     int firstTopSlot;  // reserves follow the stock and waste from here
     int foundationSlot;
+    int reservesOnTop;  // the rest take a second row
+    Grid secondRow;
+    int tableauY;
 };
+
+constexpr int kWidestRow = 11;
+constexpr int kSecondRowY = 36;
+constexpr int kTableauBelowTwoRowsY = 61;
 
 Board boardFor(const KlondikeRules& rules, bool hasStock)
 {
     const int foundations = 4 * rules.packs;
     const int stockSlots = hasStock ? 2 : 0;
     const int topSlots = stockSlots + rules.reserves + foundations;
+    const Grid none{0, 0};
     if (rules.columns <= 7 && topSlots <= 7)
-        return {true, kLargeGrid, kLargeGrid, stockSlots, rules.columns - foundations};
+        return {true, kLargeGrid, kLargeGrid, stockSlots, rules.columns - foundations, rules.reserves, none,
+                kTableauY};
     const Grid tableau = normalGrid(rules.columns);
     if (topSlots <= rules.columns)
-        return {false, tableau, tableau, stockSlots, rules.columns - foundations};
-    return {false, tableau, normalGrid(topSlots), stockSlots, topSlots - foundations};
+        return {false, tableau, tableau, stockSlots, rules.columns - foundations, rules.reserves, none, kTableauY};
+    if (topSlots <= kWidestRow)
+        return {false, tableau, normalGrid(topSlots), stockSlots, topSlots - foundations, rules.reserves, none,
+                kTableauY};
+    // Too many for one row: the top row is filled up to the foundations at
+    // its right end and the remaining reserves are centred below it.
+    const int rowSlots = kWidestRow - 1;
+    const int onTop = rowSlots - stockSlots - foundations;
+    return {false,
+            tableau,
+            normalGrid(rowSlots),
+            stockSlots,
+            rowSlots - foundations,
+            onTop,
+            normalGrid(rules.reserves - onTop),
+            kTableauBelowTwoRowsY};
 }
 
 void addCards(RecordBuilder& b, const KlondikeRules& rules)
@@ -94,15 +118,15 @@ void addCards(RecordBuilder& b, const KlondikeRules& rules)
                 b.addCard(suit, rank, rank == 1 ? 1 : 0);
 }
 
-std::vector<int> addTableau(RecordBuilder& b, const KlondikeRules& rules, const Grid& grid, int pickUp,
+std::vector<int> addTableau(RecordBuilder& b, const KlondikeRules& rules, const Board& board, int pickUp,
                             int accept)
 {
     std::vector<int> tableau;
     for (int column = 0; column < rules.columns; ++column) {
         const int count = pileCards(rules, column);
         const bool bottomUp = rules.faceUp(column, 0, count);
-        const int pile = b.addPile(makePile({.x = grid.x(column),
-                                             .y = kTableauY,
+        const int pile = b.addPile(makePile({.x = board.tableau.x(column),
+                                             .y = board.tableauY,
                                              .spread = Spread::down,
                                              .faceUp = bottomUp,
                                              .dealCount = count,
@@ -158,13 +182,16 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
                                         .dealCount = wasteCards,
                                         .pickUp = common.topCardOnly}));
     }
-    const std::vector<int> tableau = addTableau(b, rules, board.tableau, tableauPickUp, tableauAccept);
-    for (int k = 0; k < rules.reserves; ++k)
-        b.addPile(makePile({.x = board.top.x(board.firstTopSlot + k),
-                            .y = kTopRowY,
+    const std::vector<int> tableau = addTableau(b, rules, board, tableauPickUp, tableauAccept);
+    for (int k = 0; k < rules.reserves; ++k) {
+        const bool onTop = k < board.reservesOnTop;
+        b.addPile(makePile({.x = onTop ? board.top.x(board.firstTopSlot + k)
+                                       : board.secondRow.x(k - board.reservesOnTop),
+                            .y = onTop ? kTopRowY : kSecondRowY,
                             .dealCount = 1,
                             .pickUp = common.topCardOnly,
                             .accept = common.never}));
+    }
     std::vector<int> foundations;
     for (int k = 0; k < foundationCount; ++k)
         foundations.push_back(b.addPile(makePile({.x = board.top.x(board.foundationSlot + k),
