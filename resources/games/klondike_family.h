@@ -1,0 +1,77 @@
+// The Klondike family: a stock dealt onto a waste (or in rows onto the
+// tableau), foundations built in suit, and a tableau whose shape, building
+// rule and movable groups differ from game to game, with open reserve cards
+// beside it in some games. Each game is a row of KlondikeRules data handed to
+// klondikeGame.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "game_parts.h"
+
+namespace velmora::gamedb {
+
+// Whether the card dealt at `position` (0: bottom) of tableau column
+// `column`, which receives `count` cards, lies face up.
+using FaceRule = bool (*)(int column, int position, int count);
+
+bool topCardUp(int column, int position, int count);
+bool allCardsUp(int column, int position, int count);
+// Face down, face up, face down, ... from the bottom.
+bool alternateFromDown(int column, int position, int count);
+// Face up, face down, face up, ... from the bottom.
+bool alternateFromUp(int column, int position, int count);
+
+enum class StockDeal {
+    toWaste,   // a tap turns `stockDeal` cards onto the waste
+    rowToTableau,  // a tap deals one card onto each tableau column; no waste
+};
+
+struct KlondikeRules {
+    SolitaireId id = 0;
+    const char* name = "";
+    int skill = 1;
+    int playTime = 2;
+    Category category = Category::klondike;
+    // Either the whole description, or its first line and layout section,
+    // from which klondikeDescription writes the rest.
+    const char* description = "";
+    const char* intro = "";
+    const char* layout = "";
+
+    int packs = 1;
+    int columns = 7;
+    int firstPileCards = 1;  // cards dealt to the first tableau pile
+    int extraPerPile = 1;    // how many more each next pile receives
+    std::vector<int> columnCards = {};  // when given, the cards of each column instead
+    FaceRule faceUp = topCardUp;
+
+    Build build;           // how a card or group lands on a tableau card
+    Build groupBuild;      // how the cards of a group moved together lie
+    EmptyTakes onEmpty = EmptyTakes::kings;
+    bool singleCards = false;  // only the top card of a column moves
+
+    StockDeal stock = StockDeal::toWaste;
+    int stockDeal = 1;  // cards turned onto the waste by one tap
+    int redeals = -1;   // passes after the first: -1 no limit, 0 none
+    int reserves = 0;   // open reserve piles of one card each
+    bool acesDealt = false;  // the Aces start on the foundations
+    bool kingsDown = false;  // foundations start at the King and go down
+    bool foundationsKeep = false;  // no card comes back from a foundation
+};
+
+GameDefinition klondikeGame(const KlondikeRules& rules);
+
+// The description of a game given by its intro and layout lines: the object,
+// the layout, and the rules said from the row's data.
+std::string klondikeDescription(const KlondikeRules& rules);
+
+inline const Build kAlternateDown{Direction::down, Suits::alternate};
+inline const Build kAlternateUp{Direction::up, Suits::alternate};
+inline const Build kSuitDown{Direction::down, Suits::same};
+inline const Build kOtherSuitDown{Direction::down, Suits::different};
+inline const Build kColourDown{Direction::down, Suits::sameColour};
+inline const Build kAnySuitDown{Direction::down, Suits::any};
+
+}  // namespace velmora::gamedb
