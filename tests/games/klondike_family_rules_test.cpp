@@ -1,0 +1,135 @@
+// The Klondike family's deals and the rules its rows switch on: cards dealt
+// apart to the foundations, reserve cards, foundations from the King, spaces
+// that take only Aces, and foundations that keep their cards.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "game_fixture.h"
+
+namespace velmora {
+namespace {
+
+using namespace velmora::testing;
+
+constexpr int kSpades = 1, kHearts = 4;
+
+// The piles in record order: stock and waste (when the game has them), the
+// tableau, the reserves, then the foundations.
+struct DealShape {
+    const char* game;
+    int stockPiles;
+    std::vector<int> columns;
+    int reserves;
+    int foundations;
+    bool acesDealt;
+};
+
+const DealShape kShapes[] = {
+    {"Legion", 2, {1, 3, 5, 7, 7, 5, 3, 1}, 0, 4, false},
+    {"Small Harp", 2, {7, 6, 5, 4, 3, 2, 1}, 0, 4, false},
+    {"Easthaven", 1, {3, 3, 3, 3, 3, 3, 3}, 0, 4, false},
+    {"Blind Alleys", 2, {3, 3, 3, 3, 3, 3}, 0, 4, true},
+    {"Cassim", 2, {4, 4, 4, 4, 4, 4, 4}, 0, 4, true},
+    {"Gold Mine", 2, {0, 0, 0, 0, 0, 0, 0}, 0, 4, false},
+    {"King Albert", 0, {1, 2, 3, 4, 5, 6, 7, 8, 9}, 7, 4, false},
+    {"Raglan", 0, {1, 2, 3, 4, 5, 6, 7, 7, 7}, 6, 4, true},
+    {"Somerset", 0, {1, 2, 3, 4, 5, 6, 7, 8, 8, 8}, 0, 4, false},
+    {"American Canister", 0, {6, 6, 7, 7, 7, 7, 6, 6}, 0, 4, false},
+    {"Brigade", 0, {5, 5, 5, 5, 5, 5, 5}, 13, 4, true},
+    {"Stonewall", 0, {6, 6, 6, 6, 6, 6}, 16, 4, false},
+    {"Big Harp", 2, {10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, 0, 8, false},
+    {"Thieves of Egypt", 2, {1, 3, 5, 7, 9, 10, 8, 6, 4, 2}, 0, 8, false},
+};
+
+TEST(KlondikeFamilyRules, DealsEachPileItsCardsAndTheAcesApartWhereAsked)
+{
+    for (const DealShape& shape : kShapes) {
+        SCOPED_TRACE(shape.game);
+        Engine engine;
+        dealEmbeddedGame(engine, shape.game, 4);
+        const auto& cards = engine.state().cards;
+        int pile = shape.stockPiles;
+        for (int count : shape.columns)
+            EXPECT_EQ(engine.cardsOn(pile++).size(), static_cast<std::size_t>(count)) << "pile " << pile - 1;
+        for (int k = 0; k < shape.reserves; ++k, ++pile) {
+            ASSERT_EQ(engine.cardsOn(pile).size(), 1u) << "reserve " << k;
+            EXPECT_TRUE(cards[engine.topCard(pile)].faceUp);
+        }
+        for (int k = 0; k < shape.foundations; ++k, ++pile) {
+            const auto& foundation = engine.cardsOn(pile);
+            ASSERT_EQ(foundation.size(), shape.acesDealt ? 1u : 0u) << "foundation " << k;
+            if (shape.acesDealt)
+                EXPECT_EQ(engine.definition().cards[foundation.front()].rank, 1);
+        }
+        EXPECT_EQ(pile, engine.definition().pileCount());
+    }
+}
+
+// One drop tried on a chosen board: `card` (suit, rank) alone on pile
+// `from`, `onto` holding the listed cards, and whether the drop is legal.
+struct DropCase {
+    const char* game;
+    int from;
+    int onto;
+    std::vector<std::pair<int, int>> ontoCards;
+    std::pair<int, int> card;
+    bool legal;
+    const char* why;
+};
+
+// Kingsley: stock 0, waste 1, tableau 2-8, foundations 9-12. King Albert:
+// tableau 0-8, reserves 9-15, foundations 16-19.
+const DropCase kDrops[] = {
+    {"Kingsley", 2, 9, {}, {kSpades, 13}, true, "a King starts a foundation"},
+    {"Kingsley", 2, 9, {}, {kSpades, 1}, false, "an Ace does not start a foundation"},
+    {"Kingsley", 2, 9, {{kSpades, 13}}, {kSpades, 12}, true, "foundations go down in suit"},
+    {"Kingsley", 2, 3, {}, {kSpades, 1}, true, "an Ace fills a space"},
+    {"Kingsley", 2, 3, {}, {kSpades, 13}, false, "a King does not fill a space"},
+    {"Kingsley", 2, 3, {{kSpades, 5}}, {kHearts, 6}, true, "the tableau goes up in alternating colours"},
+    {"Kingsley", 2, 3, {{kSpades, 5}}, {kHearts, 4}, false, "the tableau does not go down"},
+    {"King Albert", 0, 9, {{kSpades, 5}}, {kHearts, 4}, false, "a reserve takes nothing"},
+    {"King Albert", 9, 1, {{kSpades, 5}}, {kHearts, 4}, true, "a reserve card plays to the tableau"},
+    {"King Albert", 0, 1, {}, {kHearts, 9}, true, "any card fills a space"},
+    {"British Canister", 0, 1, {}, {kHearts, 9}, false, "only a King fills a space"},
+};
+
+TEST(KlondikeFamilyRules, DropsFollowEachGamesFoundationsSpacesAndReserves)
+{
+    for (const DropCase& drop : kDrops) {
+        SCOPED_TRACE(std::string(drop.game) + ": " + drop.why);
+        Engine engine;
+        dealEmbeddedGame(engine, drop.game, 1);
+        std::vector<int> onto;
+        for (auto [suit, rank] : drop.ontoCards)
+            onto.push_back(cardOf(engine, suit, rank));
+        const int card = cardOf(engine, drop.card.first, drop.card.second);
+        const int last = engine.definition().pileCount() - 1;
+        arrangeBoard(engine, {{drop.from, {card}}, {drop.onto, onto}}, last);
+        EXPECT_EQ(engine.canDrop(card, drop.onto), drop.legal);
+    }
+}
+
+// Foundations that keep their cards give none back; the others give back
+// all but their first card.
+TEST(KlondikeFamilyRules, OnlyFoundationsThatKeepTheirCardsRefuseToGiveThemBack)
+{
+    const struct {
+        const char* game;
+        int foundation;
+        bool givesBack;
+    } games[] = {{"Westhaven", 11, false}, {"Lanes", 8, false}, {"Eastcliff", 9, true}};
+    for (const auto& [game, foundation, givesBack] : games) {
+        SCOPED_TRACE(game);
+        Engine engine;
+        dealEmbeddedGame(engine, game, 1);
+        const int ace = cardOf(engine, kSpades, 1), two = cardOf(engine, kSpades, 2);
+        arrangeBoard(engine, {{foundation, {ace, two}}}, 0);
+        EXPECT_EQ(engine.canPickUp(two), givesBack);
+        EXPECT_FALSE(engine.canPickUp(ace));
+    }
+}
+
+}  // namespace
+}  // namespace velmora
