@@ -1,6 +1,7 @@
 #include "klondike_family.h"
 
 #include <algorithm>
+#include <span>
 
 namespace velmora::gamedb {
 
@@ -140,6 +141,23 @@ std::vector<int> addTableau(RecordBuilder& b, const KlondikeRules& rules, const 
     return tableau;
 }
 
+// Every pile gives to every other, except that a foundation's card never
+// goes onto another foundation: with two or more packs that move would only
+// swap a card between equal foundations, a step that changes nothing. The
+// foundations are the last piles added.
+void permitMoves(RecordBuilder& b, std::span<const int> foundations)
+{
+    if (foundations.size() <= 4) {
+        b.permit(kAnyPile, kAnyPile);
+        return;
+    }
+    const int firstFoundation = foundations.front();
+    for (int pile = 0; pile < firstFoundation; ++pile) {
+        b.permit(pile, kAnyPile);
+        b.permit(kAnyPile, pile);
+    }
+}
+
 Condition foundationAcceptRule(const KlondikeRules& rules)
 {
     return rules.kingsDown ? acceptsOnFoundation(13, Direction::down) : acceptsOnFoundation();
@@ -202,7 +220,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
                                                   .pickUp = foundationPickUp,
                                                   .accept = foundationAccept,
                                                   .baseRank = rules.kingsDown ? 13 : 1})));
-    b.permit(kAnyPile, kAnyPile);
+    permitMoves(b, foundations);
 
     if (hasWaste) {
         b.pile(stock).tapKey = static_cast<std::uint16_t>(addDealToWaste(b, stock, waste, rules.stockDeal));

@@ -99,6 +99,33 @@ VELMORA_GAME_FAMILY(klondike_reserves)
         .reserves = 16,
     }));
     games.push_back(klondikeGame({
+        .id = 499,
+        .name = "Northwest Territory",
+        .skill = 2,
+        .category = Category::other,
+        .intro = "A Klondike staircase of eight piles, with sixteen reserve cards in place of a stock.",
+        .layout = "Eight tableau piles of one to eight cards, the top card of each face up; sixteen "
+                  "reserve cards, face up, in two rows, and four foundations.",
+        .columns = 8,
+        .build = kAlternateDown,
+        .groupBuild = kAlternateDown,
+        .reserves = 16,
+    }));
+    games.push_back(klondikeGame({
+        .id = 35,
+        .name = "Artic Garden",
+        .skill = 2,
+        .category = Category::other,
+        .intro = "Northwest Territory with every card dealt face up.",
+        .layout = "Eight tableau piles of one to eight cards, all face up; sixteen reserve cards, face up, "
+                  "in two rows, and four foundations.",
+        .columns = 8,
+        .faceUp = allCardsUp,
+        .build = kAlternateDown,
+        .groupBuild = kAlternateDown,
+        .reserves = 16,
+    }));
+    games.push_back(klondikeGame({
         .id = 95,
         .name = "Brigade",
         .skill = 3,

@@ -39,6 +39,7 @@ const DealShape kShapes[] = {
     {"American Canister", 0, {6, 6, 7, 7, 7, 7, 6, 6}, 0, 4, false},
     {"Brigade", 0, {5, 5, 5, 5, 5, 5, 5}, 13, 4, true},
     {"Stonewall", 0, {6, 6, 6, 6, 6, 6}, 16, 4, false},
+    {"Big Harp", 2, {10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, 0, 8, false},
     {"Thieves of Egypt", 2, {1, 3, 5, 7, 9, 10, 8, 6, 4, 2}, 0, 8, false},
 };
 

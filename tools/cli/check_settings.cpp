@@ -16,12 +16,13 @@ constexpr CheckSettings kSettings[] = {
     // Spiderette: like Spider, the default search loses itself in early
     // deals of the stock; a beam of 200 wins deal 1 in about 14,000 states.
     {440, 20'000, 200},
-    // King Albert, Somerset and Lanes: single-card moves
+    // King Albert, Somerset, Lanes and Eight Times Eight: single-card moves
     // or many open cards make the early search wide; the default search
     // wins one of deals 1 to 3 within 300,000 states.
     {367, 300'000, 0},
     {661, 300'000, 0},
     {392, 300'000, 0},
+    {229, 300'000, 0},
 };
 
 }  // namespace
