@@ -206,6 +206,24 @@ VELMORA_GAME_FAMILY(klondike_two_packs)
         .onEmpty = EmptyTakes::anything,
         .redeals = 2,
     }));
+    games.push_back(klondikeGame({
+        .id = 1,
+        .name = "8 x 8",
+        .skill = 2,
+        .playTime = 3,
+        .intro = "Two packs, eight open piles of eight, and a stock that may be gone through as often as "
+                 "you like.",
+        .layout = "Eight tableau piles of eight cards, all face up; the stock, the waste and eight "
+                  "foundations.",
+        .packs = 2,
+        .columns = 8,
+        .firstPileCards = 8,
+        .extraPerPile = 0,
+        .faceUp = allCardsUp,
+        .build = kAlternateDown,
+        .groupBuild = kAlternateDown,
+        .onEmpty = EmptyTakes::anything,
+    }));
 }
 
 }  // namespace velmora::gamedb
