@@ -47,6 +47,8 @@ if(NOT VELMORA_SANITIZE)
   # 200,000 states), and an explicit budget replaces them.
   velmora_cli_test(check_own_settings ARGS check Accordion --deals 1 EXPECT "ok    Accordion \\(won game 1\\)")
   velmora_cli_test(check_budget_replaces_settings ARGS check Accordion --deals 1 --budget 2000 WILL_FAIL)
+  # A game whose first deals are all blocked looks further, as its settings say.
+  velmora_cli_test(check_later_deals ARGS check "American Canister" EXPECT "ok    American Canister \\(won game 28\\)")
   set_tests_properties(cli.check_quick PROPERTIES TIMEOUT 900)
 endif()
 # A session answers the deal and every line: a step taken, a step refused, a

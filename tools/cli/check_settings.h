@@ -1,6 +1,7 @@
 // The solver's settings that `velmora-cli check` uses for a game whose wins
-// take more than the default search: a larger budget or a beam. A row says
-// why; every other game is checked with the default.
+// take more than the default search: a larger budget, a beam, or more deals
+// to search when the first ones cannot be won. A row says why; every other
+// game is checked with the default.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +15,7 @@ struct CheckSettings {
     SolitaireId id;
     std::uint64_t budget;  // states per deal
     std::uint32_t beam;    // 0: the default search
+    std::uint32_t winDeals = 0;  // the solver tries deals 1..winDeals (0: as asked)
 };
 
 // The settings of the game, if it has its own.

@@ -1,4 +1,5 @@
 // solve and check.
+#include <algorithm>
 #include <iostream>
 #include <random>
 
@@ -76,7 +77,8 @@ bool playsOutRandomly(Engine& engine, GameNumber number, std::string& problem)
 
 }  // namespace
 
-GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, const SolveOptions& search, bool quick)
+GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, const SolveOptions& search, bool quick,
+                    unsigned long winDeals)
 {
     GameCheck check;
     check.game = &game;
@@ -87,7 +89,8 @@ GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, const Solve
         if (!dealsCompletely(engine, number, check.problem) || !playsOutRandomly(engine, number, check.problem))
             return check;
     unsigned long lost = 0;
-    for (GameNumber number = 1; number <= deals; ++number) {
+    const unsigned long searched = std::max(deals, winDeals);
+    for (GameNumber number = 1; number <= searched; ++number) {
         dealGame(engine, number);
         const SolveResult result = solve(engine, search);
         if (result.status == SolveStatus::won) {
@@ -101,7 +104,7 @@ GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, const Solve
         }
         lost += result.status == SolveStatus::unwinnable ? 1 : 0;
     }
-    std::string text = "the solver won none of games 1 to " + std::to_string(deals) + " within " +
+    std::string text = "the solver won none of games 1 to " + std::to_string(searched) + " within " +
                        std::to_string(search.maxStates) + " states";
     if (lost > 0)
         text += " (" + std::to_string(lost) + " of them cannot be won)";
@@ -178,7 +181,10 @@ int checkGames(const Args& args)
             gameSearch.maxStates = settings->budget;
             gameSearch.beamWidth = settings->beam;
         }
-        const GameCheck check = checkGame(*game, deals, gameSearch, quick);
+        unsigned long winDeals = 0;
+        if (const auto settings = checkSettingsFor(game->id); settings && !quick)
+            winDeals = settings->winDeals;
+        const GameCheck check = checkGame(*game, deals, gameSearch, quick, winDeals);
         allPassed = allPassed && check.problem.empty();
         if (args.has("--json")) {
             json.beginObject().key("game").value(check.game->name).key("index").value(check.game->index);

@@ -20,7 +20,10 @@ struct GameCheck {
 };
 
 // search: the solver's budget and method for each deal. quick: a missing win
-// is a note, not a problem.
-GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, const SolveOptions& search, bool quick);
+// is a note, not a problem. winDeals: the solver looks for a win among deals
+// 1..winDeals, for games whose first deals cannot be won (fewer than `deals`:
+// among 1..deals).
+GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, const SolveOptions& search, bool quick,
+                    unsigned long winDeals = 0);
 
 }  // namespace velmora::cli
