@@ -138,22 +138,6 @@ VELMORA_GAME_FAMILY(klondike_open)
         .groupBuild = kAnySuitDown,
         .onEmpty = EmptyTakes::anything,
     }));
-    games.push_back(klondikeGame({
-        .id = 99,
-        .name = "British Canister",
-        .skill = 3,
-        .category = Category::castle,
-        .intro = "Canister at its hardest: alternating colours, one card at a time, and only Kings into "
-                 "spaces.",
-        .layout = "Eight tableau piles of 6, 6, 7, 7, 7, 7, 6 and 6 cards, all face up, and four "
-                  "foundations.",
-        .columns = 8,
-        .columnCards = {6, 6, 7, 7, 7, 7, 6, 6},
-        .faceUp = allCardsUp,
-        .build = kAlternateDown,
-        .groupBuild = kAlternateDown,
-        .singleCards = true,
-    }));
 }
 
 }  // namespace velmora::gamedb

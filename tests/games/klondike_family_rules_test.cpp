@@ -92,7 +92,8 @@ const DropCase kDrops[] = {
     {"King Albert", 0, 9, {{kSpades, 5}}, {kHearts, 4}, false, "a reserve takes nothing"},
     {"King Albert", 9, 1, {{kSpades, 5}}, {kHearts, 4}, true, "a reserve card plays to the tableau"},
     {"King Albert", 0, 1, {}, {kHearts, 9}, true, "any card fills a space"},
-    {"British Canister", 0, 1, {}, {kHearts, 9}, false, "only a King fills a space"},
+    {"Northwest Territory", 0, 1, {}, {kHearts, 9}, false, "only a King fills a space"},
+    {"Northwest Territory", 0, 1, {}, {kHearts, 13}, true, "a King fills a space"},
 };
 
 TEST(KlondikeFamilyRules, DropsFollowEachGamesFoundationsSpacesAndReserves)
