@@ -9,6 +9,19 @@ namespace {
 const Build kAlternateDown{Direction::down, Suits::alternate};
 const Build kSuitDown{Direction::down, Suits::same};
 
+// Pile k (from 0) holds k face-down cards under `up` face-up ones.
+std::vector<ColumnDeal> stairs(int columns, int up)
+{
+    std::vector<ColumnDeal> deal;
+    for (int k = 0; k < columns; ++k)
+        deal.push_back({k, up});
+    return deal;
+}
+
+constexpr const char* kTripleLayout =
+    "Thirteen tableau piles: pile k, counted from none, holds k face-down cards under six face-up ones; "
+    "twelve foundations. There is no stock.";
+
 }  // namespace
 
 VELMORA_GAME_FAMILY(yukon)
@@ -108,6 +121,18 @@ VELMORA_GAME_FAMILY(yukon)
         .buildRule = "Build the tableau down in suit.",
     }));
     games.push_back(yukonGame({
+        .id = 795,
+        .name = "Yukonic Plague",
+        .columns = {{0, 1}, {2, 2}, {2, 3}, {2, 4}, {2, 5}, {2, 6}, {2, 6}},
+        .build = kAlternateDown,
+        .reserveCards = 13,
+        .intro = "Yukon with thirteen cards held back in a reserve.",
+        .layout = "A reserve of thirteen face-up cards; seven tableau piles: the first holds one card, the "
+                  "others two face-down cards under two to six face-up ones; four foundations. There is no "
+                  "stock.",
+        .buildRule = "Build the tableau down in alternating colours.",
+    }));
+    games.push_back(yukonGame({
         .id = 703,
         .name = "Ten Across",
         .skill = 3,
@@ -145,6 +170,29 @@ VELMORA_GAME_FAMILY(yukon)
         .intro = "Russian Solitaire with two packs on ten piles.",
         .layout = "Ten tableau piles: the first holds six face-up cards, the others one to eight "
                   "face-down cards under six face-up ones; eight foundations. There is no stock.",
+        .buildRule = "Build the tableau down in suit.",
+    }));
+    games.push_back(yukonGame({
+        .id = 745,
+        .name = "Triple Yukon",
+        .playTime = 4,
+        .packs = 3,
+        .columns = stairs(13, 6),
+        .build = kAlternateDown,
+        .intro = "Yukon with three packs on thirteen piles.",
+        .layout = kTripleLayout,
+        .buildRule = "Build the tableau down in alternating colours.",
+    }));
+    games.push_back(yukonGame({
+        .id = 743,
+        .name = "Triple Russian Solitaire",
+        .skill = 3,
+        .playTime = 4,
+        .packs = 3,
+        .columns = stairs(13, 6),
+        .build = kSuitDown,
+        .intro = "Russian Solitaire with three packs on thirteen piles.",
+        .layout = kTripleLayout,
         .buildRule = "Build the tableau down in suit.",
     }));
 }

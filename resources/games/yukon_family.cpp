@@ -17,7 +17,7 @@ std::string numberWord(int n) { return n >= 0 && n <= 13 ? kNumberWords[n] : std
 
 int cardsDealt(const YukonRules& rules)
 {
-    int dealt = rules.cells * rules.cellCards;
+    int dealt = rules.cells * rules.cellCards + rules.reserveCards;
     if (rules.stock == YukonStock::toWaste)
         dealt += rules.stockDeal;  // the first turn of the stock lies on the waste at the start
     for (const ColumnDeal& column : rules.columns)
@@ -58,6 +58,9 @@ std::string extrasText(const YukonRules& rules)
         text += " Each of the " + numberWord(rules.cells) +
                 " free cells holds a single card, which may be played from there to the tableau or a "
                 "foundation.";
+    if (rules.reserveCards > 0)
+        text += " The top card of the reserve may be played to the tableau or a foundation; no card is "
+                "played onto the reserve.";
     return text;
 }
 
@@ -83,6 +86,11 @@ std::string stockText(const YukonRules& rules)
     text += "; only the top card of the waste is in play.";
     if (rules.redeals < 0)
         return text + " Tap the empty stock to turn the waste over and deal it again, as often as you like.";
+    if (rules.redeals == 1)
+        return text + " Tap the empty stock to turn the waste over and deal it once more.";
+    if (rules.redeals > 1)
+        return text + " Tap the empty stock to turn the waste over and deal it again, " +
+               numberWord(rules.redeals) + " times in all.";
     return text + " There is no redeal.";
 }
 
@@ -162,11 +170,17 @@ std::vector<int> addTableau(RecordBuilder& b, const YukonRules& rules, const Geo
     return tableau;
 }
 
-// Free cells, in the top row after the stock and waste.
-void addCells(RecordBuilder& b, const YukonRules& rules, const Geometry& g, const Programs& p,
-              int firstSlot)
+// The reserve, then the free cells, in the top row after the stock and waste.
+void addReserveAndCells(RecordBuilder& b, const YukonRules& rules, const Geometry& g, const Programs& p,
+                        int firstSlot)
 {
     int slot = firstSlot;
+    if (rules.reserveCards > 0)
+        b.addPile(makePile({.x = g.slotX(slot++),
+                            .y = g.topY,
+                            .dealCount = rules.reserveCards,
+                            .pickUp = p.common.topCardOnly,
+                            .accept = p.common.never}));
     if (rules.cells > 0) {
         const int cellAccept = addRule(b, count(first) == 1 && empty(second));
         for (int k = 0; k < rules.cells; ++k)
@@ -251,7 +265,7 @@ GameDefinition yukonGame(const YukonRules& rules)
     const int slotsUsed = addStock(b, rules, g, p, tableau);
     if (addTableau(b, rules, g, p) != tableau)
         throw std::logic_error(std::string(rules.name) + ": tableau piles out of place");
-    addCells(b, rules, g, p, slotsUsed);
+    addReserveAndCells(b, rules, g, p, slotsUsed);
     const std::vector<int> foundations = addFoundations(b, rules, g, p);
     b.permit(kAnyPile, kAnyPile);
     if (rules.foundations == YukonFoundations::byRun)

@@ -1,7 +1,7 @@
 // Yukon and its relatives: any face-up card may be moved together with all
 // the cards lying on it, whether they are in sequence or not; only the card
 // moved has to fit where it lands. The games differ in packs, deal, building
-// rule, what fills a space, free cells, a stock, and whether
+// rule, what fills a space, free cells or a reserve, a stock, and whether
 // the foundations take single cards or whole runs. Each game is a row of
 // YukonRules handed to yukonGame.
 #pragma once
@@ -47,6 +47,7 @@ struct YukonRules {
     int redeals = 0;    // toWaste: -1 no limit
     int cells = 0;      // free cells holding one card each
     int cellCards = 0;  // cards dealt to each cell (0 or 1)
+    int reserveCards = 0;  // a face-up reserve whose top card is in play; nothing goes onto it
     YukonFoundations foundations = YukonFoundations::byCard;
     const char* intro = "";      // the first line of the description
     const char* layout = "";     // the description's layout; empty: the classic deal's

@@ -62,6 +62,44 @@ VELMORA_GAME_FAMILY(yukon_stock)
         .buildRule = "Build the tableau down in suit.",
     }));
     games.push_back(yukonGame({
+        .id = 105,
+        .name = "Canberra",
+        .columns = faceUpPiles(7, 4),
+        .build = kSuitDown,
+        .stock = YukonStock::toWaste,
+        .redeals = 1,
+        .intro = "Australian Patience with a second pass through the stock.",
+        .layout = kAustralianLayout,
+        .buildRule = "Build the tableau down in suit.",
+    }));
+    games.push_back(yukonGame({
+        .id = 516,
+        .name = "Outback Patience",
+        .playTime = 3,
+        .packs = 2,
+        .columns = faceUpPiles(8, 7),
+        .build = kSuitDown,
+        .stock = YukonStock::toWaste,
+        .intro = "Australian Patience with two packs on eight piles.",
+        .layout = "Eight tableau piles of seven face-up cards; the stock, the waste with the stock's first "
+                  "turn on it, and eight foundations.",
+        .buildRule = "Build the tableau down in suit.",
+    }));
+    games.push_back(yukonGame({
+        .id = 73,
+        .name = "Bim Bom",
+        .playTime = 3,
+        .packs = 2,
+        .columns = faceUpPiles(8, 5),
+        .build = kSuitDown,
+        .onEmpty = EmptyTakes::anything,
+        .stock = YukonStock::toWaste,
+        .intro = "A two-pack Australian Patience on eight piles, in which any card may fill a space.",
+        .layout = "Eight tableau piles of five face-up cards; the stock, the waste with the stock's first "
+                  "turn on it, and eight foundations.",
+        .buildRule = "Build the tableau down in suit.",
+    }));
+    games.push_back(yukonGame({
         .id = 365,
         .name = "Kiev",
         .columns = std::vector<ColumnDeal>(7, {3, 1}),

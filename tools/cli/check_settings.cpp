@@ -40,6 +40,16 @@ constexpr CheckSettings kSettings[] = {
     {23, 300'000, 0, 28},
     // Kingsley: no redeal, and the first win the solver finds is deal 21.
     {377, 20'000, 0, 21},
+    // Yukonic Plague: the thirteen reserve cards come out one at a time and
+    // best first loses itself among the tableau's moves; a beam of 200 wins
+    // deal 3 in about 16,000 states.
+    {795, 30'000, 200},
+    // Outback Patience and Bim Bom: two packs through a stock without a
+    // redeal, where an early wrong turn of the stock is never undone; a beam
+    // of 300 wins Outback's deal 1 in about 50,000 states, one of 200 Bim
+    // Bom's deal 3 in about 40,000.
+    {516, 100'000, 300},
+    {73, 100'000, 200},
 };
 
 }  // namespace
