@@ -195,6 +195,60 @@ VELMORA_GAME_FAMILY(yukon)
         .layout = kTripleLayout,
         .buildRule = "Build the tableau down in suit.",
     }));
+    games.push_back(yukonGame({
+        .id = 518,
+        .name = "Panopticon",
+        .skill = 3,
+        .columns = {{1, 5}, {2, 4}, {3, 3}, {4, 2}, {4, 2}, {3, 3}, {2, 4}, {1, 5}},
+        .build = kSuitDown,
+        .cells = 4,
+        .cellCards = 1,
+        .intro = "Russian Solitaire on eight piles of six cards, with four free cells that start full.",
+        .layout = "Eight tableau piles of six cards: one face-down card at the bottom of the outer piles, "
+                  "one more on each pile further in, up to four in the middle two, the rest face up; four "
+                  "free cells holding a card each; four foundations. There is no stock.",
+        .buildRule = "Build the tableau down in suit.",
+    }));
+    games.push_back(yukonGame({
+        .id = 208,
+        .name = "Double Russian Spider",
+        .skill = 3,
+        .playTime = 3,
+        .packs = 2,
+        .columns = {{0, 6}, {1, 6}, {2, 6}, {3, 6}, {4, 6}, {5, 6}, {6, 6}, {7, 6}, {8, 6}, {8, 6}},
+        .build = kSuitDown,
+        .foundations = YukonFoundations::byRun,
+        .intro = "Double Russian Solitaire played like Spider: the suits are completed in the tableau.",
+        .layout = "Ten tableau piles: the first holds six face-up cards, the others one to eight "
+                  "face-down cards under six face-up ones; eight foundations. There is no stock.",
+        .buildRule = "Build the tableau down in suit.",
+    }));
+    games.push_back(yukonGame({
+        .id = 794,
+        .name = "Yukon Kings",
+        .build = kAlternateDown,
+        .foundations = YukonFoundations::none,
+        .intro = "Yukon without foundations: the four suits are finished where they lie.",
+        .layout = "Seven tableau piles: the first holds one card, the others one to six face-down cards "
+                  "under five face-up ones. There is no stock and there are no foundations.",
+        .buildRule = "Build the tableau down in alternating colours.",
+    }));
+    games.push_back(yukonGame({
+        .id = 29,
+        .name = "Applegate",
+        .extraCategories = {Category::spider},
+        .skill = 3,
+        .columns = {{0, 7}, {2, 5}, {2, 5}, {2, 5}, {2, 5}, {2, 5}, {2, 5}},
+        .build = {Direction::down, Suits::same, true},
+        .reserveCards = 1,
+        .reserves = 3,
+        .foundations = YukonFoundations::none,
+        .intro = "Spider's goal with Yukon's moves: four runs from King to Ace, built in suit round the corner.",
+        .layout = "Three reserve cards, face up; seven tableau piles of seven cards, the first all face up, "
+                  "the others two face-down cards under five face-up ones. There is no stock and there are "
+                  "no foundations.",
+        .buildRule = "Build the tableau down in suit, the King following the Ace.",
+    }));
 }
 
 }  // namespace velmora::gamedb

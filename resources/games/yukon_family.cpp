@@ -13,11 +13,13 @@ using namespace velmora::rules;
 const char* const kNumberWords[] = {"no", "one", "two", "three", "four", "five", "six", "seven", "eight",
                                     "nine", "ten", "eleven", "twelve", "thirteen"};
 
+constexpr int kHearts = 4;
+
 std::string numberWord(int n) { return n >= 0 && n <= 13 ? kNumberWords[n] : std::to_string(n); }
 
 int cardsDealt(const YukonRules& rules)
 {
-    int dealt = rules.cells * rules.cellCards + rules.reserveCards;
+    int dealt = rules.cells * rules.cellCards + rules.reserves * rules.reserveCards;
     if (rules.stock == YukonStock::toWaste)
         dealt += rules.stockDeal;  // the first turn of the stock lies on the waste at the start
     for (const ColumnDeal& column : rules.columns)
@@ -40,6 +42,11 @@ std::string objectText(const YukonRules& rules)
     if (rules.foundations == YukonFoundations::byRun)
         return "Build every suit from King down to Ace in the tableau; each complete run leaves for a "
                "foundation.";
+    if (rules.foundations == YukonFoundations::none)
+        return "Gather the whole pack in the tableau as " + numberWord(4 * rules.packs) +
+               " complete runs from King down to Ace, built by the tableau's rule, one to a pile.";
+    if (rules.foundations == YukonFoundations::oneFromAceOfHearts)
+        return "Move all 52 cards to the single foundation.";
     return "Move all " + std::to_string(52 * rules.packs) + " cards to the " + numberWord(4 * rules.packs) +
            " foundations.";
 }
@@ -58,9 +65,16 @@ std::string extrasText(const YukonRules& rules)
         text += " Each of the " + numberWord(rules.cells) +
                 " free cells holds a single card, which may be played from there to the tableau or a "
                 "foundation.";
-    if (rules.reserveCards > 0)
-        text += " The top card of the reserve may be played to the tableau or a foundation; no card is "
-                "played onto the reserve.";
+    const std::string playedTo =
+        rules.foundations == YukonFoundations::none ? "the tableau" : "the tableau or a foundation";
+    if (rules.reserveCards > 0 && rules.reserves == 1)
+        text += " The top card of the reserve may be played to " + playedTo + "; no card is played onto the "
+                "reserve.";
+    if (rules.reserveCards == 1 && rules.reserves > 1)
+        text += " Each reserve card may be played to " + playedTo + "; no card is played onto the reserve.";
+    if (rules.reserveCards > 1 && rules.reserves > 1)
+        text += " The top card of each reserve pile may be played to " + playedTo +
+                "; no card is played onto the reserve.";
     return text;
 }
 
@@ -69,6 +83,12 @@ std::string foundationText(const YukonRules& rules)
     if (rules.foundations == YukonFoundations::byRun)
         return "A complete run from King down to Ace in one suit leaves the tableau by itself for a "
                "foundation.";
+    if (rules.foundations == YukonFoundations::none)
+        return "There are no foundations: the game is won as soon as every tableau pile is empty or holds "
+               "thirteen face-up cards from King down to Ace, each on the next by the tableau's rule.";
+    if (rules.foundations == YukonFoundations::oneFromAceOfHearts)
+        return "The foundation starts with the Ace of hearts and is built up by rank, whatever the suit, "
+               "one card at a time, turning the corner from King to Ace; cards played there stay there.";
     return "Build the foundations up in suit from the Ace, one card at a time; cards played there stay "
            "there.";
 }
@@ -175,7 +195,7 @@ void addReserveAndCells(RecordBuilder& b, const YukonRules& rules, const Geometr
                         int firstSlot)
 {
     int slot = firstSlot;
-    if (rules.reserveCards > 0)
+    for (int k = 0; rules.reserveCards > 0 && k < rules.reserves; ++k)
         b.addPile(makePile({.x = g.slotX(slot++),
                             .y = g.topY,
                             .dealCount = rules.reserveCards,
@@ -192,10 +212,20 @@ void addReserveAndCells(RecordBuilder& b, const YukonRules& rules, const Geometr
     }
 }
 
+int foundationCount(const YukonRules& rules)
+{
+    switch (rules.foundations) {
+    case YukonFoundations::none: return 0;
+    case YukonFoundations::oneFromAceOfHearts: return 1;
+    default: return 4 * rules.packs;
+    }
+}
+
 std::vector<int> addFoundations(RecordBuilder& b, const YukonRules& rules, const Geometry& g, const Programs& p)
 {
-    const int count = 4 * rules.packs;
+    const int count = foundationCount(rules);
     const bool byRun = rules.foundations == YukonFoundations::byRun;
+    const bool fromHearts = rules.foundations == YukonFoundations::oneFromAceOfHearts;
     std::vector<int> foundations;
     for (int k = 0; k < count; ++k)
         foundations.push_back(b.addPile(makePile({.x = g.slotX(g.slots - count + k),
@@ -203,8 +233,36 @@ std::vector<int> addFoundations(RecordBuilder& b, const YukonRules& rules, const
                                                   .style = byRun ? kStylePlain : kStyleBaseCard,
                                                   .pickUp = p.common.never,
                                                   .accept = byRun ? p.common.never : p.foundationAccept,
-                                                  .baseRank = byRun ? 0 : 1})));
+                                                  .baseRank = byRun ? 0 : 1,
+                                                  .baseSuit = fromHearts ? kHearts : 0})));
     return foundations;
+}
+
+// The foundation program: one card, by the game's kind of foundation.
+int addFoundationAccept(RecordBuilder& b, const YukonRules& rules)
+{
+    if (rules.foundations == YukonFoundations::none)
+        return 0;
+    if (rules.foundations == YukonFoundations::oneFromAceOfHearts)
+        return addRule(b, acceptsOnFoundation(1, Direction::up, true, Suits::any) &&
+                              (!empty(second) || suit(top(first)) == kHearts));
+    return addRule(b, acceptsOnFoundation());
+}
+
+// The win, once every card is where the game wants it.
+void addWin(RecordBuilder& b, const YukonRules& rules, std::span<const int> tableau, std::span<const int> foundations)
+{
+    if (rules.foundations == YukonFoundations::none) {
+        const int emptyOrComplete =
+            addRule(b, empty(first) || (count(first) == 13 && rank(top(first)) == 1 &&
+                                        rank(bottom(first)) == 13 && isRun(first, rules.build)));
+        const int key = b.addKey(TriggerType::afterEveryStep);
+        b.addAction(key, declareWonAction());
+        for (int pile : tableau)
+            b.addCondition(key, emptyOrComplete, pile);
+        return;
+    }
+    addWinWhenFull(b, foundations, rules.foundations == YukonFoundations::oneFromAceOfHearts ? 52 : 13);
 }
 
 // The stock, and the waste where it has one; returns the number of top-row
@@ -246,7 +304,7 @@ GameDefinition yukonGame(const YukonRules& rules)
 {
     const Geometry g = geometryFor(static_cast<int>(rules.columns.size()));
     RecordBuilder b(rules.id, rules.name);
-    b.category(Category::yukon).skill(rules.skill).playTime(rules.playTime).largeCards(g.largeCards);
+    b.category(rules.category, rules.extraCategories).skill(rules.skill).playTime(rules.playTime).largeCards(g.largeCards);
     b.description(yukonDescription(rules));
     b.addPacks(rules.packs);
 
@@ -254,7 +312,7 @@ GameDefinition yukonGame(const YukonRules& rules)
     p.common = addCommonPrograms(b);
     p.tableauPickUp = addRule(b, faceUp(bottom(first)));
     p.tableauAccept = addRule(b, acceptsBuilt(rules.build, rules.onEmpty));
-    p.foundationAccept = addRule(b, acceptsOnFoundation());
+    p.foundationAccept = addFoundationAccept(b, rules);
 
     // The stock's deal key needs the tableau's pile numbers, which follow
     // the stock and the waste: they are known from the pile count.
@@ -272,7 +330,7 @@ GameDefinition yukonGame(const YukonRules& rules)
         addRunKeys(b, p.common, tableau, foundations);
     if (dealsFaceDown(rules))
         addTurnUpKeys(b, p.common, tableau);
-    addWinWhenFull(b, foundations, 13);
+    addWin(b, rules, tableau, foundations);
     return b.build();
 }
 

@@ -31,11 +31,16 @@ enum class YukonStock {
 enum class YukonFoundations {
     byCard,  // up in suit from the Ace, one card at a time
     byRun,   // complete runs from King down to Ace leave the tableau by themselves
+    none,    // no foundations: won when every tableau pile is empty or one complete run
+    oneFromAceOfHearts,  // a single foundation from the Ace of hearts, up by rank in any suit
+                         // and round the corner from King to Ace, for the whole pack
 };
 
 struct YukonRules {
     SolitaireId id = 0;
     const char* name = "";
+    Category category = Category::yukon;
+    std::vector<Category> extraCategories;
     int skill = 2;
     int playTime = 2;
     int packs = 1;
@@ -47,7 +52,8 @@ struct YukonRules {
     int redeals = 0;    // toWaste: -1 no limit
     int cells = 0;      // free cells holding one card each
     int cellCards = 0;  // cards dealt to each cell (0 or 1)
-    int reserveCards = 0;  // a face-up reserve whose top card is in play; nothing goes onto it
+    int reserveCards = 0;  // cards dealt face up to each reserve pile; its top card is in play
+    int reserves = 1;      // reserve piles, when reserveCards is set; nothing goes onto them
     YukonFoundations foundations = YukonFoundations::byCard;
     const char* intro = "";      // the first line of the description
     const char* layout = "";     // the description's layout; empty: the classic deal's

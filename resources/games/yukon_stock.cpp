@@ -193,6 +193,17 @@ VELMORA_GAME_FAMILY(yukon_stock)
                   "card of each face up; the stock and four foundations.",
         .buildRule = "Build the tableau down in suit.",
     }));
+    games.push_back(yukonGame({
+        .id = 4,
+        .name = "Ace of Hearts",
+        .columns = {{0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 5}, {0, 6}, {0, 7}},
+        .build = kSuitDown,
+        .stock = YukonStock::rows,
+        .foundations = YukonFoundations::oneFromAceOfHearts,
+        .intro = "Russian Solitaire from an open Klondike deal, played to one foundation for the whole pack.",
+        .layout = "Seven tableau piles of one to seven face-up cards; the stock and a single foundation.",
+        .buildRule = "Build the tableau down in suit.",
+    }));
 }
 
 }  // namespace velmora::gamedb
