@@ -210,20 +210,6 @@ VELMORA_GAME_FAMILY(yukon)
         .buildRule = "Build the tableau down in suit.",
     }));
     games.push_back(yukonGame({
-        .id = 208,
-        .name = "Double Russian Spider",
-        .skill = 3,
-        .playTime = 3,
-        .packs = 2,
-        .columns = {{0, 6}, {1, 6}, {2, 6}, {3, 6}, {4, 6}, {5, 6}, {6, 6}, {7, 6}, {8, 6}, {8, 6}},
-        .build = kSuitDown,
-        .foundations = YukonFoundations::byRun,
-        .intro = "Double Russian Solitaire played like Spider: the suits are completed in the tableau.",
-        .layout = "Ten tableau piles: the first holds six face-up cards, the others one to eight "
-                  "face-down cards under six face-up ones; eight foundations. There is no stock.",
-        .buildRule = "Build the tableau down in suit.",
-    }));
-    games.push_back(yukonGame({
         .id = 794,
         .name = "Yukon Kings",
         .build = kAlternateDown,
