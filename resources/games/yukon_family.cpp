@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game_parts_runs.h"
+#include "yukon_suit_steps.h"
 
 namespace velmora::gamedb {
 namespace {
@@ -20,6 +21,8 @@ std::string numberWord(int n) { return n >= 0 && n <= 13 ? kNumberWords[n] : std
 int cardsDealt(const YukonRules& rules)
 {
     int dealt = rules.cells * rules.cellCards + rules.reserves * rules.reserveCards;
+    if (rules.suitSteps)
+        dealt += 4;  // the foundations' base cards
     if (rules.stock == YukonStock::toWaste)
         dealt += rules.stockDeal;  // the first turn of the stock lies on the waste at the start
     for (const ColumnDeal& column : rules.columns)
@@ -86,6 +89,12 @@ std::string foundationText(const YukonRules& rules)
     if (rules.foundations == YukonFoundations::none)
         return "There are no foundations: the game is won as soon as every tableau pile is empty or holds "
                "thirteen face-up cards from King down to Ace, each on the next by the tableau's rule.";
+    if (rules.suitSteps)
+        return "Each foundation starts with the base card dealt there and is built up in its suit by the "
+               "suit's step, counting on from the King to the Ace, one card at a time, up to its King:\n"
+               "clubs: A 2 3 4 5 6 7 8 9 10 J Q K\nspades: 2 4 6 8 10 Q A 3 5 7 9 J K\n"
+               "hearts: 3 6 9 Q 2 5 8 J A 4 7 10 K\ndiamonds: 4 8 Q 3 7 J 2 6 10 A 5 9 K\n"
+               "Cards played there stay there.";
     if (rules.foundations == YukonFoundations::oneFromAceOfHearts)
         return "The foundation starts with the Ace of hearts and is built up by rank, whatever the suit, "
                "one card at a time, turning the corner from King to Ace; cards played there stay there.";
@@ -231,6 +240,8 @@ std::vector<int> addFoundations(RecordBuilder& b, const YukonRules& rules, const
         foundations.push_back(b.addPile(makePile({.x = g.slotX(g.slots - count + k),
                                                   .y = g.topY,
                                                   .style = byRun ? kStylePlain : kStyleBaseCard,
+                                                  .dealCount = rules.suitSteps ? 1 : 0,
+                                                  .dealClass = rules.suitSteps ? 1 : 0,
                                                   .pickUp = p.common.never,
                                                   .accept = byRun ? p.common.never : p.foundationAccept,
                                                   .baseRank = byRun ? 0 : 1,
@@ -243,6 +254,8 @@ int addFoundationAccept(RecordBuilder& b, const YukonRules& rules)
 {
     if (rules.foundations == YukonFoundations::none)
         return 0;
+    if (rules.suitSteps)
+        return addRule(b, acceptsSuitStepUp());
     if (rules.foundations == YukonFoundations::oneFromAceOfHearts)
         return addRule(b, acceptsOnFoundation(1, Direction::up, true, Suits::any) &&
                               (!empty(second) || suit(top(first)) == kHearts));
@@ -306,12 +319,16 @@ GameDefinition yukonGame(const YukonRules& rules)
     RecordBuilder b(rules.id, rules.name);
     b.category(rules.category, rules.extraCategories).skill(rules.skill).playTime(rules.playTime).largeCards(g.largeCards);
     b.description(yukonDescription(rules));
-    b.addPacks(rules.packs);
+    if (rules.suitSteps)
+        addCardsWithSuitStepBases(b);
+    else
+        b.addPacks(rules.packs);
 
     Programs p;
     p.common = addCommonPrograms(b);
     p.tableauPickUp = addRule(b, faceUp(bottom(first)));
-    p.tableauAccept = addRule(b, acceptsBuilt(rules.build, rules.onEmpty));
+    p.tableauAccept = addRule(b, rules.suitSteps ? acceptsSuitStepDown(rules.onEmpty)
+                                                 : acceptsBuilt(rules.build, rules.onEmpty));
     p.foundationAccept = addFoundationAccept(b, rules);
 
     // The stock's deal key needs the tableau's pile numbers, which follow

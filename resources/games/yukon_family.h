@@ -55,6 +55,9 @@ struct YukonRules {
     int reserveCards = 0;  // cards dealt face up to each reserve pile; its top card is in play
     int reserves = 1;      // reserve piles, when reserveCards is set; nothing goes onto them
     YukonFoundations foundations = YukonFoundations::byCard;
+    // byCard: ranks step by the suit (yukon_suit_steps.h) in the tableau and
+    // on the foundations, which are dealt their base cards.
+    bool suitSteps = false;
     const char* intro = "";      // the first line of the description
     const char* layout = "";     // the description's layout; empty: the classic deal's
     const char* buildRule = "";  // the description's building rule

@@ -204,6 +204,22 @@ VELMORA_GAME_FAMILY(yukon_stock)
         .layout = "Seven tableau piles of one to seven face-up cards; the stock and a single foundation.",
         .buildRule = "Build the tableau down in suit.",
     }));
+    games.push_back(yukonGame({
+        .id = 2,
+        .name = "Abacus",
+        .columns = {{0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 5}, {0, 6}, {0, 7}},
+        .onEmpty = EmptyTakes::anything,
+        .stock = YukonStock::rows,
+        .suitSteps = true,
+        .intro = "Yukon counted like Calculation: every suit steps by its own number, on the foundations "
+                 "and in the tableau.",
+        .layout = "Seven tableau piles of one to seven face-up cards; the stock, and four foundations "
+                  "holding the Ace of clubs, the Two of spades, the Three of hearts and the Four of diamonds.",
+        .buildRule = "Build the tableau down in suit by the suit's step, the other way round the "
+                     "foundations' sequences: clubs by one, spades by two, hearts by three, diamonds by four, "
+                     "counting on from the Ace to the King: a Four of spades on a Six of spades, a Queen of "
+                     "hearts on a Two of hearts.",
+    }));
 }
 
 }  // namespace velmora::gamedb

@@ -2,6 +2,7 @@
 // reserves and free cells, what each pile takes, reserves that only give,
 // the single foundation built by rank round the corner, the games won in the
 // tableau without foundations, and a stock's limited redeal.
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,8 @@ struct DealShape {
     std::vector<Column> columns;
     std::vector<int> reserves;  // cards on each reserve pile, all face up
     std::vector<int> cells;     // cards in each free cell
-    int foundations;
+    int foundations;  // empty at the start
+    int baseCards = 0;  // then foundations dealt the four base cards of the suits' steps
 };
 
 const std::vector<Column> kTripleDeal = {{0, 6}, {1, 6}, {2, 6}, {3, 6},  {4, 6},  {5, 6}, {6, 6},
@@ -47,6 +49,7 @@ const DealShape kShapes[] = {
     {"Panopticon", -1, -1, {{1, 5}, {2, 4}, {3, 3}, {4, 2}, {4, 2}, {3, 3}, {2, 4}, {1, 5}}, {}, {1, 1, 1, 1}, 4},
     {"Applegate", -1, -1, {{0, 7}, {2, 5}, {2, 5}, {2, 5}, {2, 5}, {2, 5}, {2, 5}}, {1, 1, 1}, {}, 0},
     {"Yukon Kings", -1, -1, {{0, 1}, {1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}, {6, 5}}, {}, {}, 0},
+    {"Abacus", 20, -1, {{0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 5}, {0, 6}, {0, 7}}, {}, {}, 0, 4},
     {"Ace of Hearts", 24, -1, {{0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 5}, {0, 6}, {0, 7}}, {}, {}, 1},
 };
 
@@ -79,6 +82,14 @@ TEST(YukonFamilyRules, DealsEachPileItsFaceDownAndFaceUpCards)
                 }
             for (int k = 0; k < shape.foundations; ++k, ++pile)
                 EXPECT_TRUE(engine.cardsOn(pile).empty()) << "foundation " << k;
+            std::set<std::pair<int, int>> bases;
+            for (int k = 0; k < shape.baseCards; ++k, ++pile) {
+                ASSERT_EQ(engine.cardsOn(pile).size(), 1u) << "foundation " << pile;
+                const CardDefinition& card = engine.definition().cards[engine.topCard(pile)];
+                bases.insert({card.suit, card.rank});
+            }
+            if (shape.baseCards > 0)
+                EXPECT_EQ(bases, (std::set<std::pair<int, int>>{{kClubs, 1}, {kSpades, 2}, {kHearts, 3}, {kDiamonds, 4}}));
             EXPECT_EQ(pile, engine.definition().pileCount());
         }
     }
@@ -96,7 +107,7 @@ struct DropCase {
     const char* why;
 };
 
-// Ace of Hearts: stock 0, tableau 1-7, foundation 8. Applegate: tableau 0-6,
+// Ace of Hearts and Abacus: stock 0, tableau 1-7, foundations from 8. Applegate: tableau 0-6,
 // reserves 7-9. Yukonic Plague: tableau 0-6, reserve 7, foundations 8-11.
 // Panopticon: tableau 0-7, cells 8-11, foundations 12-15. Bim Bom: stock 0,
 // waste 1, tableau 2-9.
@@ -124,6 +135,16 @@ const DropCase kDrops[] = {
     {"Panopticon", 0, 1, {{kSpades, 8}}, {kClubs, 7}, false, "the tableau goes down in suit"},
     {"Bim Bom", 2, 3, {}, {kHearts, 7}, true, "any card fills a space"},
     {"Canberra", 2, 3, {}, {kHearts, 7}, false, "only a King fills a space"},
+    {"Abacus", 1, 8, {{kSpades, 2}}, {kSpades, 4}, true, "spades go up by two"},
+    {"Abacus", 1, 8, {{kSpades, 2}}, {kSpades, 3}, false, "not by one"},
+    {"Abacus", 1, 8, {{kHearts, 12}}, {kHearts, 2}, true, "hearts go up by three, past the King"},
+    {"Abacus", 1, 8, {{kDiamonds, 9}, {kDiamonds, 13}}, {kDiamonds, 4}, false, "a foundation ends with its King"},
+    {"Abacus", 1, 8, {{kDiamonds, 4}}, {kClubs, 5}, false, "in suit only"},
+    {"Abacus", 1, 2, {{kSpades, 6}}, {kSpades, 4}, true, "the tableau goes down by the suit's step"},
+    {"Abacus", 1, 2, {{kClubs, 6}}, {kClubs, 5}, true, "clubs by one"},
+    {"Abacus", 1, 2, {{kHearts, 2}}, {kHearts, 12}, true, "hearts by three, past the Ace"},
+    {"Abacus", 1, 2, {{kHearts, 6}}, {kSpades, 3}, false, "in suit only"},
+    {"Abacus", 1, 2, {}, {kDiamonds, 7}, true, "any card fills a space"},
     {"Triple Yukon", 0, 1, {{kSpades, 8}}, {kHearts, 7}, true, "alternating colours"},
     {"Triple Russian Solitaire", 0, 1, {{kSpades, 8}}, {kHearts, 7}, false, "in suit only"},
 };
