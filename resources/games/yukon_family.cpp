@@ -1,5 +1,6 @@
 #include "yukon_family.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -104,6 +105,11 @@ std::string foundationText(const YukonRules& rules)
 
 std::string stockText(const YukonRules& rules)
 {
+    if (rules.stock == YukonStock::redeal)
+        return "\nTap the stock to gather every card of the tableau, shuffle them and deal them out again "
+               "in the same way as at the start, as far as they go; this may be done " +
+               std::string(rules.redeals == 1 ? "once" : rules.redeals == 2 ? "twice" : numberWord(rules.redeals) + " times") +
+               ".";
     if (rules.stock == YukonStock::rows)
         return "\nTap the stock to deal one card face up onto every tableau pile, as far as the stock "
                "lasts. There is no redeal.";
@@ -278,6 +284,44 @@ void addWin(RecordBuilder& b, const YukonRules& rules, std::span<const int> tabl
     addWinWhenFull(b, foundations, rules.foundations == YukonFoundations::oneFromAceOfHearts ? 52 : 13);
 }
 
+// The piles the deal rounds give, as far as `cards` go.
+std::vector<ColumnDeal> dealtByRounds(const std::vector<DealRound>& rounds, int columns, int cards)
+{
+    std::vector<ColumnDeal> dealt(static_cast<std::size_t>(columns));
+    for (const DealRound& round : rounds)
+        for (int pile = round.first; pile < round.last && cards > 0; ++pile, --cards)
+            ++(round.faceUp ? dealt.at(static_cast<std::size_t>(pile)).up : dealt.at(static_cast<std::size_t>(pile)).down);
+    return dealt;
+}
+
+// Tapping the empty stock: the tableau's cards go into it face down, are
+// shuffled and dealt round by round; a move from the stock once it is empty
+// changes nothing, so the last rounds come short.
+int addGatherAndRedeal(RecordBuilder& b, const YukonRules& rules, int stock, std::span<const int> tableau)
+{
+    int cards = 0;
+    for (const ColumnDeal& column : rules.columns)
+        cards += column.down + column.up;
+    const std::vector<ColumnDeal> dealt = dealtByRounds(rules.dealRounds, static_cast<int>(tableau.size()), cards);
+    const bool same = std::equal(dealt.begin(), dealt.end(), rules.columns.begin(), rules.columns.end(),
+                                 [](const ColumnDeal& a, const ColumnDeal& b) { return a.down == b.down && a.up == b.up; });
+    if (!same)
+        throw std::logic_error(std::string(rules.name) + ": the deal rounds do not give the opening deal");
+    const int key = b.addKey(TriggerType::never);
+    for (int pile : tableau)
+        b.addAction(key, moveCardsAction(pile, Range::between, 0, 0, stock));
+    b.addAction(key, setCardsAction(stock, Range::between, 0, 0, kCardFaceUp, 0));
+    b.addAction(key, setPileAction(stock, kPileShuffle, 0));
+    for (const DealRound& round : rules.dealRounds)
+        for (int pile = round.first; pile < round.last; ++pile) {
+            if (round.faceUp)
+                b.addAction(key, setCardsAction(stock, Range::fromTop, 0, 1, kCardFaceUp, 1));
+            b.addAction(key, moveCardsAction(stock, Range::fromTop, 0, 1, tableau[static_cast<std::size_t>(pile)]));
+        }
+    b.addCounter(key, rules.redeals);
+    return key;
+}
+
 // The stock, and the waste where it has one; returns the number of top-row
 // slots they take.
 int addStock(RecordBuilder& b, const YukonRules& rules, const Geometry& g, const Programs& p,
@@ -291,6 +335,10 @@ int addStock(RecordBuilder& b, const YukonRules& rules, const Geometry& g, const
                                           .dealCount = 52 * rules.packs - cardsDealt(rules)}));
     if (rules.stock == YukonStock::rows) {
         b.pile(stock).tapKey = static_cast<std::uint16_t>(addDealRow(b, stock, tableau));
+        return 1;
+    }
+    if (rules.stock == YukonStock::redeal) {
+        b.pile(stock).emptyTapKey = static_cast<std::uint16_t>(addGatherAndRedeal(b, rules, stock, tableau));
         return 1;
     }
     const int waste = b.addPile(makePile(
@@ -333,7 +381,7 @@ GameDefinition yukonGame(const YukonRules& rules)
 
     // The stock's deal key needs the tableau's pile numbers, which follow
     // the stock and the waste: they are known from the pile count.
-    const int stockPiles = rules.stock == YukonStock::none ? 0 : rules.stock == YukonStock::rows ? 1 : 2;
+    const int stockPiles = rules.stock == YukonStock::none ? 0 : rules.stock == YukonStock::toWaste ? 2 : 1;
     std::vector<int> tableau;
     for (std::size_t c = 0; c < rules.columns.size(); ++c)
         tableau.push_back(stockPiles + static_cast<int>(c));

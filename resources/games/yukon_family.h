@@ -26,6 +26,16 @@ enum class YukonStock {
     none,     // every card is dealt at the start
     toWaste,  // a tap turns cards onto a waste
     rows,     // a tap deals one card onto every tableau pile
+    redeal,   // an empty stock: a tap gathers the tableau into it, shuffles it and
+              // deals it out again round by round (dealRounds), as far as it goes
+};
+
+// One round of a deal: a card onto each tableau pile from `first` up to but
+// not including `last`, face up or face down.
+struct DealRound {
+    int first = 0;
+    int last = 0;
+    bool faceUp = true;
 };
 
 enum class YukonFoundations {
@@ -49,7 +59,8 @@ struct YukonRules {
     EmptyTakes onEmpty = EmptyTakes::kings;
     YukonStock stock = YukonStock::none;
     int stockDeal = 1;  // toWaste: cards turned by one tap
-    int redeals = 0;    // toWaste: -1 no limit
+    int redeals = 0;    // toWaste: -1 no limit; redeal: how often
+    std::vector<DealRound> dealRounds;  // redeal: the deal, which must give `columns` at the start
     int cells = 0;      // free cells holding one card each
     int cellCards = 0;  // cards dealt to each cell (0 or 1)
     int reserveCards = 0;  // cards dealt face up to each reserve pile; its top card is in play

@@ -220,6 +220,21 @@ VELMORA_GAME_FAMILY(yukon_stock)
                      "counting on from the Ace to the King: a Four of spades on a Six of spades, a Queen of "
                      "hearts on a Two of hearts.",
     }));
+    games.push_back(yukonGame({
+        .id = 750,
+        .name = "Tvete's Grandfather",
+        .columns = {{0, 1}, {2, 5}, {4, 5}, {6, 5}, {5, 5}, {3, 5}, {1, 5}},
+        .build = kSuitDown,
+        .stock = YukonStock::redeal,
+        .redeals = 2,
+        .dealRounds = {{1, 7, false}, {1, 6, false}, {2, 6, false}, {2, 5, false}, {3, 5, false}, {3, 4, false},
+                       {0, 7, true}, {1, 7, true}, {1, 7, true}, {1, 7, true}, {1, 7, true}},
+        .intro = "Russian Solitaire with the face-down cards heaped in the middle and two chances to "
+                 "shuffle the tableau and deal it again.",
+        .layout = "Seven tableau piles: the first holds one card, the others five face-up cards over two, "
+                  "four, six, five, three and one face-down cards; an empty stock and four foundations.",
+        .buildRule = "Build the tableau down in suit.",
+    }));
 }
 
 }  // namespace velmora::gamedb

@@ -50,6 +50,7 @@ const DealShape kShapes[] = {
     {"Applegate", -1, -1, {{0, 7}, {2, 5}, {2, 5}, {2, 5}, {2, 5}, {2, 5}, {2, 5}}, {1, 1, 1}, {}, 0},
     {"Yukon Kings", -1, -1, {{0, 1}, {1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}, {6, 5}}, {}, {}, 0},
     {"Abacus", 20, -1, {{0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 5}, {0, 6}, {0, 7}}, {}, {}, 0, 4},
+    {"Tvete's Grandfather", 0, -1, {{0, 1}, {2, 5}, {4, 5}, {6, 5}, {5, 5}, {3, 5}, {1, 5}}, {}, {}, 4},
     {"Ace of Hearts", 24, -1, {{0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 5}, {0, 6}, {0, 7}}, {}, {}, 1},
 };
 
@@ -243,6 +244,35 @@ TEST(YukonFamilyRules, TheStockIsDealtAgainOnlyAsOftenAsTheGameAllows)
         EXPECT_TRUE(engine.cardsOn(0).empty());
         EXPECT_EQ(passed, passes);
     }
+}
+
+// Tvete's Grandfather: the tableau gathered, shuffled and dealt again in the
+// opening rounds, as far as its cards go; the foundations keep theirs; twice.
+TEST(YukonFamilyRules, TheTableauIsShuffledAndDealtAgainTwice)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Tvete's Grandfather", 1);
+    const int ace = cardOf(engine, kSpades, 1);
+    ASSERT_EQ(engine.state().cards[ace].pile, 2);  // on top of the second pile in this deal
+    ASSERT_TRUE(applyStep(engine, Step::moveOnto(static_cast<std::uint16_t>(ace), 8), nullptr));
+    const std::vector<std::uint16_t> before = engine.cardsOn(4);
+    // Fifty-one cards: the last round comes one card short, on the last pile.
+    const Column shortDeal[] = {{0, 1}, {2, 5}, {4, 5}, {6, 5}, {5, 5}, {3, 5}, {1, 4}};
+    for (int redeal = 0; redeal < 2; ++redeal) {
+        ASSERT_TRUE(engine.canTap(0)) << "redeal " << redeal;
+        ASSERT_TRUE(applyStep(engine, Step::tapOn(0), nullptr));
+        EXPECT_TRUE(engine.cardsOn(0).empty());
+        EXPECT_EQ(engine.cardsOn(8).size(), 1u);
+        for (int k = 0; k < 7; ++k) {
+            const auto& pile = engine.cardsOn(1 + k);
+            ASSERT_EQ(pile.size(), static_cast<std::size_t>(shortDeal[k].down + shortDeal[k].up)) << "pile " << 1 + k;
+            for (std::size_t position = 0; position < pile.size(); ++position)
+                EXPECT_EQ(engine.state().cards[pile[position]].faceUp != 0,
+                          position >= static_cast<std::size_t>(shortDeal[k].down));
+        }
+    }
+    EXPECT_NE(engine.cardsOn(4), before);
+    EXPECT_FALSE(engine.canTap(0));
 }
 
 }  // namespace
