@@ -71,7 +71,13 @@ void arrangeBoard(Engine& engine, const std::vector<PileContent>& piles, int res
     std::vector<bool> placed(state.cards.size(), false);
     for (Pile& pile : state.piles)
         pile.count = 0;
+    bool laidTwice = false;
     auto lay = [&](int pileNumber, int card, bool faceUp) {
+        if (placed[static_cast<std::size_t>(card)]) {
+            ADD_FAILURE() << "arrangeBoard: card " << card << " is laid twice";
+            laidTwice = true;
+            return;
+        }
         Card& c = state.cards[static_cast<std::size_t>(card)];
         Pile& pile = state.piles[static_cast<std::size_t>(pileNumber)];
         c.pile = static_cast<std::uint16_t>(pileNumber);
@@ -83,6 +89,9 @@ void arrangeBoard(Engine& engine, const std::vector<PileContent>& piles, int res
     for (const PileContent& content : piles)
         for (int card : content.cards)
             lay(content.pile, card, content.faceUp);
+    // A card on two piles would leave the engine a board it cannot play.
+    if (laidTwice)
+        return;
     for (std::size_t card = 0; card < state.cards.size(); ++card)
         if (!placed[card])
             lay(rest, static_cast<int>(card), false);

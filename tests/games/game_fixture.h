@@ -36,6 +36,7 @@ int cardOf(const Engine& engine, int suit, int rank);
 // given cards (bottom first) face up on the given piles; every other card
 // goes face down onto `rest`. Rebuilds counts, positions and open flags, and
 // clears the history, so that rule tests can try moves on a known board.
+// A card listed twice fails the test and leaves the game as it was.
 struct PileContent {
     int pile;
     std::vector<int> cards;  // card numbers, bottom first
