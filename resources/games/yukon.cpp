@@ -198,7 +198,6 @@ VELMORA_GAME_FAMILY(yukon)
     games.push_back(yukonGame({
         .id = 518,
         .name = "Panopticon",
-        .skill = 3,
         .columns = {{1, 5}, {2, 4}, {3, 3}, {4, 2}, {4, 2}, {3, 3}, {2, 4}, {1, 5}},
         .build = kSuitDown,
         .cells = 4,
