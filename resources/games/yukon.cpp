@@ -58,6 +58,16 @@ VELMORA_GAME_FAMILY(yukon)
                      "Seven of clubs, hearts or diamonds.",
     }));
     games.push_back(yukonGame({
+        .id = 507,
+        .name = "Odessa",
+        .columns = {{3, 3}, {3, 5}, {3, 5}, {3, 5}, {3, 5}, {3, 5}, {3, 3}},
+        .build = kSuitDown,
+        .intro = "Russian Solitaire from a flatter deal: three hidden cards under every pile.",
+        .layout = "Seven tableau piles, each with three face-down cards, under three face-up cards on the "
+                  "two outer piles and five on the others; four foundations. There is no stock.",
+        .buildRule = "Build the tableau down in suit.",
+    }));
+    games.push_back(yukonGame({
         .id = 598,
         .name = "Roslin",
         .build = {Direction::either, Suits::alternate},
