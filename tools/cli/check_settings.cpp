@@ -50,9 +50,10 @@ constexpr CheckSettings kSettings[] = {
     // Bom's deal 3 in about 40,000.
     {516, 100'000, 300},
     {73, 100'000, 200},
-    // Odessa: Russian Solitaire's suit-building with three hidden cards under
-    // every pile blocks most deals at once; the solver proves deals 1 to 12
-    // lost and wins deal 13 in under 100 states.
+    // Russian Solitaire and Odessa: building in suit with only Kings in the
+    // spaces blocks most deals at once; the solver proves Russian Solitaire's
+    // deals 1 to 39 and Odessa's 1 to 12 lost, and wins the next.
+    {405, 20'000, 0, 40},
     {507, 20'000, 0, 13},
     // Yukon Kings: with no foundations nothing leaves the tableau, and the
     // progress measure sees little until runs close; a beam of 1,000 wins
