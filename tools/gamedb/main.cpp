@@ -11,7 +11,8 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
+    // An option is never taken for the output file's name.
+    if (argc != 2 || argv[1][0] == '-') {
         std::cerr << "usage: velmora-dbgen OUTPUT.cpp\n";
         return 2;
     }
