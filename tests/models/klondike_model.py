@@ -34,6 +34,16 @@ LEGION = ["U", "UdU", "UdUdU", "UdUdUdU", "UdUdUdU", "UdUdU", "UdU", "U"]
 KING_ALBERT = dict(stock=False, waste=False, redeals=0, build="alt", group="single", space="any",
                    reserves=["U"] * 7)
 
+# The castle-like games: everything dealt face up, no stock.
+OPEN_DEAL = dict(stock=False, waste=False, redeals=0, space="any")
+CANISTER = ["U" * n for n in (6, 6, 7, 7, 7, 7, 6, 6)]
+SOMERSET = ["U" * min(n, 8) for n in range(1, 11)]
+RAGLAN = dict(KING_ALBERT, reserves=["U"] * 6, foundation_aces=4)
+# Six piles of six with sixteen single-card reserves.
+BOUQUET = dict(OPEN_DEAL, reserves=["U"] * 16)
+# Built up from the ace, onto foundations from the king down.
+KINGSLEY = dict(redeals=0, build="alt_up", space="ace", found_base=13, found_dir=-1)
+
 ROWS = [
     klondike("Klondike", draw=3, differs={"stock_bottom"}),
     klondike("Thumb and Pouch", redeals=0, build="other_suit", space="any"),
@@ -78,4 +88,22 @@ ROWS = [
     klondike("Queen Victoria", face_up_triangle(9), **dict(KING_ALBERT, group="seq")),
     klondike("Northwest Territory", triangle(8), **dict(KING_ALBERT, group="seq", space="king", reserves=["U"] * 16)),
     klondike("Artic Garden", face_up_triangle(8), **dict(KING_ALBERT, group="seq", space="king", reserves=["U"] * 16)),
+    klondike("American Canister", CANISTER, **OPEN_DEAL),
+    klondike("Canister", CANISTER, **dict(OPEN_DEAL, build="rank")),
+    klondike("British Canister", CANISTER, **dict(OPEN_DEAL, group="single", space="king")),
+    klondike("Somerset", SOMERSET, **dict(OPEN_DEAL, group="single")),
+    klondike("Morehead", SOMERSET, **dict(OPEN_DEAL, build="other_suit", group="single")),
+    klondike("Phoenix", ["U" * 6] * 6, **BOUQUET),
+    klondike("Arizona", ["U" * 6] * 6, **dict(BOUQUET, build="rank")),
+    klondike("Stonewall", ["dUdUdU"] * 6, **BOUQUET),
+    klondike("Flower Garden", ["U" * 6] * 6, **dict(BOUQUET, build="rank", group="single")),
+    klondike("Wildflower", ["U" * 6] * 6, **dict(BOUQUET, build="rank", group="suit_seq")),
+    klondike("Raglan", ["U" * min(n, 7) for n in range(1, 10)], **RAGLAN),
+    klondike("Relaxed Raglan", ["U" * min(n, 7) for n in range(1, 10)], **dict(RAGLAN, group="seq")),
+    klondike("Brigade", ["U" * 5] * 7, **dict(RAGLAN, build="rank", reserves=["U"] * 13)),
+    klondike("Kingsley", **KINGSLEY),
+    klondike("Double Kingsley", harp(9), decks=2, **KINGSLEY),
+    klondike("Lady Jane", face_up_triangle(10), decks=2, draw=3, redeals=1, build="rank", group="suit_seq",
+             space="any"),
+    klondike("Thieves of Egypt", ["U" * n for n in (1, 3, 5, 7, 9, 10, 8, 6, 4, 2)], decks=2, redeals=1),
 ]

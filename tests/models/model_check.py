@@ -181,7 +181,7 @@ def main(rows, wins_file):
     for rules in rows:
         if only and rules.name not in only.split(","):
             continue
-        dealt = sum(map(len, list(rules.deal) + list(rules.reserves))) + rules.foundation_aces + rules.start_waste
+        dealt = rules.dealt()
         if dealt > 52 * rules.decks:
             failures.append("%s: the row deals %d cards from %d" % (rules.name, dealt, 52 * rules.decks))
             continue

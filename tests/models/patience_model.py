@@ -13,17 +13,35 @@ def colour(suit):
     return 0 if suit in (1, 2) else 1
 
 
-# Whether card b may lie on card a in a tableau pile, by building rule.
-BUILDS = {
-    "alt": lambda a, b: colour(a.suit) != colour(b.suit) and b.rank == a.rank - 1,
-    "suit": lambda a, b: a.suit == b.suit and b.rank == a.rank - 1,
-    "colour": lambda a, b: colour(a.suit) == colour(b.suit) and b.rank == a.rank - 1,
-    "other_suit": lambda a, b: a.suit != b.suit and b.rank == a.rank - 1,
-    "rank": lambda a, b: b.rank == a.rank - 1,
-    "suit_updown": lambda a, b: a.suit == b.suit and abs(b.rank - a.rank) == 1,
-    "alt_updown": lambda a, b: colour(a.suit) != colour(b.suit) and abs(b.rank - a.rank) == 1,
-    "none": lambda a, b: False,
+def rank_step(a, b, wrap):
+    """How far b's rank lies above a's: -1 for one below. With wrap the
+    ranks turn the corner, so a King lies one below an Ace."""
+    step = b.rank - a.rank
+    return (step + 6) % 13 - 6 if wrap else step
+
+
+# Whether card b may lie on card a in a tableau pile, by building rule: the
+# suits' relation and the rank steps allowed.
+SUITS = {
+    "alt": lambda a, b: colour(a.suit) != colour(b.suit),
+    "suit": lambda a, b: a.suit == b.suit,
+    "colour": lambda a, b: colour(a.suit) == colour(b.suit),
+    "other_suit": lambda a, b: a.suit != b.suit,
+    "rank": lambda a, b: True,
 }
+STEPS = {"": (-1,), "_up": (1,), "_updown": (-1, 1)}
+BUILDS = {suits + direction: (match, steps) for suits, match in SUITS.items() for direction, steps in STEPS.items()}
+
+
+def fits(build, a, b, wrap=False):
+    if build == "none":
+        return False
+    match, steps = BUILDS[build]
+    return match(a, b) and rank_step(a, b, wrap) in steps
+
+
+# The rank an empty tableau pile takes, by the `space` setting.
+SPACE_RANKS = {"king": 13, "ace": 1}
 
 
 class Card:
@@ -38,22 +56,29 @@ class Card:
 
 class Rules:
     """One game's settings. deal: per tableau pile a face pattern, bottom
-    first ('d' down, 'U' up). build: tableau building rule (see BUILDS).
-    group: which cards may move together from the tableau: 'seq' (built by
-    the building rule), 'suit_seq' (down in suit), 'any' (any face-up cards)
-    or 'single'. space: what fills an empty tableau pile: 'any', 'king' or
-    'none'. draw: cards per tap to the waste; deal_to 'rows' deals one card
-    to each tableau pile instead. redeals: -1 unlimited. differs: points on
-    which the program is known to differ (see MISMATCHES.md)."""
+    first ('d' down, 'U' up). build: tableau building rule (see BUILDS),
+    wrap: whether builds turn the corner (King on Ace). group: which cards
+    may move together from the tableau: 'seq' (built by the building rule),
+    'suit_seq' (down in suit), 'any' (any face-up cards) or 'single'. space:
+    what fills an empty tableau pile: 'any', 'king', 'ace' or 'none'. draw:
+    cards per tap to the waste; deal_to 'rows' deals one card to each
+    tableau pile instead. redeals: -1 unlimited. cells: how many free cells,
+    or a face pattern per cell for cells dealt a card. reserves: a face
+    pattern per reserve pile. Foundations start from found_base and go in
+    found_dir (1 up, -1 down); found_whole: they take only a whole suit
+    from King down to Ace at once. differs: points on which the program is
+    known to differ (see MISMATCHES.md)."""
 
     def __init__(self, name, deal, decks=1, stock=True, waste=True, draw=1, start_waste=None, deal_to="waste",
-                 redeals=0, build="alt", group="seq", space="king", cells=0, reserves=(), foundation_aces=0,
-                 found_back=False, differs=()):
+                 redeals=0, build="alt", wrap=False, group="seq", space="king", cells=0, reserves=(),
+                 foundation_aces=0, found_base=1, found_dir=1, found_whole=False, found_back=False, differs=()):
         self.name, self.deal, self.decks = name, list(deal), decks
         self.stock, self.waste, self.draw, self.deal_to = stock, waste, draw, deal_to
         self.start_waste = (draw if waste else 0) if start_waste is None else start_waste
-        self.redeals, self.build, self.group, self.space = redeals, build, group, space
-        self.cells, self.reserves, self.foundation_aces = cells, tuple(reserves), foundation_aces
+        self.redeals, self.build, self.wrap, self.group, self.space = redeals, build, wrap, group, space
+        self.cells = list(cells) if isinstance(cells, (list, tuple)) else [""] * cells
+        self.reserves, self.foundation_aces = tuple(reserves), foundation_aces
+        self.found_base, self.found_dir, self.found_whole = found_base, found_dir, found_whole
         self.found_back, self.differs = found_back, set(differs)
 
     def roles(self):
@@ -63,8 +88,16 @@ class Rules:
             roles.append(STOCK)
         if self.waste:
             roles.append(WASTE)
-        roles += [TABLEAU] * len(self.deal) + [RESERVE] * len(self.reserves) + [CELL] * self.cells
+        roles += [TABLEAU] * len(self.deal) + [RESERVE] * len(self.reserves) + [CELL] * len(self.cells)
         return roles + [FOUNDATION] * (4 * self.decks)
+
+    def patterns(self):
+        """The face patterns dealt to the tableau, reserves and cells, in pile order."""
+        return list(self.deal) + list(self.reserves) + list(self.cells)
+
+    def dealt(self):
+        """How many cards the deal lays out of the stock."""
+        return sum(map(len, self.patterns())) + self.foundation_aces + self.start_waste
 
 
 def triangle(columns, up=1):
@@ -97,8 +130,7 @@ class Model:
         if faces != sorted((s, k) for s in range(1, 5) for k in range(1, 14)) * r.decks and \
                 faces != sorted([(s, k) for s in range(1, 5) for k in range(1, 14)] * r.decks):
             out.append("the cards are not %d full pack(s)" % r.decks)
-        patterns = list(r.deal) + [p for p in r.reserves]
-        for i, pattern in zip(self.of(TABLEAU) + self.of(RESERVE), patterns):
+        for i, pattern in zip(self.of(TABLEAU) + self.of(RESERVE) + self.of(CELL), r.patterns()):
             got = "".join("U" if c.up else "d" for c in self.piles[i])
             if got != pattern:
                 out.append("pile %d dealt %s, expected %s" % (i, got, pattern))
@@ -107,7 +139,7 @@ class Model:
         if r.stock and any(c.up for c in self.piles[0]):
             out.append("a stock card is face up")
         found = [c for i in self.of(FOUNDATION) for c in self.piles[i]]
-        if len(found) != r.foundation_aces or any(c.rank != 1 for c in found):
+        if len(found) != r.foundation_aces or any(c.rank != r.found_base for c in found):
             out.append("foundations start with %s" % [(c.suit, c.rank) for c in found])
         return out
 
@@ -127,24 +159,35 @@ class Model:
             return len(group) == 1
         if kind == "any":
             return True
-        fits = BUILDS[self.rules.build] if kind == "seq" else BUILDS["suit"]
-        return all(fits(a, b) for a, b in zip(group, group[1:]))
+        return self.in_sequence(group, self.rules.build if kind == "seq" else "suit")
+
+    def in_sequence(self, cards, build):
+        return all(fits(build, a, b, self.rules.wrap) for a, b in zip(cards, cards[1:]))
 
     def accepts(self, to, group):
         pile, role, base = self.piles[to], self.roles[to], group[0]
         if role == FOUNDATION:
-            if len(group) != 1:
-                return False
-            if not pile:
-                return base.rank == 1
-            return pile[-1].suit == base.suit and base.rank == pile[-1].rank + 1
+            return self.foundation_accepts(pile, group)
         if role == CELL:
             return len(group) == 1 and not pile
         if role != TABLEAU:
             return False
         if not pile:
-            return self.rules.space == "any" or (self.rules.space == "king" and base.rank == 13)
-        return pile[-1].up and BUILDS[self.rules.build](pile[-1], base)
+            space = self.rules.space
+            return space == "any" or SPACE_RANKS.get(space) == base.rank
+        return pile[-1].up and fits(self.rules.build, pile[-1], base, self.rules.wrap)
+
+    def foundation_accepts(self, pile, group):
+        r = self.rules
+        if r.found_whole:
+            return not pile and len(group) == 13 and group[0].rank == 13 and self.in_sequence(group, "suit")
+        if len(group) != 1:
+            return False
+        card = group[0]
+        if not pile:
+            return card.rank == r.found_base
+        top = pile[-1]
+        return len(pile) < 13 and top.suit == card.suit and (card.rank - top.rank - r.found_dir) % 13 == 0
 
     def groups(self):
         """(pile, index) of every card that may start a moving group."""
@@ -159,7 +202,7 @@ class Model:
             elif role in (WASTE, CELL, RESERVE) and pile[-1].up:
                 yield i, len(pile) - 1
             elif role == FOUNDATION and self.rules.found_back and len(pile) > 1:
-                # An ace taken back could hold nothing: only higher cards return.
+                # A foundation's first card taken back could hold nothing: only later cards return.
                 yield i, len(pile) - 1
 
     def legal(self):
