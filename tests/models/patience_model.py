@@ -231,13 +231,28 @@ class Model:
         words = step.split()
         if words[0] == "t":
             self.tap()
-            return
-        i, k = self.find(int(words[1]))
+        else:
+            i, k = self.find(int(words[1]))
+            self.shift(i, k, int(words[2]))
+        if "auto_whole" in self.rules.differs:
+            self.clear_whole_suits()
+
+    def shift(self, i, k, to):
+        """Moves pile i's cards from index k onto pile `to`, turning up the
+        tableau card they uncover."""
         group = self.piles[i][k:]
         del self.piles[i][k:]
-        self.piles[int(words[2])] += group
+        self.piles[to] += group
         if self.roles[i] == TABLEAU and self.piles[i] and not self.piles[i][-1].up:
             self.piles[i][-1].up = True
+
+    def clear_whole_suits(self):
+        """Moves every whole suit lying at the top of a tableau pile to the
+        first empty foundation."""
+        for i in self.of(TABLEAU):
+            pile = self.piles[i]
+            if len(pile) >= 13 and self.group_ok(pile[-13:]) and self.foundation_accepts([], pile[-13:]):
+                self.shift(i, len(pile) - 13, next(f for f in self.of(FOUNDATION) if not self.piles[f]))
 
     def tap(self):
         stock = self.piles[0]

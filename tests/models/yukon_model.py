@@ -38,6 +38,20 @@ QUADRUPLE = piled_deal(range(16), [1] + [6] * 12 + [5] * 3)
 # Three face-up rows on the downs, then the last cards one to each pile from the left.
 BRISBANE = piled_deal(range(7), [5, 5, 5, 4, 4, 4, 4])
 
+def dealing(name, deal, **settings):
+    """A stock dealing one card to each pile per tap, with no redeal."""
+    defaults = dict(stock=True, waste=False, deal_to="rows", start_waste=0, redeals=0)
+    defaults.update(settings)
+    return yukon(name, deal, **defaults)
+
+
+CHINESE = ["U" * 7] * 3 + piled_deal(range(3, 7), range(4, 0, -1))
+RUSSIAN_POINT = piled_deal([0, 2, 4, 6, 4, 2, 0], [1] * 7)
+# Whole suits from the king down go to the foundations, whatever their suits;
+# the program moves each one out as soon as it is complete.
+SPIDER = dict(found_whole=True, differs={"auto_whole"})
+TEN_ACROSS = ["d" * min(j, 9 - j) + "U" * (5 - min(j, 9 - j)) for j in range(10)]
+
 ROWS = [
     yukon("Yukon"),
     yukon("Russian Solitaire", build="suit"),
@@ -57,4 +71,15 @@ ROWS = [
     australian("Canberra", redeals=1),
     australian("Tasmanian Patience", draw=3, redeals=-1),
     australian("Raw Prawn", space="any"),
+    dealing("Chinese Discipline", CHINESE),
+    dealing("Chinese Solitaire", CHINESE, space="any"),
+    dealing("Queenie", piled_deal([0] * 7, range(1, 8))),
+    dealing("Rushdike", piled_deal(range(7), [1] * 7), build="suit"),
+    dealing("Russian Point", RUSSIAN_POINT, build="suit"),
+    dealing("Kiev", ["dddU"] * 7, build="suit", space="any", **SPIDER),
+    dealing("Dnieper", ["dddU"] * 7, build="suit", wrap=True, space="any", **SPIDER),
+    dealing("Sevastopol", ["ddU", "dddU"] * 3 + ["ddU"], build="suit", space="any", **SPIDER),
+    yukon("Yukon Cells", cells=2),
+    yukon("Russian Cell", build="suit", cells=2),
+    yukon("Ten Across", TEN_ACROSS, build="suit", cells=["U", "U"], **SPIDER),
 ]
