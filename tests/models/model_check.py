@@ -182,8 +182,8 @@ def main(rows, wins_file):
         if only and rules.name not in only.split(","):
             continue
         dealt = rules.dealt()
-        if dealt > 52 * rules.decks:
-            failures.append("%s: the row deals %d cards from %d" % (rules.name, dealt, 52 * rules.decks))
+        if dealt > rules.cards():
+            failures.append("%s: the row deals %d cards from %d" % (rules.name, dealt, rules.cards()))
             continue
         if rules.name not in present:
             print("skipped %s: not in the database" % rules.name)

@@ -33,11 +33,17 @@ STEPS = {"": (-1,), "_up": (1,), "_updown": (-1, 1)}
 BUILDS = {suits + direction: (match, steps) for suits, match in SUITS.items() for direction, steps in STEPS.items()}
 
 
-def fits(build, a, b, wrap=False):
+def fits(build, a, b, wrap=False, step=1):
+    """Whether b may lie on a; step: how many ranks apart built cards lie."""
     if build == "none":
         return False
     match, steps = BUILDS[build]
-    return match(a, b) and rank_step(a, b, wrap) in steps
+    return match(a, b) and rank_step(a, b, wrap) in [s * step for s in steps]
+
+
+def by_suit(setting, card):
+    """A setting that is one number, or one number per suit."""
+    return setting[card.suit] if isinstance(setting, dict) else setting
 
 
 # The rank an empty tableau pile takes, by the `space` setting.
@@ -60,18 +66,29 @@ class Rules:
     wrap: whether builds turn the corner (King on Ace). group: which cards
     may move together from the tableau: 'seq' (built by the building rule),
     'suit_seq' (down in suit), 'any' (any face-up cards) or 'single'. space:
-    what fills an empty tableau pile: 'any', 'king', 'ace' or 'none'. draw:
-    cards per tap to the waste; deal_to 'rows' deals one card to each
-    tableau pile instead. redeals: -1 unlimited. cells: how many free cells,
-    or a face pattern per cell for cells dealt a card. reserves: a face
-    pattern per reserve pile. Foundations start from found_base and go in
-    found_dir (1 up, -1 down); found_whole: they take only a whole suit
-    from King down to Ace at once. differs: points on which the program is
-    known to differ (see MISMATCHES.md)."""
+    what fills an empty tableau pile: 'any', 'king', 'ace', 'none',
+    'below_base' (the rank below the foundations' first) or 'waste' (the
+    waste's top card, at once). draw: cards per tap to the waste, or a count
+    per pass; deal_to 'rows' ('reserves') deals one card to each tableau
+    (reserve) pile instead. redeals: -1 unlimited. cells: how many free
+    cells, or a face pattern per cell for cells dealt a card; each holds
+    cell_size cards, of cell_rank only if set. reserves: a face pattern per
+    reserve pile. foundation_aces: how many foundation cards are dealt.
+    Foundations start from found_base and go in
+    found_dir (1 up, -1 down, 2 up by twos; or a step per suit), turning the
+    corner after the King; found_base 'dealt' takes the rank of the cards
+    dealt to them, found_dealt lists the ranks dealt when they differ.
+    found_whole: they take only a whole suit from King down to Ace at once.
+    build_step: ranks between built cards (or one per suit). sources: the
+    roles whose cards may go onto the tableau (default all). suits: suits
+    per pack. won_rows: the game is won with every tableau pile one whole
+    suit built this way (no foundations). differs: points on which the
+    program is known to differ (see MISMATCHES.md)."""
 
     def __init__(self, name, deal, decks=1, stock=True, waste=True, draw=1, start_waste=None, deal_to="waste",
                  redeals=0, build="alt", wrap=False, group="seq", space="king", cells=0, reserves=(),
-                 foundation_aces=0, found_base=1, found_dir=1, found_whole=False, found_back=False, differs=()):
+                 foundation_aces=0, found_base=1, found_dir=1, found_dealt=None, found_whole=False, found_back=False,
+                 build_step=1, sources=None, suits=4, won_rows=None, cell_rank=None, cell_size=1, differs=()):
         self.name, self.deal, self.decks = name, list(deal), decks
         self.stock, self.waste, self.draw, self.deal_to = stock, waste, draw, deal_to
         self.start_waste = (draw if waste else 0) if start_waste is None else start_waste
@@ -79,7 +96,13 @@ class Rules:
         self.cells = list(cells) if isinstance(cells, (list, tuple)) else [""] * cells
         self.reserves, self.foundation_aces = tuple(reserves), foundation_aces
         self.found_base, self.found_dir, self.found_whole = found_base, found_dir, found_whole
+        self.found_dealt = found_dealt
         self.found_back, self.differs = found_back, set(differs)
+        self.build_step, self.sources, self.suits, self.won_rows = build_step, sources, suits, won_rows
+        self.cell_rank, self.cell_size = cell_rank, cell_size
+
+    def cards(self):
+        return 13 * self.suits * self.decks
 
     def roles(self):
         """Each pile's role, in the record's pile order."""
@@ -89,7 +112,7 @@ class Rules:
         if self.waste:
             roles.append(WASTE)
         roles += [TABLEAU] * len(self.deal) + [RESERVE] * len(self.reserves) + [CELL] * len(self.cells)
-        return roles + [FOUNDATION] * (4 * self.decks)
+        return roles + ([] if self.won_rows else [FOUNDATION] * (self.suits * self.decks))
 
     def patterns(self):
         """The face patterns dealt to the tableau, reserves and cells, in pile order."""
@@ -97,7 +120,7 @@ class Rules:
 
     def dealt(self):
         """How many cards the deal lays out of the stock."""
-        return sum(map(len, self.patterns())) + self.foundation_aces + self.start_waste
+        return sum(map(len, self.patterns())) + len(self.found_dealt or [0] * self.foundation_aces) + self.start_waste
 
 
 def triangle(columns, up=1):
@@ -114,6 +137,10 @@ class Model:
             self.roles.insert(0, SPENT)
         self.piles = cards
         self.redeals_left = rules.redeals
+        self.passes = 0
+        dealt = [self.piles[i][0].rank for i in self.of(FOUNDATION) if self.piles[i]]
+        # The rank every foundation starts from.
+        self.base = (dealt[0] if dealt else None) if rules.found_base == "dealt" else rules.found_base
 
     def of(self, role):
         return [i for i, r in enumerate(self.roles) if r == role]
@@ -124,12 +151,12 @@ class Model:
         if len(self.piles) != len(self.roles):
             return ["%d piles, expected %d" % (len(self.piles), len(self.roles))]
         ids = [c.id for p in self.piles for c in p]
-        if len(ids) != len(set(ids)) or len(ids) != 52 * r.decks:
-            out.append("%d cards (%d distinct), expected %d" % (len(ids), len(set(ids)), 52 * r.decks))
+        if len(ids) != len(set(ids)) or len(ids) != r.cards():
+            out.append("%d cards (%d distinct), expected %d" % (len(ids), len(set(ids)), r.cards()))
         faces = sorted((c.suit, c.rank) for p in self.piles for c in p)
-        if faces != sorted((s, k) for s in range(1, 5) for k in range(1, 14)) * r.decks and \
-                faces != sorted([(s, k) for s in range(1, 5) for k in range(1, 14)] * r.decks):
-            out.append("the cards are not %d full pack(s)" % r.decks)
+        suits = sorted({suit for suit, _ in faces})
+        if len(suits) != r.suits or faces != sorted([(s, k) for s in suits for k in range(1, 14)] * r.decks):
+            out.append("the cards are not %d pack(s) of %d suits" % (r.decks, r.suits))
         for i, pattern in zip(self.of(TABLEAU) + self.of(RESERVE) + self.of(CELL), r.patterns()):
             got = "".join("U" if c.up else "d" for c in self.piles[i])
             if got != pattern:
@@ -139,7 +166,8 @@ class Model:
         if r.stock and any(c.up for c in self.piles[0]):
             out.append("a stock card is face up")
         found = [c for i in self.of(FOUNDATION) for c in self.piles[i]]
-        if len(found) != r.foundation_aces or any(c.rank != r.found_base for c in found):
+        expected = r.found_dealt or [self.base] * r.foundation_aces
+        if sorted(c.rank for c in found) != sorted(expected):
             out.append("foundations start with %s" % [(c.suit, c.rank) for c in found])
         return out
 
@@ -162,20 +190,27 @@ class Model:
         return self.in_sequence(group, self.rules.build if kind == "seq" else "suit")
 
     def in_sequence(self, cards, build):
-        return all(fits(build, a, b, self.rules.wrap) for a, b in zip(cards, cards[1:]))
+        r = self.rules
+        return all(fits(build, a, b, r.wrap, by_suit(r.build_step, a)) for a, b in zip(cards, cards[1:]))
 
-    def accepts(self, to, group):
+    def accepts(self, to, group, source):
         pile, role, base = self.piles[to], self.roles[to], group[0]
         if role == FOUNDATION:
             return self.foundation_accepts(pile, group)
         if role == CELL:
-            return len(group) == 1 and not pile
-        if role != TABLEAU:
+            rank = self.rules.cell_rank
+            return len(group) == 1 and len(pile) < self.rules.cell_size and rank in (None, base.rank)
+        if role != TABLEAU or (self.rules.sources and source not in self.rules.sources):
             return False
         if not pile:
-            space = self.rules.space
-            return space == "any" or SPACE_RANKS.get(space) == base.rank
-        return pile[-1].up and fits(self.rules.build, pile[-1], base, self.rules.wrap)
+            return self.space_takes(base)
+        return pile[-1].up and self.in_sequence([pile[-1], base], self.rules.build)
+
+    def space_takes(self, card):
+        space = self.rules.space
+        if space == "below_base":
+            return self.base is not None and card.rank == (self.base - 2) % 13 + 1
+        return space == "any" or SPACE_RANKS.get(space) == card.rank
 
     def foundation_accepts(self, pile, group):
         r = self.rules
@@ -185,9 +220,10 @@ class Model:
             return False
         card = group[0]
         if not pile:
-            return card.rank == r.found_base
+            return card.rank == self.base
         top = pile[-1]
-        return len(pile) < 13 and top.suit == card.suit and (card.rank - top.rank - r.found_dir) % 13 == 0
+        step = by_suit(r.found_dir, card)
+        return len(pile) < 13 and top.suit == card.suit and (card.rank - top.rank - step) % 13 == 0
 
     def groups(self):
         """(pile, index) of every card that may start a moving group."""
@@ -214,7 +250,7 @@ class Model:
                 # Moving a card from one foundation to another achieves nothing.
                 if self.roles[i] == FOUNDATION and self.roles[to] == FOUNDATION:
                     continue
-                if to != i and self.accepts(to, group):
+                if to != i and self.accepts(to, group, self.roles[i]):
                     out.add("m %d %d" % (group[0].id, to))
         return out
 
@@ -236,6 +272,8 @@ class Model:
             self.shift(i, k, int(words[2]))
         if "auto_whole" in self.rules.differs:
             self.clear_whole_suits()
+        if self.rules.space == "waste":
+            self.fill_spaces_from_waste()
 
     def shift(self, i, k, to):
         """Moves pile i's cards from index k onto pile `to`, turning up the
@@ -254,6 +292,17 @@ class Model:
             if len(pile) >= 13 and self.group_ok(pile[-13:]) and self.foundation_accepts([], pile[-13:]):
                 self.shift(i, len(pile) - 13, next(f for f in self.of(FOUNDATION) if not self.piles[f]))
 
+    def fill_spaces_from_waste(self):
+        """Fills each empty tableau pile with the waste's top card, turning
+        the stock first when the waste is empty."""
+        for i in self.of(TABLEAU):
+            if self.piles[i]:
+                continue
+            if not self.piles[1] and self.piles[0]:
+                self.tap()
+            if self.piles[1]:
+                self.shift(1, len(self.piles[1]) - 1, i)
+
     def tap(self):
         stock = self.piles[0]
         if not stock:
@@ -262,15 +311,19 @@ class Model:
             order = waste if "stock_bottom" in self.rules.differs else reversed(waste)
             self.piles[0] = [Card(c.id, c.suit, c.rank, False) for c in order]
             self.piles[1] = []
+            self.passes += 1
             if self.redeals_left > 0:
                 self.redeals_left -= 1
             return
-        if self.rules.deal_to == "rows":
-            for i in self.of(TABLEAU):
+        if self.rules.deal_to in ("rows", "reserves"):
+            for i in self.of(TABLEAU if self.rules.deal_to == "rows" else RESERVE):
                 if stock:
                     self.piles[i].append(self.take(stock))
             return
-        for _ in range(min(self.rules.draw, len(stock))):
+        draw = self.rules.draw
+        if isinstance(draw, (list, tuple)):
+            draw = draw[min(self.passes, len(draw) - 1)]
+        for _ in range(min(draw, len(stock))):
             self.piles[1].append(self.take(stock))
 
     def take(self, stock):
@@ -279,4 +332,8 @@ class Model:
         return card
 
     def won(self):
-        return sum(len(self.piles[i]) for i in self.of(FOUNDATION)) == 52 * self.rules.decks
+        if self.rules.won_rows:
+            rows = [self.piles[i] for i in self.of(TABLEAU) if self.piles[i]]
+            return bool(rows) and all(len(p) == 13 and p[0].rank == 13 and all(c.up for c in p)
+                                      and self.in_sequence(p, self.rules.won_rows) for p in rows)
+        return sum(len(self.piles[i]) for i in self.of(FOUNDATION)) == self.rules.cards()
