@@ -46,6 +46,12 @@ def by_suit(setting, card):
     return setting[card.suit] if isinstance(setting, dict) else setting
 
 
+# The piles a tap deals one card each to, by the `deal_to` setting.
+DEALT_PILES = {
+    "rows": lambda model: model.of(TABLEAU),
+    "first": lambda model: model.of(TABLEAU)[:1],
+    "reserves": lambda model: model.of(RESERVE),
+}
 # The rank an empty tableau pile takes, by the `space` setting.
 SPACE_RANKS = {"king": 13, "ace": 1}
 
@@ -61,37 +67,45 @@ class Card:
 
 
 class Rules:
-    """One game's settings. deal: per tableau pile a face pattern, bottom
-    first ('d' down, 'U' up). build: tableau building rule (see BUILDS),
-    wrap: whether builds turn the corner (King on Ace). group: which cards
-    may move together from the tableau: 'seq' (built by the building rule),
-    'suit_seq' (down in suit), 'any' (any face-up cards) or 'single'. space:
-    what fills an empty tableau pile: 'any', 'king', 'ace', 'none',
-    'below_base' (the rank below the foundations' first) or 'waste' (the
-    waste's top card, at once). draw: cards per tap to the waste, or a count
-    per pass; deal_to 'rows' ('reserves') deals one card to each tableau
-    (reserve) pile instead. redeals: -1 unlimited. cells: how many free
-    cells, or a face pattern per cell for cells dealt a card; each holds
-    cell_size cards, of cell_rank only if set. reserves: a face pattern per
-    reserve pile. foundation_aces: how many foundation cards are dealt.
-    Foundations start from found_base and go in
-    found_dir (1 up, -1 down, 2 up by twos; or a step per suit), turning the
-    corner after the King; found_base 'dealt' takes the rank of the cards
-    dealt to them, found_dealt lists the ranks dealt when they differ.
-    found_whole: they take only a whole suit from King down to Ace at once.
-    build_step: ranks between built cards (or one per suit). sources: the
-    roles whose cards may go onto the tableau (default all). suits: suits
-    per pack. won_rows: the game is won with every tableau pile one whole
-    suit built this way (no foundations). differs: points on which the
-    program is known to differ (see MISMATCHES.md)."""
+    """One game's settings.
+
+    deal: per tableau pile a face pattern, bottom first ('d' down, 'U' up; a
+    trailing '*' repeats the face before it any number of times). reserves,
+    cells: the same per reserve pile and free cell (cells may be a count of
+    empty ones); a cell holds cell_size cards, of cell_rank only if set.
+    foundation_aces: how many foundation cards are dealt, of found_base;
+    found_dealt lists their ranks when they differ. suits: suits per pack.
+    build: the tableau's building rule (see BUILDS); build_step: ranks
+    between built cards (or one per suit); wrap: builds turn the corner.
+    group: what moves together from the tableau: 'seq' (built by the rule),
+    'suit_seq' (down in suit), 'any' (any face-up cards) or 'single'.
+    sources: the roles whose cards may go onto the tableau (default all).
+    space: what an empty tableau pile takes: 'any', 'king', 'ace', 'none' or
+    'below_base' (the rank below the foundations' first); space_single: one
+    card only. fill: what fills a space at once: 'waste' (its top card,
+    turning the stock first if need be) or 'from_right' (the built cards
+    at the top of the next pile).
+    draw: cards per tap to the waste, or a count per pass; deal_to 'rows',
+    'first' or 'reserves' deals one card to each tableau pile, to the first
+    one, or to each reserve instead. redeals: -1 unlimited.
+    Foundations start from found_base ('dealt': the rank of the first card
+    on any of them) and go in found_dir (1 up, -1 down, 2 by twos; or a step
+    per suit), turning the corner after the King; found_whole: they take
+    only a whole suit from King down to Ace at once; found_back: their
+    cards may come back. won_rows: the game is won with every tableau pile
+    one whole suit built this way, and has no foundations.
+    differs: points on which the program is known to differ (see
+    MISMATCHES.md)."""
 
     def __init__(self, name, deal, decks=1, stock=True, waste=True, draw=1, start_waste=None, deal_to="waste",
                  redeals=0, build="alt", wrap=False, group="seq", space="king", cells=0, reserves=(),
                  foundation_aces=0, found_base=1, found_dir=1, found_dealt=None, found_whole=False, found_back=False,
-                 build_step=1, sources=None, suits=4, won_rows=None, cell_rank=None, cell_size=1, differs=()):
+                 build_step=1, sources=None, suits=4, won_rows=None, cell_rank=None, cell_size=1, fill=None,
+                 space_single=False, differs=()):
         self.name, self.deal, self.decks = name, list(deal), decks
         self.stock, self.waste, self.draw, self.deal_to = stock, waste, draw, deal_to
-        self.start_waste = (draw if waste else 0) if start_waste is None else start_waste
+        first_draw = draw[0] if isinstance(draw, (list, tuple)) else draw
+        self.start_waste = (first_draw if waste else 0) if start_waste is None else start_waste
         self.redeals, self.build, self.wrap, self.group, self.space = redeals, build, wrap, group, space
         self.cells = list(cells) if isinstance(cells, (list, tuple)) else [""] * cells
         self.reserves, self.foundation_aces = tuple(reserves), foundation_aces
@@ -100,6 +114,7 @@ class Rules:
         self.found_back, self.differs = found_back, set(differs)
         self.build_step, self.sources, self.suits, self.won_rows = build_step, sources, suits, won_rows
         self.cell_rank, self.cell_size = cell_rank, cell_size
+        self.fill, self.space_single = fill, space_single
 
     def cards(self):
         return 13 * self.suits * self.decks
@@ -120,7 +135,8 @@ class Rules:
 
     def dealt(self):
         """How many cards the deal lays out of the stock."""
-        return sum(map(len, self.patterns())) + len(self.found_dealt or [0] * self.foundation_aces) + self.start_waste
+        laid = sum(len(p.rstrip("*")) for p in self.patterns())
+        return laid + len(self.found_dealt or [0] * self.foundation_aces) + self.start_waste
 
 
 def triangle(columns, up=1):
@@ -138,9 +154,15 @@ class Model:
         self.piles = cards
         self.redeals_left = rules.redeals
         self.passes = 0
-        dealt = [self.piles[i][0].rank for i in self.of(FOUNDATION) if self.piles[i]]
-        # The rank every foundation starts from.
-        self.base = (dealt[0] if dealt else None) if rules.found_base == "dealt" else rules.found_base
+
+    @property
+    def base(self):
+        """The rank every foundation starts from: a fixed rank, or with
+        found_base 'dealt' the rank of the first card on any foundation
+        (None while they are all empty)."""
+        if self.rules.found_base != "dealt":
+            return self.rules.found_base
+        return next((self.piles[i][0].rank for i in self.of(FOUNDATION) if self.piles[i]), None)
 
     def of(self, role):
         return [i for i, r in enumerate(self.roles) if r == role]
@@ -159,7 +181,8 @@ class Model:
             out.append("the cards are not %d pack(s) of %d suits" % (r.decks, r.suits))
         for i, pattern in zip(self.of(TABLEAU) + self.of(RESERVE) + self.of(CELL), r.patterns()):
             got = "".join("U" if c.up else "d" for c in self.piles[i])
-            if got != pattern:
+            # A pattern ending in '*' repeats its last face any number of times.
+            if got != pattern and not (pattern.endswith("*") and got.rstrip(pattern[-2]) == pattern[:-2]):
                 out.append("pile %d dealt %s, expected %s" % (i, got, pattern))
         if r.waste and len(self.piles[self.of(WASTE)[0]]) != r.start_waste:
             out.append("waste starts with %d cards, expected %d" % (len(self.piles[1]), r.start_waste))
@@ -203,12 +226,13 @@ class Model:
         if role != TABLEAU or (self.rules.sources and source not in self.rules.sources):
             return False
         if not pile:
-            return self.space_takes(base)
+            return self.space_takes(base) and not (self.rules.space_single and len(group) > 1)
         return pile[-1].up and self.in_sequence([pile[-1], base], self.rules.build)
 
     def space_takes(self, card):
         space = self.rules.space
         if space == "below_base":
+            # Nothing fills a space until the foundations have a rank.
             return self.base is not None and card.rank == (self.base - 2) % 13 + 1
         return space == "any" or SPACE_RANKS.get(space) == card.rank
 
@@ -220,7 +244,7 @@ class Model:
             return False
         card = group[0]
         if not pile:
-            return card.rank == self.base
+            return self.base is None or card.rank == self.base
         top = pile[-1]
         step = by_suit(r.found_dir, card)
         return len(pile) < 13 and top.suit == card.suit and (card.rank - top.rank - step) % 13 == 0
@@ -272,8 +296,10 @@ class Model:
             self.shift(i, k, int(words[2]))
         if "auto_whole" in self.rules.differs:
             self.clear_whole_suits()
-        if self.rules.space == "waste":
+        if self.rules.fill == "waste":
             self.fill_spaces_from_waste()
+        elif self.rules.fill == "from_right":
+            self.fill_spaces_from_right()
 
     def shift(self, i, k, to):
         """Moves pile i's cards from index k onto pile `to`, turning up the
@@ -303,6 +329,19 @@ class Model:
             if self.piles[1]:
                 self.shift(1, len(self.piles[1]) - 1, i)
 
+    def fill_spaces_from_right(self):
+        """Fills each empty tableau pile with the built cards at the top of
+        the pile to its right, which may empty that one in turn."""
+        rows = self.of(TABLEAU)
+        for left, right in zip(rows, rows[1:]):
+            pile = self.piles[right]
+            if self.piles[left] or not pile:
+                continue
+            k = len(pile) - 1
+            while k > 0 and pile[k - 1].up and self.in_sequence(pile[k - 1:], self.rules.build):
+                k -= 1
+            self.shift(right, k, left)
+
     def tap(self):
         stock = self.piles[0]
         if not stock:
@@ -315,8 +354,8 @@ class Model:
             if self.redeals_left > 0:
                 self.redeals_left -= 1
             return
-        if self.rules.deal_to in ("rows", "reserves"):
-            for i in self.of(TABLEAU if self.rules.deal_to == "rows" else RESERVE):
+        if self.rules.deal_to in DEALT_PILES:
+            for i in DEALT_PILES[self.rules.deal_to](self):
                 if stock:
                     self.piles[i].append(self.take(stock))
             return
