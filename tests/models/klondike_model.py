@@ -44,6 +44,21 @@ BOUQUET = dict(OPEN_DEAL, reserves=["U"] * 16)
 # Built up from the ace, onto foundations from the king down.
 KINGSLEY = dict(redeals=0, build="alt_up", space="ace", found_base=13, found_dir=-1)
 
+# A base card dealt to a foundation sets the rank all of them start from;
+# everything builds round the corner.
+DEALT_BASE = dict(found_base="dealt", foundation_aces=1, wrap=True)
+# Spaces take the rank below the foundations', and the stock deals a card to
+# each reserve.
+BERNAUER = dict(DEALT_BASE, stock=True, waste=False, deal_to="reserves", start_waste=0, redeals=0,
+                space="below_base")
+SENATE = dict(waste=False, deal_to="reserves", start_waste=0, redeals=0, build="suit", group="suit_seq", space="any",
+              decks=2, foundation_aces=8)
+# Aces pulled out to the foundations while dealing leave piles of any length.
+THIRTY_SIX = dict(redeals=0, build="rank", space="any", found_back=False, foundation_aces="any")
+# Shrinking draws: three cards a tap on the first pass, two, then one.
+RUSH = dict(draw=(3, 2, 1), redeals=2)
+
+
 ROWS = [
     klondike("Klondike", draw=3, differs={"stock_bottom"}),
     klondike("Thumb and Pouch", redeals=0, build="other_suit", space="any"),
@@ -106,4 +121,44 @@ ROWS = [
     klondike("Lady Jane", face_up_triangle(10), decks=2, draw=3, redeals=1, build="rank", group="suit_seq",
              space="any"),
     klondike("Thieves of Egypt", ["U" * n for n in (1, 3, 5, 7, 9, 10, 8, 6, 4, 2)], decks=2, redeals=1),
+    klondike("Westcliff", ["ddU"] * 10, redeals=0, space="any", found_back=False),
+    klondike("Boost", triangle(4), redeals=2),
+    klondike("Half Klondike", triangle(4), suits=2),
+    # The common Vegas reading of one card a tap and a single pass.
+    klondike("Vegas Klondike", redeals=0),
+    klondike("Casino Klondike", redeals=2),
+    klondike("Gold Rush", **RUSH),
+    klondike("Eight by Eight", ["U" * 8] * 8, decks=2, build="rank", space="any", space_single=True, **RUSH),
+    klondike("Scarp", face_up_triangle(13), decks=3, waste=False, deal_to="rows", start_waste=0, redeals=0, space="any"),
+    klondike("Big Deal", harp(12), decks=4, redeals=1),
+    klondike("Chinese Klondike", harp(12), decks=3, suits=3, build="other_suit"),
+    klondike("Arabella", face_up_triangle(13), decks=3, redeals=0, build="rank", group="suit_seq"),
+    klondike("Delivery", ["UUU"] * 12, decks=4, redeals=0, build="suit", group="single", space="any"),
+    klondike("Brush", ["UUUU"] * 10, decks=2, redeals=0, build="rank", group="suit_seq", space="any",
+             found_whole=True, found_back=False, differs={"auto_whole"}),
+    klondike("Klondike Territory", triangle(7), **dict(KING_ALBERT, group="seq", space="king", reserves=["U"] * 24)),
+    klondike("Gloucestershire", ["U" * (3 + j) for j in range(8)], decks=2,
+             **dict(OPEN_DEAL, group="single", reserves=["U"] * 52 + [""] * 4)),
+    klondike("Eight Sages", ["U"] * 8, redeals=1, space="any", sources={"waste"}),
+    klondike("Whitehorse", ["U"] * 7, draw=3, fill="waste"),
+    klondike("Moving Left", triangle(10), decks=2, redeals=0, fill="from_right"),
+    klondike("Souter", triangle(10), decks=2, redeals=1, fill="from_right"),
+    klondike("Batsford", triangle(10), decks=2, redeals=0, cells=1, cell_rank=13, cell_size=3),
+    klondike("Batsford Again", triangle(10), decks=2, redeals=1, cells=1, cell_rank=13, cell_size=3),
+    klondike("Seven Devils", decks=2, redeals=0, group="single", space="any", reserves=["U"] * 7,
+             sources={"waste", "tableau", "foundation"}),
+    klondike("Thirty-Six", ["U*"] * 6, **THIRTY_SIX),
+    klondike("Taking Silk", ["U*"] * 6, decks=2, **THIRTY_SIX),
+    klondike("Six by Six", ["U*"] * 6, waste=False, deal_to="first", start_waste=0, group="suit_seq", **THIRTY_SIX),
+    klondike("Eights", ["U*"] * 8, decks=2, waste=False, deal_to="first", start_waste=0, group="suit_seq",
+             **THIRTY_SIX),
+    klondike("Double Dot", ["U"] * 8, waste=False, deal_to="rows", start_waste=0, redeals=0, build="rank",
+             build_step=2, wrap=True, space="any", found_dealt=[1, 1, 2, 2], found_dir=2),
+    klondike("Agnes Sorel", face_up_triangle(7), waste=False, deal_to="rows", start_waste=0, redeals=0, build="colour",
+             space="none", found_back=False, **DEALT_BASE),
+    klondike("Agnes Bernauer", face_up_triangle(7), reserves=["U"] * 7, found_back=False, **BERNAUER),
+    klondike("Agnes Two", face_up_triangle(10), decks=2, reserves=["U"] * 10, found_back=False, **BERNAUER),
+    klondike("Nine Across", triangle(9), wrap=True, space="below_base", found_base="dealt"),
+    klondike("Senate", ["U"] * 4, reserves=["U"] * 8, **SENATE),
+    klondike("Senate +", ["U"] * 5, reserves=["U"] * 8, **SENATE),
 ]

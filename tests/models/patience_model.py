@@ -73,7 +73,8 @@ class Rules:
     trailing '*' repeats the face before it any number of times). reserves,
     cells: the same per reserve pile and free cell (cells may be a count of
     empty ones); a cell holds cell_size cards, of cell_rank only if set.
-    foundation_aces: how many foundation cards are dealt, of found_base;
+    foundation_aces: how many foundation cards are dealt, of found_base
+    ('any': as many as the deal turns up);
     found_dealt lists their ranks when they differ. suits: suits per pack.
     build: the tableau's building rule (see BUILDS); build_step: ranks
     between built cards (or one per suit); wrap: builds turn the corner.
@@ -136,7 +137,8 @@ class Rules:
     def dealt(self):
         """How many cards the deal lays out of the stock."""
         laid = sum(len(p.rstrip("*")) for p in self.patterns())
-        return laid + len(self.found_dealt or [0] * self.foundation_aces) + self.start_waste
+        based = 0 if self.foundation_aces == "any" else self.foundation_aces
+        return laid + len(self.found_dealt or [0] * based) + self.start_waste
 
 
 def triangle(columns, up=1):
@@ -189,7 +191,8 @@ class Model:
         if r.stock and any(c.up for c in self.piles[0]):
             out.append("a stock card is face up")
         found = [c for i in self.of(FOUNDATION) for c in self.piles[i]]
-        expected = r.found_dealt or [self.base] * r.foundation_aces
+        dealt = len(found) if r.foundation_aces == "any" else r.foundation_aces
+        expected = r.found_dealt or [self.base] * dealt
         if sorted(c.rank for c in found) != sorted(expected):
             out.append("foundations start with %s" % [(c.suit, c.rank) for c in found])
         return out
