@@ -76,6 +76,9 @@ class Rules:
     foundation_aces: how many foundation cards are dealt, of found_base
     ('any': as many as the deal turns up);
     found_dealt lists their ranks when they differ. suits: suits per pack.
+    foundations: how many (default one per suit and pack); found_suit: the
+    suit of every foundation's first card, if one; found_size: cards each
+    holds, more than 13 built whatever the suits.
     build: the tableau's building rule (see BUILDS); build_step: ranks
     between built cards (or one per suit); wrap: builds turn the corner.
     group: what moves together from the tableau: 'seq' (built by the rule),
@@ -102,7 +105,7 @@ class Rules:
                  redeals=0, build="alt", wrap=False, group="seq", space="king", cells=0, reserves=(),
                  foundation_aces=0, found_base=1, found_dir=1, found_dealt=None, found_whole=False, found_back=False,
                  build_step=1, sources=None, suits=4, won_rows=None, cell_rank=None, cell_size=1, fill=None,
-                 space_single=False, differs=()):
+                 space_single=False, foundations=None, found_suit=None, found_size=13, differs=()):
         self.name, self.deal, self.decks = name, list(deal), decks
         self.stock, self.waste, self.draw, self.deal_to = stock, waste, draw, deal_to
         first_draw = draw[0] if isinstance(draw, (list, tuple)) else draw
@@ -116,6 +119,8 @@ class Rules:
         self.build_step, self.sources, self.suits, self.won_rows = build_step, sources, suits, won_rows
         self.cell_rank, self.cell_size = cell_rank, cell_size
         self.fill, self.space_single = fill, space_single
+        self.foundations = self.suits * decks if foundations is None else foundations
+        self.found_suit, self.found_size = found_suit, found_size
 
     def cards(self):
         return 13 * self.suits * self.decks
@@ -128,7 +133,7 @@ class Rules:
         if self.waste:
             roles.append(WASTE)
         roles += [TABLEAU] * len(self.deal) + [RESERVE] * len(self.reserves) + [CELL] * len(self.cells)
-        return roles + ([] if self.won_rows else [FOUNDATION] * (self.suits * self.decks))
+        return roles + ([] if self.won_rows else [FOUNDATION] * self.foundations)
 
     def patterns(self):
         """The face patterns dealt to the tableau, reserves and cells, in pile order."""
@@ -247,10 +252,11 @@ class Model:
             return False
         card = group[0]
         if not pile:
-            return self.base is None or card.rank == self.base
+            return (self.base is None or card.rank == self.base) and r.found_suit in (None, card.suit)
         top = pile[-1]
         step = by_suit(r.found_dir, card)
-        return len(pile) < 13 and top.suit == card.suit and (card.rank - top.rank - step) % 13 == 0
+        same_suit = top.suit == card.suit or r.found_size > 13
+        return len(pile) < r.found_size and same_suit and (card.rank - top.rank - step) % 13 == 0
 
     def groups(self):
         """(pile, index) of every card that may start a moving group."""
