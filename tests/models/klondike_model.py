@@ -2,7 +2,7 @@
 (or a stock dealing to the rows), tableau piles built down, foundations
 built up in suit from the ace."""
 
-from patience_model import Rules, triangle
+from patience_rules import Rules, triangle
 
 
 def klondike(name, deal=None, **settings):
@@ -161,4 +161,11 @@ ROWS = [
     klondike("Nine Across", triangle(9), wrap=True, space="below_base", found_base="dealt"),
     klondike("Senate", ["U"] * 4, reserves=["U"] * 8, **SENATE),
     klondike("Senate +", ["U"] * 5, reserves=["U"] * 8, **SENATE),
+    klondike("Simplicity", ["U"] * 12, redeals=0, group="single", space="any", **DEALT_BASE),
+    klondike("Duke", ["U"] * 4, redeals=2, space="any", reserves=["UUU"] * 4),
+    klondike("Gate", ["U"] * 8, redeals=0, space="any", reserves=["U" * 5] * 2, fill="reserves"),
+    klondike("Little Gate", ["U"] * 4, redeals=0, space="any", reserves=["U" * 5] * 2, fill="reserves"),
+    # One cell takes a king, the other a queen.
+    klondike("Doorway", ["U"] * 5, redeals=0, build="rank", group="single", space="any", cells=2,
+             cell_rank=[13, 12]),
 ]

@@ -13,7 +13,8 @@ import random
 import sys
 
 import velmora_session as vs
-from patience_model import Card, Model
+from patience_model import Model
+from patience_rules import Card
 
 
 class Mismatch(Exception):

@@ -2,7 +2,7 @@
 down, any face-up cards moving together whatever lies on the one moved,
 foundations built up in suit from the ace."""
 
-from patience_model import Rules
+from patience_rules import Rules
 
 
 def yukon_deal(columns=7, up=5):

@@ -1,0 +1,140 @@
+"""One game's rules as settings (see `Rules`), the cards and the building
+rules the settings name."""
+
+STOCK, WASTE, TABLEAU, CELL, RESERVE, FOUNDATION = "stock", "waste", "tableau", "cell", "reserve", "foundation"
+# An empty stock left over from the deal, in games that have no stock in play.
+SPENT = "spent stock"
+
+
+def colour(suit):
+    return 0 if suit in (1, 2) else 1
+
+
+def rank_step(a, b, wrap):
+    """How far b's rank lies above a's: -1 for one below. With wrap the
+    ranks turn the corner, so a King lies one below an Ace."""
+    step = b.rank - a.rank
+    return (step + 6) % 13 - 6 if wrap else step
+
+
+# Whether card b may lie on card a in a tableau pile, by building rule: the
+# suits' relation and the rank steps allowed.
+SUITS = {
+    "alt": lambda a, b: colour(a.suit) != colour(b.suit),
+    "suit": lambda a, b: a.suit == b.suit,
+    "colour": lambda a, b: colour(a.suit) == colour(b.suit),
+    "other_suit": lambda a, b: a.suit != b.suit,
+    "rank": lambda a, b: True,
+}
+STEPS = {"": (-1,), "_up": (1,), "_updown": (-1, 1)}
+BUILDS = {suits + direction: (match, steps) for suits, match in SUITS.items() for direction, steps in STEPS.items()}
+
+
+def fits(build, a, b, wrap=False, step=1):
+    """Whether b may lie on a; step: how many ranks apart built cards lie."""
+    if build == "none":
+        return False
+    match, steps = BUILDS[build]
+    return match(a, b) and rank_step(a, b, wrap) in [s * step for s in steps]
+
+
+def by_suit(setting, card):
+    """A setting that is one number, or one number per suit."""
+    return setting[card.suit] if isinstance(setting, dict) else setting
+
+
+class Card:
+    __slots__ = ("id", "suit", "rank", "up")
+
+    def __init__(self, id, suit, rank, up):
+        self.id, self.suit, self.rank, self.up = id, suit, rank, up
+
+    def key(self):
+        return (self.id, self.suit, self.rank, self.up)
+
+
+class Rules:
+    """One game's settings.
+
+    deal: per tableau pile a face pattern, bottom first ('d' down, 'U' up; a
+    trailing '*' repeats the face before it any number of times). reserves,
+    cells: the same per reserve pile and free cell (cells may be a count of
+    empty ones); a cell holds cell_size cards, of cell_rank only if set (one
+    rank, or a rank per cell).
+    foundation_aces: how many foundation cards are dealt, of found_base
+    ('any': as many as the deal turns up);
+    found_dealt lists their ranks when they differ. suits: suits per pack.
+    foundations: how many (default one per suit and pack); found_suit: the
+    suit of every foundation's first card, if one; found_size: cards each
+    holds, more than 13 built whatever the suits.
+    build: the tableau's building rule (see BUILDS); build_step: ranks
+    between built cards (or one per suit); wrap: builds turn the corner.
+    group: what moves together from the tableau: 'seq' (built by the rule),
+    'suit_seq' (down in suit), 'any' (any face-up cards) or 'single'.
+    sources: the roles whose cards may go onto the tableau (default all).
+    space: what an empty tableau pile takes: 'any', 'king', 'ace', 'none' or
+    'below_base' (the rank below the foundations' first); space_single: one
+    card only. fill: what fills a space at once: 'waste' (its top card,
+    turning the stock first if need be), 'reserves' (the top card of the
+    longest reserve, then of the waste) or 'from_right' (the built cards at
+    the top of the next pile).
+    draw: cards per tap to the waste, or a count per pass; deal_to 'rows',
+    'first' or 'reserves' deals one card to each tableau pile, to the first
+    one, or to each reserve instead. redeals: -1 unlimited.
+    Foundations start from found_base ('dealt': the rank of the first card
+    on any of them) and go in found_dir (1 up, -1 down, 2 by twos; or a step
+    per suit), turning the corner after the King; found_whole: they take
+    only a whole suit from King down to Ace at once; found_back: their
+    cards may come back. won_rows: the game is won with every tableau pile
+    one whole suit built this way, and has no foundations.
+    differs: points on which the program is known to differ (see
+    MISMATCHES.md)."""
+
+    def __init__(self, name, deal, decks=1, stock=True, waste=True, draw=1, start_waste=None, deal_to="waste",
+                 redeals=0, build="alt", wrap=False, group="seq", space="king", cells=0, reserves=(),
+                 foundation_aces=0, found_base=1, found_dir=1, found_dealt=None, found_whole=False, found_back=False,
+                 build_step=1, sources=None, suits=4, won_rows=None, cell_rank=None, cell_size=1, fill=None,
+                 space_single=False, foundations=None, found_suit=None, found_size=13, differs=()):
+        self.name, self.deal, self.decks = name, list(deal), decks
+        self.stock, self.waste, self.draw, self.deal_to = stock, waste, draw, deal_to
+        first_draw = draw[0] if isinstance(draw, (list, tuple)) else draw
+        self.start_waste = (first_draw if waste else 0) if start_waste is None else start_waste
+        self.redeals, self.build, self.wrap, self.group, self.space = redeals, build, wrap, group, space
+        self.cells = list(cells) if isinstance(cells, (list, tuple)) else [""] * cells
+        self.reserves, self.foundation_aces = tuple(reserves), foundation_aces
+        self.found_base, self.found_dir, self.found_whole = found_base, found_dir, found_whole
+        self.found_dealt = found_dealt
+        self.found_back, self.differs = found_back, set(differs)
+        self.build_step, self.sources, self.suits, self.won_rows = build_step, sources, suits, won_rows
+        self.cell_rank, self.cell_size = cell_rank, cell_size
+        self.fill, self.space_single = fill, space_single
+        self.foundations = self.suits * decks if foundations is None else foundations
+        self.found_suit, self.found_size = found_suit, found_size
+
+    def cards(self):
+        return 13 * self.suits * self.decks
+
+    def roles(self):
+        """Each pile's role, in the record's pile order."""
+        roles = []
+        if self.stock:
+            roles.append(STOCK)
+        if self.waste:
+            roles.append(WASTE)
+        roles += [TABLEAU] * len(self.deal) + [RESERVE] * len(self.reserves) + [CELL] * len(self.cells)
+        return roles + ([] if self.won_rows else [FOUNDATION] * self.foundations)
+
+    def patterns(self):
+        """The face patterns dealt to the tableau, reserves and cells, in pile order."""
+        return list(self.deal) + list(self.reserves) + list(self.cells)
+
+    def dealt(self):
+        """How many cards the deal lays out of the stock."""
+        laid = sum(len(p.rstrip("*")) for p in self.patterns())
+        based = 0 if self.foundation_aces == "any" else self.foundation_aces
+        return laid + len(self.found_dealt or [0] * based) + self.start_waste
+
+
+def triangle(columns, up=1):
+    """Pile i holds i face-down cards under `up` face-up ones."""
+    return ["d" * i + "U" * up for i in range(columns)]
