@@ -124,7 +124,7 @@ ROWS = [
     klondike("Westcliff", ["ddU"] * 10, redeals=0, space="any", found_back=False),
     klondike("Boost", triangle(4), redeals=2),
     klondike("Half Klondike", triangle(4), suits=2),
-    # The common Vegas reading of one card a tap and a single pass.
+    # Klondike one card a tap, with a single pass through the stock.
     klondike("Vegas Klondike", redeals=0),
     klondike("Casino Klondike", redeals=2),
     klondike("Gold Rush", **RUSH),
@@ -154,10 +154,12 @@ ROWS = [
              **THIRTY_SIX),
     klondike("Double Dot", ["U"] * 8, waste=False, deal_to="rows", start_waste=0, redeals=0, build="rank",
              build_step=2, wrap=True, space="any", found_dealt=[1, 1, 2, 2], found_dir=2),
+    # The Agnes games' rules texts keep foundation cards in play; some readings
+    # lock them there.
     klondike("Agnes Sorel", face_up_triangle(7), waste=False, deal_to="rows", start_waste=0, redeals=0, build="colour",
-             space="none", found_back=False, **DEALT_BASE),
-    klondike("Agnes Bernauer", face_up_triangle(7), reserves=["U"] * 7, found_back=False, **BERNAUER),
-    klondike("Agnes Two", face_up_triangle(10), decks=2, reserves=["U"] * 10, found_back=False, **BERNAUER),
+             space="none", **DEALT_BASE),
+    klondike("Agnes Bernauer", face_up_triangle(7), reserves=["U"] * 7, **BERNAUER),
+    klondike("Agnes Two", face_up_triangle(10), decks=2, reserves=["U"] * 10, **BERNAUER),
     klondike("Nine Across", triangle(9), wrap=True, space="below_base", found_base="dealt"),
     klondike("Senate", ["U"] * 4, reserves=["U"] * 8, **SENATE),
     klondike("Senate +", ["U"] * 5, reserves=["U"] * 8, **SENATE),
