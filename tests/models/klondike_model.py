@@ -170,4 +170,8 @@ ROWS = [
     # One cell takes a king, the other a queen.
     klondike("Doorway", ["U"] * 5, redeals=0, build="rank", group="single", space="any", cells=2,
              cell_rank=[13, 12]),
+    # The waste plays out to the foundations by itself, and fills each space
+    # at once, from the stock if need be: during the deal too.
+    klondike("Q.C.", ["UUUU"] * 6, decks=2, redeals=1, build="suit", group="single", space="any", found_back=False,
+             fill="waste", waste_out=True, start_waste="any", foundation_aces="any"),
 ]

@@ -57,16 +57,21 @@ class Model:
             # A pattern ending in '*' repeats its last face any number of times.
             if got != pattern and not (pattern.endswith("*") and got.rstrip(pattern[-2]) == pattern[:-2]):
                 out.append("pile %d dealt %s, expected %s" % (i, got, pattern))
-        if r.waste and len(self.piles[self.of(WASTE)[0]]) != r.start_waste:
+        if r.waste and r.start_waste != "any" and len(self.piles[1]) != r.start_waste:
             out.append("waste starts with %d cards, expected %d" % (len(self.piles[1]), r.start_waste))
         if r.stock and any(c.up for c in self.piles[0]):
             out.append("a stock card is face up")
         found = [c for i in self.of(FOUNDATION) for c in self.piles[i]]
-        dealt = len(found) if r.foundation_aces == "any" else r.foundation_aces
-        expected = r.found_dealt or [self.base] * dealt
-        if sorted(c.rank for c in found) != sorted(expected):
+        if r.foundation_aces == "any":
+            if not all(self.built_up(self.piles[i]) for i in self.of(FOUNDATION)):
+                out.append("foundations start with %s" % [(c.suit, c.rank) for c in found])
+        elif sorted(c.rank for c in found) != sorted(r.found_dealt or [self.base] * r.foundation_aces):
             out.append("foundations start with %s" % [(c.suit, c.rank) for c in found])
         return out
+
+    def built_up(self, pile):
+        """Whether a foundation pile could have been built card by card."""
+        return all(self.foundation_accepts(pile[:k], pile[k:k + 1]) for k in range(len(pile)))
 
     # ---- legality ----
     def can_tap(self):
@@ -173,8 +178,10 @@ class Model:
             self.shift(i, k, int(words[2]))
         if "auto_whole" in self.rules.differs:
             self.clear_whole_suits()
+        self.send_waste_out()
         if self.rules.fill == "waste":
             self.fill_spaces_from_waste()
+            self.send_waste_out()
         elif self.rules.fill == "from_right":
             self.fill_spaces_from_right()
         elif self.rules.fill == "reserves":
@@ -197,14 +204,24 @@ class Model:
             if len(pile) >= 13 and self.group_ok(pile[-13:]) and self.foundation_accepts([], pile[-13:]):
                 self.shift(i, len(pile) - 13, next(f for f in self.of(FOUNDATION) if not self.piles[f]))
 
+    def send_waste_out(self):
+        """With waste_out, plays the waste's top card to the first foundation
+        that takes it, again and again."""
+        while self.rules.waste_out and self.piles[1]:
+            to = next((f for f in self.of(FOUNDATION) if self.foundation_accepts(self.piles[f], self.piles[1][-1:])), None)
+            if to is None:
+                return
+            self.shift(1, len(self.piles[1]) - 1, to)
+
     def fill_spaces_from_waste(self):
         """Fills each empty tableau pile with the waste's top card, turning
         the stock first when the waste is empty."""
         for i in self.of(TABLEAU):
             if self.piles[i]:
                 continue
-            if not self.piles[1] and self.piles[0]:
+            while not self.piles[1] and self.piles[0]:
                 self.tap()
+                self.send_waste_out()
             if self.piles[1]:
                 self.shift(1, len(self.piles[1]) - 1, i)
 

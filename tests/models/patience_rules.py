@@ -62,7 +62,7 @@ class Rules:
     empty ones); a cell holds cell_size cards, of cell_rank only if set (one
     rank, or a rank per cell).
     foundation_aces: how many foundation cards are dealt, of found_base
-    ('any': as many as the deal turns up);
+    ('any': as many as the deal builds there);
     found_dealt lists their ranks when they differ. suits: suits per pack.
     foundations: how many (default one per suit and pack); found_suit: the
     suit of every foundation's first card, if one; found_size: cards each
@@ -80,7 +80,9 @@ class Rules:
     the top of the next pile).
     draw: cards per tap to the waste, or a count per pass; deal_to 'rows',
     'first' or 'reserves' deals one card to each tableau pile, to the first
-    one, or to each reserve instead. redeals: -1 unlimited.
+    one, or to each reserve instead. redeals: -1 unlimited. start_waste:
+    the waste's cards after the deal ('any': however many the deal leaves).
+    waste_out: the waste's top card goes to a foundation by itself.
     Foundations start from found_base ('dealt': the rank of the first card
     on any of them) and go in found_dir (1 up, -1 down, 2 by twos; or a step
     per suit), turning the corner after the King; found_whole: they take
@@ -94,7 +96,7 @@ class Rules:
                  redeals=0, build="alt", wrap=False, group="seq", space="king", cells=0, reserves=(),
                  foundation_aces=0, found_base=1, found_dir=1, found_dealt=None, found_whole=False, found_back=False,
                  build_step=1, sources=None, suits=4, won_rows=None, cell_rank=None, cell_size=1, fill=None,
-                 space_single=False, foundations=None, found_suit=None, found_size=13, differs=()):
+                 space_single=False, foundations=None, found_suit=None, found_size=13, waste_out=False, differs=()):
         self.name, self.deal, self.decks = name, list(deal), decks
         self.stock, self.waste, self.draw, self.deal_to = stock, waste, draw, deal_to
         first_draw = draw[0] if isinstance(draw, (list, tuple)) else draw
@@ -109,7 +111,7 @@ class Rules:
         self.cell_rank, self.cell_size = cell_rank, cell_size
         self.fill, self.space_single = fill, space_single
         self.foundations = self.suits * decks if foundations is None else foundations
-        self.found_suit, self.found_size = found_suit, found_size
+        self.found_suit, self.found_size, self.waste_out = found_suit, found_size, waste_out
 
     def cards(self):
         return 13 * self.suits * self.decks
@@ -132,7 +134,7 @@ class Rules:
         """How many cards the deal lays out of the stock."""
         laid = sum(len(p.rstrip("*")) for p in self.patterns())
         based = 0 if self.foundation_aces == "any" else self.foundation_aces
-        return laid + len(self.found_dealt or [0] * based) + self.start_waste
+        return laid + len(self.found_dealt or [0] * based) + (0 if self.start_waste == "any" else self.start_waste)
 
 
 def triangle(columns, up=1):
