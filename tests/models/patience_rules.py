@@ -53,6 +53,15 @@ class Card:
         return (self.id, self.suit, self.rank, self.up)
 
 
+# Every setting of a row and its value unless the row says otherwise.
+DEFAULTS = dict(
+    decks=1, suits=4, stock=True, waste=True, draw=1, start_waste=None, deal_to="waste", redeals=0, waste_out=False,
+    build="alt", build_step=1, wrap=False, group="seq", sources=None, space="king", space_single=False, fill=None,
+    cells=0, cell_rank=None, cell_size=1, reserves=(), foundations=None, foundation_aces=0, found_dealt=None,
+    found_base=1, found_dir=1, found_suit=None, found_size=13, found_whole=False, found_back=False, won_rows=None,
+    differs=())
+
+
 class Rules:
     """One game's settings.
 
@@ -92,26 +101,21 @@ class Rules:
     differs: points on which the program is known to differ (see
     MISMATCHES.md)."""
 
-    def __init__(self, name, deal, decks=1, stock=True, waste=True, draw=1, start_waste=None, deal_to="waste",
-                 redeals=0, build="alt", wrap=False, group="seq", space="king", cells=0, reserves=(),
-                 foundation_aces=0, found_base=1, found_dir=1, found_dealt=None, found_whole=False, found_back=False,
-                 build_step=1, sources=None, suits=4, won_rows=None, cell_rank=None, cell_size=1, fill=None,
-                 space_single=False, foundations=None, found_suit=None, found_size=13, waste_out=False, differs=()):
-        self.name, self.deal, self.decks = name, list(deal), decks
-        self.stock, self.waste, self.draw, self.deal_to = stock, waste, draw, deal_to
-        first_draw = draw[0] if isinstance(draw, (list, tuple)) else draw
-        self.start_waste = (first_draw if waste else 0) if start_waste is None else start_waste
-        self.redeals, self.build, self.wrap, self.group, self.space = redeals, build, wrap, group, space
-        self.cells = list(cells) if isinstance(cells, (list, tuple)) else [""] * cells
-        self.reserves, self.foundation_aces = tuple(reserves), foundation_aces
-        self.found_base, self.found_dir, self.found_whole = found_base, found_dir, found_whole
-        self.found_dealt = found_dealt
-        self.found_back, self.differs = found_back, set(differs)
-        self.build_step, self.sources, self.suits, self.won_rows = build_step, sources, suits, won_rows
-        self.cell_rank, self.cell_size = cell_rank, cell_size
-        self.fill, self.space_single = fill, space_single
-        self.foundations = self.suits * decks if foundations is None else foundations
-        self.found_suit, self.found_size, self.waste_out = found_suit, found_size, waste_out
+    def __init__(self, name, deal, **settings):
+        unknown = set(settings) - set(DEFAULTS)
+        if unknown:
+            raise TypeError("%s: unknown settings %s" % (name, sorted(unknown)))
+        self.name, self.deal = name, list(deal)
+        for key, value in dict(DEFAULTS, **settings).items():
+            setattr(self, key, value)
+        first_draw = self.draw[0] if isinstance(self.draw, (list, tuple)) else self.draw
+        if self.start_waste is None:
+            self.start_waste = first_draw if self.waste else 0
+        if not isinstance(self.cells, (list, tuple)):
+            self.cells = [""] * self.cells
+        if self.foundations is None:
+            self.foundations = self.suits * self.decks
+        self.reserves, self.cells, self.differs = tuple(self.reserves), list(self.cells), set(self.differs)
 
     def cards(self):
         return 13 * self.suits * self.decks
