@@ -58,6 +58,10 @@ THIRTY_SIX = dict(redeals=0, build="rank", space="any", found_back=False, founda
 # Shrinking draws: three cards a tap on the first pass, two, then one.
 RUSH = dict(draw=(3, 2, 1), redeals=2)
 
+# Sixteen reserve cards in a tree of rows of one and two cards, each freed
+# once the cards of the row below that overlap it are gone.
+FIR_TREE_BLOCKS = [[1, 2], [3], [3], [4, 5], [6], [6], [7, 8], [9], [9], [10, 11], [12], [12], [13, 14], [15], [15], []]
+NAPOLEON = dict(decks=2, redeals=2, build="suit", reserves=["U"] * 16, reserve_blocks=FIR_TREE_BLOCKS)
 
 ROWS = [
     klondike("Klondike", draw=3, differs={"stock_bottom"}),
@@ -174,4 +178,6 @@ ROWS = [
     # at once, from the stock if need be: during the deal too.
     klondike("Q.C.", ["UUUU"] * 6, decks=2, redeals=1, build="suit", group="single", space="any", found_back=False,
              fill="waste", waste_out=True, start_waste="any", foundation_aces="any"),
+    klondike("Napoleon Takes Moscow", ["U" * 4] * 8, group="single", **NAPOLEON),
+    klondike("Napoleon Leaves Moscow", ["U" * 5] * 8, group="suit_seq", **NAPOLEON),
 ]

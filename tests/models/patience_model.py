@@ -141,11 +141,19 @@ class Model:
                 for k in range(len(pile)):
                     if self.group_ok(pile[k:]):
                         yield i, k
-            elif role in (WASTE, CELL, RESERVE) and pile[-1].up:
+            elif role in (WASTE, CELL, RESERVE) and pile[-1].up and not self.covered(i):
                 yield i, len(pile) - 1
             elif role == FOUNDATION and self.rules.found_back and len(pile) > 1:
                 # A foundation's first card taken back could hold nothing: only later cards return.
                 yield i, len(pile) - 1
+
+    def covered(self, i):
+        """Whether reserve pile i lies under reserve cards still in place."""
+        blocks = self.rules.reserve_blocks
+        if self.roles[i] != RESERVE or not blocks:
+            return False
+        reserves = self.of(RESERVE)
+        return any(self.piles[reserves[b]] for b in blocks[reserves.index(i)])
 
     def legal(self):
         out = {"t 0"} if self.can_tap() else set()
