@@ -180,4 +180,5 @@ ROWS = [
              fill="waste", waste_out=True, start_waste="any", foundation_aces="any"),
     klondike("Napoleon Takes Moscow", ["U" * 4] * 8, group="single", **NAPOLEON),
     klondike("Napoleon Leaves Moscow", ["U" * 5] * 8, group="suit_seq", **NAPOLEON),
+    klondike("Crossroads", ["UdUdUdU"] * 7, decks=4, redeals=0, space="any"),
 ]
