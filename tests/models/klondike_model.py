@@ -181,4 +181,8 @@ ROWS = [
     klondike("Napoleon Takes Moscow", ["U" * 4] * 8, group="single", **NAPOLEON),
     klondike("Napoleon Leaves Moscow", ["U" * 5] * 8, group="suit_seq", **NAPOLEON),
     klondike("Crossroads", ["UdUdUdU"] * 7, decks=4, redeals=0, space="any"),
+    # Two empty piles built down in alternate colours from the king, fed from
+    # four reserves of ten; the foundations go up in alternate colours.
+    klondike("Royal Aids", ["", ""], decks=2, group="single", reserves=["U" * 10] * 4, foundation_aces=8,
+             found_build="alt"),
 ]

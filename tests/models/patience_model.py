@@ -4,7 +4,7 @@ cells, open reserves and foundations built up in suit. Each game is one row
 of settings (see `Rules`); the model keeps its own position and says which
 steps are legal and what each step does."""
 
-from patience_rules import (CELL, FOUNDATION, RESERVE, SPENT, STOCK, TABLEAU, WASTE, Card, by_suit,
+from patience_rules import (CELL, FOUNDATION, RESERVE, SPENT, STOCK, SUITS, TABLEAU, WASTE, Card, by_suit,
                             fits)
 
 # The piles a tap deals one card each to, by the `deal_to` setting.
@@ -128,8 +128,8 @@ class Model:
             return (self.base is None or card.rank == self.base) and r.found_suit in (None, card.suit)
         top = pile[-1]
         step = by_suit(r.found_dir, card)
-        same_suit = top.suit == card.suit or r.found_size > 13
-        return len(pile) < r.found_size and same_suit and (card.rank - top.rank - step) % 13 == 0
+        suits_fit = r.found_size > 13 or SUITS[r.found_build](top, card)
+        return len(pile) < r.found_size and suits_fit and (card.rank - top.rank - step) % 13 == 0
 
     def groups(self):
         """(pile, index) of every card that may start a moving group."""

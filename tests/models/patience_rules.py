@@ -58,7 +58,7 @@ DEFAULTS = dict(
     decks=1, suits=4, stock=True, waste=True, draw=1, start_waste=None, deal_to="waste", redeals=0, waste_out=False,
     build="alt", build_step=1, wrap=False, group="seq", sources=None, space="king", space_single=False, fill=None,
     cells=0, cell_rank=None, cell_size=1, reserves=(), reserve_blocks=None, foundations=None, foundation_aces=0, found_dealt=None,
-    found_base=1, found_dir=1, found_suit=None, found_size=13, found_whole=False, found_back=False, won_rows=None,
+    found_base=1, found_dir=1, found_build="suit", found_suit=None, found_size=13, found_whole=False, found_back=False, won_rows=None,
     differs=())
 
 
@@ -95,7 +95,8 @@ class Rules:
     waste_out: the waste's top card goes to a foundation by itself.
     Foundations start from found_base ('dealt': the rank of the first card
     on any of them) and go in found_dir (1 up, -1 down, 2 by twos; or a step
-    per suit), turning the corner after the King; found_whole: they take
+    per suit), turning the corner after the King, each card related to the
+    one below by found_build (see SUITS); found_whole: they take
     only a whole suit from King down to Ace at once; found_back: their
     cards may come back. won_rows: the game is won with every tableau pile
     one whole suit built this way, and has no foundations.
