@@ -169,8 +169,8 @@ ROWS = [
     klondike("Senate +", ["U"] * 5, reserves=["U"] * 8, **SENATE),
     klondike("Simplicity", ["U"] * 12, redeals=0, group="single", space="any", **DEALT_BASE),
     klondike("Duke", ["U"] * 4, redeals=2, space="any", reserves=["UUU"] * 4),
-    klondike("Gate", ["U"] * 8, redeals=0, space="any", reserves=["U" * 5] * 2, fill="reserves"),
-    klondike("Little Gate", ["U"] * 4, redeals=0, space="any", reserves=["U" * 5] * 2, fill="reserves"),
+    klondike("Gate", ["U"] * 8, redeals=0, space="any", reserves=["U" * 5] * 2, fill="reserves_then_waste"),
+    klondike("Little Gate", ["U"] * 4, redeals=0, space="any", reserves=["U" * 5] * 2, fill="reserves_then_waste"),
     # One cell takes a king, the other a queen.
     klondike("Doorway", ["U"] * 5, redeals=0, build="rank", group="single", space="any", cells=2,
              cell_rank=[13, 12]),
@@ -185,4 +185,11 @@ ROWS = [
     # four reserves of ten; the foundations go up in alternate colours.
     klondike("Royal Aids", ["", ""], decks=2, group="single", reserves=["U" * 10] * 4, foundation_aces=8,
              found_build="alt"),
+    # The stock's last short deal goes to the first reserves, as every other
+    # deal does; some readings set the last two cards apart instead.
+    klondike("Jane", reserves=["U"] * 7, **BERNAUER),
+    # Four foundations up from the ace, then four down from the king. Spaces
+    # fill from the reserve at once; once it is spent they take a seven.
+    klondike("Lafayette", ["U"] * 4, draw=3, space=7, fill="reserves", reserves=["U" * 13], foundations=8,
+             found_base=[1] * 4 + [13] * 4, found_dir=[1] * 4 + [-1] * 4),
 ]

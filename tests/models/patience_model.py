@@ -37,6 +37,10 @@ class Model:
             return self.rules.found_base
         return next((self.piles[i][0].rank for i in self.of(FOUNDATION) if self.piles[i]), None)
 
+    def of_foundation(self, setting, f):
+        """A foundation setting that is one value, or one per foundation."""
+        return setting[self.of(FOUNDATION).index(f)] if isinstance(setting, list) else setting
+
     def of(self, role):
         return [i for i, r in enumerate(self.roles) if r == role]
 
@@ -63,15 +67,15 @@ class Model:
             out.append("a stock card is face up")
         found = [c for i in self.of(FOUNDATION) for c in self.piles[i]]
         if r.foundation_aces == "any":
-            if not all(self.built_up(self.piles[i]) for i in self.of(FOUNDATION)):
+            if not all(self.built_up(i, self.piles[i]) for i in self.of(FOUNDATION)):
                 out.append("foundations start with %s" % [(c.suit, c.rank) for c in found])
         elif sorted(c.rank for c in found) != sorted(r.found_dealt or [self.base] * r.foundation_aces):
             out.append("foundations start with %s" % [(c.suit, c.rank) for c in found])
         return out
 
-    def built_up(self, pile):
+    def built_up(self, f, pile):
         """Whether a foundation pile could have been built card by card."""
-        return all(self.foundation_accepts(pile[:k], pile[k:k + 1]) for k in range(len(pile)))
+        return all(self.foundation_accepts(f, pile[k:k + 1], pile[:k]) for k in range(len(pile)))
 
     # ---- legality ----
     def can_tap(self):
@@ -98,7 +102,7 @@ class Model:
     def accepts(self, to, group, source):
         pile, role, base = self.piles[to], self.roles[to], group[0]
         if role == FOUNDATION:
-            return self.foundation_accepts(pile, group)
+            return self.foundation_accepts(to, group)
         if role == CELL:
             rank = self.rules.cell_rank
             if isinstance(rank, (list, tuple)):
@@ -115,19 +119,23 @@ class Model:
         if space == "below_base":
             # Nothing fills a space until the foundations have a rank.
             return self.base is not None and card.rank == (self.base - 2) % 13 + 1
-        return space == "any" or SPACE_RANKS.get(space) == card.rank
+        return space == "any" or SPACE_RANKS.get(space, space) == card.rank
 
-    def foundation_accepts(self, pile, group):
+    def foundation_accepts(self, f, group, pile=None):
+        """Whether foundation f takes the group; pile: what it would hold
+        instead of its cards."""
         r = self.rules
+        pile = self.piles[f] if pile is None else pile
         if r.found_whole:
             return not pile and len(group) == 13 and group[0].rank == 13 and self.in_sequence(group, "suit")
         if len(group) != 1:
             return False
         card = group[0]
         if not pile:
-            return (self.base is None or card.rank == self.base) and r.found_suit in (None, card.suit)
+            base = self.of_foundation(r.found_base, f) if isinstance(r.found_base, list) else self.base
+            return (base is None or card.rank == base) and r.found_suit in (None, card.suit)
         top = pile[-1]
-        step = by_suit(r.found_dir, card)
+        step = by_suit(self.of_foundation(r.found_dir, f), card)
         suits_fit = r.found_size > 13 or SUITS[r.found_build](top, card)
         return len(pile) < r.found_size and suits_fit and (card.rank - top.rank - step) % 13 == 0
 
@@ -192,7 +200,7 @@ class Model:
             self.send_waste_out()
         elif self.rules.fill == "from_right":
             self.fill_spaces_from_right()
-        elif self.rules.fill == "reserves":
+        elif self.rules.fill in ("reserves", "reserves_then_waste"):
             self.fill_spaces_from_reserves()
 
     def shift(self, i, k, to):
@@ -209,14 +217,15 @@ class Model:
         first empty foundation."""
         for i in self.of(TABLEAU):
             pile = self.piles[i]
-            if len(pile) >= 13 and self.group_ok(pile[-13:]) and self.foundation_accepts([], pile[-13:]):
-                self.shift(i, len(pile) - 13, next(f for f in self.of(FOUNDATION) if not self.piles[f]))
+            empty = next((f for f in self.of(FOUNDATION) if not self.piles[f]), None)
+            if len(pile) >= 13 and self.group_ok(pile[-13:]) and empty and self.foundation_accepts(empty, pile[-13:]):
+                self.shift(i, len(pile) - 13, empty)
 
     def send_waste_out(self):
         """With waste_out, plays the waste's top card to the first foundation
         that takes it, again and again."""
         while self.rules.waste_out and self.piles[1]:
-            to = next((f for f in self.of(FOUNDATION) if self.foundation_accepts(self.piles[f], self.piles[1][-1:])), None)
+            to = next((f for f in self.of(FOUNDATION) if self.foundation_accepts(f, self.piles[1][-1:])), None)
             if to is None:
                 return
             self.shift(1, len(self.piles[1]) - 1, to)
@@ -235,13 +244,14 @@ class Model:
 
     def fill_spaces_from_reserves(self):
         """Fills each empty tableau pile from the first of the longest
-        reserves, or from the waste once the reserves are spent."""
+        reserves, and with 'reserves_then_waste' from the waste once the
+        reserves are spent."""
         for i in self.of(TABLEAU):
             if self.piles[i]:
                 continue
             reserves = [r for r in self.of(RESERVE) if self.piles[r]]
             source = max(reserves, key=lambda r: len(self.piles[r]), default=None)
-            if source is None and self.rules.waste and self.piles[1]:
+            if source is None and self.rules.fill == "reserves_then_waste" and self.piles[1]:
                 source = 1
             if source is not None:
                 self.shift(source, len(self.piles[source]) - 1, i)

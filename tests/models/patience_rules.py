@@ -82,20 +82,20 @@ class Rules:
     group: what moves together from the tableau: 'seq' (built by the rule),
     'suit_seq' (down in suit), 'any' (any face-up cards) or 'single'.
     sources: the roles whose cards may go onto the tableau (default all).
-    space: what an empty tableau pile takes: 'any', 'king', 'ace', 'none' or
+    space: what an empty tableau pile takes: 'any', 'king', 'ace', a rank, 'none' or
     'below_base' (the rank below the foundations' first); space_single: one
     card only. fill: what fills a space at once: 'waste' (its top card,
     turning the stock first if need be), 'reserves' (the top card of the
-    longest reserve, then of the waste) or 'from_right' (the built cards at
-    the top of the next pile).
+    longest reserve), 'reserves_then_waste' (then of the waste) or
+    'from_right' (the built cards at the top of the next pile).
     draw: cards per tap to the waste, or a count per pass; deal_to 'rows',
     'first' or 'reserves' deals one card to each tableau pile, to the first
     one, or to each reserve instead. redeals: -1 unlimited. start_waste:
     the waste's cards after the deal ('any': however many the deal leaves).
     waste_out: the waste's top card goes to a foundation by itself.
     Foundations start from found_base ('dealt': the rank of the first card
-    on any of them) and go in found_dir (1 up, -1 down, 2 by twos; or a step
-    per suit), turning the corner after the King, each card related to the
+    on any of them; or a rank per foundation) and go in found_dir (1 up, -1
+    down, 2 by twos; or a step per suit, or per foundation), turning the corner after the King, each card related to the
     one below by found_build (see SUITS); found_whole: they take
     only a whole suit from King down to Ace at once; found_back: their
     cards may come back. won_rows: the game is won with every tableau pile
