@@ -62,6 +62,11 @@ RUSH = dict(draw=(3, 2, 1), redeals=2)
 # once the cards of the row below that overlap it are gone.
 FIR_TREE_BLOCKS = [[1, 2], [3], [3], [4, 5], [6], [6], [7, 8], [9], [9], [10, 11], [12], [12], [13, 14], [15], [15], []]
 NAPOLEON = dict(decks=2, redeals=2, build="suit", reserves=["U"] * 16, reserve_blocks=FIR_TREE_BLOCKS)
+# Seven face-down reserve cards, each unlocked by filling the foundation
+# below it; foundations of any suit, their cards staying there.
+LOCKED = dict(decks=2, redeals=2, space="any", reserves=["d"] * 7, locked_reserves=True, found_back=False)
+# Foundations from the king, then ace up to queen; builds turn the corner.
+TOPSY_TURVY = dict(LOCKED, build="suit", wrap=True, found_base=13, found_back=False)
 
 ROWS = [
     klondike("Klondike", draw=3, differs={"stock_bottom"}),
@@ -192,4 +197,7 @@ ROWS = [
     # fill from the reserve at once; once it is spent they take a seven.
     klondike("Lafayette", ["U"] * 4, draw=3, space=7, fill="reserves", reserves=["U" * 13], foundations=8,
              found_base=[1] * 4 + [13] * 4, found_dir=[1] * 4 + [-1] * 4),
+    klondike("Locked Cards", ["U" * 5] * 8, **LOCKED),
+    klondike("Topsy-Turvy Queens", ["U" * 4] * 8, **TOPSY_TURVY),
+    klondike("King's Secrets", ["U" * 5] * 8, **dict(TOPSY_TURVY, space="queen")),
 ]

@@ -14,7 +14,7 @@ DEALT_PILES = {
     "reserves": lambda model: model.of(RESERVE),
 }
 # The rank an empty tableau pile takes, by the `space` setting.
-SPACE_RANKS = {"king": 13, "ace": 1}
+SPACE_RANKS = {"king": 13, "queen": 12, "ace": 1}
 
 
 class Model:
@@ -163,8 +163,17 @@ class Model:
         reserves = self.of(RESERVE)
         return any(self.piles[reserves[b]] for b in blocks[reserves.index(i)])
 
+    def unlocked_reserves(self):
+        """With locked_reserves, the face-down reserve cards a tap may turn
+        up: each one's foundation, counted alike, is full."""
+        if not self.rules.locked_reserves:
+            return []
+        pairs = zip(self.of(RESERVE), self.of(FOUNDATION))
+        return [r for r, f in pairs if self.piles[r] and not self.piles[r][-1].up and len(self.piles[f]) == 13]
+
     def legal(self):
         out = {"t 0"} if self.can_tap() else set()
+        out |= {"t %d" % i for i in self.unlocked_reserves()}
         targets = [i for i, r in enumerate(self.roles) if r in (TABLEAU, CELL, FOUNDATION)]
         for i, k in self.groups():
             group = self.piles[i][k:]
@@ -187,7 +196,9 @@ class Model:
     def apply(self, step):
         """Plays a step the model holds legal."""
         words = step.split()
-        if words[0] == "t":
+        if words[0] == "t" and words[1] != "0":
+            self.piles[int(words[1])][-1].up = True
+        elif words[0] == "t":
             self.tap()
         else:
             i, k = self.find(int(words[1]))

@@ -57,7 +57,7 @@ class Card:
 DEFAULTS = dict(
     decks=1, suits=4, stock=True, waste=True, draw=1, start_waste=None, deal_to="waste", redeals=0, waste_out=False,
     build="alt", build_step=1, wrap=False, group="seq", sources=None, space="king", space_single=False, fill=None,
-    cells=0, cell_rank=None, cell_size=1, reserves=(), reserve_blocks=None, foundations=None, foundation_aces=0, found_dealt=None,
+    cells=0, cell_rank=None, cell_size=1, reserves=(), reserve_blocks=None, locked_reserves=False, foundations=None, foundation_aces=0, found_dealt=None,
     found_base=1, found_dir=1, found_build="suit", found_suit=None, found_size=13, found_whole=False, found_back=False, won_rows=None,
     differs=())
 
@@ -71,6 +71,8 @@ class Rules:
     empty ones); a cell holds cell_size cards, of cell_rank only if set (one
     rank, or a rank per cell). reserve_blocks: per reserve pile, the reserve
     piles (counted among the reserves) that cover it until they are empty.
+    locked_reserves: each reserve's face-down card may be turned up by a tap
+    once the foundation counted alike is full.
     foundation_aces: how many foundation cards are dealt, of found_base
     ('any': as many as the deal builds there);
     found_dealt lists their ranks when they differ. suits: suits per pack.
