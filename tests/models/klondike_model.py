@@ -1,6 +1,8 @@
-"""The Klondike family's standard rules, one row per game: a stock and waste
-(or a stock dealing to the rows), tableau piles built down, foundations
-built up in suit from the ace."""
+"""The Klondike family's rules, one row per game: a stock and waste (or a
+stock dealing to the rows or reserves, or none), tableau piles built down,
+reserves and cells, foundations built up in suit from the ace unless a row
+says otherwise. Rows for games not yet in the database are played alone
+until their records land."""
 
 from patience_rules import Rules, triangle
 
@@ -138,7 +140,8 @@ ROWS = [
     klondike("Casino Klondike", redeals=2),
     klondike("Gold Rush", **RUSH),
     klondike("Eight by Eight", ["U" * 8] * 8, decks=2, build="rank", space="any", space_single=True, **RUSH),
-    klondike("Scarp", face_up_triangle(13), decks=3, waste=False, deal_to="rows", start_waste=0, redeals=0, space="any"),
+    klondike("Scarp", face_up_triangle(13), decks=3, waste=False, deal_to="rows", start_waste=0, redeals=0,
+             space="any"),
     klondike("Big Deal", harp(12), decks=4, redeals=1),
     klondike("Chinese Klondike", harp(12), decks=3, suits=3, build="other_suit"),
     klondike("Arabella", face_up_triangle(13), decks=3, redeals=0, build="rank", group="suit_seq"),

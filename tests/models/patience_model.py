@@ -1,8 +1,9 @@
-"""A model of the standard rules shared by the Klondike and Yukon families:
-a stock dealing to a waste (or to the rows), tableau piles built down, free
-cells, open reserves and foundations built up in suit. Each game is one row
-of settings (see `Rules`); the model keeps its own position and says which
-steps are legal and what each step does."""
+"""A model of the rules shared by the Klondike and Yukon families: a stock
+dealing to a waste (or to the rows or reserves), tableau piles built down,
+free cells, open reserves and foundations. Each game is one row of settings
+(see `Rules` in patience_rules); the model keeps its own position and says
+which steps are legal and what each step does, with what follows by itself
+(spaces filled, whole suits or waste cards going out)."""
 
 from patience_rules import (CELL, FOUNDATION, RESERVE, SPENT, STOCK, SUITS, TABLEAU, WASTE, Card, by_suit,
                             fits)

@@ -57,9 +57,9 @@ class Card:
 DEFAULTS = dict(
     decks=1, suits=4, stock=True, waste=True, draw=1, start_waste=None, deal_to="waste", redeals=0, waste_out=False,
     build="alt", build_step=1, wrap=False, group="seq", sources=None, space="king", space_single=False, fill=None,
-    cells=0, cell_rank=None, cell_size=1, reserves=(), reserve_blocks=None, locked_reserves=False, foundations=None, foundation_aces=0, found_dealt=None,
-    found_base=1, found_dir=1, found_build="suit", found_suit=None, found_size=13, found_whole=False, found_back=False, won_rows=None,
-    differs=())
+    cells=0, cell_rank=None, cell_size=1, reserves=(), reserve_blocks=None, locked_reserves=False,
+    foundations=None, foundation_aces=0, found_dealt=None, found_base=1, found_dir=1, found_build="suit",
+    found_suit=None, found_size=13, found_whole=False, found_back=False, won_rows=None, differs=())
 
 
 class Rules:

@@ -1,6 +1,8 @@
-"""The Yukon family's standard rules, one row per game: tableau piles built
-down, any face-up cards moving together whatever lies on the one moved,
-foundations built up in suit from the ace."""
+"""The Yukon family's rules, one row per game: tableau piles built down, any
+face-up cards moving together whatever lies on the one moved, foundations
+built up in suit from the ace (or taking whole suits) unless a row says
+otherwise. Rows for games not yet in the database are played alone until
+their records land."""
 
 from patience_rules import Rules
 
