@@ -203,4 +203,6 @@ ROWS = [
     klondike("Locked Cards", ["U" * 5] * 8, **LOCKED),
     klondike("Topsy-Turvy Queens", ["U" * 4] * 8, **TOPSY_TURVY),
     klondike("King's Secrets", ["U" * 5] * 8, **dict(TOPSY_TURVY, space="queen")),
+    # The one redeal gathers the tableau and deals it out again.
+    klondike("Usk", SOMERSET, **dict(OPEN_DEAL, stock=True, space="king", redeals=1, relay=True)),
 ]

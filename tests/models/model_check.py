@@ -78,7 +78,12 @@ class Checker:
         if not self.session.step(step):
             self.fail("refused %s" % step)
         self.trail.append(step)
-        self.model.apply(step)
+        if self.model.relaying(step):
+            problems = self.model.adopt(cards_of(self.session.position))
+            if problems:
+                self.fail("after %s: %s" % (step, "; ".join(problems)))
+        else:
+            self.model.apply(step)
         self.compare_position("after " + step)
         after = keys(cards_of(self.session.position))
         if not self.session.step("u") or keys(cards_of(self.session.position)) != before:

@@ -84,7 +84,35 @@ class Model:
             return False
         if self.piles[0]:
             return True
+        if self.rules.relay:
+            return self.redeals_left != 0
         return self.rules.deal_to == "waste" and bool(self.piles[1]) and self.redeals_left != 0
+
+    def relaying(self, step):
+        """Whether the step gathers the tableau and lays it out anew, which
+        the model cannot foresee (see `adopt`)."""
+        return step == "t 0" and self.rules.relay and not self.piles[0]
+
+    def adopt(self, piles):
+        """Takes the program's layout after a relaying tap, with what is
+        wrong with it as sentences: the tableau must hold the same cards and
+        nothing else may change."""
+        tableau = self.of(TABLEAU)
+
+        def tableau_cards(source):
+            return sorted(c.id for i in tableau for c in source[i])
+
+        def other_piles(source):
+            return [[c.key() for c in p] for i, p in enumerate(source) if i not in tableau]
+
+        problems = []
+        if tableau_cards(piles) != tableau_cards(self.piles):
+            problems.append("the tableau holds other cards after the redeal")
+        if other_piles(piles) != other_piles(self.piles):
+            problems.append("the redeal changed piles outside the tableau")
+        self.piles = piles
+        self.redeals_left -= 1
+        return problems
 
     def group_ok(self, group):
         if not all(c.up for c in group):

@@ -55,7 +55,8 @@ class Card:
 
 # Every setting of a row and its value unless the row says otherwise.
 DEFAULTS = dict(
-    decks=1, suits=4, stock=True, waste=True, draw=1, start_waste=None, deal_to="waste", redeals=0, waste_out=False,
+    decks=1, suits=4, stock=True, waste=True, draw=1, start_waste=None, deal_to="waste", redeals=0, relay=False,
+    waste_out=False,
     build="alt", build_step=1, wrap=False, group="seq", sources=None, space="king", space_single=False, fill=None,
     cells=0, cell_rank=None, cell_size=1, reserves=(), reserve_blocks=None, locked_reserves=False,
     foundations=None, foundation_aces=0, found_dealt=None, found_base=1, found_dir=1, found_build="suit",
@@ -94,7 +95,9 @@ class Rules:
     'first' or 'reserves' deals one card to each tableau pile, to the first
     one, or to each reserve instead. redeals: -1 unlimited. start_waste:
     the waste's cards after the deal ('any': however many the deal leaves).
-    waste_out: the waste's top card goes to a foundation by itself.
+    waste_out: the waste's top card goes to a foundation by itself. relay: a
+    tap on the empty stock, once per redeal, gathers the tableau and lays it
+    out again in an order the model leaves to the program.
     Foundations start from found_base ('dealt': the rank of the first card
     on any of them; or a rank per foundation) and go in found_dir (1 up, -1
     down, 2 by twos; or a step per suit, or per foundation), turning the corner after the King, each card related to the

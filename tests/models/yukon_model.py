@@ -68,6 +68,11 @@ HEARTS = 4
 # One foundation for the whole pack, from the ace of hearts up whatever the
 # suits, round the corner.
 ACE_OF_HEARTS = dict(build="suit", foundations=1, found_suit=HEARTS, found_size=52)
+# Seven piles of 1, 3, 5, 7, 6, 4 and 2 cards, the last face up, with the
+# rest of the pack dealt face up over all but the first. (One rules text
+# gives the fifth and sixth piles as 4 and 6; the dealing it describes
+# gives 6 and 4.)
+GRANDFATHER = piled_deal([0, 2, 4, 6, 5, 3, 1], [1, 5, 5, 5, 5, 5, 5])
 
 ROWS = [
     yukon("Yukon"),
@@ -109,4 +114,6 @@ ROWS = [
     yukon("Panopticon", PANOPTICON, build="suit", cells=["U"] * 4),
     dealing("Abacus", piled_deal([0] * 7, range(1, 8)), **ABACUS),
     dealing("Ace of Hearts", piled_deal([0] * 7, range(1, 8)), **ACE_OF_HEARTS),
+    # Two redeals, each gathering the tableau, shuffling it and dealing it out again.
+    yukon("Tvete's Grandfather", GRANDFATHER, build="suit", stock=True, redeals=2, relay=True),
 ]
