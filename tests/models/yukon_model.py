@@ -70,8 +70,8 @@ HEARTS = 4
 ACE_OF_HEARTS = dict(build="suit", foundations=1, found_suit=HEARTS, found_size=52)
 # Seven piles of 1, 3, 5, 7, 6, 4 and 2 cards, the last face up, with the
 # rest of the pack dealt face up over all but the first. (One rules text
-# gives the fifth and sixth piles as 4 and 6; the dealing it describes
-# gives 6 and 4.)
+# lists the fifth and sixth piles as 4 and 6 cards; another source's
+# dealing gives 6 and 4, taken here.)
 GRANDFATHER = piled_deal([0, 2, 4, 6, 5, 3, 1], [1, 5, 5, 5, 5, 5, 5])
 
 ROWS = [
