@@ -12,8 +12,10 @@ import os
 import random
 import sys
 
+import model_selfplay
 import velmora_session as vs
-from patience_model import Card, Model
+from patience_model import Model
+from patience_rules import Card
 
 
 class Mismatch(Exception):
@@ -76,7 +78,12 @@ class Checker:
         if not self.session.step(step):
             self.fail("refused %s" % step)
         self.trail.append(step)
-        self.model.apply(step)
+        if self.model.relaying(step):
+            problems = self.model.adopt(cards_of(self.session.position))
+            if problems:
+                self.fail("after %s: %s" % (step, "; ".join(problems)))
+        else:
+            self.model.apply(step)
         self.compare_position("after " + step)
         after = keys(cards_of(self.session.position))
         if not self.session.step("u") or keys(cards_of(self.session.position)) != before:
@@ -181,12 +188,14 @@ def main(rows, wins_file):
     for rules in rows:
         if only and rules.name not in only.split(","):
             continue
-        dealt = sum(map(len, list(rules.deal) + list(rules.reserves))) + rules.foundation_aces + rules.start_waste
-        if dealt > 52 * rules.decks:
-            failures.append("%s: the row deals %d cards from %d" % (rules.name, dealt, 52 * rules.decks))
+        dealt = rules.dealt()
+        if dealt > rules.cards():
+            failures.append("%s: the row deals %d cards from %d" % (rules.name, dealt, rules.cards()))
             continue
         if rules.name not in present:
-            print("skipped %s: not in the database" % rules.name)
+            found = model_selfplay.self_play(rules)
+            print(("FAIL  " if found else "alone ") + rules.name + " (not in the database: the model played alone)")
+            failures += found
             continue
         found = check_game(cli, rules, wins)
         checked += 1

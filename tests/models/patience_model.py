@@ -1,75 +1,21 @@
-"""A model of the standard rules shared by the Klondike and Yukon families:
-a stock dealing to a waste (or to the rows), tableau piles built down, free
-cells, open reserves and foundations built up in suit. Each game is one row
-of settings (see `Rules`); the model keeps its own position and says which
-steps are legal and what each step does."""
+"""A model of the rules shared by the Klondike and Yukon families: a stock
+dealing to a waste (or to the rows or reserves), tableau piles built down,
+free cells, open reserves and foundations. Each game is one row of settings
+(see `Rules` in patience_rules); the model keeps its own position and says
+which steps are legal and what each step does, with what follows by itself
+(spaces filled, whole suits or waste cards going out)."""
 
-STOCK, WASTE, TABLEAU, CELL, RESERVE, FOUNDATION = "stock", "waste", "tableau", "cell", "reserve", "foundation"
-# An empty stock left over from the deal, in games that have no stock in play.
-SPENT = "spent stock"
+from patience_rules import (CELL, FOUNDATION, RESERVE, SPENT, STOCK, SUITS, TABLEAU, WASTE, Card, by_suit,
+                            fits)
 
-
-def colour(suit):
-    return 0 if suit in (1, 2) else 1
-
-
-# Whether card b may lie on card a in a tableau pile, by building rule.
-BUILDS = {
-    "alt": lambda a, b: colour(a.suit) != colour(b.suit) and b.rank == a.rank - 1,
-    "suit": lambda a, b: a.suit == b.suit and b.rank == a.rank - 1,
-    "colour": lambda a, b: colour(a.suit) == colour(b.suit) and b.rank == a.rank - 1,
-    "other_suit": lambda a, b: a.suit != b.suit and b.rank == a.rank - 1,
-    "rank": lambda a, b: b.rank == a.rank - 1,
-    "suit_updown": lambda a, b: a.suit == b.suit and abs(b.rank - a.rank) == 1,
-    "alt_updown": lambda a, b: colour(a.suit) != colour(b.suit) and abs(b.rank - a.rank) == 1,
-    "none": lambda a, b: False,
+# The piles a tap deals one card each to, by the `deal_to` setting.
+DEALT_PILES = {
+    "rows": lambda model: model.of(TABLEAU),
+    "first": lambda model: model.of(TABLEAU)[:1],
+    "reserves": lambda model: model.of(RESERVE),
 }
-
-
-class Card:
-    __slots__ = ("id", "suit", "rank", "up")
-
-    def __init__(self, id, suit, rank, up):
-        self.id, self.suit, self.rank, self.up = id, suit, rank, up
-
-    def key(self):
-        return (self.id, self.suit, self.rank, self.up)
-
-
-class Rules:
-    """One game's settings. deal: per tableau pile a face pattern, bottom
-    first ('d' down, 'U' up). build: tableau building rule (see BUILDS).
-    group: which cards may move together from the tableau: 'seq' (built by
-    the building rule), 'suit_seq' (down in suit), 'any' (any face-up cards)
-    or 'single'. space: what fills an empty tableau pile: 'any', 'king' or
-    'none'. draw: cards per tap to the waste; deal_to 'rows' deals one card
-    to each tableau pile instead. redeals: -1 unlimited. differs: points on
-    which the program is known to differ (see MISMATCHES.md)."""
-
-    def __init__(self, name, deal, decks=1, stock=True, waste=True, draw=1, start_waste=None, deal_to="waste",
-                 redeals=0, build="alt", group="seq", space="king", cells=0, reserves=(), foundation_aces=0,
-                 found_back=False, differs=()):
-        self.name, self.deal, self.decks = name, list(deal), decks
-        self.stock, self.waste, self.draw, self.deal_to = stock, waste, draw, deal_to
-        self.start_waste = (draw if waste else 0) if start_waste is None else start_waste
-        self.redeals, self.build, self.group, self.space = redeals, build, group, space
-        self.cells, self.reserves, self.foundation_aces = cells, tuple(reserves), foundation_aces
-        self.found_back, self.differs = found_back, set(differs)
-
-    def roles(self):
-        """Each pile's role, in the record's pile order."""
-        roles = []
-        if self.stock:
-            roles.append(STOCK)
-        if self.waste:
-            roles.append(WASTE)
-        roles += [TABLEAU] * len(self.deal) + [RESERVE] * len(self.reserves) + [CELL] * self.cells
-        return roles + [FOUNDATION] * (4 * self.decks)
-
-
-def triangle(columns, up=1):
-    """Pile i holds i face-down cards under `up` face-up ones."""
-    return ["d" * i + "U" * up for i in range(columns)]
+# The rank an empty tableau pile takes, by the `space` setting.
+SPACE_RANKS = {"king": 13, "queen": 12, "ace": 1}
 
 
 class Model:
@@ -81,6 +27,20 @@ class Model:
             self.roles.insert(0, SPENT)
         self.piles = cards
         self.redeals_left = rules.redeals
+        self.passes = 0
+
+    @property
+    def base(self):
+        """The rank every foundation starts from: a fixed rank, or with
+        found_base 'dealt' the rank of the first card on any foundation
+        (None while they are all empty)."""
+        if self.rules.found_base != "dealt":
+            return self.rules.found_base
+        return next((self.piles[i][0].rank for i in self.of(FOUNDATION) if self.piles[i]), None)
+
+    def of_foundation(self, setting, f):
+        """A foundation setting that is one value, or one per foundation."""
+        return setting[self.of(FOUNDATION).index(f)] if isinstance(setting, list) else setting
 
     def of(self, role):
         return [i for i, r in enumerate(self.roles) if r == role]
@@ -91,25 +51,32 @@ class Model:
         if len(self.piles) != len(self.roles):
             return ["%d piles, expected %d" % (len(self.piles), len(self.roles))]
         ids = [c.id for p in self.piles for c in p]
-        if len(ids) != len(set(ids)) or len(ids) != 52 * r.decks:
-            out.append("%d cards (%d distinct), expected %d" % (len(ids), len(set(ids)), 52 * r.decks))
+        if len(ids) != len(set(ids)) or len(ids) != r.cards():
+            out.append("%d cards (%d distinct), expected %d" % (len(ids), len(set(ids)), r.cards()))
         faces = sorted((c.suit, c.rank) for p in self.piles for c in p)
-        if faces != sorted((s, k) for s in range(1, 5) for k in range(1, 14)) * r.decks and \
-                faces != sorted([(s, k) for s in range(1, 5) for k in range(1, 14)] * r.decks):
-            out.append("the cards are not %d full pack(s)" % r.decks)
-        patterns = list(r.deal) + [p for p in r.reserves]
-        for i, pattern in zip(self.of(TABLEAU) + self.of(RESERVE), patterns):
+        suits = sorted({suit for suit, _ in faces})
+        if len(suits) != r.suits or faces != sorted([(s, k) for s in suits for k in range(1, 14)] * r.decks):
+            out.append("the cards are not %d pack(s) of %d suits" % (r.decks, r.suits))
+        for i, pattern in zip(self.of(TABLEAU) + self.of(RESERVE) + self.of(CELL), r.patterns()):
             got = "".join("U" if c.up else "d" for c in self.piles[i])
-            if got != pattern:
+            # A pattern ending in '*' repeats its last face any number of times.
+            if got != pattern and not (pattern.endswith("*") and got.rstrip(pattern[-2]) == pattern[:-2]):
                 out.append("pile %d dealt %s, expected %s" % (i, got, pattern))
-        if r.waste and len(self.piles[self.of(WASTE)[0]]) != r.start_waste:
+        if r.waste and r.start_waste != "any" and len(self.piles[1]) != r.start_waste:
             out.append("waste starts with %d cards, expected %d" % (len(self.piles[1]), r.start_waste))
         if r.stock and any(c.up for c in self.piles[0]):
             out.append("a stock card is face up")
         found = [c for i in self.of(FOUNDATION) for c in self.piles[i]]
-        if len(found) != r.foundation_aces or any(c.rank != 1 for c in found):
+        if r.foundation_aces == "any":
+            if not all(self.built_up(i, self.piles[i]) for i in self.of(FOUNDATION)):
+                out.append("foundations start with %s" % [(c.suit, c.rank) for c in found])
+        elif sorted(c.rank for c in found) != sorted(r.found_dealt or [self.base] * r.foundation_aces):
             out.append("foundations start with %s" % [(c.suit, c.rank) for c in found])
         return out
+
+    def built_up(self, f, pile):
+        """Whether a foundation pile could have been built card by card."""
+        return all(self.foundation_accepts(f, pile[k:k + 1], pile[:k]) for k in range(len(pile)))
 
     # ---- legality ----
     def can_tap(self):
@@ -117,7 +84,35 @@ class Model:
             return False
         if self.piles[0]:
             return True
+        if self.rules.relay:
+            return self.redeals_left != 0
         return self.rules.deal_to == "waste" and bool(self.piles[1]) and self.redeals_left != 0
+
+    def relaying(self, step):
+        """Whether the step gathers the tableau and lays it out anew, which
+        the model cannot foresee (see `adopt`)."""
+        return step == "t 0" and self.rules.relay and not self.piles[0]
+
+    def adopt(self, piles):
+        """Takes the program's layout after a relaying tap, with what is
+        wrong with it as sentences: the tableau must hold the same cards and
+        nothing else may change."""
+        tableau = self.of(TABLEAU)
+
+        def tableau_cards(source):
+            return sorted(c.id for i in tableau for c in source[i])
+
+        def other_piles(source):
+            return [[c.key() for c in p] for i, p in enumerate(source) if i not in tableau]
+
+        problems = []
+        if tableau_cards(piles) != tableau_cards(self.piles):
+            problems.append("the tableau holds other cards after the redeal")
+        if other_piles(piles) != other_piles(self.piles):
+            problems.append("the redeal changed piles outside the tableau")
+        self.piles = piles
+        self.redeals_left -= 1
+        return problems
 
     def group_ok(self, group):
         if not all(c.up for c in group):
@@ -127,24 +122,51 @@ class Model:
             return len(group) == 1
         if kind == "any":
             return True
-        fits = BUILDS[self.rules.build] if kind == "seq" else BUILDS["suit"]
-        return all(fits(a, b) for a, b in zip(group, group[1:]))
+        return self.in_sequence(group, self.rules.build if kind == "seq" else "suit")
 
-    def accepts(self, to, group):
+    def in_sequence(self, cards, build):
+        r = self.rules
+        return all(fits(build, a, b, r.wrap, by_suit(r.build_step, a)) for a, b in zip(cards, cards[1:]))
+
+    def accepts(self, to, group, source):
         pile, role, base = self.piles[to], self.roles[to], group[0]
         if role == FOUNDATION:
-            if len(group) != 1:
-                return False
-            if not pile:
-                return base.rank == 1
-            return pile[-1].suit == base.suit and base.rank == pile[-1].rank + 1
+            return self.foundation_accepts(to, group)
         if role == CELL:
-            return len(group) == 1 and not pile
-        if role != TABLEAU:
+            rank = self.rules.cell_rank
+            if isinstance(rank, (list, tuple)):
+                rank = rank[self.of(CELL).index(to)]
+            return len(group) == 1 and len(pile) < self.rules.cell_size and rank in (None, base.rank)
+        if role != TABLEAU or (self.rules.sources and source not in self.rules.sources):
             return False
         if not pile:
-            return self.rules.space == "any" or (self.rules.space == "king" and base.rank == 13)
-        return pile[-1].up and BUILDS[self.rules.build](pile[-1], base)
+            return self.space_takes(base) and not (self.rules.space_single and len(group) > 1)
+        return pile[-1].up and self.in_sequence([pile[-1], base], self.rules.build)
+
+    def space_takes(self, card):
+        space = self.rules.space
+        if space == "below_base":
+            # Nothing fills a space until the foundations have a rank.
+            return self.base is not None and card.rank == (self.base - 2) % 13 + 1
+        return space == "any" or SPACE_RANKS.get(space, space) == card.rank
+
+    def foundation_accepts(self, f, group, pile=None):
+        """Whether foundation f takes the group; pile: what it would hold
+        instead of its cards."""
+        r = self.rules
+        pile = self.piles[f] if pile is None else pile
+        if r.found_whole:
+            return not pile and len(group) == 13 and group[0].rank == 13 and self.in_sequence(group, "suit")
+        if len(group) != 1:
+            return False
+        card = group[0]
+        if not pile:
+            base = self.of_foundation(r.found_base, f) if isinstance(r.found_base, list) else self.base
+            return (base is None or card.rank == base) and r.found_suit in (None, card.suit)
+        top = pile[-1]
+        step = by_suit(self.of_foundation(r.found_dir, f), card)
+        suits_fit = r.found_size > 13 or SUITS[r.found_build](top, card)
+        return len(pile) < r.found_size and suits_fit and (card.rank - top.rank - step) % 13 == 0
 
     def groups(self):
         """(pile, index) of every card that may start a moving group."""
@@ -156,14 +178,31 @@ class Model:
                 for k in range(len(pile)):
                     if self.group_ok(pile[k:]):
                         yield i, k
-            elif role in (WASTE, CELL, RESERVE) and pile[-1].up:
+            elif role in (WASTE, CELL, RESERVE) and pile[-1].up and not self.covered(i):
                 yield i, len(pile) - 1
             elif role == FOUNDATION and self.rules.found_back and len(pile) > 1:
-                # An ace taken back could hold nothing: only higher cards return.
+                # A foundation's first card taken back could hold nothing: only later cards return.
                 yield i, len(pile) - 1
+
+    def covered(self, i):
+        """Whether reserve pile i lies under reserve cards still in place."""
+        blocks = self.rules.reserve_blocks
+        if self.roles[i] != RESERVE or not blocks:
+            return False
+        reserves = self.of(RESERVE)
+        return any(self.piles[reserves[b]] for b in blocks[reserves.index(i)])
+
+    def unlocked_reserves(self):
+        """With locked_reserves, the face-down reserve cards a tap may turn
+        up: each one's foundation, counted alike, is full."""
+        if not self.rules.locked_reserves:
+            return []
+        pairs = zip(self.of(RESERVE), self.of(FOUNDATION))
+        return [r for r, f in pairs if self.piles[r] and not self.piles[r][-1].up and len(self.piles[f]) == 13]
 
     def legal(self):
         out = {"t 0"} if self.can_tap() else set()
+        out |= {"t %d" % i for i in self.unlocked_reserves()}
         targets = [i for i, r in enumerate(self.roles) if r in (TABLEAU, CELL, FOUNDATION)]
         for i, k in self.groups():
             group = self.piles[i][k:]
@@ -171,7 +210,7 @@ class Model:
                 # Moving a card from one foundation to another achieves nothing.
                 if self.roles[i] == FOUNDATION and self.roles[to] == FOUNDATION:
                     continue
-                if to != i and self.accepts(to, group):
+                if to != i and self.accepts(to, group, self.roles[i]):
                     out.add("m %d %d" % (group[0].id, to))
         return out
 
@@ -186,15 +225,89 @@ class Model:
     def apply(self, step):
         """Plays a step the model holds legal."""
         words = step.split()
-        if words[0] == "t":
+        if words[0] == "t" and words[1] != "0":
+            self.piles[int(words[1])][-1].up = True
+        elif words[0] == "t":
             self.tap()
-            return
-        i, k = self.find(int(words[1]))
+        else:
+            i, k = self.find(int(words[1]))
+            self.shift(i, k, int(words[2]))
+        if "auto_whole" in self.rules.differs:
+            self.clear_whole_suits()
+        self.send_waste_out()
+        if self.rules.fill == "waste":
+            self.fill_spaces_from_waste()
+            self.send_waste_out()
+        elif self.rules.fill == "from_right":
+            self.fill_spaces_from_right()
+        elif self.rules.fill in ("reserves", "reserves_then_waste"):
+            self.fill_spaces_from_reserves()
+
+    def shift(self, i, k, to):
+        """Moves pile i's cards from index k onto pile `to`, turning up the
+        tableau card they uncover."""
         group = self.piles[i][k:]
         del self.piles[i][k:]
-        self.piles[int(words[2])] += group
+        self.piles[to] += group
         if self.roles[i] == TABLEAU and self.piles[i] and not self.piles[i][-1].up:
             self.piles[i][-1].up = True
+
+    def clear_whole_suits(self):
+        """Moves every whole suit lying at the top of a tableau pile to the
+        first empty foundation."""
+        for i in self.of(TABLEAU):
+            pile = self.piles[i]
+            empty = next((f for f in self.of(FOUNDATION) if not self.piles[f]), None)
+            if len(pile) >= 13 and self.group_ok(pile[-13:]) and empty and self.foundation_accepts(empty, pile[-13:]):
+                self.shift(i, len(pile) - 13, empty)
+
+    def send_waste_out(self):
+        """With waste_out, plays the waste's top card to the first foundation
+        that takes it, again and again."""
+        while self.rules.waste_out and self.piles[1]:
+            to = next((f for f in self.of(FOUNDATION) if self.foundation_accepts(f, self.piles[1][-1:])), None)
+            if to is None:
+                return
+            self.shift(1, len(self.piles[1]) - 1, to)
+
+    def fill_spaces_from_waste(self):
+        """Fills each empty tableau pile with the waste's top card, turning
+        the stock first when the waste is empty."""
+        for i in self.of(TABLEAU):
+            if self.piles[i]:
+                continue
+            while not self.piles[1] and self.piles[0]:
+                self.tap()
+                self.send_waste_out()
+            if self.piles[1]:
+                self.shift(1, len(self.piles[1]) - 1, i)
+
+    def fill_spaces_from_reserves(self):
+        """Fills each empty tableau pile from the first of the longest
+        reserves, and with 'reserves_then_waste' from the waste once the
+        reserves are spent."""
+        for i in self.of(TABLEAU):
+            if self.piles[i]:
+                continue
+            reserves = [r for r in self.of(RESERVE) if self.piles[r]]
+            source = max(reserves, key=lambda r: len(self.piles[r]), default=None)
+            if source is None and self.rules.fill == "reserves_then_waste" and self.piles[1]:
+                source = 1
+            if source is not None:
+                self.shift(source, len(self.piles[source]) - 1, i)
+
+    def fill_spaces_from_right(self):
+        """Fills each empty tableau pile with the built cards at the top of
+        the pile to its right, which may empty that one in turn."""
+        rows = self.of(TABLEAU)
+        for left, right in zip(rows, rows[1:]):
+            pile = self.piles[right]
+            if self.piles[left] or not pile:
+                continue
+            k = len(pile) - 1
+            while k > 0 and pile[k - 1].up and self.in_sequence(pile[k - 1:], self.rules.build):
+                k -= 1
+            self.shift(right, k, left)
 
     def tap(self):
         stock = self.piles[0]
@@ -204,15 +317,19 @@ class Model:
             order = waste if "stock_bottom" in self.rules.differs else reversed(waste)
             self.piles[0] = [Card(c.id, c.suit, c.rank, False) for c in order]
             self.piles[1] = []
+            self.passes += 1
             if self.redeals_left > 0:
                 self.redeals_left -= 1
             return
-        if self.rules.deal_to == "rows":
-            for i in self.of(TABLEAU):
+        if self.rules.deal_to in DEALT_PILES:
+            for i in DEALT_PILES[self.rules.deal_to](self):
                 if stock:
                     self.piles[i].append(self.take(stock))
             return
-        for _ in range(min(self.rules.draw, len(stock))):
+        draw = self.rules.draw
+        if isinstance(draw, (list, tuple)):
+            draw = draw[min(self.passes, len(draw) - 1)]
+        for _ in range(min(draw, len(stock))):
             self.piles[1].append(self.take(stock))
 
     def take(self, stock):
@@ -221,4 +338,8 @@ class Model:
         return card
 
     def won(self):
-        return sum(len(self.piles[i]) for i in self.of(FOUNDATION)) == 52 * self.rules.decks
+        if self.rules.won_rows:
+            rows = [self.piles[i] for i in self.of(TABLEAU) if self.piles[i]]
+            return bool(rows) and all(len(p) == 13 and p[0].rank == 13 and all(c.up for c in p)
+                                      and self.in_sequence(p, self.rules.won_rows) for p in rows)
+        return sum(len(self.piles[i]) for i in self.of(FOUNDATION)) == self.rules.cards()

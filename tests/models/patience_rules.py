@@ -1,0 +1,153 @@
+"""One game's rules as settings (see `Rules`), the cards and the building
+rules the settings name."""
+
+STOCK, WASTE, TABLEAU, CELL, RESERVE, FOUNDATION = "stock", "waste", "tableau", "cell", "reserve", "foundation"
+# An empty stock left over from the deal, in games that have no stock in play.
+SPENT = "spent stock"
+
+
+def colour(suit):
+    return 0 if suit in (1, 2) else 1
+
+
+def rank_step(a, b, wrap):
+    """How far b's rank lies above a's: -1 for one below. With wrap the
+    ranks turn the corner, so a King lies one below an Ace."""
+    step = b.rank - a.rank
+    return (step + 6) % 13 - 6 if wrap else step
+
+
+# Whether card b may lie on card a in a tableau pile, by building rule: the
+# suits' relation and the rank steps allowed.
+SUITS = {
+    "alt": lambda a, b: colour(a.suit) != colour(b.suit),
+    "suit": lambda a, b: a.suit == b.suit,
+    "colour": lambda a, b: colour(a.suit) == colour(b.suit),
+    "other_suit": lambda a, b: a.suit != b.suit,
+    "rank": lambda a, b: True,
+}
+STEPS = {"": (-1,), "_up": (1,), "_updown": (-1, 1)}
+BUILDS = {suits + direction: (match, steps) for suits, match in SUITS.items() for direction, steps in STEPS.items()}
+
+
+def fits(build, a, b, wrap=False, step=1):
+    """Whether b may lie on a; step: how many ranks apart built cards lie."""
+    if build == "none":
+        return False
+    match, steps = BUILDS[build]
+    return match(a, b) and rank_step(a, b, wrap) in [s * step for s in steps]
+
+
+def by_suit(setting, card):
+    """A setting that is one number, or one number per suit."""
+    return setting[card.suit] if isinstance(setting, dict) else setting
+
+
+class Card:
+    __slots__ = ("id", "suit", "rank", "up")
+
+    def __init__(self, id, suit, rank, up):
+        self.id, self.suit, self.rank, self.up = id, suit, rank, up
+
+    def key(self):
+        return (self.id, self.suit, self.rank, self.up)
+
+
+# Every setting of a row and its value unless the row says otherwise.
+DEFAULTS = dict(
+    decks=1, suits=4, stock=True, waste=True, draw=1, start_waste=None, deal_to="waste", redeals=0, relay=False,
+    waste_out=False,
+    build="alt", build_step=1, wrap=False, group="seq", sources=None, space="king", space_single=False, fill=None,
+    cells=0, cell_rank=None, cell_size=1, reserves=(), reserve_blocks=None, locked_reserves=False,
+    foundations=None, foundation_aces=0, found_dealt=None, found_base=1, found_dir=1, found_build="suit",
+    found_suit=None, found_size=13, found_whole=False, found_back=False, won_rows=None, differs=())
+
+
+class Rules:
+    """One game's settings.
+
+    deal: per tableau pile a face pattern, bottom first ('d' down, 'U' up; a
+    trailing '*' repeats the face before it any number of times). reserves,
+    cells: the same per reserve pile and free cell (cells may be a count of
+    empty ones); a cell holds cell_size cards, of cell_rank only if set (one
+    rank, or a rank per cell). reserve_blocks: per reserve pile, the reserve
+    piles (counted among the reserves) that cover it until they are empty.
+    locked_reserves: each reserve's face-down card may be turned up by a tap
+    once the foundation counted alike is full.
+    foundation_aces: how many foundation cards are dealt, of found_base
+    ('any': as many as the deal builds there);
+    found_dealt lists their ranks when they differ. suits: suits per pack.
+    foundations: how many (default one per suit and pack); found_suit: the
+    suit of every foundation's first card, if one; found_size: cards each
+    holds, more than 13 built whatever the suits.
+    build: the tableau's building rule (see BUILDS); build_step: ranks
+    between built cards (or one per suit); wrap: builds turn the corner.
+    group: what moves together from the tableau: 'seq' (built by the rule),
+    'suit_seq' (down in suit), 'any' (any face-up cards) or 'single'.
+    sources: the roles whose cards may go onto the tableau (default all).
+    space: what an empty tableau pile takes: 'any', 'king', 'ace', a rank, 'none' or
+    'below_base' (the rank below the foundations' first); space_single: one
+    card only. fill: what fills a space at once: 'waste' (its top card,
+    turning the stock first if need be), 'reserves' (the top card of the
+    longest reserve), 'reserves_then_waste' (then of the waste) or
+    'from_right' (the built cards at the top of the next pile).
+    draw: cards per tap to the waste, or a count per pass; deal_to 'rows',
+    'first' or 'reserves' deals one card to each tableau pile, to the first
+    one, or to each reserve instead. redeals: -1 unlimited. start_waste:
+    the waste's cards after the deal ('any': however many the deal leaves).
+    waste_out: the waste's top card goes to a foundation by itself. relay: a
+    tap on the empty stock, once per redeal, gathers the tableau and lays it
+    out again in an order the model leaves to the program.
+    Foundations start from found_base ('dealt': the rank of the first card
+    on any of them; or a rank per foundation) and go in found_dir (1 up, -1
+    down, 2 by twos; or a step per suit, or per foundation), turning the corner after the King, each card related to the
+    one below by found_build (see SUITS); found_whole: they take
+    only a whole suit from King down to Ace at once; found_back: their
+    cards may come back. won_rows: the game is won with every tableau pile
+    one whole suit built this way, and has no foundations.
+    differs: points on which the program is known to differ (see
+    MISMATCHES.md)."""
+
+    def __init__(self, name, deal, **settings):
+        unknown = set(settings) - set(DEFAULTS)
+        if unknown:
+            raise TypeError("%s: unknown settings %s" % (name, sorted(unknown)))
+        self.name, self.deal = name, list(deal)
+        for key, value in dict(DEFAULTS, **settings).items():
+            setattr(self, key, value)
+        first_draw = self.draw[0] if isinstance(self.draw, (list, tuple)) else self.draw
+        if self.start_waste is None:
+            self.start_waste = first_draw if self.waste else 0
+        if not isinstance(self.cells, (list, tuple)):
+            self.cells = [""] * self.cells
+        if self.foundations is None:
+            self.foundations = self.suits * self.decks
+        self.reserves, self.cells, self.differs = tuple(self.reserves), list(self.cells), set(self.differs)
+
+    def cards(self):
+        return 13 * self.suits * self.decks
+
+    def roles(self):
+        """Each pile's role, in the record's pile order."""
+        roles = []
+        if self.stock:
+            roles.append(STOCK)
+        if self.waste:
+            roles.append(WASTE)
+        roles += [TABLEAU] * len(self.deal) + [RESERVE] * len(self.reserves) + [CELL] * len(self.cells)
+        return roles + ([] if self.won_rows else [FOUNDATION] * self.foundations)
+
+    def patterns(self):
+        """The face patterns dealt to the tableau, reserves and cells, in pile order."""
+        return list(self.deal) + list(self.reserves) + list(self.cells)
+
+    def dealt(self):
+        """How many cards the deal lays out of the stock."""
+        laid = sum(len(p.rstrip("*")) for p in self.patterns())
+        based = 0 if self.foundation_aces == "any" else self.foundation_aces
+        return laid + len(self.found_dealt or [0] * based) + (0 if self.start_waste == "any" else self.start_waste)
+
+
+def triangle(columns, up=1):
+    """Pile i holds i face-down cards under `up` face-up ones."""
+    return ["d" * i + "U" * up for i in range(columns)]
