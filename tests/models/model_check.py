@@ -82,8 +82,13 @@ class Checker:
             problems = self.model.adopt(cards_of(self.session.position))
             if problems:
                 self.fail("after %s: %s" % (step, "; ".join(problems)))
-        else:
-            self.model.apply(step)
+            self.compare_position("after " + step)
+            # A re-lay shuffles with the generator as it stands: undone and
+            # played again it would lay the cards out anew, and a recorded
+            # win would no longer fit. The engine's own tests check that the
+            # undo of a shuffle restores the order.
+            return
+        self.model.apply(step)
         self.compare_position("after " + step)
         after = keys(cards_of(self.session.position))
         if not self.session.step("u") or keys(cards_of(self.session.position)) != before:
