@@ -27,9 +27,19 @@ std::string suitsText(Suits suits)
     return "";
 }
 
+std::string rankName(int rank)
+{
+    static const char* const kNames[] = {"",      "Ace",  "Two", "Three", "Four",  "Five", "Six",
+                                         "Seven", "Eight", "Nine", "Ten",  "Jack", "Queen", "King"};
+    return rank >= 1 && rank <= 13 ? kNames[rank] : std::to_string(rank);
+}
+
 std::string buildText(const Build& build)
 {
-    return std::string(build.direction == Direction::up ? "up " : "down ") + suitsText(build.suits);
+    std::string text = std::string(build.direction == Direction::up ? "up " : "down ") + suitsText(build.suits);
+    if (build.wrap)
+        text += build.direction == Direction::up ? ", going on from King to Ace" : ", a King going on an Ace";
+    return text;
 }
 
 std::string tableauText(const KlondikeRules& r)
@@ -42,6 +52,14 @@ std::string tableauText(const KlondikeRules& r)
     else
         text += "Only a group built down " + suitsText(r.groupBuild.suits) +
                 " may be moved as a unit; otherwise move the top card alone. ";
+    if (r.tableauFedByWasteOnly)
+        text += "Cards may be put on the tableau only from the waste, and tableau cards go only to the "
+                "foundations. ";
+    if (r.emptyRank != 0)
+        return text + "Only a " + rankName(r.emptyRank) + ", or a group headed by one, may fill an empty pile.";
+    if (r.base != FoundationBase::fixed)
+        return text + "An empty pile takes only a card of the rank just below the foundations' base (a King "
+                      "when the base is the Ace), or a group headed by one.";
     switch (r.onEmpty) {
     case EmptyTakes::kings: text += "Only a King, or a group headed by a King, may fill an empty pile."; break;
     case EmptyTakes::aces: text += "Only an Ace, or a group headed by an Ace, may fill an empty pile."; break;
@@ -51,8 +69,29 @@ std::string tableauText(const KlondikeRules& r)
     return text;
 }
 
+std::string baseText(const KlondikeRules& r)
+{
+    const std::string thirteen = r.packs > 1 ? ", thirteen cards each" : "";
+    if (r.base == FoundationBase::dealtCard)
+        return "The card dealt to the first foundation sets the base rank: the other foundations are started "
+               "with the other cards of that rank. Build the foundations up in suit from the base, going on "
+               "from King to Ace" + thirteen + ".";
+    return "The first card you play to the first foundation, which may be any card, sets the base rank; "
+           "until then an empty tableau pile takes nothing. The other foundations are started with the other "
+           "cards of that rank. Build the foundations up in suit from the base, going on from King to Ace" +
+           thirteen + ".";
+}
+
 std::string foundationText(const KlondikeRules& r)
 {
+    if (r.base != FoundationBase::fixed)
+        return baseText(r) + (r.foundationsKeep ? " Cards played there stay there." : "");
+    if (r.foundationStart != 0)
+        return "Build the foundations up in suit from the " + rankName(r.foundationStart) +
+               (r.foundationStart == 13 ? ": the Ace follows the King, and so on up to the Queen"
+                                        : ", going on from King to Ace") +
+               (r.packs > 1 ? ", thirteen cards each" : "") + "." +
+               (r.foundationsKeep ? " Cards played there stay there." : "");
     std::string text = r.kingsDown ? "Build the foundations down in suit from the King, one card at a time."
                                    : "Build the foundations up in suit from the Ace, one card at a time.";
     if (r.foundationsKeep)
@@ -64,6 +103,13 @@ std::string stockText(const KlondikeRules& r)
 {
     if (r.stock == StockDeal::rowToTableau)
         return "Tap the stock to deal one card face up onto each tableau pile. There is no redeal.";
+    if (r.stock == StockDeal::rowToReserves)
+        return "Tap the stock to deal one card face up onto each reserve pile, as far as the cards go. There "
+               "is no redeal.";
+    if (r.stock == StockDeal::reservesThenOpen)
+        return "Tap the stock to deal one card face up onto each reserve pile. When two cards are left, they "
+               "turn face up, one onto the waste and one on the stock, and both are in play. There is no "
+               "redeal.";
     std::string text = r.stockDeal == 1 ? "Tap the stock to turn one card onto the waste"
                                         : "Tap the stock to turn " + number(r.stockDeal) + " cards onto the waste";
     text += "; only the top card of the waste is in play. ";
@@ -83,9 +129,18 @@ std::string klondikeDescription(const KlondikeRules& r)
     std::string text = std::string(r.intro) + "\n<b>Object</b>\nMove all " + std::to_string(cards) +
                        " cards to the " + number(4 * r.packs) + " foundations.\n<b>Layout</b>\n" + r.layout +
                        "\n<b>Rules</b>\n" + tableauText(r);
-    if (r.reserves > 0)
+    if (r.reserves > 0 && r.reservesToFoundationsOnly)
+        text += " The top card of each reserve pile may be played only to the foundations; nothing may be put "
+                "on a reserve pile.";
+    else if (r.reserves > 0)
         text += " The top card of each reserve pile may be played to the tableau or the foundations; "
                 "nothing may be put on a reserve pile.";
+    if (r.reservesLocked)
+        text += " The reserve cards are locked face down: each turns face up and comes into play when the "
+                "foundation of the same place, counted from the left, holds thirteen cards.";
+    if (r.kingsReserve > 0)
+        text += " A further reserve pile, empty at the start, takes only Kings, one at a time and up to " +
+                number(r.kingsReserve) + "; its top card is in play.";
     if (r.faceUp != allCardsUp)
         text += " A face-down card that comes to the top turns face up.";
     text += "\n" + foundationText(r);
@@ -98,7 +153,8 @@ std::string klondikeDescription(const KlondikeRules& r)
                                        : r.columnCards[static_cast<std::size_t>(c)];
         return n;
     }();
-    if (cards - tableau - r.reserves - (r.acesDealt ? 4 * r.packs : 0) > 0)
+    const int baseCard = r.base == FoundationBase::dealtCard ? 1 : 0;
+    if (cards - tableau - r.reserves - (r.acesDealt ? 4 * r.packs : 0) - baseCard > 0)
         text += "\n" + stockText(r);
     else
         text += "\nAll the cards are dealt at the start; there is no stock.";

@@ -34,6 +34,9 @@ struct BaseRankSwitch {
     // the rank.
     std::vector<std::pair<int, int>> conditions;
     std::vector<int> foundations;  // take the foundation rule and show the rank
+    // Whether readPile shows the rank too: not needed when the card that
+    // set the base never leaves it.
+    bool markReadPile = true;
     BaseRankPrograms programs;
     std::vector<int> others;  // take otherAccept for the base
     RankPrograms otherAccept{};
@@ -45,5 +48,15 @@ void addBaseRankKeys(RecordBuilder& b, const BaseRankSwitch& choice);
 // The rank below `base`, the King below the Ace: what an empty tableau pile
 // takes in games whose piles build down towards the base.
 int rankBelow(int base);
+
+// Accept rule: the group's bottom card follows the destination's top card by
+// the build (up or down), and an empty destination takes a group headed by
+// `emptyRank`.
+rules::Condition acceptsBuiltOnRank(Build build, int emptyRank);
+
+// Foundation accept rule: one card, `base` on an empty foundation, else the
+// next rank in suit going on from King to Ace; with fullAtThirteen, a
+// foundation of thirteen cards takes no more.
+rules::Condition acceptsRoundFromBase(int base, bool fullAtThirteen);
 
 }  // namespace velmora::gamedb
