@@ -170,9 +170,9 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const int dealtApart = rules.acesDealt ? foundationCount : 0;
     const int baseCard = rules.base == FoundationBase::dealtCard ? 1 : 0;
     const int stockCards = 52 * rules.packs - tableauCards(rules) - rules.reserves - dealtApart - baseCard;
-    const bool hasStock = stockCards > 0;
+    const bool hasStock = stockCards > 0 || rules.redealTableau;
     const bool hasWaste =
-        hasStock && (rules.stock == StockDeal::toWaste || rules.stock == StockDeal::reservesThenOpen);
+        stockCards > 0 && (rules.stock == StockDeal::toWaste || rules.stock == StockDeal::reservesThenOpen);
     const Board board = boardFor(rules, hasStock);
 
     RecordBuilder b(rules.id, rules.name);
@@ -190,7 +190,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
 
     KlondikePiles piles;
     if (hasStock) {
-        const int wasteCards = rules.stock == StockDeal::toWaste ? rules.stockDeal : 0;
+        const int wasteCards = hasWaste && rules.stock == StockDeal::toWaste ? rules.stockDeal : 0;
         const bool stockInPlay = rules.stock == StockDeal::reservesThenOpen;
         piles.stock = b.addPile(makePile({.x = board.top.x(0),
                                           .y = kTopRowY,
@@ -242,6 +242,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         if (rules.redeals != 0)
             b.pile(piles.stock).emptyTapKey =
                 static_cast<std::uint16_t>(addRedeal(b, common, piles.stock, piles.waste, rules.redeals));
+    } else if (rules.redealTableau) {
+        addTableauRedeal(b, rules, piles);
     } else if (hasStock && dealsToReserves(rules)) {
         addReserveDeal(b, rules, common, piles);
     } else if (hasStock) {

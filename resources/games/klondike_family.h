@@ -89,6 +89,10 @@ struct KlondikeRules {
     // When not 0: an empty pile after the reserves that takes only Kings, up
     // to this many.
     int kingsReserve = 0;
+    // No stock to deal: tapping the empty stock gathers the tableau, pile by
+    // pile from the left, and deals it again in rows that leave one more
+    // pile out each time, `redeals` times.
+    bool redealTableau = false;
 };
 
 GameDefinition klondikeGame(const KlondikeRules& rules);

@@ -136,6 +136,24 @@ void permitLimitedMoves(RecordBuilder& b, const KlondikeRules& rules, const Klon
             b.permit(foundation, column);
 }
 
+// The cards of the tableau go onto the stock, the first pile's at the
+// bottom; then rounds of one card to each pile, the first round to every
+// pile and each next one leaving out one more pile on the left, until the
+// stock is used up.
+void addTableauRedeal(RecordBuilder& b, const KlondikeRules& rules, const KlondikePiles& piles)
+{
+    const int key = b.addKey(TriggerType::never);
+    for (int column : piles.tableau)
+        b.addAction(key, moveCardsAction(column, Range::between, 0, 0, piles.stock));
+    const int cards = 52 * rules.packs;
+    const int columns = static_cast<int>(piles.tableau.size());
+    for (int round = 0, dealt = 0; round < columns && dealt < cards; ++round)
+        for (int k = round; k < columns && dealt < cards; ++k, ++dealt)
+            b.addAction(key, moveCardsAction(piles.stock, Range::fromTop, 0, 1, piles.tableau[static_cast<std::size_t>(k)]));
+    b.addCounter(key, rules.redeals);
+    b.pile(piles.stock).emptyTapKey = static_cast<std::uint16_t>(key);
+}
+
 int kingsReserveAccept(RecordBuilder& b, int capacity)
 {
     return addRule(b, count(first) == 1 && faceUp(top(first)) && rank(top(first)) == 13 &&

@@ -154,7 +154,12 @@ std::string klondikeDescription(const KlondikeRules& r)
         return n;
     }();
     const int baseCard = r.base == FoundationBase::dealtCard ? 1 : 0;
-    if (cards - tableau - r.reserves - (r.acesDealt ? 4 * r.packs : 0) - baseCard > 0)
+    if (r.redealTableau)
+        text += "\nAll the cards are dealt at the start. When you are stuck, tap the empty stock: the tableau is "
+                "gathered, pile by pile from the left without shuffling, and dealt again face up in rounds of one "
+                "card to each pile, every round leaving out one more pile on the left, until no card is left. "
+                "You may do this " + std::string(r.redeals == 1 ? "once" : number(r.redeals) + " times") + ".";
+    else if (cards - tableau - r.reserves - (r.acesDealt ? 4 * r.packs : 0) - baseCard > 0)
         text += "\n" + stockText(r);
     else
         text += "\nAll the cards are dealt at the start; there is no stock.";

@@ -1,6 +1,7 @@
 // Klondike-family games whose foundations start from a rank set in play (by
 // the card dealt to the first foundation, or by the first card the player
-// puts there), and stocks that deal to the reserve piles.
+// puts there), stocks that deal to the reserve piles, and a tableau dealt
+// again.
 #include <string>
 #include <vector>
 
@@ -182,6 +183,25 @@ TEST(KlondikeFamilySpecialRules, TheStockDealsRowsToTheReservesAsFarAsItLasts)
             EXPECT_TRUE(engine.canPickUp(engine.topCard(d.waste)));
         }
     }
+}
+
+// Usk: stock 0, tableau 1-10, foundations 11-14. With the Aces on the
+// foundations, the redeal gathers 48 cards and deals rounds of ten, nine,
+// eight and so on piles from the right.
+TEST(KlondikeFamilySpecialRules, TheTableauIsGatheredAndDealtAgainOnce)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Usk", 1);
+    EXPECT_TRUE(engine.canTap(0));
+    arrangeBoard(engine, {{11, {cardOf(engine, kSpades, 1)}}, {12, {cardOf(engine, kClubs, 1)}},
+                          {13, {cardOf(engine, kDiamonds, 1)}}, {14, {cardOf(engine, kHearts, 1)}}},
+                 1);
+    ASSERT_TRUE(applyStep(engine, Step::tapOn(0), nullptr));
+    const int expected[] = {1, 2, 3, 4, 5, 6, 7, 7, 7, 6};
+    for (int k = 0; k < 10; ++k)
+        EXPECT_EQ(cardsOn(engine, 1 + k), expected[k]) << "pile " << k;
+    EXPECT_EQ(cardsOn(engine, 0), 0);
+    EXPECT_FALSE(engine.canTap(0)) << "only one redeal";
 }
 
 }  // namespace
