@@ -176,7 +176,10 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const Board board = boardFor(rules, hasStock);
 
     RecordBuilder b(rules.id, rules.name);
-    b.category(rules.category, rules.extraCategories).skill(rules.skill).playTime(rules.playTime).largeCards(board.largeCards);
+    b.category(rules.category, rules.extraCategories)
+        .skill(rules.skill)
+        .playTime(rules.playTime)
+        .largeCards(board.largeCards);
     b.description(*rules.description ? std::string(rules.description) : klondikeDescription(rules));
     addCards(b, rules);
 
@@ -236,7 +239,9 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     else
         permitMoves(b, piles.foundations);
 
-    if (hasWaste && rules.stock == StockDeal::toWaste) {
+    if (hasWaste && rules.dealCountFalls) {
+        addFallingDeal(b, rules, common, piles);
+    } else if (hasWaste && rules.stock == StockDeal::toWaste) {
         b.pile(piles.stock).tapKey =
             static_cast<std::uint16_t>(addDealToWaste(b, piles.stock, piles.waste, rules.stockDeal));
         if (rules.redeals != 0)

@@ -93,6 +93,9 @@ struct KlondikeRules {
     // pile from the left, and deals it again in rows that leave one more
     // pile out each time, `redeals` times.
     bool redealTableau = false;
+    // Each pass through the stock turns one card fewer per tap: stockDeal in
+    // the first, down to one (with redeals = stockDeal - 1).
+    bool dealCountFalls = false;
 };
 
 GameDefinition klondikeGame(const KlondikeRules& rules);

@@ -136,6 +136,67 @@ void permitLimitedMoves(RecordBuilder& b, const KlondikeRules& rules, const Klon
             b.permit(foundation, column);
 }
 
+namespace {
+
+int addFlagPile(RecordBuilder& b, bool enabled)
+{
+    return b.addPile(makePile({.interactive = false, .enabled = enabled}));
+}
+
+void dealOne(RecordBuilder& b, int key, int stock, int waste)
+{
+    b.addAction(key, setCardsAction(stock, Range::fromTop, 0, 1, kCardFaceUp, 1));
+    b.addAction(key, moveCardsAction(stock, Range::fromTop, 0, 1, waste));
+}
+
+}  // namespace
+
+// A tap turns one card and marks the step; automatic keys then turn the
+// rest of the pass's count. Flag piles after the foundations hold, in their
+// enabled flags, that a tap or a redeal has just happened and which pass is
+// being played (none enabled: the last, one card a tap).
+void addFallingDeal(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
+                    const KlondikePiles& piles)
+{
+    const int tapped = addFlagPile(b, false);
+    const int redealt = addFlagPile(b, false);
+    std::vector<int> passes;
+    for (int pass = 0; pass + 1 < rules.stockDeal; ++pass)
+        passes.push_back(addFlagPile(b, pass == 0));
+
+    const int tap = b.addKey(TriggerType::never);
+    dealOne(b, tap, piles.stock, piles.waste);
+    b.addAction(tap, setPileAction(tapped, kPileEnabled, 1));
+    b.pile(piles.stock).tapKey = static_cast<std::uint16_t>(tap);
+    for (std::size_t pass = 0; pass < passes.size(); ++pass) {
+        const int more = b.addKey(TriggerType::afterEveryStep);
+        b.addCondition(more, common.always, tapped);
+        b.addCondition(more, common.always, passes[pass]);
+        for (int k = 1; k < rules.stockDeal - static_cast<int>(pass); ++k)
+            dealOne(b, more, piles.stock, piles.waste);
+    }
+    const int tapDone = b.addKey(TriggerType::afterEveryStep);
+    b.addCondition(tapDone, common.always, tapped);
+    b.addAction(tapDone, setPileAction(tapped, kPileEnabled, 0));
+
+    const int redeal = addRedeal(b, common, piles.stock, piles.waste, rules.redeals);
+    b.addAction(redeal, setPileAction(redealt, kPileEnabled, 1));
+    b.pile(piles.stock).emptyTapKey = static_cast<std::uint16_t>(redeal);
+    // The later passes first, so that one redeal moves on by one pass.
+    for (std::size_t pass = passes.size(); pass-- > 0;) {
+        const int next = b.addKey(TriggerType::afterEveryStep);
+        b.addCondition(next, common.always, redealt);
+        b.addCondition(next, common.always, passes[pass]);
+        b.addAction(next, setPileAction(passes[pass], kPileEnabled, 0));
+        if (pass + 1 < passes.size())
+            b.addAction(next, setPileAction(passes[pass + 1], kPileEnabled, 1));
+        b.addAction(next, setPileAction(redealt, kPileEnabled, 0));
+    }
+    const int redealDone = b.addKey(TriggerType::afterEveryStep);
+    b.addCondition(redealDone, common.always, redealt);
+    b.addAction(redealDone, setPileAction(redealt, kPileEnabled, 0));
+}
+
 // The cards of the tableau go onto the stock, the first pile's at the
 // bottom; then rounds of one card to each pile, the first round to every
 // pile and each next one leaving out one more pile on the left, until the
@@ -148,8 +209,10 @@ void addTableauRedeal(RecordBuilder& b, const KlondikeRules& rules, const Klondi
     const int cards = 52 * rules.packs;
     const int columns = static_cast<int>(piles.tableau.size());
     for (int round = 0, dealt = 0; round < columns && dealt < cards; ++round)
-        for (int k = round; k < columns && dealt < cards; ++k, ++dealt)
-            b.addAction(key, moveCardsAction(piles.stock, Range::fromTop, 0, 1, piles.tableau[static_cast<std::size_t>(k)]));
+        for (int k = round; k < columns && dealt < cards; ++k, ++dealt) {
+            const int column = piles.tableau[static_cast<std::size_t>(k)];
+            b.addAction(key, moveCardsAction(piles.stock, Range::fromTop, 0, 1, column));
+        }
     b.addCounter(key, rules.redeals);
     b.pile(piles.stock).emptyTapKey = static_cast<std::uint16_t>(key);
 }

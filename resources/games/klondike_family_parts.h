@@ -38,6 +38,9 @@ void addReserveDeal(RecordBuilder& b, const KlondikeRules& rules, const CommonPr
                     const KlondikePiles& piles);
 void addReserveLocks(RecordBuilder& b, const CommonPrograms& common, const KlondikePiles& piles);
 void permitLimitedMoves(RecordBuilder& b, const KlondikeRules& rules, const KlondikePiles& piles);
+// The stock's tap and empty-tap keys for dealCountFalls.
+void addFallingDeal(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
+                    const KlondikePiles& piles);
 void addTableauRedeal(RecordBuilder& b, const KlondikeRules& rules, const KlondikePiles& piles);
 // The accept program of the Kings' reserve.
 int kingsReserveAccept(RecordBuilder& b, int capacity);

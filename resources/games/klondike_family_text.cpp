@@ -65,6 +65,7 @@ std::string tableauText(const KlondikeRules& r)
     case EmptyTakes::aces: text += "Only an Ace, or a group headed by an Ace, may fill an empty pile."; break;
     case EmptyTakes::anything: text += "Any card or group may fill an empty pile."; break;
     case EmptyTakes::nothing: text += "An empty pile stays empty."; break;
+    case EmptyTakes::oneCard: text += "Any single card, but not a group, may fill an empty pile."; break;
     }
     return text;
 }
@@ -110,6 +111,12 @@ std::string stockText(const KlondikeRules& r)
         return "Tap the stock to deal one card face up onto each reserve pile. When two cards are left, they "
                "turn face up, one onto the waste and one on the stock, and both are in play. There is no "
                "redeal.";
+    if (r.dealCountFalls)
+        return "Tap the stock to turn " + number(r.stockDeal) +
+               " cards onto the waste in the first pass, and one card fewer in each pass after it, down to "
+               "one; only the top card of the waste is in play. Tap the empty stock to turn the waste over "
+               "and deal it again, " +
+               (r.redeals == 1 ? std::string("once.") : number(r.redeals) + " times.");
     std::string text = r.stockDeal == 1 ? "Tap the stock to turn one card onto the waste"
                                         : "Tap the stock to turn " + number(r.stockDeal) + " cards onto the waste";
     text += "; only the top card of the waste is in play. ";

@@ -1,5 +1,6 @@
 // One-pack Klondikes that limit the passes through the cards: a single pass
-// through the stock, three passes, or one redeal of the tableau itself.
+// through the stock, three passes (in Gold Rush each turning fewer cards),
+// or one redeal of the tableau itself.
 #include "game_registry.h"
 #include "klondike_family.h"
 
@@ -58,6 +59,20 @@ VELMORA_GAME_FAMILY(klondike_limited_passes)
         .groupBuild = kAlternateDown,
         .redeals = 1,
         .redealTableau = true,
+    }));
+    games.push_back(klondikeGame({
+        .id = 309,
+        .name = "Gold Rush",
+        .skill = 2,
+        .intro = "Klondike with three passes through the stock that turn three cards at a time, then two, "
+                 "then one.",
+        .layout = "Seven tableau piles of one to seven cards, the top card of each face up; the stock, the "
+                  "waste with three cards, and four foundations.",
+        .build = kAlternateDown,
+        .groupBuild = kAlternateDown,
+        .stockDeal = 3,
+        .redeals = 2,
+        .dealCountFalls = true,
     }));
 }
 

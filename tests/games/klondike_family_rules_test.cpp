@@ -81,7 +81,7 @@ struct DropCase {
 
 // Kingsley: stock 0, waste 1, tableau 2-8, foundations 9-12. King Albert:
 // tableau 0-8, reserves 9-15, foundations 16-19. Eight Sages: stock 0, waste
-// 1, tableau 2-9, foundations 10-17.
+// 1, tableau 2-9, foundations 10-17; Eight by Eight likewise.
 const DropCase kDrops[] = {
     {"Kingsley", 2, 9, {}, {kSpades, 13}, true, "a King starts a foundation"},
     {"Kingsley", 2, 9, {}, {kSpades, 1}, false, "an Ace does not start a foundation"},
@@ -98,6 +98,8 @@ const DropCase kDrops[] = {
     {"Eight Sages", 3, 2, {{kSpades, 5}}, {kHearts, 4}, false, "the tableau does not build on itself"},
     {"Eight Sages", 3, 4, {}, {kHearts, 4}, false, "nor fills its own spaces"},
     {"Eight Sages", 3, 10, {}, {kHearts, 1}, true, "a tableau card goes to a foundation"},
+    {"Eight by Eight", 2, 3, {}, {kSpades, 9}, true, "a single card fills a space"},
+    {"Eight by Eight", 2, 3, {{kHearts, 10}}, {kSpades, 9}, true, "the tableau builds regardless of suit"},
 };
 
 TEST(KlondikeFamilyRules, DropsFollowEachGamesFoundationsSpacesAndReserves)

@@ -1,7 +1,8 @@
 // Klondike-family games whose foundations start from a rank set in play (by
 // the card dealt to the first foundation, or by the first card the player
-// puts there), stocks that deal to the reserve piles, and a tableau dealt
-// again.
+// puts there), stocks that deal to the reserve piles, and reserve cards
+// locked until a foundation is full.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -176,13 +177,59 @@ TEST(KlondikeFamilySpecialRules, TheStockDealsRowsToTheReservesAsFarAsItLasts)
             EXPECT_TRUE(engine.state().cards[static_cast<std::size_t>(engine.topCard(d.firstReserve + k))].faceUp);
         }
         EXPECT_EQ(cardsOn(engine, 0), d.stockOpen ? 1 : 0);
-        if (d.stockOpen)
+        if (d.stockOpen) {
             EXPECT_TRUE(engine.canPickUp(engine.topCard(0)));
+        }
         if (d.waste >= 0) {
             ASSERT_EQ(cardsOn(engine, d.waste), 1);
             EXPECT_TRUE(engine.canPickUp(engine.topCard(d.waste)));
         }
     }
+}
+
+// Gold Rush: stock 0, waste 1. Each pass turns one card fewer per tap, and
+// undoing a redeal goes back to the pass before it.
+TEST(KlondikeFamilySpecialRules, EachPassThroughTheStockTurnsOneCardFewer)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Gold Rush", 1);
+    auto tap = [&engine] { return applyStep(engine, Step::tapOn(0), nullptr); };
+    for (int pass = 0, perTap = 3; pass < 3; ++pass, --perTap) {
+        SCOPED_TRACE("pass " + std::to_string(pass + 1));
+        if (pass > 0) {
+            ASSERT_TRUE(tap());  // the redeal
+            ASSERT_EQ(cardsOn(engine, 1), 0);
+        }
+        const int stock = cardsOn(engine, 0);
+        ASSERT_TRUE(tap());
+        EXPECT_EQ(cardsOn(engine, 1), std::min(perTap, stock) + (pass == 0 ? 3 : 0));
+        while (cardsOn(engine, 0) > 0)
+            ASSERT_TRUE(tap());
+        if (pass == 1) {
+            ASSERT_TRUE(tap());
+            ASSERT_TRUE(engine.undoStep());
+            ASSERT_TRUE(engine.undoStep());
+            const int waste = cardsOn(engine, 1), left = cardsOn(engine, 0);
+            ASSERT_GT(left, 0);
+            ASSERT_TRUE(tap());
+            EXPECT_EQ(cardsOn(engine, 1), waste + std::min(2, left)) << "still two a tap";
+            while (cardsOn(engine, 0) > 0)
+                ASSERT_TRUE(tap());
+        }
+    }
+    EXPECT_FALSE(engine.canTap(0)) << "no fourth pass";
+}
+
+// Eight by Eight: tableau 2-9. A space takes one card, never a group.
+TEST(KlondikeFamilySpecialRules, ASpaceThatTakesOneCardRefusesAGroup)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Eight by Eight", 1);
+    const int ten = cardOf(engine, kHearts, 10), nine = cardOf(engine, kSpades, 9);
+    arrangeBoard(engine, {{2, {ten, nine}}, {4, {cardOf(engine, kHearts, 11)}}}, 0);
+    EXPECT_FALSE(engine.canDrop(ten, 3));
+    EXPECT_TRUE(engine.canDrop(ten, 4)) << "the group builds on a pile";
+    EXPECT_TRUE(engine.canDrop(nine, 3));
 }
 
 // Usk: stock 0, tableau 1-10, foundations 11-14. With the Aces on the
