@@ -79,14 +79,11 @@ constexpr int kWidestRow = 11;
 constexpr int kSecondRowY = 36;
 constexpr int kTableauBelowTwoRowsY = 61;
 
-// The dealt reserves, and the Kings' reserve when the row has one.
-int reserveSlots(const KlondikeRules& rules) { return rules.reserves + (rules.kingsReserve > 0 ? 1 : 0); }
-
 Board boardFor(const KlondikeRules& rules, bool hasStock)
 {
     const int foundations = 4 * rules.packs;
     const int stockSlots = hasStock ? 2 : 0;
-    const int reserves = reserveSlots(rules);
+    const int reserves = rules.reserves;
     const int topSlots = stockSlots + reserves + foundations;
     const Grid none{0, 0};
     if (rules.columns <= 7 && topSlots <= 7)
@@ -208,20 +205,14 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
                                               .pickUp = common.topCardOnly}));
     }
     piles.tableau = addTableau(b, rules, board, tableauPickUp, tableauAccept);
-    for (int k = 0; k < reserveSlots(rules); ++k) {
+    for (int k = 0; k < rules.reserves; ++k) {
         const bool onTop = k < board.reservesOnTop;
-        const bool forKings = k == rules.reserves;
-        const int pile = b.addPile(makePile(
+        piles.reserves.push_back(b.addPile(makePile(
             {.x = onTop ? board.top.x(board.firstTopSlot + k) : board.secondRow.x(k - board.reservesOnTop),
              .y = onTop ? kTopRowY : kSecondRowY,
-             .faceUp = !rules.reservesLocked,
-             .dealCount = forKings ? 0 : 1,
+             .dealCount = 1,
              .pickUp = common.topCardOnly,
-             .accept = forKings ? kingsReserveAccept(b, rules.kingsReserve) : common.never}));
-        if (forKings)
-            piles.kingsReserve = pile;
-        else
-            piles.reserves.push_back(pile);
+             .accept = common.never})));
     }
     for (int k = 0; k < foundationCount; ++k)
         piles.foundations.push_back(b.addPile(makePile(
@@ -232,10 +223,9 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
              .dealClass = rules.acesDealt ? 1 : 0,
              .pickUp = foundationPickUp,
              .accept = movableBase(rules) ? foundationAcceptBeforeBase(b, rules, common, k) : foundationAccept,
-             .baseRank = movableBase(rules) ? 0 : rules.foundationStart != 0 ? rules.foundationStart
-                                                  : rules.kingsDown ? 13 : 1})));
-    if (limitsMoves(rules))
-        permitLimitedMoves(b, rules, piles);
+             .baseRank = movableBase(rules) ? 0 : rules.kingsDown ? 13 : 1})));
+    if (rules.tableauFedByWasteOnly)
+        permitWasteFedMoves(b, piles);
     else
         permitMoves(b, piles.foundations);
 
@@ -258,8 +248,6 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         addBaseRankSwitch(b, rules, piles);
     if (dealsFaceDown(rules))
         addTurnUpKeys(b, common, piles.tableau);
-    if (rules.reservesLocked)
-        addReserveLocks(b, common, piles);
     addWinWhenFull(b, piles.foundations, 13);
     return b.build();
 }

@@ -75,20 +75,9 @@ struct KlondikeRules {
     // and an empty tableau pile takes only the rank below the base.
     FoundationBase base = FoundationBase::fixed;
     std::vector<Category> extraCategories = {};
-    // When not 0: the foundations start at this rank and go on from King to
-    // Ace, and an empty tableau pile takes only `emptyRank` (when not 0).
-    int foundationStart = 0;
-    int emptyRank = 0;
-    // The reserves are dealt face down; reserve k turns up when foundation k
-    // holds thirteen cards.
-    bool reservesLocked = false;
-    bool reservesToFoundationsOnly = false;  // reserve cards go nowhere else
     // The tableau takes cards from the waste alone, and gives only to the
     // foundations.
     bool tableauFedByWasteOnly = false;
-    // When not 0: an empty pile after the reserves that takes only Kings, up
-    // to this many.
-    int kingsReserve = 0;
     // No stock to deal: tapping the empty stock gathers the tableau, pile by
     // pile from the left, and deals it again in rows that leave one more
     // pile out each time, `redeals` times.

@@ -25,19 +25,13 @@ bool dealsToReserves(const KlondikeRules& rules)
     return rules.stock == StockDeal::rowToReserves || rules.stock == StockDeal::reservesThenOpen;
 }
 
-bool limitsMoves(const KlondikeRules& rules) { return rules.reservesToFoundationsOnly || rules.tableauFedByWasteOnly; }
-
 Condition foundationAcceptRule(const KlondikeRules& rules)
 {
-    if (rules.foundationStart != 0)
-        return foundationFromBase(rules, rules.foundationStart);
     return rules.kingsDown ? acceptsOnFoundation(13, Direction::down) : acceptsOnFoundation();
 }
 
 Condition tableauAcceptRule(const KlondikeRules& rules)
 {
-    if (rules.emptyRank != 0)
-        return acceptsBuiltOnRank(rules.build, rules.emptyRank);
     return acceptsBuilt(rules.build, movableBase(rules) ? EmptyTakes::nothing : rules.onEmpty);
 }
 
@@ -91,49 +85,18 @@ void addReserveDeal(RecordBuilder& b, const KlondikeRules& rules, const CommonPr
     b.addAction(open, setCardsAction(piles.stock, Range::fromTop, 0, 1, kCardFaceUp, 1));
 }
 
-// Reserve k turns face up once foundation k holds its thirteen cards.
-void addReserveLocks(RecordBuilder& b, const CommonPrograms& common, const KlondikePiles& piles)
+// A tableau fed by the waste alone: the waste gives anywhere its rules
+// allow, the tableau only to the foundations and the reserves anywhere. The
+// foundations give nothing, since nothing else takes their cards.
+void permitWasteFedMoves(RecordBuilder& b, const KlondikePiles& piles)
 {
-    const int full = addRule(b, count(first) == 13);
-    for (std::size_t k = 0; k < piles.reserves.size() && k < piles.foundations.size(); ++k) {
-        const int key = b.addKey(TriggerType::afterEveryStep);
-        b.addCondition(key, full, piles.foundations[k]);
-        b.addCondition(key, common.topFaceDown, piles.reserves[k]);
-        b.addAction(key, setCardsAction(piles.reserves[k], Range::fromTop, 0, 1, kCardFaceUp, 1));
-    }
-}
-
-// The waste gives anywhere its rules allow; the tableau to the tableau (unless
-// it is fed by the waste alone) and the foundations; reserves, when limited,
-// only to the foundations; foundations give back to the tableau, never to
-// another foundation.
-void permitLimitedMoves(RecordBuilder& b, const KlondikeRules& rules, const KlondikePiles& piles)
-{
-    auto toFoundations = [&](int from) {
-        for (int foundation : piles.foundations)
-            b.permit(from, foundation);
-    };
     if (piles.waste >= 0)
         b.permit(piles.waste, kAnyPile);
-    for (int column : piles.tableau) {
-        if (rules.tableauFedByWasteOnly)
-            toFoundations(column);
-        else
-            b.permit(column, kAnyPile);
-    }
-    for (int reserve : piles.reserves) {
-        if (rules.reservesToFoundationsOnly)
-            toFoundations(reserve);
-        else
-            b.permit(reserve, kAnyPile);
-    }
-    if (piles.kingsReserve >= 0)
-        b.permit(piles.kingsReserve, kAnyPile);
-    if (rules.tableauFedByWasteOnly || rules.foundationsKeep)
-        return;
-    for (int foundation : piles.foundations)
-        for (int column : piles.tableau)
-            b.permit(foundation, column);
+    for (int column : piles.tableau)
+        for (int foundation : piles.foundations)
+            b.permit(column, foundation);
+    for (int reserve : piles.reserves)
+        b.permit(reserve, kAnyPile);
 }
 
 namespace {
@@ -215,12 +178,6 @@ void addTableauRedeal(RecordBuilder& b, const KlondikeRules& rules, const Klondi
         }
     b.addCounter(key, rules.redeals);
     b.pile(piles.stock).emptyTapKey = static_cast<std::uint16_t>(key);
-}
-
-int kingsReserveAccept(RecordBuilder& b, int capacity)
-{
-    return addRule(b, count(first) == 1 && faceUp(top(first)) && rank(top(first)) == 13 &&
-                          count(second) < capacity);
 }
 
 }  // namespace velmora::gamedb

@@ -27,13 +27,6 @@ std::string suitsText(Suits suits)
     return "";
 }
 
-std::string rankName(int rank)
-{
-    static const char* const kNames[] = {"",      "Ace",  "Two", "Three", "Four",  "Five", "Six",
-                                         "Seven", "Eight", "Nine", "Ten",  "Jack", "Queen", "King"};
-    return rank >= 1 && rank <= 13 ? kNames[rank] : std::to_string(rank);
-}
-
 std::string buildText(const Build& build)
 {
     std::string text = std::string(build.direction == Direction::up ? "up " : "down ") + suitsText(build.suits);
@@ -55,8 +48,6 @@ std::string tableauText(const KlondikeRules& r)
     if (r.tableauFedByWasteOnly)
         text += "Cards may be put on the tableau only from the waste, and tableau cards go only to the "
                 "foundations. ";
-    if (r.emptyRank != 0)
-        return text + "Only a " + rankName(r.emptyRank) + ", or a group headed by one, may fill an empty pile.";
     if (r.base != FoundationBase::fixed)
         return text + "An empty pile takes only a card of the rank just below the foundations' base (a King "
                       "when the base is the Ace), or a group headed by one.";
@@ -87,12 +78,6 @@ std::string foundationText(const KlondikeRules& r)
 {
     if (r.base != FoundationBase::fixed)
         return baseText(r) + (r.foundationsKeep ? " Cards played there stay there." : "");
-    if (r.foundationStart != 0)
-        return "Build the foundations up in suit from the " + rankName(r.foundationStart) +
-               (r.foundationStart == 13 ? ": the Ace follows the King, and so on up to the Queen"
-                                        : ", going on from King to Ace") +
-               (r.packs > 1 ? ", thirteen cards each" : "") + "." +
-               (r.foundationsKeep ? " Cards played there stay there." : "");
     std::string text = r.kingsDown ? "Build the foundations down in suit from the King, one card at a time."
                                    : "Build the foundations up in suit from the Ace, one card at a time.";
     if (r.foundationsKeep)
@@ -136,18 +121,9 @@ std::string klondikeDescription(const KlondikeRules& r)
     std::string text = std::string(r.intro) + "\n<b>Object</b>\nMove all " + std::to_string(cards) +
                        " cards to the " + number(4 * r.packs) + " foundations.\n<b>Layout</b>\n" + r.layout +
                        "\n<b>Rules</b>\n" + tableauText(r);
-    if (r.reserves > 0 && r.reservesToFoundationsOnly)
-        text += " The top card of each reserve pile may be played only to the foundations; nothing may be put "
-                "on a reserve pile.";
-    else if (r.reserves > 0)
+    if (r.reserves > 0)
         text += " The top card of each reserve pile may be played to the tableau or the foundations; "
                 "nothing may be put on a reserve pile.";
-    if (r.reservesLocked)
-        text += " The reserve cards are locked face down: each turns face up and comes into play when the "
-                "foundation of the same place, counted from the left, holds thirteen cards.";
-    if (r.kingsReserve > 0)
-        text += " A further reserve pile, empty at the start, takes only Kings, one at a time and up to " +
-                number(r.kingsReserve) + "; its top card is in play.";
     if (r.faceUp != allCardsUp)
         text += " A face-down card that comes to the top turns face up.";
     text += "\n" + foundationText(r);
