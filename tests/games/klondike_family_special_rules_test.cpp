@@ -1,7 +1,7 @@
 // Klondike-family games whose foundations start from a rank set in play (by
 // the card dealt to the first foundation, or by the first card the player
-// puts there), stocks that deal to the reserve piles, and reserve cards
-// locked until a foundation is full.
+// puts there), stocks that deal to the reserve piles or turn fewer cards
+// each pass, spaces that take one card, and a tableau dealt again.
 #include <algorithm>
 #include <string>
 #include <vector>
