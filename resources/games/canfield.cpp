@@ -3,13 +3,12 @@
 // the deal puts on the first of them.
 //
 // The base rank is only known after the deal, so the foundations' accept
-// program is chosen then: one automatic key per rank tests the first
-// foundation's card and switches all four foundations to the accept rule
-// compiled for that rank, and shows the rank on their base-card marks.
+// program is chosen then, by one automatic key per rank.
 #include <array>
 #include <vector>
 
 #include "game_parts.h"
+#include "game_parts_base_rank.h"
 #include "game_registry.h"
 
 namespace velmora::gamedb {
@@ -71,18 +70,16 @@ void addPiles(RecordBuilder& b, const CanfieldVariant& v, const CommonPrograms& 
 }
 
 // After the deal: the first foundation's card sets every foundation's base.
-void addBaseRankKeys(RecordBuilder& b)
+void addBaseRankChoice(RecordBuilder& b)
 {
-    for (int base = 1; base <= 13; ++base) {
-        const int accept = addRule(b, acceptsOnFoundation(base, Direction::up, true));
-        const int isBase = addRule(b, faceUp(top(first)) && rank(top(first)) == base);
-        const int key = b.addKey(TriggerType::afterDeal);
-        b.addCondition(key, isBase, kFoundation);
-        for (int f = kFoundation; f < kFoundation + kPiles; ++f) {
-            b.addAction(key, setPileAction(f, kPileAcceptProgram, accept));
-            b.addAction(key, setPileAction(f, kPileDisplayValue, base));
-        }
-    }
+    BaseRankSwitch choice;
+    choice.readPile = kFoundation;
+    for (int f = kFoundation; f < kFoundation + kPiles; ++f)
+        choice.foundations.push_back(f);
+    choice.programs = addBaseRankPrograms(
+        b, [](int base) { return acceptsOnFoundation(base, Direction::up, true); },
+        [](int base) { return faceUp(top(first)) && rank(top(first)) == base; });
+    addBaseRankKeys(b, choice);
 }
 
 // A space is filled at once with the reserve's top card, and the card under
@@ -119,7 +116,7 @@ void addCanfield(GameList& games, const CanfieldVariant& v)
     if (!v.reserveFaceUp)
         b.addFaceToggle(kReserve, kReserveCards - 1);
 
-    addBaseRankKeys(b);
+    addBaseRankChoice(b);
     if (v.autoFill)
         addAutoFillKeys(b, common);
     std::vector<int> cleared{kStock, kWaste, kReserve};

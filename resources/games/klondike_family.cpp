@@ -1,5 +1,7 @@
 #include "klondike_family.h"
 
+#include "klondike_family_parts.h"
+
 #include <algorithm>
 #include <span>
 
@@ -81,17 +83,16 @@ Board boardFor(const KlondikeRules& rules, bool hasStock)
 {
     const int foundations = 4 * rules.packs;
     const int stockSlots = hasStock ? 2 : 0;
-    const int topSlots = stockSlots + rules.reserves + foundations;
+    const int reserves = rules.reserves;
+    const int topSlots = stockSlots + reserves + foundations;
     const Grid none{0, 0};
     if (rules.columns <= 7 && topSlots <= 7)
-        return {true, kLargeGrid, kLargeGrid, stockSlots, rules.columns - foundations, rules.reserves, none,
-                kTableauY};
+        return {true, kLargeGrid, kLargeGrid, stockSlots, rules.columns - foundations, reserves, none, kTableauY};
     const Grid tableau = normalGrid(rules.columns);
     if (topSlots <= rules.columns)
-        return {false, tableau, tableau, stockSlots, rules.columns - foundations, rules.reserves, none, kTableauY};
+        return {false, tableau, tableau, stockSlots, rules.columns - foundations, reserves, none, kTableauY};
     if (topSlots <= kWidestRow)
-        return {false, tableau, normalGrid(topSlots), stockSlots, topSlots - foundations, rules.reserves, none,
-                kTableauY};
+        return {false, tableau, normalGrid(topSlots), stockSlots, topSlots - foundations, reserves, none, kTableauY};
     // Too many for one row: the top row is filled up to the foundations at
     // its right end and the remaining reserves are centred below it.
     const int rowSlots = kWidestRow - 1;
@@ -102,7 +103,7 @@ Board boardFor(const KlondikeRules& rules, bool hasStock)
             stockSlots,
             rowSlots - foundations,
             onTop,
-            normalGrid(rules.reserves - onTop),
+            normalGrid(reserves - onTop),
             kTableauBelowTwoRowsY};
 }
 
@@ -158,81 +159,96 @@ void permitMoves(RecordBuilder& b, std::span<const int> foundations)
     }
 }
 
-Condition foundationAcceptRule(const KlondikeRules& rules)
-{
-    return rules.kingsDown ? acceptsOnFoundation(13, Direction::down) : acceptsOnFoundation();
-}
-
 }  // namespace
 
 GameDefinition klondikeGame(const KlondikeRules& rules)
 {
     const int foundationCount = 4 * rules.packs;
     const int dealtApart = rules.acesDealt ? foundationCount : 0;
-    const int stockCards = 52 * rules.packs - tableauCards(rules) - rules.reserves - dealtApart;
-    const bool hasStock = stockCards > 0;
-    const bool hasWaste = hasStock && rules.stock == StockDeal::toWaste;
+    const int baseCard = rules.base == FoundationBase::dealtCard ? 1 : 0;
+    const int stockCards = 52 * rules.packs - tableauCards(rules) - rules.reserves - dealtApart - baseCard;
+    const bool hasStock = stockCards > 0 || rules.redealTableau;
+    const bool hasWaste =
+        stockCards > 0 && (rules.stock == StockDeal::toWaste || rules.stock == StockDeal::reservesThenOpen);
     const Board board = boardFor(rules, hasStock);
 
     RecordBuilder b(rules.id, rules.name);
-    b.category(rules.category).skill(rules.skill).playTime(rules.playTime).largeCards(board.largeCards);
+    b.category(rules.category, rules.extraCategories)
+        .skill(rules.skill)
+        .playTime(rules.playTime)
+        .largeCards(board.largeCards);
     b.description(*rules.description ? std::string(rules.description) : klondikeDescription(rules));
     addCards(b, rules);
 
     const CommonPrograms common = addCommonPrograms(b);
     const int tableauPickUp = rules.singleCards ? common.topCardOnly : addRule(b, isRun(first, rules.groupBuild));
-    const int tableauAccept = addRule(b, acceptsBuilt(rules.build, rules.onEmpty));
+    const int tableauAccept = addRule(b, tableauAcceptRule(rules));
     // A foundation gives back any card but its first.
     const int foundationPickUp =
         rules.foundationsKeep ? common.never : addRule(b, count(first) == 1 && !empty(second));
-    const int foundationAccept = addRule(b, foundationAcceptRule(rules));
+    const int foundationAccept = movableBase(rules) ? common.never : addRule(b, foundationAcceptRule(rules));
 
-    int stock = -1;
-    int waste = -1;
+    KlondikePiles piles;
     if (hasStock) {
-        const int wasteCards = hasWaste ? rules.stockDeal : 0;
-        stock = b.addPile(makePile(
-            {.x = board.top.x(0), .y = kTopRowY, .faceUp = false, .dealCount = stockCards - wasteCards}));
+        const int wasteCards = hasWaste && rules.stock == StockDeal::toWaste ? rules.stockDeal : 0;
+        const bool stockInPlay = rules.stock == StockDeal::reservesThenOpen;
+        piles.stock = b.addPile(makePile({.x = board.top.x(0),
+                                          .y = kTopRowY,
+                                          .faceUp = false,
+                                          .dealCount = stockCards - wasteCards,
+                                          .pickUp = stockInPlay ? common.topCardOnly : 0}));
         if (hasWaste)
-            waste = b.addPile(makePile({.x = board.top.x(1),
-                                        .y = kTopRowY,
-                                        .style = kStyleHiddenWhenEmpty,
-                                        .dealCount = wasteCards,
-                                        .pickUp = common.topCardOnly}));
+            piles.waste = b.addPile(makePile({.x = board.top.x(1),
+                                              .y = kTopRowY,
+                                              .style = kStyleHiddenWhenEmpty,
+                                              .dealCount = wasteCards,
+                                              .pickUp = common.topCardOnly}));
     }
-    const std::vector<int> tableau = addTableau(b, rules, board, tableauPickUp, tableauAccept);
+    piles.tableau = addTableau(b, rules, board, tableauPickUp, tableauAccept);
     for (int k = 0; k < rules.reserves; ++k) {
         const bool onTop = k < board.reservesOnTop;
-        b.addPile(makePile({.x = onTop ? board.top.x(board.firstTopSlot + k)
-                                       : board.secondRow.x(k - board.reservesOnTop),
-                            .y = onTop ? kTopRowY : kSecondRowY,
-                            .dealCount = 1,
-                            .pickUp = common.topCardOnly,
-                            .accept = common.never}));
+        piles.reserves.push_back(b.addPile(makePile(
+            {.x = onTop ? board.top.x(board.firstTopSlot + k) : board.secondRow.x(k - board.reservesOnTop),
+             .y = onTop ? kTopRowY : kSecondRowY,
+             .dealCount = 1,
+             .pickUp = common.topCardOnly,
+             .accept = common.never})));
     }
-    std::vector<int> foundations;
     for (int k = 0; k < foundationCount; ++k)
-        foundations.push_back(b.addPile(makePile({.x = board.top.x(board.foundationSlot + k),
-                                                  .y = kTopRowY,
-                                                  .style = kStyleBaseCard,
-                                                  .dealCount = rules.acesDealt ? 1 : 0,
-                                                  .dealClass = rules.acesDealt ? 1 : 0,
-                                                  .pickUp = foundationPickUp,
-                                                  .accept = foundationAccept,
-                                                  .baseRank = rules.kingsDown ? 13 : 1})));
-    permitMoves(b, foundations);
+        piles.foundations.push_back(b.addPile(makePile(
+            {.x = board.top.x(board.foundationSlot + k),
+             .y = kTopRowY,
+             .style = kStyleBaseCard,
+             .dealCount = rules.acesDealt || (baseCard == 1 && k == 0) ? 1 : 0,
+             .dealClass = rules.acesDealt ? 1 : 0,
+             .pickUp = foundationPickUp,
+             .accept = movableBase(rules) ? foundationAcceptBeforeBase(b, rules, common, k) : foundationAccept,
+             .baseRank = movableBase(rules) ? 0 : rules.kingsDown ? 13 : 1})));
+    if (rules.tableauFedByWasteOnly)
+        permitWasteFedMoves(b, piles);
+    else
+        permitMoves(b, piles.foundations);
 
-    if (hasWaste) {
-        b.pile(stock).tapKey = static_cast<std::uint16_t>(addDealToWaste(b, stock, waste, rules.stockDeal));
+    if (hasWaste && rules.dealCountFalls) {
+        addFallingDeal(b, rules, common, piles);
+    } else if (hasWaste && rules.stock == StockDeal::toWaste) {
+        b.pile(piles.stock).tapKey =
+            static_cast<std::uint16_t>(addDealToWaste(b, piles.stock, piles.waste, rules.stockDeal));
         if (rules.redeals != 0)
-            b.pile(stock).emptyTapKey =
-                static_cast<std::uint16_t>(addRedeal(b, common, stock, waste, rules.redeals));
+            b.pile(piles.stock).emptyTapKey =
+                static_cast<std::uint16_t>(addRedeal(b, common, piles.stock, piles.waste, rules.redeals));
+    } else if (rules.redealTableau) {
+        addTableauRedeal(b, rules, piles);
+    } else if (hasStock && dealsToReserves(rules)) {
+        addReserveDeal(b, rules, common, piles);
     } else if (hasStock) {
-        b.pile(stock).tapKey = static_cast<std::uint16_t>(addDealRow(b, stock, tableau));
+        b.pile(piles.stock).tapKey = static_cast<std::uint16_t>(addDealRow(b, piles.stock, piles.tableau));
     }
+    if (movableBase(rules))
+        addBaseRankSwitch(b, rules, piles);
     if (dealsFaceDown(rules))
-        addTurnUpKeys(b, common, tableau);
-    addWinWhenFull(b, foundations, 13);
+        addTurnUpKeys(b, common, piles.tableau);
+    addWinWhenFull(b, piles.foundations, 13);
     return b.build();
 }
 

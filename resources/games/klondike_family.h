@@ -26,6 +26,18 @@ bool alternateFromUp(int column, int position, int count);
 enum class StockDeal {
     toWaste,   // a tap turns `stockDeal` cards onto the waste
     rowToTableau,  // a tap deals one card onto each tableau column; no waste
+    rowToReserves,  // a tap deals one card onto each reserve while the stock lasts; no waste
+    // A tap deals one card onto each reserve; when two cards are left, one
+    // is turned onto the waste and the last lies face up on the stock, both
+    // in play.
+    reservesThenOpen,
+};
+
+// Where the foundations' base rank comes from.
+enum class FoundationBase {
+    fixed,        // the Ace, or the King with kingsDown
+    dealtCard,    // the card dealt onto the first foundation
+    firstPlayed,  // the first card the player puts on the first foundation
 };
 
 struct KlondikeRules {
@@ -59,6 +71,20 @@ struct KlondikeRules {
     bool acesDealt = false;  // the Aces start on the foundations
     bool kingsDown = false;  // foundations start at the King and go down
     bool foundationsKeep = false;  // no card comes back from a foundation
+    // With a base other than fixed the foundations go on from King to Ace,
+    // and an empty tableau pile takes only the rank below the base.
+    FoundationBase base = FoundationBase::fixed;
+    std::vector<Category> extraCategories = {};
+    // The tableau takes cards from the waste alone, and gives only to the
+    // foundations.
+    bool tableauFedByWasteOnly = false;
+    // No stock to deal: tapping the empty stock gathers the tableau, pile by
+    // pile from the left, and deals it again in rows that leave one more
+    // pile out each time, `redeals` times.
+    bool redealTableau = false;
+    // Each pass through the stock turns one card fewer per tap: stockDeal in
+    // the first, down to one (with redeals = stockDeal - 1).
+    bool dealCountFalls = false;
 };
 
 GameDefinition klondikeGame(const KlondikeRules& rules);

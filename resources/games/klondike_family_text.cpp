@@ -29,7 +29,10 @@ std::string suitsText(Suits suits)
 
 std::string buildText(const Build& build)
 {
-    return std::string(build.direction == Direction::up ? "up " : "down ") + suitsText(build.suits);
+    std::string text = std::string(build.direction == Direction::up ? "up " : "down ") + suitsText(build.suits);
+    if (build.wrap)
+        text += build.direction == Direction::up ? ", going on from King to Ace" : ", a King going on an Ace";
+    return text;
 }
 
 std::string tableauText(const KlondikeRules& r)
@@ -42,17 +45,39 @@ std::string tableauText(const KlondikeRules& r)
     else
         text += "Only a group built down " + suitsText(r.groupBuild.suits) +
                 " may be moved as a unit; otherwise move the top card alone. ";
+    if (r.tableauFedByWasteOnly)
+        text += "Cards may be put on the tableau only from the waste, and tableau cards go only to the "
+                "foundations. ";
+    if (r.base != FoundationBase::fixed)
+        return text + "An empty pile takes only a card of the rank just below the foundations' base (a King "
+                      "when the base is the Ace), or a group headed by one.";
     switch (r.onEmpty) {
     case EmptyTakes::kings: text += "Only a King, or a group headed by a King, may fill an empty pile."; break;
     case EmptyTakes::aces: text += "Only an Ace, or a group headed by an Ace, may fill an empty pile."; break;
     case EmptyTakes::anything: text += "Any card or group may fill an empty pile."; break;
     case EmptyTakes::nothing: text += "An empty pile stays empty."; break;
+    case EmptyTakes::oneCard: text += "Any single card, but not a group, may fill an empty pile."; break;
     }
     return text;
 }
 
+std::string baseText(const KlondikeRules& r)
+{
+    const std::string thirteen = r.packs > 1 ? ", thirteen cards each" : "";
+    if (r.base == FoundationBase::dealtCard)
+        return "The card dealt to the first foundation sets the base rank: the other foundations are started "
+               "with the other cards of that rank. Build the foundations up in suit from the base, going on "
+               "from King to Ace" + thirteen + ".";
+    return "The first card you play to the first foundation, which may be any card, sets the base rank; "
+           "until then an empty tableau pile takes nothing. The other foundations are started with the other "
+           "cards of that rank. Build the foundations up in suit from the base, going on from King to Ace" +
+           thirteen + ".";
+}
+
 std::string foundationText(const KlondikeRules& r)
 {
+    if (r.base != FoundationBase::fixed)
+        return baseText(r) + (r.foundationsKeep ? " Cards played there stay there." : "");
     std::string text = r.kingsDown ? "Build the foundations down in suit from the King, one card at a time."
                                    : "Build the foundations up in suit from the Ace, one card at a time.";
     if (r.foundationsKeep)
@@ -64,6 +89,19 @@ std::string stockText(const KlondikeRules& r)
 {
     if (r.stock == StockDeal::rowToTableau)
         return "Tap the stock to deal one card face up onto each tableau pile. There is no redeal.";
+    if (r.stock == StockDeal::rowToReserves)
+        return "Tap the stock to deal one card face up onto each reserve pile, as far as the cards go. There "
+               "is no redeal.";
+    if (r.stock == StockDeal::reservesThenOpen)
+        return "Tap the stock to deal one card face up onto each reserve pile. When two cards are left, they "
+               "turn face up, one onto the waste and one on the stock, and both are in play. There is no "
+               "redeal.";
+    if (r.dealCountFalls)
+        return "Tap the stock to turn " + number(r.stockDeal) +
+               " cards onto the waste in the first pass, and one card fewer in each pass after it, down to "
+               "one; only the top card of the waste is in play. Tap the empty stock to turn the waste over "
+               "and deal it again, " +
+               (r.redeals == 1 ? std::string("once.") : number(r.redeals) + " times.");
     std::string text = r.stockDeal == 1 ? "Tap the stock to turn one card onto the waste"
                                         : "Tap the stock to turn " + number(r.stockDeal) + " cards onto the waste";
     text += "; only the top card of the waste is in play. ";
@@ -98,7 +136,13 @@ std::string klondikeDescription(const KlondikeRules& r)
                                        : r.columnCards[static_cast<std::size_t>(c)];
         return n;
     }();
-    if (cards - tableau - r.reserves - (r.acesDealt ? 4 * r.packs : 0) > 0)
+    const int baseCard = r.base == FoundationBase::dealtCard ? 1 : 0;
+    if (r.redealTableau)
+        text += "\nAll the cards are dealt at the start. When you are stuck, tap the empty stock: the tableau is "
+                "gathered, pile by pile from the left without shuffling, and dealt again face up in rounds of one "
+                "card to each pile, every round leaving out one more pile on the left, until no card is left. "
+                "You may do this " + std::string(r.redeals == 1 ? "once" : number(r.redeals) + " times") + ".";
+    else if (cards - tableau - r.reserves - (r.acesDealt ? 4 * r.packs : 0) - baseCard > 0)
         text += "\n" + stockText(r);
     else
         text += "\nAll the cards are dealt at the start; there is no stock.";

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "game_parts.h"
+#include "game_parts_base_rank.h"
 #include "game_registry.h"
 
 namespace velmora::gamedb {
@@ -58,8 +59,9 @@ struct TerracePrograms {
     CommonPrograms common;
     int chooseBase = 0;      // every foundation while choosing: any one card
     int columnAccept = 0;    // down in alternate colours, wrapping, one card
-    int baseAccept[14] = {};  // foundation rule for each base rank 1..13
-    int topRankIs[14] = {};   // condition: the pile's top card has rank r
+    // Per base rank: the foundation rule, and the test that a pile's top
+    // card has that rank.
+    BaseRankPrograms base;
 };
 
 TerracePrograms addTerracePrograms(RecordBuilder& b)
@@ -69,13 +71,14 @@ TerracePrograms addTerracePrograms(RecordBuilder& b)
     p.chooseBase = addRule(b, count(first) == 1 && faceUp(top(first)) && empty(second));
     p.columnAccept =
         addRule(b, acceptsBuilt(Build{Direction::down, Suits::alternate, true}, EmptyTakes::anything, 1));
-    for (int base = 1; base <= 13; ++base) {
-        // A foundation holds thirteen cards: past them the wrapped sequence
-        // would come round to the base rank again.
-        p.baseAccept[base] = addRule(
-            b, count(second) < 13 && acceptsOnFoundation(base, Direction::up, true, Suits::alternate));
-        p.topRankIs[base] = addRule(b, rank(top(first)) == base);
-    }
+    // A foundation holds thirteen cards: past them the wrapped sequence
+    // would come round to the base rank again.
+    p.base = addBaseRankPrograms(
+        b,
+        [](int base) {
+            return count(second) < 13 && acceptsOnFoundation(base, Direction::up, true, Suits::alternate);
+        },
+        [](int base) { return rank(top(first)) == base; });
     return p;
 }
 
@@ -166,15 +169,13 @@ void addBaseChoiceKeys(RecordBuilder& b, const TerracePrograms& p, const Terrace
         b.addCondition(gather, p.common.notEmpty, piles.foundations[f]);
         b.addAction(gather, moveCardsAction(piles.foundations[f], Range::fromTop, 0, 1, firstFoundation));
     }
-    for (int base = 1; base <= 13; ++base) {
-        const int key = b.addKey(TriggerType::afterEveryStep);
-        b.addCondition(key, p.common.always, piles.choosing);
-        b.addCondition(key, p.topRankIs[base], firstFoundation);
-        for (int foundation : piles.foundations) {
-            b.addAction(key, setPileAction(foundation, kPileAcceptProgram, p.baseAccept[base]));
-            b.addAction(key, setPileAction(foundation, kPileDisplayValue, base));
-        }
-    }
+    BaseRankSwitch choice;
+    choice.trigger = TriggerType::afterEveryStep;
+    choice.readPile = firstFoundation;
+    choice.conditions = {{p.common.always, piles.choosing}};
+    choice.foundations = piles.foundations;
+    choice.programs = p.base;
+    addBaseRankKeys(b, choice);
 
     const int start = b.addKey(TriggerType::afterEveryStep);
     b.addCondition(start, p.common.always, piles.choosing);

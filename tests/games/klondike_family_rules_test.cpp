@@ -80,7 +80,8 @@ struct DropCase {
 };
 
 // Kingsley: stock 0, waste 1, tableau 2-8, foundations 9-12. King Albert:
-// tableau 0-8, reserves 9-15, foundations 16-19.
+// tableau 0-8, reserves 9-15, foundations 16-19. Eight Sages: stock 0, waste
+// 1, tableau 2-9, foundations 10-17; Eight by Eight likewise.
 const DropCase kDrops[] = {
     {"Kingsley", 2, 9, {}, {kSpades, 13}, true, "a King starts a foundation"},
     {"Kingsley", 2, 9, {}, {kSpades, 1}, false, "an Ace does not start a foundation"},
@@ -94,6 +95,12 @@ const DropCase kDrops[] = {
     {"King Albert", 0, 1, {}, {kHearts, 9}, true, "any card fills a space"},
     {"Northwest Territory", 0, 1, {}, {kHearts, 9}, false, "only a King fills a space"},
     {"Northwest Territory", 0, 1, {}, {kHearts, 13}, true, "a King fills a space"},
+    {"Eight Sages", 1, 2, {{kSpades, 5}}, {kHearts, 4}, true, "the waste builds on the tableau"},
+    {"Eight Sages", 3, 2, {{kSpades, 5}}, {kHearts, 4}, false, "the tableau does not build on itself"},
+    {"Eight Sages", 3, 4, {}, {kHearts, 4}, false, "nor fills its own spaces"},
+    {"Eight Sages", 3, 10, {}, {kHearts, 1}, true, "a tableau card goes to a foundation"},
+    {"Eight by Eight", 2, 3, {}, {kSpades, 9}, true, "a single card fills a space"},
+    {"Eight by Eight", 2, 3, {{kHearts, 10}}, {kSpades, 9}, true, "the tableau builds regardless of suit"},
 };
 
 TEST(KlondikeFamilyRules, DropsFollowEachGamesFoundationsSpacesAndReserves)

@@ -284,10 +284,14 @@ TEST_P(RememberedAnswers, AreThePlainAnswersThroughPlayUndoAndNewStates)
 
 INSTANTIATE_TEST_SUITE_P(EveryGame, RememberedAnswers, ::testing::ValuesIn(shippedGames()),
                          [](const ::testing::TestParamInfo<std::string>& info) {
+                             // Letters and digits only; a plus is spelt out, so
+                             // that "Senate +" and "Senate" stay apart.
                              std::string name;
                              for (char c : info.param)
                                  if (std::isalnum(static_cast<unsigned char>(c)))
                                      name += c;
+                                 else if (c == '+')
+                                     name += "Plus";
                              return name;
                          });
 

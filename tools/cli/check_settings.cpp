@@ -59,6 +59,14 @@ constexpr CheckSettings kSettings[] = {
     // progress measure sees little until runs close; a beam of 1,000 wins
     // deal 1 in about 40,000 states.
     {794, 60'000, 1000},
+    // Agnes Two: ten open columns, ten reserves and a stock dealt only to
+    // them; the default search wins none of deals 1 to 3 within 300,000
+    // states, a beam of 500 wins deal 1 in about 66,000.
+    {14, 100'000, 500},
+    // Vegas Klondike: a single pass through the stock leaves few winnable
+    // deals; the default search wins deal 2 in about 128,000 of its best-first
+    // half.
+    {767, 300'000, 0},
 };
 
 }  // namespace

@@ -75,6 +75,7 @@ Condition emptyTakes(EmptyTakes onEmpty)
     case EmptyTakes::kings: return rank(bottom(first)) == 13;
     case EmptyTakes::aces: return rank(bottom(first)) == 1;
     case EmptyTakes::nothing: return never();
+    case EmptyTakes::oneCard: return count(first) == 1;
     }
     return never();
 }

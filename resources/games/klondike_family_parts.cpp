@@ -1,0 +1,183 @@
+#include "klondike_family_parts.h"
+
+#include "game_parts_base_rank.h"
+
+namespace velmora::gamedb {
+
+using namespace velmora::rules;
+
+namespace {
+
+// Up in suit from `base`, going on from King to Ace. With more than one pack
+// a foundation stops at thirteen cards, where the sequence would come round
+// to the base again.
+Condition foundationFromBase(const KlondikeRules& rules, int base)
+{
+    return acceptsRoundFromBase(base, rules.packs > 1);
+}
+
+}  // namespace
+
+bool movableBase(const KlondikeRules& rules) { return rules.base != FoundationBase::fixed; }
+
+bool dealsToReserves(const KlondikeRules& rules)
+{
+    return rules.stock == StockDeal::rowToReserves || rules.stock == StockDeal::reservesThenOpen;
+}
+
+Condition foundationAcceptRule(const KlondikeRules& rules)
+{
+    return rules.kingsDown ? acceptsOnFoundation(13, Direction::down) : acceptsOnFoundation();
+}
+
+Condition tableauAcceptRule(const KlondikeRules& rules)
+{
+    return acceptsBuilt(rules.build, movableBase(rules) ? EmptyTakes::nothing : rules.onEmpty);
+}
+
+// Until the base is known the foundations take nothing, except that the
+// first takes any one card when the player chooses the base.
+int foundationAcceptBeforeBase(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
+                               int foundation)
+{
+    if (rules.base == FoundationBase::firstPlayed && foundation == 0)
+        return addRule(b, count(first) == 1 && faceUp(top(first)) && empty(second));
+    return common.never;
+}
+
+// Once the base is known (at the deal, or after any step for a base the
+// player chooses: the first foundation's bottom card never leaves it), the
+// foundations take the rule of that base and an empty tableau pile the rank
+// below it.
+void addBaseRankSwitch(RecordBuilder& b, const KlondikeRules& rules, const KlondikePiles& piles)
+{
+    const bool dealt = rules.base == FoundationBase::dealtCard;
+    BaseRankSwitch choice;
+    choice.trigger = dealt ? TriggerType::afterDeal : TriggerType::afterEveryStep;
+    choice.readPile = piles.foundations.front();
+    choice.foundations = piles.foundations;
+    choice.markReadPile = false;  // its base card never leaves it
+    choice.programs = addBaseRankPrograms(
+        b, [&rules](int base) { return foundationFromBase(rules, base); },
+        [](int base) { return !empty(first) && faceUp(bottom(first)) && rank(bottom(first)) == base; });
+    choice.others = piles.tableau;
+    for (int base = 1; base <= 13; ++base)
+        choice.otherAccept[base] = addRule(b, acceptsBuiltOnRank(rules.build, rankBelow(base)));
+    addBaseRankKeys(b, choice);
+}
+
+// Tapping the stock deals a card onto each reserve while it holds face-down
+// cards. For reservesThenOpen the last two cards turn face up as soon as
+// only they are left: one onto the waste, one on the stock.
+void addReserveDeal(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
+                    const KlondikePiles& piles)
+{
+    const int deal = addDealRow(b, piles.stock, piles.reserves);
+    b.addCondition(deal, common.topFaceDown, piles.stock);
+    b.pile(piles.stock).tapKey = static_cast<std::uint16_t>(deal);
+    if (rules.stock != StockDeal::reservesThenOpen)
+        return;
+    const int open = b.addKey(TriggerType::afterEveryStep);
+    b.addCondition(open, addRule(b, count(first) == 2), piles.stock);
+    b.addCondition(open, common.topFaceDown, piles.stock);
+    b.addAction(open, setCardsAction(piles.stock, Range::fromTop, 0, 1, kCardFaceUp, 1));
+    b.addAction(open, moveCardsAction(piles.stock, Range::fromTop, 0, 1, piles.waste));
+    b.addAction(open, setCardsAction(piles.stock, Range::fromTop, 0, 1, kCardFaceUp, 1));
+}
+
+// A tableau fed by the waste alone: the waste gives anywhere its rules
+// allow, the tableau only to the foundations and the reserves anywhere. The
+// foundations give nothing, since nothing else takes their cards.
+void permitWasteFedMoves(RecordBuilder& b, const KlondikePiles& piles)
+{
+    if (piles.waste >= 0)
+        b.permit(piles.waste, kAnyPile);
+    for (int column : piles.tableau)
+        for (int foundation : piles.foundations)
+            b.permit(column, foundation);
+    for (int reserve : piles.reserves)
+        b.permit(reserve, kAnyPile);
+}
+
+namespace {
+
+int addFlagPile(RecordBuilder& b, bool enabled)
+{
+    return b.addPile(makePile({.interactive = false, .enabled = enabled}));
+}
+
+void dealOne(RecordBuilder& b, int key, int stock, int waste)
+{
+    b.addAction(key, setCardsAction(stock, Range::fromTop, 0, 1, kCardFaceUp, 1));
+    b.addAction(key, moveCardsAction(stock, Range::fromTop, 0, 1, waste));
+}
+
+}  // namespace
+
+// A tap turns one card and marks the step; automatic keys then turn the
+// rest of the pass's count. Flag piles after the foundations hold, in their
+// enabled flags, that a tap or a redeal has just happened and which pass is
+// being played (none enabled: the last, one card a tap).
+void addFallingDeal(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
+                    const KlondikePiles& piles)
+{
+    const int tapped = addFlagPile(b, false);
+    const int redealt = addFlagPile(b, false);
+    std::vector<int> passes;
+    for (int pass = 0; pass + 1 < rules.stockDeal; ++pass)
+        passes.push_back(addFlagPile(b, pass == 0));
+
+    const int tap = b.addKey(TriggerType::never);
+    dealOne(b, tap, piles.stock, piles.waste);
+    b.addAction(tap, setPileAction(tapped, kPileEnabled, 1));
+    b.pile(piles.stock).tapKey = static_cast<std::uint16_t>(tap);
+    for (std::size_t pass = 0; pass < passes.size(); ++pass) {
+        const int more = b.addKey(TriggerType::afterEveryStep);
+        b.addCondition(more, common.always, tapped);
+        b.addCondition(more, common.always, passes[pass]);
+        for (int k = 1; k < rules.stockDeal - static_cast<int>(pass); ++k)
+            dealOne(b, more, piles.stock, piles.waste);
+    }
+    const int tapDone = b.addKey(TriggerType::afterEveryStep);
+    b.addCondition(tapDone, common.always, tapped);
+    b.addAction(tapDone, setPileAction(tapped, kPileEnabled, 0));
+
+    const int redeal = addRedeal(b, common, piles.stock, piles.waste, rules.redeals);
+    b.addAction(redeal, setPileAction(redealt, kPileEnabled, 1));
+    b.pile(piles.stock).emptyTapKey = static_cast<std::uint16_t>(redeal);
+    // The later passes first, so that one redeal moves on by one pass.
+    for (std::size_t pass = passes.size(); pass-- > 0;) {
+        const int next = b.addKey(TriggerType::afterEveryStep);
+        b.addCondition(next, common.always, redealt);
+        b.addCondition(next, common.always, passes[pass]);
+        b.addAction(next, setPileAction(passes[pass], kPileEnabled, 0));
+        if (pass + 1 < passes.size())
+            b.addAction(next, setPileAction(passes[pass + 1], kPileEnabled, 1));
+        b.addAction(next, setPileAction(redealt, kPileEnabled, 0));
+    }
+    const int redealDone = b.addKey(TriggerType::afterEveryStep);
+    b.addCondition(redealDone, common.always, redealt);
+    b.addAction(redealDone, setPileAction(redealt, kPileEnabled, 0));
+}
+
+// The cards of the tableau go onto the stock, the first pile's at the
+// bottom; then rounds of one card to each pile, the first round to every
+// pile and each next one leaving out one more pile on the left, until the
+// stock is used up.
+void addTableauRedeal(RecordBuilder& b, const KlondikeRules& rules, const KlondikePiles& piles)
+{
+    const int key = b.addKey(TriggerType::never);
+    for (int column : piles.tableau)
+        b.addAction(key, moveCardsAction(column, Range::between, 0, 0, piles.stock));
+    const int cards = 52 * rules.packs;
+    const int columns = static_cast<int>(piles.tableau.size());
+    for (int round = 0, dealt = 0; round < columns && dealt < cards; ++round)
+        for (int k = round; k < columns && dealt < cards; ++k, ++dealt) {
+            const int column = piles.tableau[static_cast<std::size_t>(k)];
+            b.addAction(key, moveCardsAction(piles.stock, Range::fromTop, 0, 1, column));
+        }
+    b.addCounter(key, rules.redeals);
+    b.pile(piles.stock).emptyTapKey = static_cast<std::uint16_t>(key);
+}
+
+}  // namespace velmora::gamedb

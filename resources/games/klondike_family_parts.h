@@ -1,0 +1,42 @@
+// The parts of a Klondike-family record that only some rows switch on: a
+// base rank set in play, stocks that deal to the reserves or turn fewer
+// cards each pass, a tableau fed by the waste alone and a tableau dealt
+// again. Used by klondikeGame.
+#pragma once
+
+#include <vector>
+
+#include "klondike_family.h"
+
+namespace velmora::gamedb {
+
+// The piles of a Klondike-family record (-1: none).
+struct KlondikePiles {
+    int stock = -1;
+    int waste = -1;
+    std::vector<int> tableau;
+    std::vector<int> reserves;  // the dealt reserves
+    std::vector<int> foundations;
+};
+
+bool movableBase(const KlondikeRules& rules);
+bool dealsToReserves(const KlondikeRules& rules);
+
+// The foundations' rule: up from the Ace, or down from the King.
+rules::Condition foundationAcceptRule(const KlondikeRules& rules);
+// The tableau's accept rule.
+rules::Condition tableauAcceptRule(const KlondikeRules& rules);
+
+// The first foundation's accept program while a base is still to be known.
+int foundationAcceptBeforeBase(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
+                               int foundation);
+void addBaseRankSwitch(RecordBuilder& b, const KlondikeRules& rules, const KlondikePiles& piles);
+void addReserveDeal(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
+                    const KlondikePiles& piles);
+void permitWasteFedMoves(RecordBuilder& b, const KlondikePiles& piles);
+// The stock's tap and empty-tap keys for dealCountFalls.
+void addFallingDeal(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
+                    const KlondikePiles& piles);
+void addTableauRedeal(RecordBuilder& b, const KlondikeRules& rules, const KlondikePiles& piles);
+
+}  // namespace velmora::gamedb
