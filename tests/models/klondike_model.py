@@ -58,7 +58,9 @@ SENATE = dict(waste=False, deal_to="reserves", start_waste=0, redeals=0, build="
 # Aces pulled out to the foundations while dealing leave piles of any length.
 THIRTY_SIX = dict(redeals=0, build="rank", space="any", found_back=False, foundation_aces="any")
 # Shrinking draws: three cards a tap on the first pass, two, then one.
-RUSH = dict(draw=(3, 2, 1), redeals=2)
+# The program counts the passes with four empty marker piles after the
+# foundations.
+RUSH = dict(draw=(3, 2, 1), redeals=2, markers=4)
 
 # Sixteen reserve cards in a tree of rows of one and two cards, each freed
 # once the cards of the row below that overlap it are gone.
@@ -151,7 +153,7 @@ ROWS = [
     klondike("Klondike Territory", triangle(7), **dict(KING_ALBERT, group="seq", space="king", reserves=["U"] * 24)),
     klondike("Gloucestershire", ["U" * (3 + j) for j in range(8)], decks=2,
              **dict(OPEN_DEAL, group="single", reserves=["U"] * 52 + [""] * 4)),
-    klondike("Eight Sages", ["U"] * 8, redeals=1, space="any", sources={"waste"}),
+    klondike("Eight Sages", ["U"] * 8, decks=2, redeals=1, space="any", sources={"waste"}),
     klondike("Whitehorse", ["U"] * 7, draw=3, fill="waste"),
     klondike("Moving Left", triangle(10), decks=2, redeals=0, fill="from_right"),
     klondike("Souter", triangle(10), decks=2, redeals=1, fill="from_right"),
@@ -167,12 +169,14 @@ ROWS = [
     klondike("Double Dot", ["U"] * 8, waste=False, deal_to="rows", start_waste=0, redeals=0, build="rank",
              build_step=2, wrap=True, space="any", found_dealt=[1, 1, 2, 2], found_dir=2),
     # The Agnes games' rules texts keep foundation cards in play; some readings
-    # lock them there.
+    # lock them there, and the program's Agnes Bernauer and Agnes Two follow
+    # those (their descriptions say so).
     klondike("Agnes Sorel", face_up_triangle(7), waste=False, deal_to="rows", start_waste=0, redeals=0, build="colour",
              space="none", **DEALT_BASE),
-    klondike("Agnes Bernauer", face_up_triangle(7), reserves=["U"] * 7, **BERNAUER),
-    klondike("Agnes Two", face_up_triangle(10), decks=2, reserves=["U"] * 10, **BERNAUER),
-    klondike("Nine Across", triangle(9), wrap=True, space="below_base", found_base="dealt"),
+    klondike("Agnes Bernauer", face_up_triangle(7), reserves=["U"] * 7, **dict(BERNAUER, found_back=False)),
+    klondike("Agnes Two", face_up_triangle(10), decks=2, reserves=["U"] * 10, **dict(BERNAUER, found_back=False)),
+    klondike("Nine Across", triangle(9), wrap=True, space="below_base", found_base="dealt",
+             differs={"base_on_first"}),
     klondike("Senate", ["U"] * 4, reserves=["U"] * 8, **SENATE),
     klondike("Senate +", ["U"] * 5, reserves=["U"] * 8, **SENATE),
     klondike("Simplicity", ["U"] * 12, redeals=0, group="single", space="any", **DEALT_BASE),
@@ -193,9 +197,9 @@ ROWS = [
     # four reserves of ten; the foundations go up in alternate colours.
     klondike("Royal Aids", ["", ""], decks=2, group="single", reserves=["U" * 10] * 4, foundation_aces=8,
              found_build="alt"),
-    # The stock's last short deal goes to the first reserves, as every other
-    # deal does; some readings set the last two cards apart instead.
-    klondike("Jane", reserves=["U"] * 7, **BERNAUER),
+    # The stock deals seven cards to the reserves at a time; the last two are
+    # set apart in play, one on the waste and one on the stock.
+    klondike("Jane", reserves=["U"] * 7, **dict(BERNAUER, waste=True, last_two_open=True)),
     # Four foundations up from the ace, then four down from the king. Spaces
     # fill from the reserve at once; once it is spent they take a seven.
     klondike("Lafayette", ["U"] * 4, draw=3, space=7, fill="reserves", reserves=["U" * 13], foundations=8,

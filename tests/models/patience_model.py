@@ -83,7 +83,7 @@ class Model:
         if not self.rules.stock:
             return False
         if self.piles[0]:
-            return True
+            return not self.piles[0][-1].up
         if self.rules.relay:
             return self.redeals_left != 0
         return self.rules.deal_to == "waste" and bool(self.piles[1]) and self.redeals_left != 0
@@ -162,6 +162,8 @@ class Model:
         card = group[0]
         if not pile:
             base = self.of_foundation(r.found_base, f) if isinstance(r.found_base, list) else self.base
+            if base is None and "base_on_first" in r.differs and f != self.of(FOUNDATION)[0]:
+                return False
             return (base is None or card.rank == base) and r.found_suit in (None, card.suit)
         top = pile[-1]
         step = by_suit(self.of_foundation(r.found_dir, f), card)
@@ -178,7 +180,7 @@ class Model:
                 for k in range(len(pile)):
                     if self.group_ok(pile[k:]):
                         yield i, k
-            elif role in (WASTE, CELL, RESERVE) and pile[-1].up and not self.covered(i):
+            elif role in (WASTE, CELL, RESERVE, STOCK) and pile[-1].up and not self.covered(i):
                 yield i, len(pile) - 1
             elif role == FOUNDATION and self.rules.found_back and len(pile) > 1:
                 # A foundation's first card taken back could hold nothing: only later cards return.
@@ -325,6 +327,11 @@ class Model:
             for i in DEALT_PILES[self.rules.deal_to](self):
                 if stock:
                     self.piles[i].append(self.take(stock))
+            if self.rules.last_two_open and len(stock) == 2:
+                # The last two cards are both put in play: one on the waste,
+                # one face up on the stock.
+                self.piles[1].append(self.take(stock))
+                stock[0].up = True
             return
         draw = self.rules.draw
         if isinstance(draw, (list, tuple)):

@@ -4,6 +4,9 @@ rules the settings name."""
 STOCK, WASTE, TABLEAU, CELL, RESERVE, FOUNDATION = "stock", "waste", "tableau", "cell", "reserve", "foundation"
 # An empty stock left over from the deal, in games that have no stock in play.
 SPENT = "spent stock"
+# An empty pile after the foundations that the program keeps for its own
+# bookkeeping (which pass through the stock it is on); no card goes there.
+MARKER = "marker"
 
 
 def colour(suit):
@@ -60,7 +63,7 @@ DEFAULTS = dict(
     build="alt", build_step=1, wrap=False, group="seq", sources=None, space="king", space_single=False, fill=None,
     cells=0, cell_rank=None, cell_size=1, reserves=(), reserve_blocks=None, locked_reserves=False,
     foundations=None, foundation_aces=0, found_dealt=None, found_base=1, found_dir=1, found_build="suit",
-    found_suit=None, found_size=13, found_whole=False, found_back=False, won_rows=None, differs=())
+    found_suit=None, found_size=13, found_whole=False, found_back=False, won_rows=None, markers=0, last_two_open=False, differs=())
 
 
 class Rules:
@@ -104,7 +107,10 @@ class Rules:
     one below by found_build (see SUITS); found_whole: they take
     only a whole suit from King down to Ace at once; found_back: their
     cards may come back. won_rows: the game is won with every tableau pile
-    one whole suit built this way, and has no foundations.
+    one whole suit built this way, and has no foundations. markers: empty
+    bookkeeping piles the program lists after the foundations. last_two_open:
+    when a deal to the reserves leaves two cards, one goes face up onto the
+    waste and the other is turned face up in play on the stock.
     differs: points on which the program is known to differ (see
     MISMATCHES.md)."""
 
@@ -135,7 +141,8 @@ class Rules:
         if self.waste:
             roles.append(WASTE)
         roles += [TABLEAU] * len(self.deal) + [RESERVE] * len(self.reserves) + [CELL] * len(self.cells)
-        return roles + ([] if self.won_rows else [FOUNDATION] * self.foundations)
+        roles += [] if self.won_rows else [FOUNDATION] * self.foundations
+        return roles + [MARKER] * self.markers
 
     def patterns(self):
         """The face patterns dealt to the tableau, reserves and cells, in pile order."""
