@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <span>
+#include <stdexcept>
+#include <string>
 
 namespace velmora::gamedb {
 
@@ -12,10 +14,20 @@ bool allCardsUp(int, int, int) { return true; }
 bool alternateFromDown(int, int position, int) { return position % 2 == 1; }
 bool alternateFromUp(int, int position, int) { return position % 2 == 0; }
 
+int suitsPerPack(const KlondikeRules& rules)
+{
+    return rules.packSuits.empty() ? 4 : static_cast<int>(rules.packSuits.size());
+}
+
 namespace {
 
 // Slot positions across the 160-unit board. Seven large cards fit at the
 // spacing Klondike uses; more need normal cards at a narrower one, centred.
+struct Point {
+    int x;
+    int y;
+};
+
 struct Grid {
     int left;
     int step;
@@ -25,12 +37,15 @@ struct Grid {
 constexpr Grid kLargeGrid{14, 22};
 constexpr int kNormalStep = 15;
 constexpr int kNarrowestStep = 14;  // a normal card spans about 13.3 units
+// The span of card centres on a row of normal cards: wide rows of twelve or
+// thirteen piles use it all, their neighbours sharing a sliver of edge.
+constexpr int kNormalSpan = 146;
 constexpr int kTopRowY = 14;
 constexpr int kTableauY = 42;
 
 Grid normalGrid(int slots)
 {
-    const int step = slots <= 1 ? kNormalStep : std::min(kNormalStep, 142 / (slots - 1));
+    const int step = slots <= 1 ? kNormalStep : std::min(kNormalStep, kNormalSpan / (slots - 1));
     return {(160 - step * (slots - 1)) / 2, step};
 }
 
@@ -71,52 +86,116 @@ struct Board {
     int reservesOnTop;  // the rest take a second row
     Grid secondRow;
     int tableauY;
+    int reservesPerRow = 0;  // 0: the second row holds them all; else rows of this many
+    int foundationsOnTop = 0;  // 0: all of them; else the rest lie beneath these
 };
 
 constexpr int kWidestRow = 11;
 constexpr int kSecondRowY = 36;
 constexpr int kTableauBelowTwoRowsY = 61;
+constexpr int kRowStep = kSecondRowY - kTopRowY;
+constexpr int kLargeSlots = 7;
+
+bool fannedReserves(const KlondikeRules& rules) { return rules.reserveCards > 1; }
+
+// Reserve piles of several cards are fanned down beside the tableau, as
+// further columns of its row; the top row holds the stock, the waste and the
+// foundations.
+Board boardWithFannedReserves(const KlondikeRules& rules, bool hasStock)
+{
+    const int foundations = suitsPerPack(rules) * rules.packs;
+    const int stockSlots = hasStock ? 2 : 0;
+    const int topSlots = stockSlots + foundations;
+    const int rowSlots = rules.columns + rules.reserves;
+    const Grid none{0, 0};
+    if (rowSlots <= kLargeSlots && topSlots <= kLargeSlots) {
+        const int slots = std::max(rowSlots, topSlots);
+        const Grid row{kLargeGrid.x((kLargeSlots - rowSlots) / 2), kLargeGrid.step};
+        return {true, row, kLargeGrid, stockSlots, slots - foundations, 0, none, kTableauY};
+    }
+    const Grid row = normalGrid(std::max(rowSlots, topSlots));
+    return {false, row, row, stockSlots, std::max(rowSlots, topSlots) - foundations, 0, none, kTableauY};
+}
 
 Board boardFor(const KlondikeRules& rules, bool hasStock)
 {
-    const int foundations = 4 * rules.packs;
+    if (fannedReserves(rules))
+        return boardWithFannedReserves(rules, hasStock);
+    const int foundations = suitsPerPack(rules) * rules.packs;
     const int stockSlots = hasStock ? 2 : 0;
     const int topSlots = stockSlots + rules.reserves + foundations;
     const Grid none{0, 0};
-    if (rules.columns <= 7 && topSlots <= 7)
+    if (rules.columns <= kLargeSlots && topSlots <= rules.columns)
         return {true, kLargeGrid, kLargeGrid, stockSlots, rules.columns - foundations, rules.reserves, none,
                 kTableauY};
+    if (rules.columns <= kLargeSlots && topSlots <= kLargeSlots) {
+        // A narrow tableau is centred under a full top row.
+        const Grid tableau{kLargeGrid.x((kLargeSlots - rules.columns) / 2), kLargeGrid.step};
+        return {true, tableau, kLargeGrid, stockSlots, kLargeSlots - foundations, rules.reserves, none, kTableauY};
+    }
     const Grid tableau = normalGrid(rules.columns);
     if (topSlots <= rules.columns)
         return {false, tableau, tableau, stockSlots, rules.columns - foundations, rules.reserves, none, kTableauY};
     if (topSlots <= kWidestRow)
         return {false, tableau, normalGrid(topSlots), stockSlots, topSlots - foundations, rules.reserves, none,
                 kTableauY};
+    if (rules.reserves == 0) {
+        // Many packs: the foundations take two rows at the right end of the
+        // tableau's grid, the stock and waste its left end.
+        const int onTop = (foundations + 1) / 2;
+        const int slots = std::max(rules.columns, stockSlots + onTop);
+        const Grid top = slots == rules.columns ? tableau : normalGrid(slots);
+        return {false, tableau, top, stockSlots, slots - onTop, 0, none, kTableauBelowTwoRowsY, 0, onTop};
+    }
     // Too many for one row: the top row is filled up to the foundations at
-    // its right end and the remaining reserves are centred below it.
+    // its right end and the remaining reserves are centred below it, in as
+    // many rows as they need.
     const int rowSlots = kWidestRow - 1;
     const int onTop = rowSlots - stockSlots - foundations;
+    const int below = rules.reserves - onTop;
+    const int rows = (below + kWidestRow - 1) / kWidestRow;
+    const int perRow = (below + rows - 1) / rows;
     return {false,
             tableau,
             normalGrid(rowSlots),
             stockSlots,
             rowSlots - foundations,
             onTop,
-            normalGrid(rules.reserves - onTop),
-            kTableauBelowTwoRowsY};
+            normalGrid(perRow),
+            kTableauBelowTwoRowsY + kRowStep * (rows - 1),
+            rows > 1 ? perRow : 0};
+}
+
+// Where reserve `k` lies: the top row first, then the rows below.
+Point reservePlace(const Board& board, int k)
+{
+    if (k < board.reservesOnTop)
+        return {board.top.x(board.firstTopSlot + k), kTopRowY};
+    const int below = k - board.reservesOnTop;
+    if (board.reservesPerRow == 0)
+        return {board.secondRow.x(below), kSecondRowY};
+    return {board.secondRow.x(below % board.reservesPerRow), kSecondRowY + kRowStep * (below / board.reservesPerRow)};
+}
+
+Point foundationPlace(const Board& board, int k)
+{
+    if (board.foundationsOnTop == 0 || k < board.foundationsOnTop)
+        return {board.top.x(board.foundationSlot + k), kTopRowY};
+    return {board.top.x(board.foundationSlot + k - board.foundationsOnTop), kSecondRowY};
 }
 
 void addCards(RecordBuilder& b, const KlondikeRules& rules)
 {
-    if (!rules.acesDealt) {
+    if (!rules.acesDealt && rules.packSuits.empty()) {
         b.addPacks(rules.packs);
         return;
     }
     // Aces form their own deal class, which only the foundations receive.
+    const std::vector<int> suits = rules.packSuits.empty() ? std::vector<int>{1, 2, 3, 4} : rules.packSuits;
     for (int pack = 0; pack < rules.packs; ++pack)
-        for (int suit = 1; suit <= 4; ++suit)
+        for (int suit : suits)
             for (int rank = 1; rank <= 13; ++rank)
-                b.addCard(suit, rank, rank == 1 ? 1 : 0);
+                b.addCard(suit, rank, rules.acesDealt && rank == 1 ? 1 : 0);
 }
 
 std::vector<int> addTableau(RecordBuilder& b, const KlondikeRules& rules, const Board& board, int pickUp,
@@ -158,6 +237,67 @@ void permitMoves(RecordBuilder& b, std::span<const int> foundations)
     }
 }
 
+struct StockPiles {
+    int stock;
+    int waste;
+};
+
+// A space takes the waste's top card; when the waste is empty the stock
+// first turns its usual number of cards onto it.
+void addFillsFromWaste(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
+                       StockPiles piles, std::span<const int> tableau)
+{
+    for (int pile : tableau) {
+        const int fill = b.addKey(TriggerType::afterEveryStepRepeated);
+        b.addCondition(fill, common.isEmpty, pile);
+        b.addCondition(fill, common.notEmpty, piles.waste);
+        b.addAction(fill, moveCardsAction(piles.waste, Range::fromTop, 0, 1, pile));
+        const int turn = b.addKey(TriggerType::afterEveryStepRepeated);
+        b.addCondition(turn, common.isEmpty, pile);
+        b.addCondition(turn, common.isEmpty, piles.waste);
+        b.addCondition(turn, common.notEmpty, piles.stock);
+        b.addAction(turn, setCardsAction(piles.stock, Range::fromTop, 0, rules.stockDeal, kCardFaceUp, 1));
+        for (int i = 0; i < rules.stockDeal; ++i)
+            b.addAction(turn, moveCardsAction(piles.stock, Range::fromTop, 0, 1, piles.waste));
+    }
+}
+
+// A space takes the top card of the fuller of two reserve piles (the first
+// on a tie), and the waste's top card once both are empty.
+void addFillsFromReserves(RecordBuilder& b, const CommonPrograms& common, StockPiles piles,
+                          std::span<const int> tableau, std::span<const int> reserves)
+{
+    const int atLeast = addRule(b, !empty(first) && count(first) >= count(second));
+    const int more = addRule(b, !empty(first) && count(first) > count(second));
+    const int left = reserves[0], right = reserves[1];
+    for (int pile : tableau) {
+        const int fromLeft = b.addKey(TriggerType::afterEveryStepRepeated);
+        b.addCondition(fromLeft, common.isEmpty, pile);
+        b.addCondition(fromLeft, atLeast, left, right);
+        b.addAction(fromLeft, moveCardsAction(left, Range::fromTop, 0, 1, pile));
+        const int fromRight = b.addKey(TriggerType::afterEveryStepRepeated);
+        b.addCondition(fromRight, common.isEmpty, pile);
+        b.addCondition(fromRight, more, right, left);
+        b.addAction(fromRight, moveCardsAction(right, Range::fromTop, 0, 1, pile));
+        const int fromWaste = b.addKey(TriggerType::afterEveryStepRepeated);
+        b.addCondition(fromWaste, common.isEmpty, pile);
+        b.addCondition(fromWaste, common.isEmpty, left);
+        b.addCondition(fromWaste, common.isEmpty, right);
+        b.addCondition(fromWaste, common.notEmpty, piles.waste);
+        b.addAction(fromWaste, moveCardsAction(piles.waste, Range::fromTop, 0, 1, pile));
+    }
+}
+
+void addSpaceFillKeys(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common, StockPiles piles,
+                      std::span<const int> tableau, std::span<const int> reserves)
+{
+    switch (rules.spaceFill) {
+    case SpaceFill::none: return;
+    case SpaceFill::fromWaste: addFillsFromWaste(b, rules, common, piles, tableau); return;
+    case SpaceFill::fromReserves: addFillsFromReserves(b, common, piles, tableau, reserves); return;
+    }
+}
+
 Condition foundationAcceptRule(const KlondikeRules& rules)
 {
     return rules.kingsDown ? acceptsOnFoundation(13, Direction::down) : acceptsOnFoundation();
@@ -165,13 +305,27 @@ Condition foundationAcceptRule(const KlondikeRules& rules)
 
 }  // namespace
 
+// Row data that the piles cannot carry out: refused when the game is built.
+void requireConsistent(const KlondikeRules& rules, bool hasWaste)
+{
+    const auto refuse = [&](const std::string& why) {
+        throw std::runtime_error("game \"" + std::string(rules.name) + "\": " + why);
+    };
+    if (rules.spaceFill != SpaceFill::none && !hasWaste)
+        refuse("spaces filled from the waste need a waste");
+    if (rules.spaceFill == SpaceFill::fromReserves && rules.reserves != 2)
+        refuse("spaces filled from the fuller reserve need two reserve piles");
+}
+
 GameDefinition klondikeGame(const KlondikeRules& rules)
 {
-    const int foundationCount = 4 * rules.packs;
+    const int foundationCount = suitsPerPack(rules) * rules.packs;
     const int dealtApart = rules.acesDealt ? foundationCount : 0;
-    const int stockCards = 52 * rules.packs - tableauCards(rules) - rules.reserves - dealtApart;
+    const int reserveCards = rules.reserves * rules.reserveCards;
+    const int stockCards = 13 * foundationCount - tableauCards(rules) - reserveCards - dealtApart;
     const bool hasStock = stockCards > 0;
     const bool hasWaste = hasStock && rules.stock == StockDeal::toWaste;
+    requireConsistent(rules, hasWaste);
     const Board board = boardFor(rules, hasStock);
 
     RecordBuilder b(rules.id, rules.name);
@@ -201,19 +355,21 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
                                         .pickUp = common.topCardOnly}));
     }
     const std::vector<int> tableau = addTableau(b, rules, board, tableauPickUp, tableauAccept);
+    std::vector<int> reserves;
     for (int k = 0; k < rules.reserves; ++k) {
-        const bool onTop = k < board.reservesOnTop;
-        b.addPile(makePile({.x = onTop ? board.top.x(board.firstTopSlot + k)
-                                       : board.secondRow.x(k - board.reservesOnTop),
-                            .y = onTop ? kTopRowY : kSecondRowY,
-                            .dealCount = 1,
-                            .pickUp = common.topCardOnly,
-                            .accept = common.never}));
+        const bool fanned = fannedReserves(rules);
+        const Point place = fanned ? Point{board.tableau.x(rules.columns + k), board.tableauY} : reservePlace(board, k);
+        reserves.push_back(b.addPile(makePile({.x = place.x,
+                                               .y = place.y,
+                                               .spread = fanned ? Spread::down : Spread::squared,
+                                               .dealCount = rules.reserveCards,
+                                               .pickUp = common.topCardOnly,
+                                               .accept = common.never})));
     }
     std::vector<int> foundations;
     for (int k = 0; k < foundationCount; ++k)
-        foundations.push_back(b.addPile(makePile({.x = board.top.x(board.foundationSlot + k),
-                                                  .y = kTopRowY,
+        foundations.push_back(b.addPile(makePile({.x = foundationPlace(board, k).x,
+                                                  .y = foundationPlace(board, k).y,
                                                   .style = kStyleBaseCard,
                                                   .dealCount = rules.acesDealt ? 1 : 0,
                                                   .dealClass = rules.acesDealt ? 1 : 0,
@@ -230,6 +386,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     } else if (hasStock) {
         b.pile(stock).tapKey = static_cast<std::uint16_t>(addDealRow(b, stock, tableau));
     }
+    addSpaceFillKeys(b, rules, common, {stock, waste}, tableau, reserves);
     if (dealsFaceDown(rules))
         addTurnUpKeys(b, common, tableau);
     addWinWhenFull(b, foundations, 13);

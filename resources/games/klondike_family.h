@@ -23,6 +23,13 @@ bool alternateFromDown(int column, int position, int count);
 // Face up, face down, face up, ... from the bottom.
 bool alternateFromUp(int column, int position, int count);
 
+// What fills an emptied tableau pile at once, before the player may.
+enum class SpaceFill {
+    none,
+    fromWaste,  // the waste's top card; cards are turned from the stock first when the waste is empty
+    fromReserves,  // the top card of the fuller reserve pile, of the waste once the reserves are empty
+};
+
 enum class StockDeal {
     toWaste,   // a tap turns `stockDeal` cards onto the waste
     rowToTableau,  // a tap deals one card onto each tableau column; no waste
@@ -59,7 +66,15 @@ struct KlondikeRules {
     bool acesDealt = false;  // the Aces start on the foundations
     bool kingsDown = false;  // foundations start at the King and go down
     bool foundationsKeep = false;  // no card comes back from a foundation
+    std::vector<int> packSuits = {};  // the suits of a stripped pack; empty: all four
+    // Cards dealt face up to each reserve pile; piles of more than one lie
+    // fanned in the tableau's row, to its right.
+    int reserveCards = 1;
+    SpaceFill spaceFill = SpaceFill::none;
 };
+
+// The suits in each pack, and so the number of foundations per pack.
+int suitsPerPack(const KlondikeRules& rules);
 
 GameDefinition klondikeGame(const KlondikeRules& rules);
 

@@ -51,6 +51,22 @@ std::string tableauText(const KlondikeRules& r)
     return text;
 }
 
+std::string spaceFillText(const KlondikeRules& r)
+{
+    switch (r.spaceFill) {
+    case SpaceFill::none: return "";
+    case SpaceFill::fromWaste:
+        return " A tableau pile that is emptied is filled at once with the top card of the waste; when the "
+               "waste is empty, the stock first turns its cards onto it. Only when both are used up does a "
+               "space wait for you.";
+    case SpaceFill::fromReserves:
+        return " A tableau pile that is emptied is filled at once with the top card of the reserve pile "
+               "holding more cards (the left one when they hold the same number); once both reserve piles "
+               "are used up, with the top card of the waste. Only then does a space wait for you.";
+    }
+    return "";
+}
+
 std::string foundationText(const KlondikeRules& r)
 {
     std::string text = r.kingsDown ? "Build the foundations down in suit from the King, one card at a time."
@@ -79,10 +95,12 @@ std::string stockText(const KlondikeRules& r)
 
 std::string klondikeDescription(const KlondikeRules& r)
 {
-    const int cards = 52 * r.packs;
+    const int foundations = suitsPerPack(r) * r.packs;
+    const int cards = 13 * foundations;
     std::string text = std::string(r.intro) + "\n<b>Object</b>\nMove all " + std::to_string(cards) +
-                       " cards to the " + number(4 * r.packs) + " foundations.\n<b>Layout</b>\n" + r.layout +
+                       " cards to the " + number(foundations) + " foundations.\n<b>Layout</b>\n" + r.layout +
                        "\n<b>Rules</b>\n" + tableauText(r);
+    text += spaceFillText(r);
     if (r.reserves > 0)
         text += " The top card of each reserve pile may be played to the tableau or the foundations; "
                 "nothing may be put on a reserve pile.";
@@ -98,7 +116,7 @@ std::string klondikeDescription(const KlondikeRules& r)
                                        : r.columnCards[static_cast<std::size_t>(c)];
         return n;
     }();
-    if (cards - tableau - r.reserves - (r.acesDealt ? 4 * r.packs : 0) > 0)
+    if (cards - tableau - r.reserves * r.reserveCards - (r.acesDealt ? foundations : 0) > 0)
         text += "\n" + stockText(r);
     else
         text += "\nAll the cards are dealt at the start; there is no stock.";

@@ -1,6 +1,7 @@
 // The Klondike family's deals and the rules its rows switch on: cards dealt
 // apart to the foundations, reserve cards, foundations from the King, spaces
 // that take only Aces, and foundations that keep their cards.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,7 @@ namespace {
 
 using namespace velmora::testing;
 
-constexpr int kSpades = 1, kHearts = 4;
+constexpr int kSpades = 1, kClubs = 2, kHearts = 4;
 
 // The piles in record order: stock and waste (when the game has them), the
 // tableau, the reserves, then the foundations.
@@ -41,6 +42,10 @@ const DealShape kShapes[] = {
     {"Stonewall", 0, {6, 6, 6, 6, 6, 6}, 16, 4, false},
     {"Big Harp", 2, {10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, 0, 8, false},
     {"Thieves of Egypt", 2, {1, 3, 5, 7, 9, 10, 8, 6, 4, 2}, 0, 8, false},
+    {"Half Klondike", 2, {1, 2, 3, 4}, 0, 2, false},
+    {"Chinese Klondike", 2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 0, 9, false},
+    {"Scarp", 1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}, 0, 12, false},
+    {"Klondike Territory", 0, {1, 2, 3, 4, 5, 6, 7}, 24, 4, false},
 };
 
 TEST(KlondikeFamilyRules, DealsEachPileItsCardsAndTheAcesApartWhereAsked)
@@ -93,6 +98,10 @@ const DropCase kDrops[] = {
     {"King Albert", 9, 1, {{kSpades, 5}}, {kHearts, 4}, true, "a reserve card plays to the tableau"},
     {"King Albert", 0, 1, {}, {kHearts, 9}, true, "any card fills a space"},
     {"British Canister", 0, 1, {}, {kHearts, 9}, false, "only a King fills a space"},
+    {"Chinese Klondike", 2, 3, {{kSpades, 5}}, {kHearts, 4}, true, "a card goes on another suit"},
+    {"Chinese Klondike", 2, 3, {{kSpades, 5}}, {kSpades, 4}, false, "a card does not go on its own suit"},
+    {"Chinese Klondike", 2, 3, {{kSpades, 5}}, {kClubs, 4}, true, "the same colour is another suit"},
+    {"Half Klondike", 2, 3, {{kSpades, 5}}, {kHearts, 4}, true, "the tableau goes down in alternating colours"},
 };
 
 TEST(KlondikeFamilyRules, DropsFollowEachGamesFoundationsSpacesAndReserves)
@@ -119,7 +128,7 @@ TEST(KlondikeFamilyRules, OnlyFoundationsThatKeepTheirCardsRefuseToGiveThemBack)
         const char* game;
         int foundation;
         bool givesBack;
-    } games[] = {{"Westhaven", 11, false}, {"Lanes", 8, false}, {"Eastcliff", 9, true}};
+    } games[] = {{"Westhaven", 11, false}, {"Lanes", 8, false}, {"Eastcliff", 9, true}, {"Westcliff", 12, false}};
     for (const auto& [game, foundation, givesBack] : games) {
         SCOPED_TRACE(game);
         Engine engine;
@@ -128,6 +137,29 @@ TEST(KlondikeFamilyRules, OnlyFoundationsThatKeepTheirCardsRefuseToGiveThemBack)
         arrangeBoard(engine, {{foundation, {ace, two}}}, 0);
         EXPECT_EQ(engine.canPickUp(two), givesBack);
         EXPECT_FALSE(engine.canPickUp(ace));
+    }
+}
+
+// A stripped pack holds thirteen cards of each of its suits per pack and
+// none of the others.
+TEST(KlondikeFamilyRules, StrippedPacksHoldOnlyTheirSuits)
+{
+    const struct {
+        const char* game;
+        std::vector<int> suits;
+        int packs;
+    } games[] = {{"Half Klondike", {kSpades, kHearts}, 1}, {"Chinese Klondike", {kSpades, kClubs, kHearts}, 3}};
+    for (const auto& [game, suits, packs] : games) {
+        SCOPED_TRACE(game);
+        Engine engine;
+        dealEmbeddedGame(engine, game, 1);
+        std::vector<int> perSuit(5, 0);
+        for (const auto& card : engine.definition().cards)
+            ++perSuit[card.suit];
+        for (int suit = 1; suit <= 4; ++suit) {
+            const bool inPack = std::find(suits.begin(), suits.end(), suit) != suits.end();
+            EXPECT_EQ(perSuit[static_cast<std::size_t>(suit)], inPack ? 13 * packs : 0) << "suit " << suit;
+        }
     }
 }
 
