@@ -298,6 +298,23 @@ void addSpaceFillKeys(RecordBuilder& b, const KlondikeRules& rules, const Common
     }
 }
 
+// After the deal the first foundation's card sets the base of them all: one
+// key per rank switches every foundation to the accept rule for that base
+// and shows the rank on its empty place.
+void addBaseRankKeys(RecordBuilder& b, std::span<const int> foundations)
+{
+    for (int base = 1; base <= 13; ++base) {
+        const int accept = addRule(b, acceptsOnFoundation(base, Direction::up, true));
+        const int isBase = addRule(b, faceUp(top(first)) && rank(top(first)) == base);
+        const int key = b.addKey(TriggerType::afterDeal);
+        b.addCondition(key, isBase, foundations.front());
+        for (int pile : foundations) {
+            b.addAction(key, setPileAction(pile, kPileAcceptProgram, accept));
+            b.addAction(key, setPileAction(pile, kPileDisplayValue, base));
+        }
+    }
+}
+
 Condition foundationAcceptRule(const KlondikeRules& rules)
 {
     return rules.kingsDown ? acceptsOnFoundation(13, Direction::down) : acceptsOnFoundation();
@@ -320,7 +337,7 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
 GameDefinition klondikeGame(const KlondikeRules& rules)
 {
     const int foundationCount = suitsPerPack(rules) * rules.packs;
-    const int dealtApart = rules.acesDealt ? foundationCount : 0;
+    const int dealtApart = rules.acesDealt ? foundationCount : rules.baseCardDealt ? 1 : 0;
     const int reserveCards = rules.reserves * rules.reserveCards;
     const int stockCards = 13 * foundationCount - tableauCards(rules) - reserveCards - dealtApart;
     const bool hasStock = stockCards > 0;
@@ -371,12 +388,16 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         foundations.push_back(b.addPile(makePile({.x = foundationPlace(board, k).x,
                                                   .y = foundationPlace(board, k).y,
                                                   .style = kStyleBaseCard,
-                                                  .dealCount = rules.acesDealt ? 1 : 0,
+                                                  .dealCount = rules.acesDealt || (rules.baseCardDealt && k == 0) ? 1 : 0,
                                                   .dealClass = rules.acesDealt ? 1 : 0,
                                                   .pickUp = foundationPickUp,
                                                   .accept = foundationAccept,
-                                                  .baseRank = rules.kingsDown ? 13 : 1})));
+                                                  .baseRank = rules.baseCardDealt ? 0
+                                                              : rules.kingsDown ? 13
+                                                                                : 1})));
     permitMoves(b, foundations);
+    if (rules.baseCardDealt)
+        addBaseRankKeys(b, foundations);
 
     if (hasWaste) {
         b.pile(stock).tapKey = static_cast<std::uint16_t>(addDealToWaste(b, stock, waste, rules.stockDeal));

@@ -71,6 +71,9 @@ struct KlondikeRules {
     // fanned in the tableau's row, to its right.
     int reserveCards = 1;
     SpaceFill spaceFill = SpaceFill::none;
+    // One card is dealt to the first foundation; its rank is every
+    // foundation's base, and they build on round from King to Ace.
+    bool baseCardDealt = false;
 };
 
 // The suits in each pack, and so the number of foundations per pack.

@@ -42,6 +42,9 @@ std::string tableauText(const KlondikeRules& r)
     else
         text += "Only a group built down " + suitsText(r.groupBuild.suits) +
                 " may be moved as a unit; otherwise move the top card alone. ";
+    if (r.build.wrap)
+        text += std::string(r.build.direction == Direction::up ? "An Ace may go on a King. "
+                                                               : "A King may go on an Ace. ");
     switch (r.onEmpty) {
     case EmptyTakes::kings: text += "Only a King, or a group headed by a King, may fill an empty pile."; break;
     case EmptyTakes::aces: text += "Only an Ace, or a group headed by an Ace, may fill an empty pile."; break;
@@ -69,8 +72,13 @@ std::string spaceFillText(const KlondikeRules& r)
 
 std::string foundationText(const KlondikeRules& r)
 {
-    std::string text = r.kingsDown ? "Build the foundations down in suit from the King, one card at a time."
-                                   : "Build the foundations up in suit from the Ace, one card at a time.";
+    std::string text =
+        r.baseCardDealt ? "One card is dealt to the first foundation at the start, and its rank is the base of "
+                          "every foundation: the others start with the other cards of that rank. Build the "
+                          "foundations up in suit, one card at a time, going on from King to Ace until each "
+                          "holds thirteen cards."
+        : r.kingsDown   ? "Build the foundations down in suit from the King, one card at a time."
+                        : "Build the foundations up in suit from the Ace, one card at a time.";
     if (r.foundationsKeep)
         text += " Cards played there stay there.";
     return text;

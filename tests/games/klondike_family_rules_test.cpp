@@ -3,6 +3,7 @@
 // that take only Aces, and foundations that keep their cards.
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -138,6 +139,38 @@ TEST(KlondikeFamilyRules, OnlyFoundationsThatKeepTheirCardsRefuseToGiveThemBack)
         EXPECT_EQ(engine.canPickUp(two), givesBack);
         EXPECT_FALSE(engine.canPickUp(ace));
     }
+}
+
+// The card dealt to the first foundation sets every foundation's base: a
+// card of that rank starts another foundation, the base's successor in suit
+// (King to Ace going round) goes on it, and no other card starts one.
+TEST(KlondikeFamilyRules, TheDealtBaseCardSetsEveryFoundationsBase)
+{
+    const struct {
+        const char* game;
+        int tableau;
+        int foundation;
+    } games[] = {{"Simplicity", 2, 14}};
+    for (const auto& [game, tableau, foundation] : games)
+        for (GameNumber number : {1, 2, 3}) {
+            SCOPED_TRACE(std::string(game) + " deal " + std::to_string(number));
+            Engine engine;
+            dealEmbeddedGame(engine, game, number);
+            ASSERT_EQ(engine.cardsOn(foundation).size(), 1u);
+            const auto& cards = engine.definition().cards;
+            const auto& base = cards[static_cast<std::size_t>(engine.topCard(foundation))];
+            const int otherSuit = base.suit % 4 + 1;
+            const int next = base.rank % 13 + 1;
+            const int sameRank = cardOf(engine, otherSuit, base.rank);
+            const int successor = cardOf(engine, base.suit, next);
+            const int wrongStart = cardOf(engine, otherSuit, next);
+            for (auto [card, onto, legal] : {std::tuple{sameRank, foundation + 1, true},
+                                             std::tuple{successor, foundation, true},
+                                             std::tuple{wrongStart, foundation + 1, false}}) {
+                arrangeBoard(engine, {{foundation, {engine.topCard(foundation)}}, {tableau, {card}}}, 0);
+                EXPECT_EQ(engine.canDrop(card, onto), legal) << "card " << card << " onto " << onto;
+            }
+        }
 }
 
 // A stripped pack holds thirteen cards of each of its suits per pack and
