@@ -288,6 +288,37 @@ void addFillsFromReserves(RecordBuilder& b, const CommonPrograms& common, StockP
     }
 }
 
+// The top `length` cards of a pile are a movable group and the card under
+// them (if any) does not extend it.
+Condition longestGroupIs(int length, const Build& build)
+{
+    Condition group = faceUp(at(first, length - 1));
+    for (int k = 0; k + 1 < length; ++k)
+        group = group && follows(at(first, k), at(first, k + 1), build);
+    const Element under = at(first, length);
+    const Condition extends = faceUp(under) && follows(at(first, length - 1), under, build);
+    return count(first) >= length && group && (!exists(under) || !extends);
+}
+
+// A space takes the longest movable group from the pile to its right; the
+// last pile has no neighbour and fills only by the player.
+void addFillsFromRight(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
+                       std::span<const int> tableau)
+{
+    if (rules.singleCards)
+        throw std::runtime_error("game \"" + std::string(rules.name) + "\": groups fill spaces, not single cards");
+    std::vector<int> groupOf;
+    for (int length = 1; length <= 13; ++length)
+        groupOf.push_back(addRule(b, longestGroupIs(length, rules.groupBuild)));
+    for (std::size_t k = 0; k + 1 < tableau.size(); ++k)
+        for (int length = 1; length <= 13; ++length) {
+            const int key = b.addKey(TriggerType::afterEveryStepRepeated);
+            b.addCondition(key, common.isEmpty, tableau[k]);
+            b.addCondition(key, groupOf[static_cast<std::size_t>(length - 1)], tableau[k + 1]);
+            b.addAction(key, moveCardsAction(tableau[k + 1], Range::fromTop, 0, length, tableau[k]));
+        }
+}
+
 void addSpaceFillKeys(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common, StockPiles piles,
                       std::span<const int> tableau, std::span<const int> reserves)
 {
@@ -295,6 +326,7 @@ void addSpaceFillKeys(RecordBuilder& b, const KlondikeRules& rules, const Common
     case SpaceFill::none: return;
     case SpaceFill::fromWaste: addFillsFromWaste(b, rules, common, piles, tableau); return;
     case SpaceFill::fromReserves: addFillsFromReserves(b, common, piles, tableau, reserves); return;
+    case SpaceFill::fromRight: addFillsFromRight(b, rules, common, tableau); return;
     }
 }
 
@@ -328,7 +360,8 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
     const auto refuse = [&](const std::string& why) {
         throw std::runtime_error("game \"" + std::string(rules.name) + "\": " + why);
     };
-    if (rules.spaceFill != SpaceFill::none && !hasWaste)
+    const bool usesWaste = rules.spaceFill == SpaceFill::fromWaste || rules.spaceFill == SpaceFill::fromReserves;
+    if (usesWaste && !hasWaste)
         refuse("spaces filled from the waste need a waste");
     if (rules.spaceFill == SpaceFill::fromReserves && rules.reserves != 2)
         refuse("spaces filled from the fuller reserve need two reserve piles");

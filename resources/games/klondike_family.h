@@ -28,6 +28,7 @@ enum class SpaceFill {
     none,
     fromWaste,  // the waste's top card; cards are turned from the stock first when the waste is empty
     fromReserves,  // the top card of the fuller reserve pile, of the waste once the reserves are empty
+    fromRight,  // the longest movable group at the top of the pile to its right
 };
 
 enum class StockDeal {

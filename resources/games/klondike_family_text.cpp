@@ -66,6 +66,10 @@ std::string spaceFillText(const KlondikeRules& r)
         return " A tableau pile that is emptied is filled at once with the top card of the reserve pile "
                "holding more cards (the left one when they hold the same number); once both reserve piles "
                "are used up, with the top card of the waste. Only then does a space wait for you.";
+    case SpaceFill::fromRight:
+        return " A tableau pile that is emptied is filled at once with the longest group that may be moved "
+               "from the top of the pile to its right, which may in turn be filled from its own right; the "
+               "last pile waits for you.";
     }
     return "";
 }

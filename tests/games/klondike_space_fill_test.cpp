@@ -82,5 +82,70 @@ TEST(KlondikeSpaceFill, AnEmptiedPileTakesTheCardItsGameNames)
     }
 }
 
+// Moving Left: stock 0, waste 1, tableau 2-11, foundations 12-19. The Ace of
+// Spades leaves pile `space` for the first foundation; piles not listed in
+// `before` hold nothing, and `after` lists the piles expected to change.
+using Cards = std::vector<std::pair<int, int>>;  // suit, rank, bottom first
+struct ClosingCase {
+    int space;
+    std::vector<std::pair<int, Cards>> before;
+    std::vector<std::pair<int, Cards>> after;
+    const char* why;
+};
+
+constexpr int kDiamonds = 3;
+const std::vector<std::pair<int, Cards>> kRowOfSingles = {
+    {2, {{kDiamonds, 13}}}, {3, {{kDiamonds, 12}}}, {6, {{kDiamonds, 11}}}, {7, {{kDiamonds, 10}}},
+    {8, {{kDiamonds, 9}}},  {9, {{kDiamonds, 8}}},  {10, {{kDiamonds, 7}}}, {11, {{kDiamonds, 6}}}};
+
+std::vector<std::pair<int, Cards>> withPiles(std::vector<std::pair<int, Cards>> piles)
+{
+    piles.insert(piles.end(), kRowOfSingles.begin(), kRowOfSingles.end());
+    return piles;
+}
+
+const ClosingCase kClosings[] = {
+    {4,
+     withPiles({{4, {{kSpades, 1}}}, {5, {{kClubs, 10}, {kHearts, 7}, {kSpades, 6}, {kHearts, 5}}}}),
+     {{4, {{kHearts, 7}, {kSpades, 6}, {kHearts, 5}}}, {5, {{kClubs, 10}}}},
+     "the longest movable group moves left, and only it"},
+    {4,
+     withPiles({{4, {{kSpades, 1}}}, {5, {{kHearts, 7}, {kSpades, 6}}}}),
+     {{4, {{kHearts, 7}, {kSpades, 6}}}, {5, {{kDiamonds, 11}}}, {6, {{kDiamonds, 10}}}, {10, {{kDiamonds, 6}}},
+      {11, {}}},
+     "a pile emptied by the move is filled from its own right, down to the last"},
+    {11,
+     {{2, {{kDiamonds, 13}}}, {3, {{kDiamonds, 12}}}, {4, {{kDiamonds, 11}}}, {5, {{kDiamonds, 10}}},
+      {6, {{kDiamonds, 9}}}, {7, {{kDiamonds, 8}}}, {8, {{kDiamonds, 7}}}, {9, {{kDiamonds, 6}}},
+      {10, {{kDiamonds, 5}}}, {11, {{kSpades, 1}}}},
+     {{11, {}}, {10, {{kDiamonds, 5}}}},
+     "the last pile has no right neighbour and stays empty"},
+};
+
+TEST(KlondikeSpaceFill, MovingLeftClosesASpaceWithTheGroupFromItsRight)
+{
+    for (const ClosingCase& closing : kClosings) {
+        SCOPED_TRACE(closing.why);
+        Engine engine;
+        dealEmbeddedGame(engine, "Moving Left", 1);
+        const auto cardsOf = [&](const Cards& cards) {
+            std::vector<int> numbers;
+            for (auto [suit, rank] : cards)
+                numbers.push_back(cardOf(engine, suit, rank));
+            return numbers;
+        };
+        std::vector<PileContent> board;
+        for (const auto& [pile, cards] : closing.before)
+            board.push_back({pile, cardsOf(cards)});
+        arrangeBoard(engine, board, 0);
+        ASSERT_TRUE(engine.moveCards(cardOf(engine, kSpades, 1), 12, nullptr));
+        engine.runAfterMoveEvents(nullptr);
+        for (const auto& [pile, cards] : closing.after) {
+            const auto& on = engine.cardsOn(pile);
+            EXPECT_EQ(std::vector<int>(on.begin(), on.end()), cardsOf(cards)) << "pile " << pile;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace velmora
