@@ -123,23 +123,25 @@ Board boardFor(const KlondikeRules& rules, bool hasStock)
         return boardWithFannedReserves(rules, hasStock);
     const int foundations = suitsPerPack(rules) * rules.packs;
     const int stockSlots = hasStock ? 2 : 0;
-    const int topSlots = stockSlots + rules.reserves + foundations;
+    // Cells take places beside the reserves.
+    const int extras = rules.reserves + static_cast<int>(rules.cells.size());
+    const int topSlots = stockSlots + extras + foundations;
     const Grid none{0, 0};
     if (rules.columns <= kLargeSlots && topSlots <= rules.columns)
-        return {true, kLargeGrid, kLargeGrid, stockSlots, rules.columns - foundations, rules.reserves, none,
+        return {true, kLargeGrid, kLargeGrid, stockSlots, rules.columns - foundations, extras, none,
                 kTableauY};
     if (rules.columns <= kLargeSlots && topSlots <= kLargeSlots) {
         // A narrow tableau is centred under a full top row.
         const Grid tableau{kLargeGrid.x((kLargeSlots - rules.columns) / 2), kLargeGrid.step};
-        return {true, tableau, kLargeGrid, stockSlots, kLargeSlots - foundations, rules.reserves, none, kTableauY};
+        return {true, tableau, kLargeGrid, stockSlots, kLargeSlots - foundations, extras, none, kTableauY};
     }
     const Grid tableau = normalGrid(rules.columns);
     if (topSlots <= rules.columns)
-        return {false, tableau, tableau, stockSlots, rules.columns - foundations, rules.reserves, none, kTableauY};
+        return {false, tableau, tableau, stockSlots, rules.columns - foundations, extras, none, kTableauY};
     if (topSlots <= kWidestRow)
-        return {false, tableau, normalGrid(topSlots), stockSlots, topSlots - foundations, rules.reserves, none,
+        return {false, tableau, normalGrid(topSlots), stockSlots, topSlots - foundations, extras, none,
                 kTableauY};
-    if (rules.reserves == 0) {
+    if (extras == 0) {
         // Many packs: the foundations take two rows at the right end of the
         // tableau's grid, the stock and waste its left end.
         const int onTop = (foundations + 1) / 2;
@@ -152,7 +154,7 @@ Board boardFor(const KlondikeRules& rules, bool hasStock)
     // many rows as they need.
     const int rowSlots = kWidestRow - 1;
     const int onTop = rowSlots - stockSlots - foundations;
-    const int below = rules.reserves - onTop;
+    const int below = extras - onTop;
     const int rows = (below + kWidestRow - 1) / kWidestRow;
     const int perRow = (below + rows - 1) / rows;
     return {false,
@@ -365,6 +367,8 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("spaces filled from the waste need a waste");
     if (rules.spaceFill == SpaceFill::fromReserves && rules.reserves != 2)
         refuse("spaces filled from the fuller reserve need two reserve piles");
+    if (!rules.cells.empty() && fannedReserves(rules))
+        refuse("cells lie beside single-card reserves only");
 }
 
 GameDefinition klondikeGame(const KlondikeRules& rules)
@@ -415,6 +419,13 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
                                                .dealCount = rules.reserveCards,
                                                .pickUp = common.topCardOnly,
                                                .accept = common.never})));
+    }
+    for (std::size_t k = 0; k < rules.cells.size(); ++k) {
+        const RankCell& cell = rules.cells[k];
+        const Point place = reservePlace(board, rules.reserves + static_cast<int>(k));
+        const int accept = addRule(b, count(first) == 1 && faceUp(top(first)) && rank(top(first)) == cell.rank &&
+                                          count(second) < cell.capacity);
+        b.addPile(makePile({.x = place.x, .y = place.y, .pickUp = common.topCardOnly, .accept = accept}));
     }
     std::vector<int> foundations;
     for (int k = 0; k < foundationCount; ++k)

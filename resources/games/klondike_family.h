@@ -23,6 +23,13 @@ bool alternateFromDown(int column, int position, int count);
 // Face up, face down, face up, ... from the bottom.
 bool alternateFromUp(int column, int position, int count);
 
+// A cell that takes only cards of one rank, one at a time, up to its
+// capacity; its top card may be played on.
+struct RankCell {
+    int rank;
+    int capacity = 1;
+};
+
 // What fills an emptied tableau pile at once, before the player may.
 enum class SpaceFill {
     none,
@@ -75,6 +82,7 @@ struct KlondikeRules {
     // One card is dealt to the first foundation; its rank is every
     // foundation's base, and they build on round from King to Ace.
     bool baseCardDealt = false;
+    std::vector<RankCell> cells = {};  // empty at the deal, beside the reserves
 };
 
 // The suits in each pack, and so the number of foundations per pack.

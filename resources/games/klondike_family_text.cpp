@@ -74,6 +74,27 @@ std::string spaceFillText(const KlondikeRules& r)
     return "";
 }
 
+std::string rankName(int rank, bool plural)
+{
+    static const char* const kNames[] = {"Ace", "Two", "Three", "Four", "Five", "Six", "Seven",
+                                         "Eight", "Nine", "Ten", "Jack", "Queen", "King"};
+    const std::string name = rank >= 1 && rank <= 13 ? kNames[rank - 1] : std::to_string(rank);
+    return plural ? (name == "Six" ? "Sixes" : name + "s") : name;
+}
+
+std::string cellsText(const KlondikeRules& r)
+{
+    std::string text;
+    for (const RankCell& cell : r.cells) {
+        text += " A cell beside the tableau, empty at the start, takes " +
+                (cell.capacity == 1 ? "a single " + rankName(cell.rank, false)
+                                    : "up to " + number(cell.capacity) + " " + rankName(cell.rank, true) +
+                                          ", one at a time") +
+                "; its top card may be played to the tableau or the foundations.";
+    }
+    return text;
+}
+
 std::string foundationText(const KlondikeRules& r)
 {
     std::string text =
@@ -116,6 +137,7 @@ std::string klondikeDescription(const KlondikeRules& r)
     if (r.reserves > 0)
         text += " The top card of each reserve pile may be played to the tableau or the foundations; "
                 "nothing may be put on a reserve pile.";
+    text += cellsText(r);
     if (r.faceUp != allCardsUp)
         text += " A face-down card that comes to the top turns face up.";
     text += "\n" + foundationText(r);

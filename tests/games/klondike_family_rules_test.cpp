@@ -15,7 +15,7 @@ namespace {
 
 using namespace velmora::testing;
 
-constexpr int kSpades = 1, kClubs = 2, kHearts = 4;
+constexpr int kSpades = 1, kClubs = 2, kDiamonds = 3, kHearts = 4;
 
 // The piles in record order: stock and waste (when the game has them), the
 // tableau, the reserves, then the foundations.
@@ -86,7 +86,8 @@ struct DropCase {
 };
 
 // Kingsley: stock 0, waste 1, tableau 2-8, foundations 9-12. King Albert:
-// tableau 0-8, reserves 9-15, foundations 16-19.
+// tableau 0-8, reserves 9-15, foundations 16-19. Doorway: tableau 2-6, the
+// King and Queen cells 7 and 8. Batsford Again: tableau 2-11, the King cell 12.
 const DropCase kDrops[] = {
     {"Kingsley", 2, 9, {}, {kSpades, 13}, true, "a King starts a foundation"},
     {"Kingsley", 2, 9, {}, {kSpades, 1}, false, "an Ace does not start a foundation"},
@@ -103,6 +104,13 @@ const DropCase kDrops[] = {
     {"Chinese Klondike", 2, 3, {{kSpades, 5}}, {kSpades, 4}, false, "a card does not go on its own suit"},
     {"Chinese Klondike", 2, 3, {{kSpades, 5}}, {kClubs, 4}, true, "the same colour is another suit"},
     {"Half Klondike", 2, 3, {{kSpades, 5}}, {kHearts, 4}, true, "the tableau goes down in alternating colours"},
+    {"Doorway", 2, 7, {}, {kSpades, 13}, true, "the King cell takes a King"},
+    {"Doorway", 2, 7, {}, {kSpades, 12}, false, "the King cell takes nothing else"},
+    {"Doorway", 2, 8, {}, {kSpades, 12}, true, "the Queen cell takes a Queen"},
+    {"Doorway", 2, 8, {{kHearts, 12}}, {kSpades, 12}, false, "a cell of one holds one"},
+    {"Batsford Again", 2, 12, {{kHearts, 13}, {kClubs, 13}}, {kSpades, 13}, true, "the King cell holds three"},
+    {"Batsford Again", 2, 12, {{kHearts, 13}, {kClubs, 13}, {kDiamonds, 13}}, {kSpades, 13}, false,
+     "the King cell holds no more than three"},
 };
 
 TEST(KlondikeFamilyRules, DropsFollowEachGamesFoundationsSpacesAndReserves)
