@@ -1,4 +1,5 @@
 #include "klondike_family.h"
+#include "klondike_family_fills.h"
 
 #include <algorithm>
 #include <span>
@@ -236,99 +237,6 @@ void permitMoves(RecordBuilder& b, std::span<const int> foundations)
     for (int pile = 0; pile < firstFoundation; ++pile) {
         b.permit(pile, kAnyPile);
         b.permit(kAnyPile, pile);
-    }
-}
-
-struct StockPiles {
-    int stock;
-    int waste;
-};
-
-// A space takes the waste's top card; when the waste is empty the stock
-// first turns its usual number of cards onto it.
-void addFillsFromWaste(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
-                       StockPiles piles, std::span<const int> tableau)
-{
-    for (int pile : tableau) {
-        const int fill = b.addKey(TriggerType::afterEveryStepRepeated);
-        b.addCondition(fill, common.isEmpty, pile);
-        b.addCondition(fill, common.notEmpty, piles.waste);
-        b.addAction(fill, moveCardsAction(piles.waste, Range::fromTop, 0, 1, pile));
-        const int turn = b.addKey(TriggerType::afterEveryStepRepeated);
-        b.addCondition(turn, common.isEmpty, pile);
-        b.addCondition(turn, common.isEmpty, piles.waste);
-        b.addCondition(turn, common.notEmpty, piles.stock);
-        b.addAction(turn, setCardsAction(piles.stock, Range::fromTop, 0, rules.stockDeal, kCardFaceUp, 1));
-        for (int i = 0; i < rules.stockDeal; ++i)
-            b.addAction(turn, moveCardsAction(piles.stock, Range::fromTop, 0, 1, piles.waste));
-    }
-}
-
-// A space takes the top card of the fuller of two reserve piles (the first
-// on a tie), and the waste's top card once both are empty.
-void addFillsFromReserves(RecordBuilder& b, const CommonPrograms& common, StockPiles piles,
-                          std::span<const int> tableau, std::span<const int> reserves)
-{
-    const int atLeast = addRule(b, !empty(first) && count(first) >= count(second));
-    const int more = addRule(b, !empty(first) && count(first) > count(second));
-    const int left = reserves[0], right = reserves[1];
-    for (int pile : tableau) {
-        const int fromLeft = b.addKey(TriggerType::afterEveryStepRepeated);
-        b.addCondition(fromLeft, common.isEmpty, pile);
-        b.addCondition(fromLeft, atLeast, left, right);
-        b.addAction(fromLeft, moveCardsAction(left, Range::fromTop, 0, 1, pile));
-        const int fromRight = b.addKey(TriggerType::afterEveryStepRepeated);
-        b.addCondition(fromRight, common.isEmpty, pile);
-        b.addCondition(fromRight, more, right, left);
-        b.addAction(fromRight, moveCardsAction(right, Range::fromTop, 0, 1, pile));
-        const int fromWaste = b.addKey(TriggerType::afterEveryStepRepeated);
-        b.addCondition(fromWaste, common.isEmpty, pile);
-        b.addCondition(fromWaste, common.isEmpty, left);
-        b.addCondition(fromWaste, common.isEmpty, right);
-        b.addCondition(fromWaste, common.notEmpty, piles.waste);
-        b.addAction(fromWaste, moveCardsAction(piles.waste, Range::fromTop, 0, 1, pile));
-    }
-}
-
-// The top `length` cards of a pile are a movable group and the card under
-// them (if any) does not extend it.
-Condition longestGroupIs(int length, const Build& build)
-{
-    Condition group = faceUp(at(first, length - 1));
-    for (int k = 0; k + 1 < length; ++k)
-        group = group && follows(at(first, k), at(first, k + 1), build);
-    const Element under = at(first, length);
-    const Condition extends = faceUp(under) && follows(at(first, length - 1), under, build);
-    return count(first) >= length && group && (!exists(under) || !extends);
-}
-
-// A space takes the longest movable group from the pile to its right; the
-// last pile has no neighbour and fills only by the player.
-void addFillsFromRight(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
-                       std::span<const int> tableau)
-{
-    if (rules.singleCards)
-        throw std::runtime_error("game \"" + std::string(rules.name) + "\": groups fill spaces, not single cards");
-    std::vector<int> groupOf;
-    for (int length = 1; length <= 13; ++length)
-        groupOf.push_back(addRule(b, longestGroupIs(length, rules.groupBuild)));
-    for (std::size_t k = 0; k + 1 < tableau.size(); ++k)
-        for (int length = 1; length <= 13; ++length) {
-            const int key = b.addKey(TriggerType::afterEveryStepRepeated);
-            b.addCondition(key, common.isEmpty, tableau[k]);
-            b.addCondition(key, groupOf[static_cast<std::size_t>(length - 1)], tableau[k + 1]);
-            b.addAction(key, moveCardsAction(tableau[k + 1], Range::fromTop, 0, length, tableau[k]));
-        }
-}
-
-void addSpaceFillKeys(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common, StockPiles piles,
-                      std::span<const int> tableau, std::span<const int> reserves)
-{
-    switch (rules.spaceFill) {
-    case SpaceFill::none: return;
-    case SpaceFill::fromWaste: addFillsFromWaste(b, rules, common, piles, tableau); return;
-    case SpaceFill::fromReserves: addFillsFromReserves(b, common, piles, tableau, reserves); return;
-    case SpaceFill::fromRight: addFillsFromRight(b, rules, common, tableau); return;
     }
 }
 
