@@ -1,9 +1,12 @@
 #include "klondike_family.h"
+#include "klondike_family_fills.h"
 
 #include "klondike_family_parts.h"
 
 #include <algorithm>
 #include <span>
+#include <stdexcept>
+#include <string>
 
 namespace velmora::gamedb {
 
@@ -14,10 +17,20 @@ bool allCardsUp(int, int, int) { return true; }
 bool alternateFromDown(int, int position, int) { return position % 2 == 1; }
 bool alternateFromUp(int, int position, int) { return position % 2 == 0; }
 
+int suitsPerPack(const KlondikeRules& rules)
+{
+    return rules.packSuits.empty() ? 4 : static_cast<int>(rules.packSuits.size());
+}
+
 namespace {
 
 // Slot positions across the 160-unit board. Seven large cards fit at the
 // spacing Klondike uses; more need normal cards at a narrower one, centred.
+struct Point {
+    int x;
+    int y;
+};
+
 struct Grid {
     int left;
     int step;
@@ -27,12 +40,15 @@ struct Grid {
 constexpr Grid kLargeGrid{14, 22};
 constexpr int kNormalStep = 15;
 constexpr int kNarrowestStep = 14;  // a normal card spans about 13.3 units
+// The span of card centres on a row of normal cards: wide rows of twelve or
+// thirteen piles use it all, their neighbours sharing a sliver of edge.
+constexpr int kNormalSpan = 146;
 constexpr int kTopRowY = 14;
 constexpr int kTableauY = 42;
 
 Grid normalGrid(int slots)
 {
-    const int step = slots <= 1 ? kNormalStep : std::min(kNormalStep, 142 / (slots - 1));
+    const int step = slots <= 1 ? kNormalStep : std::min(kNormalStep, kNormalSpan / (slots - 1));
     return {(160 - step * (slots - 1)) / 2, step};
 }
 
@@ -73,51 +89,118 @@ struct Board {
     int reservesOnTop;  // the rest take a second row
     Grid secondRow;
     int tableauY;
+    int reservesPerRow = 0;  // 0: the second row holds them all; else rows of this many
+    int foundationsOnTop = 0;  // 0: all of them; else the rest lie beneath these
 };
 
 constexpr int kWidestRow = 11;
 constexpr int kSecondRowY = 36;
 constexpr int kTableauBelowTwoRowsY = 61;
+constexpr int kRowStep = kSecondRowY - kTopRowY;
+constexpr int kLargeSlots = 7;
+
+bool fannedReserves(const KlondikeRules& rules) { return rules.reserveCards > 1; }
+
+// Reserve piles of several cards are fanned down beside the tableau, as
+// further columns of its row; the top row holds the stock, the waste and the
+// foundations.
+Board boardWithFannedReserves(const KlondikeRules& rules, bool hasStock)
+{
+    const int foundations = suitsPerPack(rules) * rules.packs;
+    const int stockSlots = hasStock ? 2 : 0;
+    const int topSlots = stockSlots + foundations;
+    const int rowSlots = rules.columns + rules.reserves;
+    const Grid none{0, 0};
+    if (rowSlots <= kLargeSlots && topSlots <= kLargeSlots) {
+        const int slots = std::max(rowSlots, topSlots);
+        const Grid row{kLargeGrid.x((kLargeSlots - rowSlots) / 2), kLargeGrid.step};
+        return {true, row, kLargeGrid, stockSlots, slots - foundations, 0, none, kTableauY};
+    }
+    const Grid row = normalGrid(std::max(rowSlots, topSlots));
+    return {false, row, row, stockSlots, std::max(rowSlots, topSlots) - foundations, 0, none, kTableauY};
+}
 
 Board boardFor(const KlondikeRules& rules, bool hasStock)
 {
-    const int foundations = 4 * rules.packs;
+    if (fannedReserves(rules))
+        return boardWithFannedReserves(rules, hasStock);
+    const int foundations = suitsPerPack(rules) * rules.packs;
     const int stockSlots = hasStock ? 2 : 0;
-    const int reserves = rules.reserves;
-    const int topSlots = stockSlots + reserves + foundations;
+    // Cells take places beside the reserves.
+    const int extras = rules.reserves + static_cast<int>(rules.cells.size());
+    const int topSlots = stockSlots + extras + foundations;
     const Grid none{0, 0};
-    if (rules.columns <= 7 && topSlots <= 7)
-        return {true, kLargeGrid, kLargeGrid, stockSlots, rules.columns - foundations, reserves, none, kTableauY};
+    if (rules.columns <= kLargeSlots && topSlots <= rules.columns)
+        return {true, kLargeGrid, kLargeGrid, stockSlots, rules.columns - foundations, extras, none,
+                kTableauY};
+    if (rules.columns <= kLargeSlots && topSlots <= kLargeSlots) {
+        // A narrow tableau is centred under a full top row.
+        const Grid tableau{kLargeGrid.x((kLargeSlots - rules.columns) / 2), kLargeGrid.step};
+        return {true, tableau, kLargeGrid, stockSlots, kLargeSlots - foundations, extras, none, kTableauY};
+    }
     const Grid tableau = normalGrid(rules.columns);
     if (topSlots <= rules.columns)
-        return {false, tableau, tableau, stockSlots, rules.columns - foundations, reserves, none, kTableauY};
+        return {false, tableau, tableau, stockSlots, rules.columns - foundations, extras, none, kTableauY};
     if (topSlots <= kWidestRow)
-        return {false, tableau, normalGrid(topSlots), stockSlots, topSlots - foundations, reserves, none, kTableauY};
+        return {false, tableau, normalGrid(topSlots), stockSlots, topSlots - foundations, extras, none,
+                kTableauY};
+    if (extras == 0) {
+        // Many packs: the foundations take two rows at the right end of the
+        // tableau's grid, the stock and waste its left end.
+        const int onTop = (foundations + 1) / 2;
+        const int slots = std::max(rules.columns, stockSlots + onTop);
+        const Grid top = slots == rules.columns ? tableau : normalGrid(slots);
+        return {false, tableau, top, stockSlots, slots - onTop, 0, none, kTableauBelowTwoRowsY, 0, onTop};
+    }
     // Too many for one row: the top row is filled up to the foundations at
-    // its right end and the remaining reserves are centred below it.
+    // its right end and the remaining reserves are centred below it, in as
+    // many rows as they need.
     const int rowSlots = kWidestRow - 1;
     const int onTop = rowSlots - stockSlots - foundations;
+    const int below = extras - onTop;
+    const int rows = (below + kWidestRow - 1) / kWidestRow;
+    const int perRow = (below + rows - 1) / rows;
     return {false,
             tableau,
             normalGrid(rowSlots),
             stockSlots,
             rowSlots - foundations,
             onTop,
-            normalGrid(reserves - onTop),
-            kTableauBelowTwoRowsY};
+            normalGrid(perRow),
+            kTableauBelowTwoRowsY + kRowStep * (rows - 1),
+            rows > 1 ? perRow : 0};
+}
+
+// Where reserve `k` lies: the top row first, then the rows below.
+Point reservePlace(const Board& board, int k)
+{
+    if (k < board.reservesOnTop)
+        return {board.top.x(board.firstTopSlot + k), kTopRowY};
+    const int below = k - board.reservesOnTop;
+    if (board.reservesPerRow == 0)
+        return {board.secondRow.x(below), kSecondRowY};
+    return {board.secondRow.x(below % board.reservesPerRow), kSecondRowY + kRowStep * (below / board.reservesPerRow)};
+}
+
+Point foundationPlace(const Board& board, int k)
+{
+    if (board.foundationsOnTop == 0 || k < board.foundationsOnTop)
+        return {board.top.x(board.foundationSlot + k), kTopRowY};
+    return {board.top.x(board.foundationSlot + k - board.foundationsOnTop), kSecondRowY};
 }
 
 void addCards(RecordBuilder& b, const KlondikeRules& rules)
 {
-    if (!rules.acesDealt) {
+    if (!rules.acesDealt && rules.packSuits.empty()) {
         b.addPacks(rules.packs);
         return;
     }
     // Aces form their own deal class, which only the foundations receive.
+    const std::vector<int> suits = rules.packSuits.empty() ? std::vector<int>{1, 2, 3, 4} : rules.packSuits;
     for (int pack = 0; pack < rules.packs; ++pack)
-        for (int suit = 1; suit <= 4; ++suit)
+        for (int suit : suits)
             for (int rank = 1; rank <= 13; ++rank)
-                b.addCard(suit, rank, rank == 1 ? 1 : 0);
+                b.addCard(suit, rank, rules.acesDealt && rank == 1 ? 1 : 0);
 }
 
 std::vector<int> addTableau(RecordBuilder& b, const KlondikeRules& rules, const Board& board, int pickUp,
@@ -159,17 +242,51 @@ void permitMoves(RecordBuilder& b, std::span<const int> foundations)
     }
 }
 
+// After the deal the first foundation's card sets the base of them all: one
+// key per rank switches every foundation to the accept rule for that base
+// and shows the rank on its empty place.
+void addBaseRankKeys(RecordBuilder& b, std::span<const int> foundations)
+{
+    for (int base = 1; base <= 13; ++base) {
+        const int accept = addRule(b, acceptsOnFoundation(base, Direction::up, true));
+        const int isBase = addRule(b, faceUp(top(first)) && rank(top(first)) == base);
+        const int key = b.addKey(TriggerType::afterDeal);
+        b.addCondition(key, isBase, foundations.front());
+        for (int pile : foundations) {
+            b.addAction(key, setPileAction(pile, kPileAcceptProgram, accept));
+            b.addAction(key, setPileAction(pile, kPileDisplayValue, base));
+        }
+    }
+}
+
 }  // namespace
+
+// Row data that the piles cannot carry out: refused when the game is built.
+void requireConsistent(const KlondikeRules& rules, bool hasWaste)
+{
+    const auto refuse = [&](const std::string& why) {
+        throw std::runtime_error("game \"" + std::string(rules.name) + "\": " + why);
+    };
+    const bool usesWaste = rules.spaceFill == SpaceFill::fromWaste || rules.spaceFill == SpaceFill::fromReserves;
+    if (usesWaste && !hasWaste)
+        refuse("spaces filled from the waste need a waste");
+    if (rules.spaceFill == SpaceFill::fromReserves && rules.reserves != 2)
+        refuse("spaces filled from the fuller reserve need two reserve piles");
+    if (!rules.cells.empty() && fannedReserves(rules))
+        refuse("cells lie beside single-card reserves only");
+}
 
 GameDefinition klondikeGame(const KlondikeRules& rules)
 {
-    const int foundationCount = 4 * rules.packs;
-    const int dealtApart = rules.acesDealt ? foundationCount : 0;
-    const int baseCard = rules.base == FoundationBase::dealtCard ? 1 : 0;
-    const int stockCards = 52 * rules.packs - tableauCards(rules) - rules.reserves - dealtApart - baseCard;
+    const int foundationCount = suitsPerPack(rules) * rules.packs;
+    const bool oneBaseCard = rules.baseCardDealt || rules.base == FoundationBase::dealtCard;
+    const int dealtApart = rules.acesDealt ? foundationCount : oneBaseCard ? 1 : 0;
+    const int reserveCards = rules.reserves * rules.reserveCards;
+    const int stockCards = 13 * foundationCount - tableauCards(rules) - reserveCards - dealtApart;
     const bool hasStock = stockCards > 0 || rules.redealTableau;
     const bool hasWaste =
         stockCards > 0 && (rules.stock == StockDeal::toWaste || rules.stock == StockDeal::reservesThenOpen);
+    requireConsistent(rules, hasWaste);
     const Board board = boardFor(rules, hasStock);
 
     RecordBuilder b(rules.id, rules.name);
@@ -206,28 +323,38 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     }
     piles.tableau = addTableau(b, rules, board, tableauPickUp, tableauAccept);
     for (int k = 0; k < rules.reserves; ++k) {
-        const bool onTop = k < board.reservesOnTop;
-        piles.reserves.push_back(b.addPile(makePile(
-            {.x = onTop ? board.top.x(board.firstTopSlot + k) : board.secondRow.x(k - board.reservesOnTop),
-             .y = onTop ? kTopRowY : kSecondRowY,
-             .dealCount = 1,
-             .pickUp = common.topCardOnly,
-             .accept = common.never})));
+        const bool fanned = fannedReserves(rules);
+        const Point place = fanned ? Point{board.tableau.x(rules.columns + k), board.tableauY} : reservePlace(board, k);
+        piles.reserves.push_back(b.addPile(makePile({.x = place.x,
+                                                     .y = place.y,
+                                                     .spread = fanned ? Spread::down : Spread::squared,
+                                                     .dealCount = rules.reserveCards,
+                                                     .pickUp = common.topCardOnly,
+                                                     .accept = common.never})));
+    }
+    for (std::size_t k = 0; k < rules.cells.size(); ++k) {
+        const RankCell& cell = rules.cells[k];
+        const Point place = reservePlace(board, rules.reserves + static_cast<int>(k));
+        const int accept = addRule(b, count(first) == 1 && faceUp(top(first)) && rank(top(first)) == cell.rank &&
+                                          count(second) < cell.capacity);
+        b.addPile(makePile({.x = place.x, .y = place.y, .pickUp = common.topCardOnly, .accept = accept}));
     }
     for (int k = 0; k < foundationCount; ++k)
         piles.foundations.push_back(b.addPile(makePile(
-            {.x = board.top.x(board.foundationSlot + k),
-             .y = kTopRowY,
+            {.x = foundationPlace(board, k).x,
+             .y = foundationPlace(board, k).y,
              .style = kStyleBaseCard,
-             .dealCount = rules.acesDealt || (baseCard == 1 && k == 0) ? 1 : 0,
+             .dealCount = rules.acesDealt || (oneBaseCard && k == 0) ? 1 : 0,
              .dealClass = rules.acesDealt ? 1 : 0,
              .pickUp = foundationPickUp,
              .accept = movableBase(rules) ? foundationAcceptBeforeBase(b, rules, common, k) : foundationAccept,
-             .baseRank = movableBase(rules) ? 0 : rules.kingsDown ? 13 : 1})));
+             .baseRank = movableBase(rules) || rules.baseCardDealt ? 0 : rules.kingsDown ? 13 : 1})));
     if (rules.tableauFedByWasteOnly)
         permitWasteFedMoves(b, piles);
     else
         permitMoves(b, piles.foundations);
+    if (rules.baseCardDealt)
+        addBaseRankKeys(b, piles.foundations);
 
     if (hasWaste && rules.dealCountFalls) {
         addFallingDeal(b, rules, common, piles);
@@ -246,6 +373,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     }
     if (movableBase(rules))
         addBaseRankSwitch(b, rules, piles);
+    addSpaceFillKeys(b, rules, common, {piles.stock, piles.waste}, piles.tableau, piles.reserves);
     if (dealsFaceDown(rules))
         addTurnUpKeys(b, common, piles.tableau);
     addWinWhenFull(b, piles.foundations, 13);

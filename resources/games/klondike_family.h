@@ -23,6 +23,21 @@ bool alternateFromDown(int column, int position, int count);
 // Face up, face down, face up, ... from the bottom.
 bool alternateFromUp(int column, int position, int count);
 
+// A cell that takes only cards of one rank, one at a time, up to its
+// capacity; its top card may be played on.
+struct RankCell {
+    int rank;
+    int capacity = 1;
+};
+
+// What fills an emptied tableau pile at once, before the player may.
+enum class SpaceFill {
+    none,
+    fromWaste,  // the waste's top card; cards are turned from the stock first when the waste is empty
+    fromReserves,  // the top card of the fuller reserve pile, of the waste once the reserves are empty
+    fromRight,  // the longest movable group at the top of the pile to its right
+};
+
 enum class StockDeal {
     toWaste,   // a tap turns `stockDeal` cards onto the waste
     rowToTableau,  // a tap deals one card onto each tableau column; no waste
@@ -85,7 +100,19 @@ struct KlondikeRules {
     // Each pass through the stock turns one card fewer per tap: stockDeal in
     // the first, down to one (with redeals = stockDeal - 1).
     bool dealCountFalls = false;
+    std::vector<int> packSuits = {};  // the suits of a stripped pack; empty: all four
+    // Cards dealt face up to each reserve pile; piles of more than one lie
+    // fanned in the tableau's row, to its right.
+    int reserveCards = 1;
+    SpaceFill spaceFill = SpaceFill::none;
+    // One card is dealt to the first foundation; its rank is every
+    // foundation's base, and they build on round from King to Ace.
+    bool baseCardDealt = false;
+    std::vector<RankCell> cells = {};  // empty at the deal, beside the reserves
 };
+
+// The suits in each pack, and so the number of foundations per pack.
+int suitsPerPack(const KlondikeRules& rules);
 
 GameDefinition klondikeGame(const KlondikeRules& rules);
 

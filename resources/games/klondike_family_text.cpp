@@ -45,6 +45,9 @@ std::string tableauText(const KlondikeRules& r)
     else
         text += "Only a group built down " + suitsText(r.groupBuild.suits) +
                 " may be moved as a unit; otherwise move the top card alone. ";
+    if (r.build.wrap)
+        text += std::string(r.build.direction == Direction::up ? "An Ace may go on a King. "
+                                                               : "A King may go on an Ace. ");
     if (r.tableauFedByWasteOnly)
         text += "Cards may be put on the tableau only from the waste, and tableau cards go only to the "
                 "foundations. ";
@@ -74,12 +77,58 @@ std::string baseText(const KlondikeRules& r)
            thirteen + ".";
 }
 
+std::string spaceFillText(const KlondikeRules& r)
+{
+    switch (r.spaceFill) {
+    case SpaceFill::none: return "";
+    case SpaceFill::fromWaste:
+        return " A tableau pile that is emptied is filled at once with the top card of the waste; when the "
+               "waste is empty, the stock first turns its cards onto it. Only when both are used up does a "
+               "space wait for you.";
+    case SpaceFill::fromReserves:
+        return " A tableau pile that is emptied is filled at once with the top card of the reserve pile "
+               "holding more cards (the left one when they hold the same number); once both reserve piles "
+               "are used up, with the top card of the waste. Only then does a space wait for you.";
+    case SpaceFill::fromRight:
+        return " A tableau pile that is emptied is filled at once with the longest group that may be moved "
+               "from the top of the pile to its right, which may in turn be filled from its own right; the "
+               "last pile waits for you.";
+    }
+    return "";
+}
+
+std::string rankName(int rank, bool plural)
+{
+    static const char* const kNames[] = {"Ace", "Two", "Three", "Four", "Five", "Six", "Seven",
+                                         "Eight", "Nine", "Ten", "Jack", "Queen", "King"};
+    const std::string name = rank >= 1 && rank <= 13 ? kNames[rank - 1] : std::to_string(rank);
+    return plural ? (name == "Six" ? "Sixes" : name + "s") : name;
+}
+
+std::string cellsText(const KlondikeRules& r)
+{
+    std::string text;
+    for (const RankCell& cell : r.cells) {
+        text += " A cell beside the tableau, empty at the start, takes " +
+                (cell.capacity == 1 ? "a single " + rankName(cell.rank, false)
+                                    : "up to " + number(cell.capacity) + " " + rankName(cell.rank, true) +
+                                          ", one at a time") +
+                "; its top card may be played to the tableau or the foundations.";
+    }
+    return text;
+}
+
 std::string foundationText(const KlondikeRules& r)
 {
     if (r.base != FoundationBase::fixed)
         return baseText(r) + (r.foundationsKeep ? " Cards played there stay there." : "");
-    std::string text = r.kingsDown ? "Build the foundations down in suit from the King, one card at a time."
-                                   : "Build the foundations up in suit from the Ace, one card at a time.";
+    std::string text =
+        r.baseCardDealt ? "One card is dealt to the first foundation at the start, and its rank is the base of "
+                          "every foundation: the others start with the other cards of that rank. Build the "
+                          "foundations up in suit, one card at a time, going on from King to Ace until each "
+                          "holds thirteen cards."
+        : r.kingsDown   ? "Build the foundations down in suit from the King, one card at a time."
+                        : "Build the foundations up in suit from the Ace, one card at a time.";
     if (r.foundationsKeep)
         text += " Cards played there stay there.";
     return text;
@@ -117,13 +166,16 @@ std::string stockText(const KlondikeRules& r)
 
 std::string klondikeDescription(const KlondikeRules& r)
 {
-    const int cards = 52 * r.packs;
+    const int foundations = suitsPerPack(r) * r.packs;
+    const int cards = 13 * foundations;
     std::string text = std::string(r.intro) + "\n<b>Object</b>\nMove all " + std::to_string(cards) +
-                       " cards to the " + number(4 * r.packs) + " foundations.\n<b>Layout</b>\n" + r.layout +
+                       " cards to the " + number(foundations) + " foundations.\n<b>Layout</b>\n" + r.layout +
                        "\n<b>Rules</b>\n" + tableauText(r);
+    text += spaceFillText(r);
     if (r.reserves > 0)
         text += " The top card of each reserve pile may be played to the tableau or the foundations; "
                 "nothing may be put on a reserve pile.";
+    text += cellsText(r);
     if (r.faceUp != allCardsUp)
         text += " A face-down card that comes to the top turns face up.";
     text += "\n" + foundationText(r);
@@ -136,13 +188,13 @@ std::string klondikeDescription(const KlondikeRules& r)
                                        : r.columnCards[static_cast<std::size_t>(c)];
         return n;
     }();
-    const int baseCard = r.base == FoundationBase::dealtCard ? 1 : 0;
+    const int baseCard = r.base == FoundationBase::dealtCard || r.baseCardDealt ? 1 : 0;
     if (r.redealTableau)
         text += "\nAll the cards are dealt at the start. When you are stuck, tap the empty stock: the tableau is "
                 "gathered, pile by pile from the left without shuffling, and dealt again face up in rounds of one "
                 "card to each pile, every round leaving out one more pile on the left, until no card is left. "
                 "You may do this " + std::string(r.redeals == 1 ? "once" : number(r.redeals) + " times") + ".";
-    else if (cards - tableau - r.reserves - (r.acesDealt ? 4 * r.packs : 0) - baseCard > 0)
+    else if (cards - tableau - r.reserves * r.reserveCards - (r.acesDealt ? foundations : 0) - baseCard > 0)
         text += "\n" + stockText(r);
     else
         text += "\nAll the cards are dealt at the start; there is no stock.";

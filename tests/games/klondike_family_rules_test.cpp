@@ -1,7 +1,9 @@
 // The Klondike family's deals and the rules its rows switch on: cards dealt
 // apart to the foundations, reserve cards, foundations from the King, spaces
 // that take only Aces, and foundations that keep their cards.
+#include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -13,7 +15,7 @@ namespace {
 
 using namespace velmora::testing;
 
-constexpr int kSpades = 1, kHearts = 4;
+constexpr int kSpades = 1, kClubs = 2, kDiamonds = 3, kHearts = 4;
 
 // The piles in record order: stock and waste (when the game has them), the
 // tableau, the reserves, then the foundations.
@@ -41,6 +43,10 @@ const DealShape kShapes[] = {
     {"Stonewall", 0, {6, 6, 6, 6, 6, 6}, 16, 4, false},
     {"Big Harp", 2, {10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, 0, 8, false},
     {"Thieves of Egypt", 2, {1, 3, 5, 7, 9, 10, 8, 6, 4, 2}, 0, 8, false},
+    {"Half Klondike", 2, {1, 2, 3, 4}, 0, 2, false},
+    {"Chinese Klondike", 2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 0, 9, false},
+    {"Scarp", 1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}, 0, 12, false},
+    {"Klondike Territory", 0, {1, 2, 3, 4, 5, 6, 7}, 24, 4, false},
 };
 
 TEST(KlondikeFamilyRules, DealsEachPileItsCardsAndTheAcesApartWhereAsked)
@@ -82,6 +88,8 @@ struct DropCase {
 // Kingsley: stock 0, waste 1, tableau 2-8, foundations 9-12. King Albert:
 // tableau 0-8, reserves 9-15, foundations 16-19. Eight Sages: stock 0, waste
 // 1, tableau 2-9, foundations 10-17; Eight by Eight likewise.
+// tableau 0-8, reserves 9-15, foundations 16-19. Doorway: tableau 2-6, the
+// King and Queen cells 7 and 8. Batsford Again: tableau 2-11, the King cell 12.
 const DropCase kDrops[] = {
     {"Kingsley", 2, 9, {}, {kSpades, 13}, true, "a King starts a foundation"},
     {"Kingsley", 2, 9, {}, {kSpades, 1}, false, "an Ace does not start a foundation"},
@@ -101,6 +109,18 @@ const DropCase kDrops[] = {
     {"Eight Sages", 3, 10, {}, {kHearts, 1}, true, "a tableau card goes to a foundation"},
     {"Eight by Eight", 2, 3, {}, {kSpades, 9}, true, "a single card fills a space"},
     {"Eight by Eight", 2, 3, {{kHearts, 10}}, {kSpades, 9}, true, "the tableau builds regardless of suit"},
+    {"British Canister", 0, 1, {}, {kHearts, 9}, false, "only a King fills a space"},
+    {"Chinese Klondike", 2, 3, {{kSpades, 5}}, {kHearts, 4}, true, "a card goes on another suit"},
+    {"Chinese Klondike", 2, 3, {{kSpades, 5}}, {kSpades, 4}, false, "a card does not go on its own suit"},
+    {"Chinese Klondike", 2, 3, {{kSpades, 5}}, {kClubs, 4}, true, "the same colour is another suit"},
+    {"Half Klondike", 2, 3, {{kSpades, 5}}, {kHearts, 4}, true, "the tableau goes down in alternating colours"},
+    {"Doorway", 2, 7, {}, {kSpades, 13}, true, "the King cell takes a King"},
+    {"Doorway", 2, 7, {}, {kSpades, 12}, false, "the King cell takes nothing else"},
+    {"Doorway", 2, 8, {}, {kSpades, 12}, true, "the Queen cell takes a Queen"},
+    {"Doorway", 2, 8, {{kHearts, 12}}, {kSpades, 12}, false, "a cell of one holds one"},
+    {"Batsford Again", 2, 12, {{kHearts, 13}, {kClubs, 13}}, {kSpades, 13}, true, "the King cell holds three"},
+    {"Batsford Again", 2, 12, {{kHearts, 13}, {kClubs, 13}, {kDiamonds, 13}}, {kSpades, 13}, false,
+     "the King cell holds no more than three"},
 };
 
 TEST(KlondikeFamilyRules, DropsFollowEachGamesFoundationsSpacesAndReserves)
@@ -127,7 +147,7 @@ TEST(KlondikeFamilyRules, OnlyFoundationsThatKeepTheirCardsRefuseToGiveThemBack)
         const char* game;
         int foundation;
         bool givesBack;
-    } games[] = {{"Westhaven", 11, false}, {"Lanes", 8, false}, {"Eastcliff", 9, true}};
+    } games[] = {{"Westhaven", 11, false}, {"Lanes", 8, false}, {"Eastcliff", 9, true}, {"Westcliff", 12, false}};
     for (const auto& [game, foundation, givesBack] : games) {
         SCOPED_TRACE(game);
         Engine engine;
@@ -136,6 +156,61 @@ TEST(KlondikeFamilyRules, OnlyFoundationsThatKeepTheirCardsRefuseToGiveThemBack)
         arrangeBoard(engine, {{foundation, {ace, two}}}, 0);
         EXPECT_EQ(engine.canPickUp(two), givesBack);
         EXPECT_FALSE(engine.canPickUp(ace));
+    }
+}
+
+// The card dealt to the first foundation sets every foundation's base: a
+// card of that rank starts another foundation, the base's successor in suit
+// (King to Ace going round) goes on it, and no other card starts one.
+TEST(KlondikeFamilyRules, TheDealtBaseCardSetsEveryFoundationsBase)
+{
+    const struct {
+        const char* game;
+        int tableau;
+        int foundation;
+    } games[] = {{"Simplicity", 2, 14}};
+    for (const auto& [game, tableau, foundation] : games)
+        for (GameNumber number : {1, 2, 3}) {
+            SCOPED_TRACE(std::string(game) + " deal " + std::to_string(number));
+            Engine engine;
+            dealEmbeddedGame(engine, game, number);
+            ASSERT_EQ(engine.cardsOn(foundation).size(), 1u);
+            const auto& cards = engine.definition().cards;
+            const auto& base = cards[static_cast<std::size_t>(engine.topCard(foundation))];
+            const int otherSuit = base.suit % 4 + 1;
+            const int next = base.rank % 13 + 1;
+            const int sameRank = cardOf(engine, otherSuit, base.rank);
+            const int successor = cardOf(engine, base.suit, next);
+            const int wrongStart = cardOf(engine, otherSuit, next);
+            for (auto [card, onto, legal] : {std::tuple{sameRank, foundation + 1, true},
+                                             std::tuple{successor, foundation, true},
+                                             std::tuple{wrongStart, foundation + 1, false}}) {
+                arrangeBoard(engine, {{foundation, {engine.topCard(foundation)}}, {tableau, {card}}}, 0);
+                EXPECT_EQ(engine.canDrop(card, onto), legal) << "card " << card << " onto " << onto;
+            }
+        }
+}
+
+// A stripped pack holds thirteen cards of each of its suits per pack and
+// none of the others.
+TEST(KlondikeFamilyRules, StrippedPacksHoldOnlyTheirSuits)
+{
+    const struct {
+        const char* game;
+        std::vector<int> suits;
+        int packs;
+    } games[] = {{"Half Klondike", {kSpades, kHearts}, 1}, {"Chinese Klondike", {kSpades, kClubs, kHearts}, 3}};
+    for (const auto& [game, suits, packs] : games) {
+        SCOPED_TRACE(game);
+        Engine engine;
+        dealEmbeddedGame(engine, game, 1);
+        std::vector<int> perSuit(5, 0);
+        for (const auto& card : engine.definition().cards)
+            ++perSuit[card.suit];
+        for (int suit = 1; suit <= 4; ++suit) {
+            const bool inPack = std::find(suits.begin(), suits.end(), suit) != suits.end();
+            EXPECT_EQ(perSuit[static_cast<std::size_t>(suit)], inPack ? 13 * packs : 0) << "suit " << suit;
+        }
     }
 }
 

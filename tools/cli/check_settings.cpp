@@ -67,6 +67,14 @@ constexpr CheckSettings kSettings[] = {
     // deals; the default search wins deal 2 in about 128,000 of its best-first
     // half.
     {767, 300'000, 0},
+    // Scarp: thirteen open columns fed by rows from the stock; best first and
+    // depth first lose themselves among the deals, a beam of 300 wins deal 1.
+    {619, 100'000, 300},
+    // Moving Left and Souter: each space pulls the next pile's group left,
+    // so a move reshapes the whole row; the default search wins deal 3 of
+    // Moving Left within 400,000 states and deal 2 of Souter within 100,000.
+    {469, 400'000, 0},
+    {662, 100'000, 0},
 };
 
 }  // namespace
