@@ -61,22 +61,24 @@ void addFillsFromReserves(RecordBuilder& b, const CommonPrograms& common, StockP
 
 // A space takes the longest movable group from the pile to its right; the
 // last pile has no neighbour and fills only by the player. The group is
-// gathered card by card onto a hidden pile, each next card going under the
-// ones gathered while it continues them, and then laid in the space whole.
-// Only one space at a time has cards to its right, since each is filled at
-// once, so one hidden pile serves them all.
+// gathered card by card onto a hidden pile of that space's own, each next
+// card going under the ones gathered while it continues them, and then laid
+// in the space whole. A move can empty several piles at once (a pile that
+// gives its whole group becomes a space too), so each space gathers apart.
 void addFillsFromRight(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
                        std::span<const int> tableau)
 {
     if (rules.singleCards)
         throw std::runtime_error("game \"" + std::string(rules.name) + "\": groups fill spaces, not single cards");
-    const int gathered = b.addPile(makePile({.interactive = false}));
+    std::vector<int> gatheredFor;
+    for (std::size_t pile = 0; pile + 1 < tableau.size(); ++pile)
+        gatheredFor.push_back(b.addPile(makePile({.interactive = false})));
     const int topFaceUp = addRule(b, faceUp(top(first)));
     const Condition continues = !empty(first) && follows(bottom(first), top(second), rules.groupBuild);
     const int goesOn = addRule(b, continues);
     const int ends = addRule(b, !empty(first) && !continues);
     for (std::size_t pile = 0; pile + 1 < tableau.size(); ++pile) {
-        const int space = tableau[pile], from = tableau[pile + 1];
+        const int space = tableau[pile], from = tableau[pile + 1], gathered = gatheredFor[pile];
         const int first = b.addKey(TriggerType::afterEveryStepRepeated);
         b.addCondition(first, common.isEmpty, space);
         b.addCondition(first, common.isEmpty, gathered);

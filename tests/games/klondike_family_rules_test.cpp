@@ -109,7 +109,6 @@ const DropCase kDrops[] = {
     {"Eight Sages", 3, 10, {}, {kHearts, 1}, true, "a tableau card goes to a foundation"},
     {"Eight by Eight", 2, 3, {}, {kSpades, 9}, true, "a single card fills a space"},
     {"Eight by Eight", 2, 3, {{kHearts, 10}}, {kSpades, 9}, true, "the tableau builds regardless of suit"},
-    {"British Canister", 0, 1, {}, {kHearts, 9}, false, "only a King fills a space"},
     {"Chinese Klondike", 2, 3, {{kSpades, 5}}, {kHearts, 4}, true, "a card goes on another suit"},
     {"Chinese Klondike", 2, 3, {{kSpades, 5}}, {kSpades, 4}, false, "a card does not go on its own suit"},
     {"Chinese Klondike", 2, 3, {{kSpades, 5}}, {kClubs, 4}, true, "the same colour is another suit"},

@@ -120,6 +120,13 @@ const ClosingCase kClosings[] = {
       {10, {{kDiamonds, 5}}}, {11, {{kSpades, 1}}}},
      {{11, {}}, {10, {{kDiamonds, 5}}}},
      "the last pile has no right neighbour and stays empty"},
+    {4,
+     {{2, {{kDiamonds, 13}}}, {3, {{kDiamonds, 12}}}, {4, {{kSpades, 1}}},
+      {5, {{kHearts, 7}, {kSpades, 6}, {kHearts, 5}}}, {6, {{kDiamonds, 11}}}, {7, {{kDiamonds, 10}}},
+      {8, {{kDiamonds, 9}}}, {9, {{kDiamonds, 8}}}},
+     {{4, {{kHearts, 7}, {kSpades, 6}, {kHearts, 5}}}, {5, {{kDiamonds, 11}}}, {8, {{kDiamonds, 8}}}, {9, {}},
+      {10, {}}, {11, {}}},
+     "a group moves whole while other spaces wait at the end of the row"},
 };
 
 TEST(KlondikeSpaceFill, MovingLeftClosesASpaceWithTheGroupFromItsRight)

@@ -155,8 +155,9 @@ ROWS = [
              **dict(OPEN_DEAL, group="single", reserves=["U"] * 52 + [""] * 4)),
     klondike("Eight Sages", ["U"] * 8, decks=2, redeals=1, space="any", sources={"waste"}),
     klondike("Whitehorse", ["U"] * 7, draw=3, fill="waste"),
-    klondike("Moving Left", triangle(10), decks=2, redeals=0, fill="from_right"),
-    klondike("Souter", triangle(10), decks=2, redeals=1, fill="from_right"),
+    # The program gathers each group on an empty marker pile of its space.
+    klondike("Moving Left", triangle(10), decks=2, redeals=0, fill="from_right", markers=9),
+    klondike("Souter", triangle(10), decks=2, redeals=1, fill="from_right", markers=9),
     klondike("Batsford", triangle(10), decks=2, redeals=0, cells=1, cell_rank=13, cell_size=3),
     klondike("Batsford Again", triangle(10), decks=2, redeals=1, cells=1, cell_rank=13, cell_size=3),
     klondike("Seven Devils", decks=2, redeals=0, group="single", space="any", reserves=["U"] * 7,
