@@ -52,7 +52,7 @@ const BaseGame kDealtBase[] = {
 // A suit other than `suit`, of the other colour (spades and clubs are black).
 int otherColour(int suit) { return suit <= kClubs ? kHearts : kSpades; }
 
-TEST(KlondikeFamilySpecialRules, TheDealtCardSetsTheBaseOfEveryFoundationAndWhatFillsASpace)
+TEST(KlondikeFamilyOwnRules, TheDealtCardSetsTheBaseOfEveryFoundationAndWhatFillsASpace)
 {
     for (const BaseGame& g : kDealtBase) {
         for (GameNumber deal = 1; deal <= 6; ++deal) {
@@ -103,7 +103,7 @@ TEST(KlondikeFamilySpecialRules, TheDealtCardSetsTheBaseOfEveryFoundationAndWhat
 
 // With two packs a foundation stops at thirteen cards, although the second
 // pack's base card of its suit would follow its King-to-Ace round.
-TEST(KlondikeFamilySpecialRules, ATwoPackFoundationIsFullAtThirteenCards)
+TEST(KlondikeFamilyOwnRules, ATwoPackFoundationIsFullAtThirteenCards)
 {
     Engine engine;
     dealEmbeddedGame(engine, "Agnes Two", 1);
@@ -121,7 +121,7 @@ TEST(KlondikeFamilySpecialRules, ATwoPackFoundationIsFullAtThirteenCards)
 }
 
 // Nine Across: stock 0, waste 1, tableau 2-10, foundations 11-14.
-TEST(KlondikeFamilySpecialRules, TheFirstCardPlayedToTheFirstFoundationChoosesTheBaseUntilUndone)
+TEST(KlondikeFamilyOwnRules, TheFirstCardPlayedToTheFirstFoundationChoosesTheBaseUntilUndone)
 {
     constexpr int kTableau = 2, kFoundation = 11;
     Engine engine;
@@ -171,7 +171,7 @@ const ReserveDeal kReserveDeals[] = {
     {"Senate", 5, 8, 11, {12, 12, 12, 12, 11, 11, 11, 11}, -1, false},
 };
 
-TEST(KlondikeFamilySpecialRules, TheStockDealsRowsToTheReservesAsFarAsItLasts)
+TEST(KlondikeFamilyOwnRules, TheStockDealsRowsToTheReservesAsFarAsItLasts)
 {
     for (const ReserveDeal& d : kReserveDeals) {
         SCOPED_TRACE(d.game);
@@ -197,7 +197,7 @@ TEST(KlondikeFamilySpecialRules, TheStockDealsRowsToTheReservesAsFarAsItLasts)
 
 // Gold Rush: stock 0, waste 1. Each pass turns one card fewer per tap, and
 // undoing a redeal goes back to the pass before it.
-TEST(KlondikeFamilySpecialRules, EachPassThroughTheStockTurnsOneCardFewer)
+TEST(KlondikeFamilyOwnRules, EachPassThroughTheStockTurnsOneCardFewer)
 {
     Engine engine;
     dealEmbeddedGame(engine, "Gold Rush", 1);
@@ -229,7 +229,7 @@ TEST(KlondikeFamilySpecialRules, EachPassThroughTheStockTurnsOneCardFewer)
 }
 
 // Eight by Eight: tableau 2-9. A space takes one card, never a group.
-TEST(KlondikeFamilySpecialRules, ASpaceThatTakesOneCardRefusesAGroup)
+TEST(KlondikeFamilyOwnRules, ASpaceThatTakesOneCardRefusesAGroup)
 {
     Engine engine;
     dealEmbeddedGame(engine, "Eight by Eight", 1);
@@ -243,7 +243,7 @@ TEST(KlondikeFamilySpecialRules, ASpaceThatTakesOneCardRefusesAGroup)
 // Usk: stock 0, tableau 1-10, foundations 11-14. With the Aces on the
 // foundations, the redeal gathers 48 cards and deals rounds of ten, nine,
 // eight and so on piles from the right.
-TEST(KlondikeFamilySpecialRules, TheTableauIsGatheredAndDealtAgainOnce)
+TEST(KlondikeFamilyOwnRules, TheTableauIsGatheredAndDealtAgainOnce)
 {
     Engine engine;
     dealEmbeddedGame(engine, "Usk", 1);
