@@ -1,6 +1,7 @@
 #include "klondike_family.h"
-#include "klondike_family_fills.h"
 
+#include "game_parts_base_rank.h"
+#include "klondike_family_fills.h"
 #include "klondike_family_parts.h"
 
 #include <algorithm>
@@ -242,21 +243,18 @@ void permitMoves(RecordBuilder& b, std::span<const int> foundations)
     }
 }
 
-// After the deal the first foundation's card sets the base of them all: one
-// key per rank switches every foundation to the accept rule for that base
-// and shows the rank on its empty place.
-void addBaseRankKeys(RecordBuilder& b, std::span<const int> foundations)
+// After the deal the first foundation's card sets the base of them all: its
+// rank switches every foundation to the accept rule for that base and shows
+// the rank on its empty place.
+void addDealtBaseKeys(RecordBuilder& b, std::span<const int> foundations)
 {
-    for (int base = 1; base <= 13; ++base) {
-        const int accept = addRule(b, acceptsOnFoundation(base, Direction::up, true));
-        const int isBase = addRule(b, faceUp(top(first)) && rank(top(first)) == base);
-        const int key = b.addKey(TriggerType::afterDeal);
-        b.addCondition(key, isBase, foundations.front());
-        for (int pile : foundations) {
-            b.addAction(key, setPileAction(pile, kPileAcceptProgram, accept));
-            b.addAction(key, setPileAction(pile, kPileDisplayValue, base));
-        }
-    }
+    BaseRankSwitch choice;
+    choice.readPile = foundations.front();
+    choice.foundations.assign(foundations.begin(), foundations.end());
+    choice.programs = addBaseRankPrograms(
+        b, [](int base) { return acceptsOnFoundation(base, Direction::up, true); },
+        [](int base) { return faceUp(top(first)) && rank(top(first)) == base; });
+    addBaseRankKeys(b, choice);
 }
 
 }  // namespace
@@ -354,7 +352,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     else
         permitMoves(b, piles.foundations);
     if (rules.baseCardDealt)
-        addBaseRankKeys(b, piles.foundations);
+        addDealtBaseKeys(b, piles.foundations);
 
     if (hasWaste && rules.dealCountFalls) {
         addFallingDeal(b, rules, common, piles);
