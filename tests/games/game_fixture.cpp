@@ -101,4 +101,21 @@ void arrangeBoard(Engine& engine, const std::vector<PileContent>& piles, int res
     engine.installState(std::move(state));
 }
 
+void expectDrop(const DropCase& drop)
+{
+    SCOPED_TRACE(std::string(drop.game) + ": " + drop.why);
+    Engine engine;
+    dealEmbeddedGame(engine, drop.game, 1);
+    std::vector<int> onto;
+    for (auto [suit, rank] : drop.ontoCards)
+        onto.push_back(cardOf(engine, suit, rank));
+    const int card = cardOf(engine, drop.card.first, drop.card.second);
+    // The other cards go face down onto the last pile, or the one before it
+    // when the drop uses the last.
+    const int last = engine.definition().pileCount() - 1;
+    const int rest = last == drop.onto || last == drop.from ? last - 1 : last;
+    arrangeBoard(engine, {{drop.from, {card}}, {drop.onto, onto}}, rest);
+    EXPECT_EQ(engine.canDrop(card, drop.onto), drop.legal);
+}
+
 }  // namespace velmora::testing

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -43,5 +44,18 @@ struct PileContent {
     bool faceUp = true;
 };
 void arrangeBoard(Engine& engine, const std::vector<PileContent>& piles, int rest);
+
+// One drop tried on a chosen board of deal 1: `card` (suit, rank) alone on
+// pile `from`, `onto` holding the listed cards, and whether the drop is legal.
+struct DropCase {
+    const char* game;
+    int from;
+    int onto;
+    std::vector<std::pair<int, int>> ontoCards;
+    std::pair<int, int> card;
+    bool legal;
+    const char* why;
+};
+void expectDrop(const DropCase& drop);
 
 }  // namespace velmora::testing

@@ -73,23 +73,11 @@ TEST(KlondikeFamilyRules, DealsEachPileItsCardsAndTheAcesApartWhereAsked)
     }
 }
 
-// One drop tried on a chosen board: `card` (suit, rank) alone on pile
-// `from`, `onto` holding the listed cards, and whether the drop is legal.
-struct DropCase {
-    const char* game;
-    int from;
-    int onto;
-    std::vector<std::pair<int, int>> ontoCards;
-    std::pair<int, int> card;
-    bool legal;
-    const char* why;
-};
-
 // Kingsley: stock 0, waste 1, tableau 2-8, foundations 9-12. King Albert:
 // tableau 0-8, reserves 9-15, foundations 16-19. Eight Sages: stock 0, waste
-// 1, tableau 2-9, foundations 10-17; Eight by Eight likewise.
-// tableau 0-8, reserves 9-15, foundations 16-19. Doorway: tableau 2-6, the
-// King and Queen cells 7 and 8. Batsford Again: tableau 2-11, the King cell 12.
+// 1, tableau 2-9, foundations 10-17; Eight by Eight likewise. Doorway:
+// tableau 2-6, the King and Queen cells 7 and 8. Batsford Again: tableau
+// 2-11, the King cell 12.
 const DropCase kDrops[] = {
     {"Kingsley", 2, 9, {}, {kSpades, 13}, true, "a King starts a foundation"},
     {"Kingsley", 2, 9, {}, {kSpades, 1}, false, "an Ace does not start a foundation"},
@@ -124,18 +112,8 @@ const DropCase kDrops[] = {
 
 TEST(KlondikeFamilyRules, DropsFollowEachGamesFoundationsSpacesAndReserves)
 {
-    for (const DropCase& drop : kDrops) {
-        SCOPED_TRACE(std::string(drop.game) + ": " + drop.why);
-        Engine engine;
-        dealEmbeddedGame(engine, drop.game, 1);
-        std::vector<int> onto;
-        for (auto [suit, rank] : drop.ontoCards)
-            onto.push_back(cardOf(engine, suit, rank));
-        const int card = cardOf(engine, drop.card.first, drop.card.second);
-        const int last = engine.definition().pileCount() - 1;
-        arrangeBoard(engine, {{drop.from, {card}}, {drop.onto, onto}}, last);
-        EXPECT_EQ(engine.canDrop(card, drop.onto), drop.legal);
-    }
+    for (const DropCase& drop : kDrops)
+        expectDrop(drop);
 }
 
 // Foundations that keep their cards give none back; the others give back

@@ -97,18 +97,6 @@ TEST(YukonFamilyRules, DealsEachPileItsFaceDownAndFaceUpCards)
     }
 }
 
-// One drop tried on a chosen board: `card` (suit, rank) alone on pile
-// `from`, `onto` holding the listed cards, and whether the drop is legal.
-struct DropCase {
-    const char* game;
-    int from;
-    int onto;
-    std::vector<std::pair<int, int>> ontoCards;
-    std::pair<int, int> card;
-    bool legal;
-    const char* why;
-};
-
 // Ace of Hearts and Abacus: stock 0, tableau 1-7, foundations from 8. Applegate: tableau 0-6,
 // reserves 7-9. Yukonic Plague: tableau 0-6, reserve 7, foundations 8-11.
 // Panopticon: tableau 0-7, cells 8-11, foundations 12-15. Bim Bom: stock 0,
@@ -153,19 +141,8 @@ const DropCase kDrops[] = {
 
 TEST(YukonFamilyRules, DropsFollowEachGamesFoundationsSpacesAndReserves)
 {
-    for (const DropCase& drop : kDrops) {
-        SCOPED_TRACE(std::string(drop.game) + ": " + drop.why);
-        Engine engine;
-        dealEmbeddedGame(engine, drop.game, 1);
-        std::vector<int> onto;
-        for (auto [suit, rank] : drop.ontoCards)
-            onto.push_back(cardOf(engine, suit, rank));
-        const int card = cardOf(engine, drop.card.first, drop.card.second);
-        const int last = engine.definition().pileCount() - 1;
-        const int rest = last == drop.onto || last == drop.from ? last - 1 : last;
-        arrangeBoard(engine, {{drop.from, {card}}, {drop.onto, onto}}, rest);
-        EXPECT_EQ(engine.canDrop(card, drop.onto), drop.legal);
-    }
+    for (const DropCase& drop : kDrops)
+        expectDrop(drop);
 }
 
 TEST(YukonFamilyRules, OnlyTheTopCardOfAReserveIsInPlay)
