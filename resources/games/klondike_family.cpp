@@ -190,18 +190,27 @@ Point foundationPlace(const Board& board, int k)
     return {board.top.x(board.foundationSlot + k - board.foundationsOnTop), kSecondRowY};
 }
 
+// Whether the foundations receive the card at the deal.
+bool dealtToFoundation(const KlondikeRules& rules, int suit, int rank)
+{
+    if (!rules.dealtBases.empty())
+        return rules.dealtBases[static_cast<std::size_t>(suit - 1)] == rank;
+    return rules.acesDealt && rank == 1;
+}
+
 void addCards(RecordBuilder& b, const KlondikeRules& rules)
 {
-    if (!rules.acesDealt && rules.packSuits.empty()) {
+    if (!rules.acesDealt && rules.dealtBases.empty() && rules.packSuits.empty()) {
         b.addPacks(rules.packs);
         return;
     }
-    // Aces form their own deal class, which only the foundations receive.
+    // The cards dealt to the foundations form their own deal class, which
+    // only the foundations receive.
     const std::vector<int> suits = rules.packSuits.empty() ? std::vector<int>{1, 2, 3, 4} : rules.packSuits;
     for (int pack = 0; pack < rules.packs; ++pack)
         for (int suit : suits)
             for (int rank = 1; rank <= 13; ++rank)
-                b.addCard(suit, rank, rules.acesDealt && rank == 1 ? 1 : 0);
+                b.addCard(suit, rank, dealtToFoundation(rules, suit, rank) ? 1 : 0);
 }
 
 std::vector<int> addTableau(RecordBuilder& b, const KlondikeRules& rules, const Board& board, int pickUp,
@@ -272,13 +281,22 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("spaces filled from the fuller reserve need two reserve piles");
     if (!rules.cells.empty() && fannedReserves(rules))
         refuse("cells lie beside single-card reserves only");
+    if (!rules.dealtBases.empty() && (rules.dealtBases.size() != 4 || !rules.packSuits.empty() || rules.acesDealt))
+        refuse("dealt bases name one rank for each of the four suits of a full pack");
+    if (!rules.dealtBases.empty() && (rules.baseCardDealt || movableBase(rules)))
+        refuse("dealt bases fix every foundation's base");
+    if (rules.reservesFeedFoundationsOnly && (rules.tableauFedByWasteOnly || !rules.cells.empty()))
+        refuse("reserves that feed only the foundations go with neither cells nor a tableau fed by the waste");
 }
 
 GameDefinition klondikeGame(const KlondikeRules& rules)
 {
     const int foundationCount = suitsPerPack(rules) * rules.packs;
     const bool oneBaseCard = rules.baseCardDealt || rules.base == FoundationBase::dealtCard;
-    const int dealtApart = rules.acesDealt ? foundationCount : oneBaseCard ? 1 : 0;
+    const bool basesDealt = rules.acesDealt || !rules.dealtBases.empty();
+    const int dealtApart = basesDealt ? foundationCount : oneBaseCard ? 1 : 0;
+    // Foundations whose base is dealt or chosen in play show no rank when empty.
+    const bool noBaseMark = movableBase(rules) || rules.baseCardDealt || !rules.dealtBases.empty();
     const int reserveCards = rules.reserves * rules.reserveCards;
     const int stockCards = 13 * foundationCount - tableauCards(rules) - reserveCards - dealtApart;
     const bool hasStock = stockCards > 0 || rules.redealTableau;
@@ -342,13 +360,15 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
             {.x = foundationPlace(board, k).x,
              .y = foundationPlace(board, k).y,
              .style = kStyleBaseCard,
-             .dealCount = rules.acesDealt || (oneBaseCard && k == 0) ? 1 : 0,
-             .dealClass = rules.acesDealt ? 1 : 0,
+             .dealCount = basesDealt || (oneBaseCard && k == 0) ? 1 : 0,
+             .dealClass = basesDealt ? 1 : 0,
              .pickUp = foundationPickUp,
              .accept = movableBase(rules) ? foundationAcceptBeforeBase(b, rules, common, k) : foundationAccept,
-             .baseRank = movableBase(rules) || rules.baseCardDealt ? 0 : rules.kingsDown ? 13 : 1})));
+             .baseRank = noBaseMark ? 0 : rules.kingsDown ? 13 : 1})));
     if (rules.tableauFedByWasteOnly)
         permitWasteFedMoves(b, piles);
+    else if (rules.reservesFeedFoundationsOnly)
+        permitReservesToFoundationsOnly(b, piles);
     else
         permitMoves(b, piles.foundations);
     if (rules.baseCardDealt)

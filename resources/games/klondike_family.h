@@ -109,6 +109,13 @@ struct KlondikeRules {
     // foundation's base, and they build on round from King to Ace.
     bool baseCardDealt = false;
     std::vector<RankCell> cells = {};  // empty at the deal, beside the reserves
+    // The reserves' cards go only to the foundations, never to the tableau.
+    bool reservesFeedFoundationsOnly = false;
+    // When given, the rank of each suit's card (spades, clubs, diamonds,
+    // hearts) that is dealt to the foundations at the start; they build up
+    // in suit by foundationStep ranks, going on from King to Ace.
+    std::vector<int> dealtBases = {};
+    int foundationStep = 1;
 };
 
 // The suits in each pack, and so the number of foundations per pack.

@@ -27,6 +27,10 @@ bool dealsToReserves(const KlondikeRules& rules)
 
 Condition foundationAcceptRule(const KlondikeRules& rules)
 {
+    // Every foundation holds its dealt base, which never leaves it, so an
+    // empty one needs no rank (0 takes none).
+    if (!rules.dealtBases.empty())
+        return acceptsOnFoundation(0, Direction::up, true, Suits::same, rules.foundationStep);
     return rules.kingsDown ? acceptsOnFoundation(13, Direction::down) : acceptsOnFoundation();
 }
 
@@ -97,6 +101,22 @@ void permitWasteFedMoves(RecordBuilder& b, const KlondikePiles& piles)
             b.permit(column, foundation);
     for (int reserve : piles.reserves)
         b.permit(reserve, kAnyPile);
+}
+
+// The waste and the tableau give to any pile, the foundations back to the
+// tableau, and the reserves only to the foundations.
+void permitReservesToFoundationsOnly(RecordBuilder& b, const KlondikePiles& piles)
+{
+    if (piles.waste >= 0)
+        b.permit(piles.waste, kAnyPile);
+    for (int column : piles.tableau)
+        b.permit(column, kAnyPile);
+    for (int foundation : piles.foundations)
+        for (int column : piles.tableau)
+            b.permit(foundation, column);
+    for (int reserve : piles.reserves)
+        for (int foundation : piles.foundations)
+            b.permit(reserve, foundation);
 }
 
 namespace {

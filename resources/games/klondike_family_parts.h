@@ -34,6 +34,9 @@ void addBaseRankSwitch(RecordBuilder& b, const KlondikeRules& rules, const Klond
 void addReserveDeal(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
                     const KlondikePiles& piles);
 void permitWasteFedMoves(RecordBuilder& b, const KlondikePiles& piles);
+// Every move but those from a reserve to the tableau, and those between
+// foundations.
+void permitReservesToFoundationsOnly(RecordBuilder& b, const KlondikePiles& piles);
 // The stock's tap and empty-tap keys for dealCountFalls.
 void addFallingDeal(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
                     const KlondikePiles& piles);

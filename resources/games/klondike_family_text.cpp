@@ -58,7 +58,11 @@ std::string tableauText(const KlondikeRules& r)
     case EmptyTakes::kings: text += "Only a King, or a group headed by a King, may fill an empty pile."; break;
     case EmptyTakes::aces: text += "Only an Ace, or a group headed by an Ace, may fill an empty pile."; break;
     case EmptyTakes::anything: text += "Any card or group may fill an empty pile."; break;
-    case EmptyTakes::nothing: text += "An empty pile stays empty."; break;
+    case EmptyTakes::nothing:
+        text += r.stock == StockDeal::rowToTableau ? "Nothing may be put on an empty pile; only the stock's deals "
+                                                     "fill it."
+                                                   : "An empty pile stays empty.";
+        break;
     case EmptyTakes::oneCard: text += "Any single card, but not a group, may fill an empty pile."; break;
     }
     return text;
@@ -172,7 +176,10 @@ std::string klondikeDescription(const KlondikeRules& r)
                        " cards to the " + number(foundations) + " foundations.\n<b>Layout</b>\n" + r.layout +
                        "\n<b>Rules</b>\n" + tableauText(r);
     text += spaceFillText(r);
-    if (r.reserves > 0)
+    if (r.reserves > 0 && r.reservesFeedFoundationsOnly)
+        text += " The top card of each reserve pile may be played only to the foundations, never to the "
+                "tableau; nothing may be put on a reserve pile.";
+    else if (r.reserves > 0)
         text += " The top card of each reserve pile may be played to the tableau or the foundations; "
                 "nothing may be put on a reserve pile.";
     text += cellsText(r);

@@ -58,12 +58,22 @@ Condition oneAbove(const Element& higher, const Element& lower, bool wrap)
     return wrap ? plain || (rank(higher) == 1 && rank(lower) == 13) : plain;
 }
 
-Condition ranksFollow(const Element& upper, const Element& lower, Direction direction, bool wrap)
+// `higher` is `step` ranks above `lower`; when wrapping the count goes on
+// from King to Ace.
+Condition stepAbove(const Element& higher, const Element& lower, int step, bool wrap)
+{
+    if (step == 1)
+        return oneAbove(higher, lower, wrap);
+    const Condition plain = rank(higher) == rank(lower) + step;
+    return wrap ? plain || rank(higher) == rank(lower) + (step - 13) : plain;
+}
+
+Condition ranksFollow(const Element& upper, const Element& lower, Direction direction, bool wrap, int step)
 {
     switch (direction) {
-    case Direction::down: return oneAbove(lower, upper, wrap);
-    case Direction::up: return oneAbove(upper, lower, wrap);
-    case Direction::either: return oneAbove(lower, upper, wrap) || oneAbove(upper, lower, wrap);
+    case Direction::down: return stepAbove(lower, upper, step, wrap);
+    case Direction::up: return stepAbove(upper, lower, step, wrap);
+    case Direction::either: return stepAbove(lower, upper, step, wrap) || stepAbove(upper, lower, step, wrap);
     }
     return never();
 }
@@ -84,7 +94,7 @@ Condition emptyTakes(EmptyTakes onEmpty)
 
 Condition follows(const Element& upper, const Element& lower, Build build)
 {
-    return faceUp(upper) && faceUp(lower) && ranksFollow(upper, lower, build.direction, build.wrap) &&
+    return faceUp(upper) && faceUp(lower) && ranksFollow(upper, lower, build.direction, build.wrap, build.step) &&
            suitsMatch(upper, lower, build.suits);
 }
 
@@ -101,17 +111,17 @@ Condition acceptsBuilt(Build build, EmptyTakes onEmpty, int maxCards)
     return maxCards > 0 ? count(first) <= maxCards && rule : rule;
 }
 
-Condition acceptsOnFoundation(int baseRank, Direction direction, bool wrap, Suits suits)
+Condition acceptsOnFoundation(int baseRank, Direction direction, bool wrap, Suits suits, int step)
 {
     const Element card = top(first);
     const Element onto = top(second);
-    Condition step = never();
+    Condition ranks = never();
     switch (direction) {
-    case Direction::up: step = oneAbove(card, onto, wrap); break;
-    case Direction::down: step = oneAbove(onto, card, wrap); break;
-    case Direction::either: step = oneAbove(card, onto, wrap) || oneAbove(onto, card, wrap); break;
+    case Direction::up: ranks = stepAbove(card, onto, step, wrap); break;
+    case Direction::down: ranks = stepAbove(onto, card, step, wrap); break;
+    case Direction::either: ranks = stepAbove(card, onto, step, wrap) || stepAbove(onto, card, step, wrap); break;
     }
-    const Condition onPile = !empty(second) && faceUp(card) && step && suitsMatch(card, onto, suits);
+    const Condition onPile = !empty(second) && faceUp(card) && ranks && suitsMatch(card, onto, suits);
     return count(first) == 1 && faceUp(card) && ((empty(second) && rank(card) == baseRank) || onPile);
 }
 

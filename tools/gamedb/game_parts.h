@@ -57,6 +57,7 @@ struct Build {
     Direction direction = Direction::down;
     Suits suits = Suits::alternate;
     bool wrap = false;  // King and Ace follow each other
+    int step = 1;  // ranks between a card and the one it lies on
 };
 
 // `upper` may lie directly on `lower` (both face up) under the build.
@@ -74,9 +75,10 @@ enum class EmptyTakes { anything, kings, nothing, aces, oneCard };
 rules::Condition acceptsBuilt(Build build, EmptyTakes onEmpty, int maxCards = 0);
 
 // Foundation accept rule: exactly one card, the base rank (1: Ace) on an
-// empty foundation, else one higher (or lower) in suit, wrapping when asked.
+// empty foundation, else `step` ranks higher (or lower) in suit, wrapping
+// when asked.
 rules::Condition acceptsOnFoundation(int baseRank = 1, Direction direction = Direction::up,
-                                     bool wrap = false, Suits suits = Suits::same);
+                                     bool wrap = false, Suits suits = Suits::same, int step = 1);
 
 // Compiles a rule into the builder's program table.
 int addRule(RecordBuilder& builder, const rules::Condition& rule);
