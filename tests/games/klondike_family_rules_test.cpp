@@ -47,6 +47,7 @@ const DealShape kShapes[] = {
     {"Chinese Klondike", 2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 0, 9, false},
     {"Scarp", 1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}, 0, 12, false},
     {"Klondike Territory", 0, {1, 2, 3, 4, 5, 6, 7}, 24, 4, false},
+    {"Seven Devils", 2, {1, 2, 3, 4, 5, 6, 7}, 7, 8, false},
 };
 
 TEST(KlondikeFamilyRules, DealsEachPileItsCardsAndTheAcesApartWhereAsked)
@@ -73,11 +74,39 @@ TEST(KlondikeFamilyRules, DealsEachPileItsCardsAndTheAcesApartWhereAsked)
     }
 }
 
+// Games that deal a chosen rank of each suit to the foundations: every
+// foundation starts with one of those cards, and each is dealt exactly once.
+TEST(KlondikeFamilyRules, DealtBasesStartTheFoundations)
+{
+    const struct {
+        const char* game;
+        int firstFoundation;
+        std::vector<std::pair<int, int>> bases;  // suit, rank
+    } games[] = {{"Double Dot", 9, {{kSpades, 1}, {kClubs, 1}, {kDiamonds, 2}, {kHearts, 2}}}};
+    for (const auto& [game, firstFoundation, bases] : games)
+        for (GameNumber number : {1, 2, 3}) {
+            SCOPED_TRACE(std::string(game) + " deal " + std::to_string(number));
+            Engine engine;
+            dealEmbeddedGame(engine, game, number);
+            std::vector<std::pair<int, int>> dealt;
+            for (std::size_t k = 0; k < bases.size(); ++k) {
+                const auto& foundation = engine.cardsOn(firstFoundation + static_cast<int>(k));
+                ASSERT_EQ(foundation.size(), 1u) << "foundation " << k;
+                const auto& card = engine.definition().cards[foundation.front()];
+                dealt.emplace_back(card.suit, card.rank);
+            }
+            std::sort(dealt.begin(), dealt.end());
+            EXPECT_EQ(dealt, bases);
+        }
+}
+
 // Kingsley: stock 0, waste 1, tableau 2-8, foundations 9-12. King Albert:
 // tableau 0-8, reserves 9-15, foundations 16-19. Eight Sages: stock 0, waste
 // 1, tableau 2-9, foundations 10-17; Eight by Eight likewise. Doorway:
 // tableau 2-6, the King and Queen cells 7 and 8. Batsford Again: tableau
-// 2-11, the King cell 12.
+// 2-11, the King cell 12; Batsford likewise. Seven Devils: waste 1, tableau
+// 2-8, reserves 9-15, foundations 16-23. Double Dot: tableau 1-8,
+// foundations 9-12. Agnes Sorel: tableau 1-7, foundations 8-11.
 const DropCase kDrops[] = {
     {"Kingsley", 2, 9, {}, {kSpades, 13}, true, "a King starts a foundation"},
     {"Kingsley", 2, 9, {}, {kSpades, 1}, false, "an Ace does not start a foundation"},
@@ -108,6 +137,28 @@ const DropCase kDrops[] = {
     {"Batsford Again", 2, 12, {{kHearts, 13}, {kClubs, 13}}, {kSpades, 13}, true, "the King cell holds three"},
     {"Batsford Again", 2, 12, {{kHearts, 13}, {kClubs, 13}, {kDiamonds, 13}}, {kSpades, 13}, false,
      "the King cell holds no more than three"},
+    {"Batsford", 2, 12, {{kHearts, 13}, {kClubs, 13}}, {kSpades, 13}, true, "the King cell holds three"},
+    {"Batsford", 2, 12, {}, {kSpades, 12}, false, "the King cell takes only Kings"},
+    {"Seven Devils", 9, 2, {{kSpades, 5}}, {kHearts, 4}, false, "a reserve card does not build on the tableau"},
+    {"Seven Devils", 9, 3, {}, {kHearts, 4}, false, "nor fills a space"},
+    {"Seven Devils", 9, 16, {}, {kHearts, 1}, true, "a reserve card goes to a foundation"},
+    {"Seven Devils", 1, 2, {{kSpades, 5}}, {kHearts, 4}, true, "the waste builds on the tableau"},
+    {"Seven Devils", 2, 3, {}, {kHearts, 9}, true, "any card fills a space"},
+    {"Double Dot", 1, 2, {{kSpades, 5}}, {kHearts, 3}, true, "the tableau goes down by twos regardless of suit"},
+    {"Double Dot", 1, 2, {{kSpades, 5}}, {kHearts, 4}, false, "the tableau does not go down by ones"},
+    {"Double Dot", 1, 2, {{kSpades, 1}}, {kHearts, 12}, true, "a Queen goes on an Ace"},
+    {"Double Dot", 1, 2, {{kSpades, 2}}, {kHearts, 13}, true, "a King goes on a Two"},
+    {"Double Dot", 1, 2, {}, {kHearts, 9}, true, "any card fills a space"},
+    {"Double Dot", 1, 9, {{kSpades, 1}}, {kSpades, 3}, true, "a foundation goes up by twos in suit"},
+    {"Double Dot", 1, 9, {{kSpades, 1}}, {kSpades, 2}, false, "a foundation does not go up by ones"},
+    {"Double Dot", 1, 9, {{kSpades, 1}}, {kClubs, 3}, false, "a foundation keeps its suit"},
+    {"Double Dot", 1, 9, {{kSpades, 13}}, {kSpades, 2}, true, "a Two follows a King"},
+    {"Double Dot", 1, 9, {{kSpades, 12}}, {kSpades, 1}, true, "an Ace follows a Queen"},
+    {"Double Dot", 1, 9, {}, {kSpades, 1}, false, "an empty foundation takes nothing"},
+    {"Agnes Sorel", 1, 2, {{kSpades, 5}}, {kClubs, 4}, true, "the tableau goes down in the same colour"},
+    {"Agnes Sorel", 1, 2, {{kSpades, 5}}, {kHearts, 4}, false, "the tableau does not alternate colours"},
+    {"Agnes Sorel", 1, 2, {{kSpades, 1}}, {kClubs, 13}, true, "a King goes on an Ace"},
+    {"Agnes Sorel", 1, 2, {}, {kClubs, 13}, false, "a space takes nothing"},
 };
 
 TEST(KlondikeFamilyRules, DropsFollowEachGamesFoundationsSpacesAndReserves)
@@ -145,7 +196,7 @@ TEST(KlondikeFamilyRules, TheDealtBaseCardSetsEveryFoundationsBase)
         const char* game;
         int tableau;
         int foundation;
-    } games[] = {{"Simplicity", 2, 14}};
+    } games[] = {{"Simplicity", 2, 14}, {"Agnes Sorel", 1, 8}};
     for (const auto& [game, tableau, foundation] : games)
         for (GameNumber number : {1, 2, 3}) {
             SCOPED_TRACE(std::string(game) + " deal " + std::to_string(number));

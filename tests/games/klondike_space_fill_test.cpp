@@ -31,8 +31,8 @@ struct FillCase {
 };
 
 // Gate: waste 1, tableau 2-9, reserves 10 and 11, foundations 12-15.
-// Whitehorse: waste 1, tableau
-// 2-8, foundations 9-12.
+// Little Gate: waste 1, tableau 2-5, reserves 6 and 7, foundations 8-11.
+// Whitehorse: waste 1, tableau 2-8, foundations 9-12.
 const FillCase kFills[] = {
     {"Gate", 10, 4, 12, {{10, 2}, {11, 3}, {1, 1}}, 11, "the fuller reserve gives"},
     {"Gate", 10, 4, 12, {{10, 3}, {11, 2}, {1, 1}}, 10, "the left reserve gives when it is fuller"},
@@ -40,6 +40,9 @@ const FillCase kFills[] = {
     {"Gate", 10, 4, 12, {{11, 1}, {1, 1}}, 11, "a reserve gives before the waste"},
     {"Gate", 10, 4, 12, {{1, 2}}, 1, "with the reserves gone the waste gives"},
     {"Gate", 10, 4, 12, {}, kNothing, "with nothing left the space waits"},
+    {"Little Gate", 6, 3, 8, {{6, 2}, {7, 3}, {1, 1}}, 7, "the fuller reserve gives"},
+    {"Little Gate", 6, 3, 8, {{6, 1}, {1, 1}}, 6, "a reserve gives before the waste"},
+    {"Little Gate", 6, 3, 8, {{1, 2}}, 1, "with the reserves gone the waste gives"},
     {"Whitehorse", 9, 3, 9, {{1, 2}}, 1, "the waste gives"},
     {"Whitehorse", 9, 3, 9, {}, kThirdFromStockTop, "an empty waste is first dealt to from the stock"},
 };
