@@ -108,6 +108,15 @@ const DropCase kDrops[] = {
     {"Batsford Again", 2, 12, {{kHearts, 13}, {kClubs, 13}}, {kSpades, 13}, true, "the King cell holds three"},
     {"Batsford Again", 2, 12, {{kHearts, 13}, {kClubs, 13}, {kDiamonds, 13}}, {kSpades, 13}, false,
      "the King cell holds no more than three"},
+    // Thirty-Six: tableau 2-7, foundations 8-11. Eights: stock 0, tableau 1-8,
+    // foundations 9-16.
+    {"Thirty-Six", 2, 3, {{kSpades, 5}}, {kSpades, 4}, true, "the tableau builds regardless of suit"},
+    {"Thirty-Six", 2, 3, {{kSpades, 5}}, {kHearts, 6}, false, "the tableau does not go up"},
+    {"Thirty-Six", 2, 3, {}, {kHearts, 9}, true, "any card fills a space"},
+    {"Thirty-Six", 2, 8, {}, {kHearts, 1}, true, "an Ace starts a foundation"},
+    {"Eights", 1, 2, {{kHearts, 10}}, {kClubs, 9}, true, "the tableau builds regardless of suit"},
+    {"Eights", 1, 2, {}, {kClubs, 9}, true, "any card fills a space"},
+    {"Eights", 1, 9, {{kClubs, 1}}, {kClubs, 2}, true, "foundations go up in suit"},
 };
 
 TEST(KlondikeFamilyRules, DropsFollowEachGamesFoundationsSpacesAndReserves)
@@ -124,7 +133,8 @@ TEST(KlondikeFamilyRules, OnlyFoundationsThatKeepTheirCardsRefuseToGiveThemBack)
         const char* game;
         int foundation;
         bool givesBack;
-    } games[] = {{"Westhaven", 11, false}, {"Lanes", 8, false}, {"Eastcliff", 9, true}, {"Westcliff", 12, false}};
+    } games[] = {{"Westhaven", 11, false}, {"Lanes", 8, false}, {"Eastcliff", 9, true}, {"Westcliff", 12, false},
+                 {"Thirty-Six", 8, false}, {"Six by Six", 7, false}};
     for (const auto& [game, foundation, givesBack] : games) {
         SCOPED_TRACE(game);
         Engine engine;
