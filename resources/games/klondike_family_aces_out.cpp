@@ -8,7 +8,7 @@ void addRowsSendingAcesOut(RecordBuilder& b, int stock, std::span<const int> tab
                            std::span<const int> foundations, int rows)
 {
     const int aceOnTop = addRule(b, !empty(first) && rank(top(first)) == 1);
-    const int noCards = addRule(b, empty(first));
+    const int gathering = foundations.front();
     for (int row = 0; row < rows; ++row) {
         const int deal = b.addKey(TriggerType::afterDeal);
         for (int column : tableau) {
@@ -16,17 +16,20 @@ void addRowsSendingAcesOut(RecordBuilder& b, int stock, std::span<const int> tab
             b.addAction(deal, moveCardsAction(stock, Range::fromTop, 0, 1, column));
         }
         // Only the card just dealt can be an Ace: any card under it was on
-        // top after the row before and went out then if it was one. There
-        // are as many foundations as Aces, so one of these keys always
-        // takes it, the leftmost empty foundation first.
-        for (int column : tableau)
-            for (int foundation : foundations) {
-                const int key = b.addKey(TriggerType::afterDeal);
-                b.addCondition(key, aceOnTop, column);
-                b.addCondition(key, noCards, foundation);
-                b.addAction(key, moveCardsAction(column, Range::fromTop, 0, 1, foundation));
-            }
+        // top after the row before and went out then if it was one.
+        for (int column : tableau) {
+            const int key = b.addKey(TriggerType::afterDeal);
+            b.addCondition(key, aceOnTop, column);
+            b.addAction(key, moveCardsAction(column, Range::fromTop, 0, 1, gathering));
+        }
     }
+    // The Aces wait on the first foundation in the order they came out; all
+    // but the first then go one each to the foundations after it, so the
+    // foundations fill from the left. A move from a range the pile does not
+    // reach changes nothing.
+    const int spread = b.addKey(TriggerType::afterDeal);
+    for (std::size_t f = 1; f < foundations.size(); ++f)
+        b.addAction(spread, moveCardsAction(gathering, Range::fromBottom, 1, 1, foundations[f]));
 }
 
 }  // namespace velmora::gamedb

@@ -11,8 +11,8 @@ namespace velmora::gamedb {
 
 // Keys run right after the deal, in order: `rows` rows of one face-up card
 // from the stock to each of the tableau columns, each row followed by one key
-// per column and foundation that moves an Ace on top of that column to the
-// foundation when the foundation is still empty.
+// per column that moves an Ace on top of it out; the Aces end up one to a
+// foundation from the left, in the order they came out.
 void addRowsSendingAcesOut(RecordBuilder& b, int stock, std::span<const int> tableau,
                            std::span<const int> foundations, int rows);
 
