@@ -1,6 +1,7 @@
 #include "klondike_family.h"
 
 #include "game_parts_base_rank.h"
+#include "klondike_family_aces_out.h"
 #include "klondike_family_fills.h"
 #include "klondike_family_parts.h"
 
@@ -55,6 +56,8 @@ Grid normalGrid(int slots)
 
 int pileCards(const KlondikeRules& rules, int column)
 {
+    if (rules.rowsSendingAcesOut > 0)
+        return 0;  // the columns are filled from the stock after the deal
     if (!rules.columnCards.empty())
         return rules.columnCards[static_cast<std::size_t>(column)];
     return rules.firstPileCards + column * rules.extraPerPile;
@@ -387,8 +390,12 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     } else if (hasStock && dealsToReserves(rules)) {
         addReserveDeal(b, rules, common, piles);
     } else if (hasStock) {
-        b.pile(piles.stock).tapKey = static_cast<std::uint16_t>(addDealRow(b, piles.stock, piles.tableau));
+        const std::span<const int> targets(piles.tableau.data(),
+                                           rules.stock == StockDeal::toFirstColumn ? 1 : piles.tableau.size());
+        b.pile(piles.stock).tapKey = static_cast<std::uint16_t>(addDealRow(b, piles.stock, targets));
     }
+    if (rules.rowsSendingAcesOut > 0)
+        addRowsSendingAcesOut(b, piles.stock, piles.tableau, piles.foundations, rules.rowsSendingAcesOut);
     if (movableBase(rules))
         addBaseRankSwitch(b, rules, piles);
     addSpaceFillKeys(b, rules, common, {piles.stock, piles.waste}, piles.tableau, piles.reserves);

@@ -46,6 +46,7 @@ enum class StockDeal {
     // is turned onto the waste and the last lies face up on the stock, both
     // in play.
     reservesThenOpen,
+    toFirstColumn,  // a tap deals one card face up onto the first tableau column; no waste
 };
 
 // Where the foundations' base rank comes from.
@@ -116,6 +117,11 @@ struct KlondikeRules {
     // in suit by foundationStep ranks, going on from King to Ace.
     std::vector<int> dealtBases = {};
     int foundationStep = 1;
+    // When set, the columns are dealt from the stock right after the deal,
+    // in this many rows of one face-up card to each; an Ace that comes to
+    // the top of a column goes to a foundation before the next row, so the
+    // columns end up of different lengths.
+    int rowsSendingAcesOut = 0;
 };
 
 // The suits in each pack, and so the number of foundations per pack.

@@ -142,6 +142,8 @@ std::string stockText(const KlondikeRules& r)
 {
     if (r.stock == StockDeal::rowToTableau)
         return "Tap the stock to deal one card face up onto each tableau pile. There is no redeal.";
+    if (r.stock == StockDeal::toFirstColumn)
+        return "Tap the stock to deal one card face up onto the first tableau pile. There is no redeal.";
     if (r.stock == StockDeal::rowToReserves)
         return "Tap the stock to deal one card face up onto each reserve pile, as far as the cards go. There "
                "is no redeal.";
@@ -190,6 +192,8 @@ std::string klondikeDescription(const KlondikeRules& r)
         text += " The Aces are dealt to them at the start.";
     const int tableau = [&] {
         int n = 0;
+        if (r.rowsSendingAcesOut > 0)
+            return n;  // the rows come from the stock after the deal
         for (int c = 0; c < r.columns; ++c)
             n += r.columnCards.empty() ? r.firstPileCards + c * r.extraPerPile
                                        : r.columnCards[static_cast<std::size_t>(c)];

@@ -13,11 +13,12 @@ namespace {
 using namespace velmora::rules;
 
 const char* const kNumberWords[] = {"no", "one", "two", "three", "four", "five", "six", "seven", "eight",
-                                    "nine", "ten", "eleven", "twelve", "thirteen"};
+                                    "nine", "ten", "eleven", "twelve", "thirteen", "fourteen", "fifteen",
+                                    "sixteen"};
 
 constexpr int kHearts = 4;
 
-std::string numberWord(int n) { return n >= 0 && n <= 13 ? kNumberWords[n] : std::to_string(n); }
+std::string numberWord(int n) { return n >= 0 && n <= 16 ? kNumberWords[n] : std::to_string(n); }
 
 int cardsDealt(const YukonRules& rules)
 {
@@ -148,15 +149,27 @@ std::string yukonDescription(const YukonRules& rules)
 
 // Up to seven piles of large cards at Klondike's spacing; eight to ten of
 // normal cards under a top row of ten slots; thirteen spread edge to edge.
+// Sixteen are too wide for one row of an upright board: two rows of eight
+// lie under two rows of foundations, placed in proportion to the board's
+// height, the upper fans stopping short of the lower row.
 struct Geometry {
     bool largeCards;
     int topY;
     int tableauY;
     int slots;  // places in the top row
     int columns;
+    bool twoRows = false;
+
+    static constexpr int kPerRow = 8;
+    static int rowX(int place) { return 10 + 20 * (place % kPerRow); }
+    int tableauRowY(int column) const { return twoRows && column >= kPerRow ? 107 : tableauY; }
+    int upperFanLimit(int column) const { return twoRows && column < kPerRow ? 32 : 0; }
+    int foundationY(int k) const { return twoRows ? topY + 21 * (k / kPerRow) : topY; }
 
     int columnX(int column) const
     {
+        if (twoRows)
+            return rowX(column);
         if (largeCards)
             return 14 + 22 * column;
         if (columns <= 10)
@@ -165,6 +178,8 @@ struct Geometry {
     }
     int slotX(int slot) const
     {
+        if (twoRows)
+            return rowX(slot);
         if (largeCards)
             return 14 + 22 * slot;
         if (columns <= 10)
@@ -177,6 +192,8 @@ Geometry geometryFor(int columns)
 {
     if (columns <= 7)
         return {true, 14, 42, 7, columns};
+    if (columns > 13)
+        return {false, 11, 54, Geometry::kPerRow, columns, true};
     return {false, 12, 37, columns <= 10 ? 10 : columns, columns};
 }
 
@@ -193,11 +210,13 @@ std::vector<int> addTableau(RecordBuilder& b, const YukonRules& rules, const Geo
     for (std::size_t c = 0; c < rules.columns.size(); ++c) {
         const ColumnDeal& deal = rules.columns[c];
         const int pile = b.addPile(makePile({.x = g.columnX(static_cast<int>(c)),
-                                             .y = g.tableauY,
+                                             .y = g.tableauRowY(static_cast<int>(c)),
+                                             .yAnchor = g.twoRows ? 1 : 0,
                                              .spread = Spread::down,
                                              .dealCount = deal.down + deal.up,
                                              .pickUp = p.tableauPickUp,
-                                             .accept = p.tableauAccept}));
+                                             .accept = p.tableauAccept,
+                                             .fanLimit = g.upperFanLimit(static_cast<int>(c))}));
         for (int position = 0; position < deal.down; ++position)
             b.addFaceToggle(pile, position);
         tableau.push_back(pile);
@@ -243,8 +262,9 @@ std::vector<int> addFoundations(RecordBuilder& b, const YukonRules& rules, const
     const bool fromHearts = rules.foundations == YukonFoundations::oneFromAceOfHearts;
     std::vector<int> foundations;
     for (int k = 0; k < count; ++k)
-        foundations.push_back(b.addPile(makePile({.x = g.slotX(g.slots - count + k),
-                                                  .y = g.topY,
+        foundations.push_back(b.addPile(makePile({.x = g.slotX(g.twoRows ? k : g.slots - count + k),
+                                                  .y = g.foundationY(k),
+                                                  .yAnchor = g.twoRows ? 1 : 0,
                                                   .style = byRun ? kStylePlain : kStyleBaseCard,
                                                   .dealCount = rules.suitSteps ? 1 : 0,
                                                   .dealClass = rules.suitSteps ? 1 : 0,

@@ -159,6 +159,15 @@ const DropCase kDrops[] = {
     {"Agnes Sorel", 1, 2, {{kSpades, 5}}, {kHearts, 4}, false, "the tableau does not alternate colours"},
     {"Agnes Sorel", 1, 2, {{kSpades, 1}}, {kClubs, 13}, true, "a King goes on an Ace"},
     {"Agnes Sorel", 1, 2, {}, {kClubs, 13}, false, "a space takes nothing"},
+    // Thirty-Six: tableau 2-7, foundations 8-11. Eights: stock 0, tableau 1-8,
+    // foundations 9-16.
+    {"Thirty-Six", 2, 3, {{kSpades, 5}}, {kSpades, 4}, true, "the tableau builds regardless of suit"},
+    {"Thirty-Six", 2, 3, {{kSpades, 5}}, {kHearts, 6}, false, "the tableau does not go up"},
+    {"Thirty-Six", 2, 3, {}, {kHearts, 9}, true, "any card fills a space"},
+    {"Thirty-Six", 2, 8, {}, {kHearts, 1}, true, "an Ace starts a foundation"},
+    {"Eights", 1, 2, {{kHearts, 10}}, {kClubs, 9}, true, "the tableau builds regardless of suit"},
+    {"Eights", 1, 2, {}, {kClubs, 9}, true, "any card fills a space"},
+    {"Eights", 1, 9, {{kClubs, 1}}, {kClubs, 2}, true, "foundations go up in suit"},
 };
 
 TEST(KlondikeFamilyRules, DropsFollowEachGamesFoundationsSpacesAndReserves)
@@ -175,7 +184,8 @@ TEST(KlondikeFamilyRules, OnlyFoundationsThatKeepTheirCardsRefuseToGiveThemBack)
         const char* game;
         int foundation;
         bool givesBack;
-    } games[] = {{"Westhaven", 11, false}, {"Lanes", 8, false}, {"Eastcliff", 9, true}, {"Westcliff", 12, false}};
+    } games[] = {{"Westhaven", 11, false}, {"Lanes", 8, false}, {"Eastcliff", 9, true}, {"Westcliff", 12, false},
+                 {"Thirty-Six", 8, false}, {"Six by Six", 7, false}};
     for (const auto& [game, foundation, givesBack] : games) {
         SCOPED_TRACE(game);
         Engine engine;
