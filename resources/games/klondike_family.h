@@ -109,7 +109,16 @@ struct KlondikeRules {
     // foundation's base, and they build on round from King to Ace.
     bool baseCardDealt = false;
     std::vector<RankCell> cells = {};  // empty at the deal, beside the reserves
+    // How each foundation card lies on the one below it besides being one
+    // rank higher (or lower).
+    Suits foundationSuits = Suits::same;
+    // The ranks of a pack stripped of some, lowest first; the foundations
+    // build through them in this order. Empty: all thirteen.
+    std::vector<int> packRanks = {};
 };
+
+// The ranks in each pack, and so the cards each foundation holds.
+int ranksPerPack(const KlondikeRules& rules);
 
 // The suits in each pack, and so the number of foundations per pack.
 int suitsPerPack(const KlondikeRules& rules);
