@@ -24,6 +24,11 @@ int suitsPerPack(const KlondikeRules& rules)
     return rules.packSuits.empty() ? 4 : static_cast<int>(rules.packSuits.size());
 }
 
+int ranksPerPack(const KlondikeRules& rules)
+{
+    return rules.packRanks.empty() ? 13 : static_cast<int>(rules.packRanks.size());
+}
+
 namespace {
 
 // Slot positions across the 160-unit board. Seven large cards fit at the
@@ -82,6 +87,24 @@ bool dealsFaceDown(const KlondikeRules& rules)
     return false;
 }
 
+constexpr int kWidestRow = 11;
+constexpr int kSecondRowY = 36;
+constexpr int kTableauBelowTwoRowsY = 61;
+constexpr int kRowStep = kSecondRowY - kTopRowY;
+constexpr int kLargeSlots = 7;
+// The most normal cards a row holds without covering one another.
+constexpr int kMostInRow = 13;
+// The tableau's two rows, placed in proportion to the board's height: the
+// first clears two rows of foundations on a short board, and each fan of the
+// first stops a card's height (21 units on the shortest board) above the
+// second.
+constexpr int kFirstTableauRowY = 56;
+constexpr int kTableauRowStep = 52;
+constexpr int kCardHeightOnShortBoard = 21;
+// Reserve rows closer than kRowStep, still leaving only a sliver of each
+// card under the next row, for games with too many reserves for two rows.
+constexpr int kCloseRowStep = 19;
+
 // Where the top row, any second row of reserves and the tableau go, and
 // which card size fits them.
 struct Board {
@@ -95,13 +118,13 @@ struct Board {
     int tableauY;
     int reservesPerRow = 0;  // 0: the second row holds them all; else rows of this many
     int foundationsOnTop = 0;  // 0: all of them; else the rest lie beneath these
+    int rowStep = kRowStep;     // between the rows of reserves
+    // 0: the tableau takes one row; else rows of this many piles, placed in
+    // proportion to the board's height, each but the last fanned no further
+    // than the next row.
+    int tableauPerRow = 0;
+    int tableauRowStep = 0;
 };
-
-constexpr int kWidestRow = 11;
-constexpr int kSecondRowY = 36;
-constexpr int kTableauBelowTwoRowsY = 61;
-constexpr int kRowStep = kSecondRowY - kTopRowY;
-constexpr int kLargeSlots = 7;
 
 bool fannedReserves(const KlondikeRules& rules) { return rules.reserveCards > 1; }
 
@@ -124,10 +147,25 @@ Board boardWithFannedReserves(const KlondikeRules& rules, bool hasStock)
     return {false, row, row, stockSlots, std::max(rowSlots, topSlots) - foundations, 0, none, kTableauY};
 }
 
+// More piles than a row holds: the tableau takes two rows of half of them,
+// under the stock, the waste and the foundations in two rows at their right.
+Board boardWithTwoTableauRows(const KlondikeRules& rules, bool hasStock)
+{
+    const int foundations = suitsPerPack(rules) * rules.packs;
+    const int stockSlots = hasStock ? 2 : 0;
+    const int onTop = (foundations + 1) / 2;
+    const int perRow = (rules.columns + 1) / 2;
+    const Grid none{0, 0};
+    return {false,     normalGrid(perRow), normalGrid(stockSlots + onTop), stockSlots, stockSlots, 0, none,
+            kFirstTableauRowY, 0, onTop, kRowStep, perRow, kTableauRowStep};
+}
+
 Board boardFor(const KlondikeRules& rules, bool hasStock)
 {
     if (fannedReserves(rules))
         return boardWithFannedReserves(rules, hasStock);
+    if (rules.columns > kMostInRow && rules.reserves == 0 && rules.cells.empty())
+        return boardWithTwoTableauRows(rules, hasStock);
     const int foundations = suitsPerPack(rules) * rules.packs;
     const int stockSlots = hasStock ? 2 : 0;
     // Cells take places beside the reserves.
@@ -164,6 +202,15 @@ Board boardFor(const KlondikeRules& rules, bool hasStock)
     const int below = extras - onTop;
     const int rows = (below + kWidestRow - 1) / kWidestRow;
     const int perRow = (below + rows - 1) / rows;
+    if (rows > 2) {
+        // So many reserves that rows of eleven would crowd the tableau off
+        // a short board: rows as wide as the board holds, closer together.
+        const int closeOnTop = kMostInRow - stockSlots - foundations;
+        const int closeRows = (extras - closeOnTop + kMostInRow - 1) / kMostInRow;
+        const Grid row = normalGrid(kMostInRow);
+        return {false, tableau, row, stockSlots, kMostInRow - foundations, closeOnTop, row,
+                kTopRowY + kCloseRowStep * closeRows + kCardHeightOnShortBoard, kMostInRow, 0, kCloseRowStep};
+    }
     return {false,
             tableau,
             normalGrid(rowSlots),
@@ -182,8 +229,9 @@ Point reservePlace(const Board& board, int k)
         return {board.top.x(board.firstTopSlot + k), kTopRowY};
     const int below = k - board.reservesOnTop;
     if (board.reservesPerRow == 0)
-        return {board.secondRow.x(below), kSecondRowY};
-    return {board.secondRow.x(below % board.reservesPerRow), kSecondRowY + kRowStep * (below / board.reservesPerRow)};
+        return {board.secondRow.x(below), kTopRowY + board.rowStep};
+    return {board.secondRow.x(below % board.reservesPerRow),
+            kTopRowY + board.rowStep * (1 + below / board.reservesPerRow)};
 }
 
 Point foundationPlace(const Board& board, int k)
@@ -203,16 +251,18 @@ bool dealtToFoundation(const KlondikeRules& rules, int suit, int rank)
 
 void addCards(RecordBuilder& b, const KlondikeRules& rules)
 {
-    if (!rules.acesDealt && rules.dealtBases.empty() && rules.packSuits.empty()) {
+    if (!rules.acesDealt && rules.dealtBases.empty() && rules.packSuits.empty() && rules.packRanks.empty()) {
         b.addPacks(rules.packs);
         return;
     }
     // The cards dealt to the foundations form their own deal class, which
     // only the foundations receive.
     const std::vector<int> suits = rules.packSuits.empty() ? std::vector<int>{1, 2, 3, 4} : rules.packSuits;
+    const std::vector<int> ranks =
+        rules.packRanks.empty() ? std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13} : rules.packRanks;
     for (int pack = 0; pack < rules.packs; ++pack)
         for (int suit : suits)
-            for (int rank = 1; rank <= 13; ++rank)
+            for (int rank : ranks)
                 b.addCard(suit, rank, dealtToFoundation(rules, suit, rank) ? 1 : 0);
 }
 
@@ -223,13 +273,18 @@ std::vector<int> addTableau(RecordBuilder& b, const KlondikeRules& rules, const 
     for (int column = 0; column < rules.columns; ++column) {
         const int count = pileCards(rules, column);
         const bool bottomUp = rules.faceUp(column, 0, count);
-        const int pile = b.addPile(makePile({.x = board.tableau.x(column),
-                                             .y = board.tableauY,
+        const int perRow = board.tableauPerRow == 0 ? rules.columns : board.tableauPerRow;
+        const int row = column / perRow;
+        const bool rowBelow = row + 1 < (rules.columns + perRow - 1) / perRow;
+        const int pile = b.addPile(makePile({.x = board.tableau.x(column % perRow),
+                                             .y = board.tableauY + board.tableauRowStep * row,
+                                             .yAnchor = board.tableauPerRow == 0 ? 0 : 1,
                                              .spread = Spread::down,
                                              .faceUp = bottomUp,
                                              .dealCount = count,
                                              .pickUp = pickUp,
-                                             .accept = accept}));
+                                             .accept = accept,
+                                             .fanLimit = rowBelow ? board.tableauRowStep - kCardHeightOnShortBoard : 0}));
         for (int position = 1; position < count; ++position)
             if (rules.faceUp(column, position, count) != bottomUp)
                 b.addFaceToggle(pile, position);
@@ -290,6 +345,10 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("dealt bases fix every foundation's base");
     if (rules.reservesFeedFoundationsOnly && (rules.tableauFedByWasteOnly || !rules.cells.empty()))
         refuse("reserves that feed only the foundations go with neither cells nor a tableau fed by the waste");
+    if (!rules.packRanks.empty() && rules.foundationSuits != Suits::same)
+        refuse("a stripped pack's foundations are built in suit");
+    if (!rules.packRanks.empty() && (rules.base != FoundationBase::fixed || rules.baseCardDealt))
+        refuse("a stripped pack's foundations start from a fixed rank");
 }
 
 GameDefinition klondikeGame(const KlondikeRules& rules)
@@ -301,7 +360,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     // Foundations whose base is dealt or chosen in play show no rank when empty.
     const bool noBaseMark = movableBase(rules) || rules.baseCardDealt || !rules.dealtBases.empty();
     const int reserveCards = rules.reserves * rules.reserveCards;
-    const int stockCards = 13 * foundationCount - tableauCards(rules) - reserveCards - dealtApart;
+    const int stockCards = ranksPerPack(rules) * foundationCount - tableauCards(rules) - reserveCards - dealtApart;
     const bool hasStock = stockCards > 0 || rules.redealTableau;
     const bool hasWaste =
         stockCards > 0 && (rules.stock == StockDeal::toWaste || rules.stock == StockDeal::reservesThenOpen);
@@ -401,7 +460,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     addSpaceFillKeys(b, rules, common, {piles.stock, piles.waste}, piles.tableau, piles.reserves);
     if (dealsFaceDown(rules))
         addTurnUpKeys(b, common, piles.tableau);
-    addWinWhenFull(b, piles.foundations, 13);
+    addWinWhenFull(b, piles.foundations, ranksPerPack(rules));
     return b.build();
 }
 

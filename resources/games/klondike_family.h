@@ -122,7 +122,16 @@ struct KlondikeRules {
     // the top of a column goes to a foundation before the next row, so the
     // columns end up of different lengths.
     int rowsSendingAcesOut = 0;
+    // How each foundation card lies on the one below it besides being one
+    // rank higher (or lower).
+    Suits foundationSuits = Suits::same;
+    // The ranks of a pack stripped of some, lowest first; the foundations
+    // build through them in this order. Empty: all thirteen.
+    std::vector<int> packRanks = {};
 };
+
+// The ranks in each pack, and so the cards each foundation holds.
+int ranksPerPack(const KlondikeRules& rules);
 
 // The suits in each pack, and so the number of foundations per pack.
 int suitsPerPack(const KlondikeRules& rules);

@@ -25,13 +25,35 @@ bool dealsToReserves(const KlondikeRules& rules)
     return rules.stock == StockDeal::rowToReserves || rules.stock == StockDeal::reservesThenOpen;
 }
 
+// In a pack stripped of the ranks between two others, a foundation card may
+// follow the rank below the gap with the rank above it (in suit).
+Condition acrossRankGaps(const KlondikeRules& rules)
+{
+    Condition rule = never();
+    const Element card = top(first);
+    const Element onto = top(second);
+    for (std::size_t k = 1; k < rules.packRanks.size(); ++k) {
+        const int low = rules.packRanks[k - 1];
+        const int high = rules.packRanks[k];
+        if (high == low + 1)
+            continue;
+        const Condition step = rules.kingsDown ? rank(onto) == high && rank(card) == low
+                                               : rank(onto) == low && rank(card) == high;
+        rule = rule || (count(first) == 1 && faceUp(card) && !empty(second) && step && suit(card) == suit(onto));
+    }
+    return rule;
+}
+
 Condition foundationAcceptRule(const KlondikeRules& rules)
 {
     // Every foundation holds its dealt base, which never leaves it, so an
     // empty one needs no rank (0 takes none).
     if (!rules.dealtBases.empty())
         return acceptsOnFoundation(0, Direction::up, true, Suits::same, rules.foundationStep);
-    return rules.kingsDown ? acceptsOnFoundation(13, Direction::down) : acceptsOnFoundation();
+    const Condition rule = rules.kingsDown
+                               ? acceptsOnFoundation(13, Direction::down, false, rules.foundationSuits)
+                               : acceptsOnFoundation(1, Direction::up, false, rules.foundationSuits);
+    return rules.packRanks.empty() ? rule : rule || acrossRankGaps(rules);
 }
 
 Condition tableauAcceptRule(const KlondikeRules& rules)

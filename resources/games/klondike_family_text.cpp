@@ -126,13 +126,14 @@ std::string foundationText(const KlondikeRules& r)
 {
     if (r.base != FoundationBase::fixed)
         return baseText(r) + (r.foundationsKeep ? " Cards played there stay there." : "");
+    const std::string suits = suitsText(r.foundationSuits);
     std::string text =
-        r.baseCardDealt ? "One card is dealt to the first foundation at the start, and its rank is the base of "
-                          "every foundation: the others start with the other cards of that rank. Build the "
-                          "foundations up in suit, one card at a time, going on from King to Ace until each "
-                          "holds thirteen cards."
-        : r.kingsDown   ? "Build the foundations down in suit from the King, one card at a time."
-                        : "Build the foundations up in suit from the Ace, one card at a time.";
+        r.baseCardDealt ? std::string("One card is dealt to the first foundation at the start, and its rank is the "
+                                      "base of every foundation: the others start with the other cards of that "
+                                      "rank. Build the foundations up in suit, one card at a time, going on from "
+                                      "King to Ace until each holds thirteen cards.")
+        : r.kingsDown   ? "Build the foundations down " + suits + " from the King, one card at a time."
+                        : "Build the foundations up " + suits + " from the Ace, one card at a time.";
     if (r.foundationsKeep)
         text += " Cards played there stay there.";
     return text;
@@ -173,7 +174,7 @@ std::string stockText(const KlondikeRules& r)
 std::string klondikeDescription(const KlondikeRules& r)
 {
     const int foundations = suitsPerPack(r) * r.packs;
-    const int cards = 13 * foundations;
+    const int cards = ranksPerPack(r) * foundations;
     std::string text = std::string(r.intro) + "\n<b>Object</b>\nMove all " + std::to_string(cards) +
                        " cards to the " + number(foundations) + " foundations.\n<b>Layout</b>\n" + r.layout +
                        "\n<b>Rules</b>\n" + tableauText(r);

@@ -151,5 +151,53 @@ TEST(ShippedLayouts, EveryPileAndEveryFanAtItsLongestLiesInsideTheBoard)
     }
 }
 
+// A fan given a limit stops there so as to leave the piles beyond it clear:
+// however many cards it holds, it covers no other pile's place (a tableau
+// row's fans stop above the next row).
+TEST(ShippedLayouts, AFanWithALimitCoversNoOtherPileHoweverLongItGrows)
+{
+    for (const Board& board : kBoards) {
+        SCOPED_TRACE(board.name);
+        Engine engine(board.screen);
+        testing::forEachEmbeddedGame(engine, [&] {
+            const GameDefinition& definition = engine.definition();
+            if (kOverlappingByDesign.count(definition.name))
+                return true;
+            GameNumber number = 1;
+            EXPECT_TRUE(engine.newDeal(number)) << definition.name;
+            FieldView view = BuildView(definition, engine.state());
+            PrepareLayout(view, board.screen);
+            const Rect card = cardRect(view, Point{0, 0});
+            const int allCards = static_cast<int>(definition.cards.size());
+            for (int pile = 0; pile < view.pileCount(); ++pile) {
+                ViewPile& fan = view.piles[static_cast<std::size_t>(pile)];
+                const bool shown = engine.state().piles[static_cast<std::size_t>(pile)].interactive != 0;
+                if (!isFanned(fan) || fan.fanLimit == 0 || !shown)
+                    continue;
+                // A fan squeezes its cards closer as it grows, so its longest
+                // reach may come before it holds every card.
+                const std::vector<ViewCard> dealt = fan.cards;
+                Rect grown = coveredArea(view, pile, board.client);
+                for (int cards = 2; cards <= allCards; ++cards) {
+                    fan.cards.assign(static_cast<std::size_t>(cards), ViewCard{});
+                    const Rect area = coveredArea(view, pile, board.client);
+                    grown = {std::min(grown.left, area.left), std::min(grown.top, area.top),
+                             std::max(grown.right, area.right), std::max(grown.bottom, area.bottom)};
+                }
+                fan.cards = dealt;
+                for (int other = 0; other < view.pileCount(); ++other) {
+                    if (other == pile || engine.state().piles[static_cast<std::size_t>(other)].interactive == 0)
+                        continue;
+                    const Rect place = cardRect(view, PileOrigin(view, other, board.client));
+                    EXPECT_FALSE(cover(grown, place, card.right - card.left, card.bottom - card.top))
+                        << definition.name << ": pile " << pile << " grown to " << describe(grown) << " covers pile "
+                        << other << " at " << describe(place);
+                }
+            }
+            return true;
+        });
+    }
+}
+
 }  // namespace
 }  // namespace velmora

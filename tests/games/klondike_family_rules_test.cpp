@@ -48,6 +48,12 @@ const DealShape kShapes[] = {
     {"Scarp", 1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}, 0, 12, false},
     {"Klondike Territory", 0, {1, 2, 3, 4, 5, 6, 7}, 24, 4, false},
     {"Seven Devils", 2, {1, 2, 3, 4, 5, 6, 7}, 7, 8, false},
+    {"Quadruple Klondike", 2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}, 0, 16, false},
+    {"Big Deal", 2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 0, 16, false},
+    {"Delivery", 2, {3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3}, 0, 16, false},
+    {"Crossroads", 2, {7, 7, 7, 7, 7, 7, 7}, 0, 16, false},
+    {"Junction", 2, {1, 1, 1, 1, 1, 1, 1}, 0, 16, false},
+    {"Gloucestershire", 0, {3, 4, 5, 6, 7, 8, 9, 10}, 52, 8, false},
 };
 
 TEST(KlondikeFamilyRules, DealsEachPileItsCardsAndTheAcesApartWhereAsked)
@@ -168,6 +174,28 @@ const DropCase kDrops[] = {
     {"Eights", 1, 2, {{kHearts, 10}}, {kClubs, 9}, true, "the tableau builds regardless of suit"},
     {"Eights", 1, 2, {}, {kClubs, 9}, true, "any card fills a space"},
     {"Eights", 1, 9, {{kClubs, 1}}, {kClubs, 2}, true, "foundations go up in suit"},
+    // Junction: tableau 2-8, foundations 9-24; its packs have no Twos to Sixes.
+    {"Junction", 2, 9, {{kSpades, 1}}, {kSpades, 7}, true, "a Seven goes on the Ace"},
+    {"Junction", 2, 9, {{kSpades, 1}}, {kHearts, 7}, false, "a Seven of another suit does not"},
+    {"Junction", 2, 9, {{kSpades, 1}, {kSpades, 7}}, {kSpades, 8}, true, "an Eight goes on the Seven"},
+    {"Junction", 2, 9, {{kSpades, 1}}, {kSpades, 8}, false, "an Eight does not go on the Ace"},
+    {"Junction", 2, 9, {}, {kSpades, 7}, false, "a Seven does not start a foundation"},
+    {"Junction", 2, 3, {{kHearts, 7}}, {kSpades, 1}, false, "an Ace does not go on a Seven"},
+    {"Junction", 2, 3, {}, {kSpades, 1}, true, "any card fills a space"},
+    // Royal Aids: tableau 2-3, reserves 4-7, foundations 8-15.
+    {"Royal Aids", 4, 8, {{kSpades, 1}}, {kHearts, 2}, true, "the foundations go up in alternating colours"},
+    {"Royal Aids", 4, 8, {{kSpades, 1}}, {kSpades, 2}, false, "not in suit"},
+    {"Royal Aids", 4, 8, {{kSpades, 1}, {kHearts, 2}}, {kClubs, 3}, true, "a black Three on a red Two"},
+    {"Royal Aids", 4, 2, {}, {kHearts, 12}, false, "only a King fills a space"},
+    {"Royal Aids", 4, 2, {}, {kHearts, 13}, true, "a reserve's King fills a space"},
+    {"Royal Aids", 2, 5, {{kSpades, 5}}, {kHearts, 4}, false, "a reserve takes nothing"},
+    // Delivery: tableau 2-13, foundations 14-29.
+    {"Delivery", 2, 3, {{kSpades, 5}}, {kSpades, 4}, true, "the tableau goes down in suit"},
+    {"Delivery", 2, 3, {{kSpades, 5}}, {kClubs, 4}, false, "not in another suit of its colour"},
+    {"Delivery", 2, 3, {}, {kClubs, 4}, true, "any card fills a space"},
+    // Crossroads: tableau 2-8.
+    {"Crossroads", 2, 3, {}, {kClubs, 4}, true, "any card fills a space"},
+    {"Crossroads", 2, 3, {{kSpades, 5}}, {kHearts, 4}, true, "the tableau goes down in alternating colours"},
 };
 
 TEST(KlondikeFamilyRules, DropsFollowEachGamesFoundationsSpacesAndReserves)
@@ -250,6 +278,19 @@ TEST(KlondikeFamilyRules, StrippedPacksHoldOnlyTheirSuits)
             EXPECT_EQ(perSuit[static_cast<std::size_t>(suit)], inPack ? 13 * packs : 0) << "suit " << suit;
         }
     }
+}
+
+// Packs stripped of some ranks hold each of the others once per suit and
+// pack, and none of the ranks taken out.
+TEST(KlondikeFamilyRules, PacksStrippedOfRanksHoldOnlyTheirRanks)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Junction", 1);
+    std::vector<int> perRank(14, 0);
+    for (const auto& card : engine.definition().cards)
+        ++perRank[card.rank];
+    for (int rank = 1; rank <= 13; ++rank)
+        EXPECT_EQ(perRank[static_cast<std::size_t>(rank)], rank == 1 || rank >= 7 ? 16 : 0) << "rank " << rank;
 }
 
 }  // namespace

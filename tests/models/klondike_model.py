@@ -151,8 +151,11 @@ ROWS = [
     klondike("Brush", ["UUUU"] * 10, decks=2, redeals=0, build="rank", group="suit_seq", space="any",
              found_whole=True, found_back=False, differs={"auto_whole"}),
     klondike("Klondike Territory", triangle(7), **dict(KING_ALBERT, group="seq", space="king", reserves=["U"] * 24)),
+    # The 52 cards left after the tableau lie on 52 single-card reserves; the
+    # four empty places of some layouts' grid of 56, which take nothing, are
+    # not laid out.
     klondike("Gloucestershire", ["U" * (3 + j) for j in range(8)], decks=2,
-             **dict(OPEN_DEAL, group="single", reserves=["U"] * 52 + [""] * 4)),
+             **dict(OPEN_DEAL, group="single", reserves=["U"] * 52)),
     klondike("Eight Sages", ["U"] * 8, decks=2, redeals=1, space="any", sources={"waste"}),
     klondike("Whitehorse", ["U"] * 7, draw=3, fill="waste"),
     # The program gathers each group on an empty marker pile of its space.
@@ -194,6 +197,10 @@ ROWS = [
     klondike("Napoleon Takes Moscow", ["U" * 4] * 8, group="single", **NAPOLEON),
     klondike("Napoleon Leaves Moscow", ["U" * 5] * 8, group="suit_seq", **NAPOLEON),
     klondike("Crossroads", ["UdUdUdU"] * 7, decks=4, redeals=0, space="any"),
+    # Packs without their Twos to Sixes: the Seven follows the Ace on a
+    # foundation, and an Ace goes on no tableau card.
+    klondike("Junction", ["U"] * 7, decks=4, redeals=0, space="any", ranks=(1, 7, 8, 9, 10, 11, 12, 13),
+             found_size=8),
     # Two empty piles built down in alternate colours from the king, fed from
     # four reserves of ten; the foundations go up in alternate colours.
     klondike("Royal Aids", ["", ""], decks=2, group="single", reserves=["U" * 10] * 4, foundation_aces=8,

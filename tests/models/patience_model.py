@@ -55,7 +55,7 @@ class Model:
             out.append("%d cards (%d distinct), expected %d" % (len(ids), len(set(ids)), r.cards()))
         faces = sorted((c.suit, c.rank) for p in self.piles for c in p)
         suits = sorted({suit for suit, _ in faces})
-        if len(suits) != r.suits or faces != sorted([(s, k) for s in suits for k in range(1, 14)] * r.decks):
+        if len(suits) != r.suits or faces != sorted([(s, k) for s in suits for k in r.pack_ranks()] * r.decks):
             out.append("the cards are not %d pack(s) of %d suits" % (r.decks, r.suits))
         for i, pattern in zip(self.of(TABLEAU) + self.of(RESERVE) + self.of(CELL), r.patterns()):
             got = "".join("U" if c.up else "d" for c in self.piles[i])
@@ -168,7 +168,9 @@ class Model:
         top = pile[-1]
         step = by_suit(self.of_foundation(r.found_dir, f), card)
         suits_fit = r.found_size > 13 or SUITS[r.found_build](top, card)
-        return len(pile) < r.found_size and suits_fit and (card.rank - top.rank - step) % 13 == 0
+        ranks = r.pack_ranks()
+        climbed = (ranks.index(card.rank) - ranks.index(top.rank) - step) % len(ranks) == 0
+        return len(pile) < r.found_size and suits_fit and climbed
 
     def groups(self):
         """(pile, index) of every card that may start a moving group."""

@@ -63,7 +63,7 @@ DEFAULTS = dict(
     build="alt", build_step=1, wrap=False, group="seq", sources=None, space="king", space_single=False, fill=None,
     cells=0, cell_rank=None, cell_size=1, reserves=(), reserve_blocks=None, locked_reserves=False,
     foundations=None, foundation_aces=0, found_dealt=None, found_base=1, found_dir=1, found_build="suit",
-    found_suit=None, found_size=13, found_whole=False, found_back=False, won_rows=None, markers=0, last_two_open=False, differs=())
+    found_suit=None, found_size=13, found_whole=False, found_back=False, won_rows=None, markers=0, last_two_open=False, ranks=None, differs=())
 
 
 class Rules:
@@ -111,6 +111,8 @@ class Rules:
     bookkeeping piles the program lists after the foundations. last_two_open:
     when a deal to the reserves leaves two cards, one goes face up onto the
     waste and the other is turned face up in play on the stock.
+    ranks: the ranks of a pack stripped of some, lowest first; the
+    foundations climb through them in that order (found_size: as many).
     differs: points on which the program is known to differ (see
     MISMATCHES.md)."""
 
@@ -130,8 +132,11 @@ class Rules:
             self.foundations = self.suits * self.decks
         self.reserves, self.cells, self.differs = tuple(self.reserves), list(self.cells), set(self.differs)
 
+    def pack_ranks(self):
+        return list(self.ranks or range(1, 14))
+
     def cards(self):
-        return 13 * self.suits * self.decks
+        return len(self.pack_ranks()) * self.suits * self.decks
 
     def roles(self):
         """Each pile's role, in the record's pile order."""
