@@ -2,7 +2,9 @@
 
 #include "game_parts_base_rank.h"
 #include "klondike_family_fills.h"
+#include "klondike_family_locks.h"
 #include "klondike_family_parts.h"
+#include "klondike_family_waste_out.h"
 
 #include <algorithm>
 #include <span>
@@ -21,6 +23,11 @@ bool alternateFromUp(int, int position, int) { return position % 2 == 0; }
 int suitsPerPack(const KlondikeRules& rules)
 {
     return rules.packSuits.empty() ? 4 : static_cast<int>(rules.packSuits.size());
+}
+
+int foundationCount(const KlondikeRules& rules)
+{
+    return suitsPerPack(rules) * rules.packs * (rules.splitFoundations ? 2 : 1);
 }
 
 namespace {
@@ -92,6 +99,9 @@ struct Board {
     int tableauY;
     int reservesPerRow = 0;  // 0: the second row holds them all; else rows of this many
     int foundationsOnTop = 0;  // 0: all of them; else the rest lie beneath these
+    int gapAt = 0;  // the tableau leaves gapSlots free slots before this column
+    int gapSlots = 0;
+    int tableauX(int column) const { return tableau.x(column < gapAt ? column : column + gapSlots); }
 };
 
 constexpr int kWidestRow = 11;
@@ -107,7 +117,7 @@ bool fannedReserves(const KlondikeRules& rules) { return rules.reserveCards > 1;
 // foundations.
 Board boardWithFannedReserves(const KlondikeRules& rules, bool hasStock)
 {
-    const int foundations = suitsPerPack(rules) * rules.packs;
+    const int foundations = foundationCount(rules);
     const int stockSlots = hasStock ? 2 : 0;
     const int topSlots = stockSlots + foundations;
     const int rowSlots = rules.columns + rules.reserves;
@@ -121,11 +131,28 @@ Board boardWithFannedReserves(const KlondikeRules& rules, bool hasStock)
     return {false, row, row, stockSlots, std::max(rowSlots, topSlots) - foundations, 0, none, kTableauY};
 }
 
+// A fir tree of reserves takes two slots between the halves of the
+// tableau; the stock, the waste and the foundations share the row above.
+constexpr int kTreeSlots = 2;
+constexpr int kTreeRowStep = 7;
+
+Board boardWithFirTree(const KlondikeRules& rules, bool hasStock)
+{
+    const int stockSlots = hasStock ? 2 : 0;
+    const int slots = std::max(rules.columns + kTreeSlots, stockSlots + foundationCount(rules));
+    const Grid grid = normalGrid(slots);
+    const Grid none{0, 0};
+    return {false, grid, grid, stockSlots, slots - foundationCount(rules), 0, none, kTableauY, 0, 0,
+            rules.columns / 2, kTreeSlots};
+}
+
 Board boardFor(const KlondikeRules& rules, bool hasStock)
 {
+    if (rules.firTree)
+        return boardWithFirTree(rules, hasStock);
     if (fannedReserves(rules))
         return boardWithFannedReserves(rules, hasStock);
-    const int foundations = suitsPerPack(rules) * rules.packs;
+    const int foundations = foundationCount(rules);
     const int stockSlots = hasStock ? 2 : 0;
     // Cells take places beside the reserves.
     const int extras = rules.reserves + static_cast<int>(rules.cells.size());
@@ -211,7 +238,7 @@ std::vector<int> addTableau(RecordBuilder& b, const KlondikeRules& rules, const 
     for (int column = 0; column < rules.columns; ++column) {
         const int count = pileCards(rules, column);
         const bool bottomUp = rules.faceUp(column, 0, count);
-        const int pile = b.addPile(makePile({.x = board.tableau.x(column),
+        const int pile = b.addPile(makePile({.x = board.tableauX(column),
                                              .y = board.tableauY,
                                              .spread = Spread::down,
                                              .faceUp = bottomUp,
@@ -272,15 +299,25 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("spaces filled from the fuller reserve need two reserve piles");
     if (!rules.cells.empty() && fannedReserves(rules))
         refuse("cells lie beside single-card reserves only");
+    if (rules.spaceFill == SpaceFill::fromReserve && rules.reserves != 1)
+        refuse("spaces filled from the reserve need one reserve pile");
+    if (rules.lockedReserves && (rules.reserves > foundationCount(rules) || fannedReserves(rules)))
+        refuse("each locked reserve card lies under a foundation of its own");
+    if (rules.wasteOut && (!hasWaste || movableBase(rules) || rules.kingsDown || rules.splitFoundations ||
+                           rules.foundationBase != 0 || rules.baseCardDealt))
+        refuse("the waste goes out by itself onto foundations up from the Ace, from a waste");
+    if (rules.firTree && (rules.reserves % 3 != 1 || fannedReserves(rules) || rules.columns % 2 != 0))
+        refuse("a fir tree holds rows of one and two reserve cards, from one to one, between two equal halves");
 }
 
 GameDefinition klondikeGame(const KlondikeRules& rules)
 {
-    const int foundationCount = suitsPerPack(rules) * rules.packs;
+    const int foundationCount = gamedb::foundationCount(rules);
+    const int packCards = 13 * suitsPerPack(rules) * rules.packs;
     const bool oneBaseCard = rules.baseCardDealt || rules.base == FoundationBase::dealtCard;
     const int dealtApart = rules.acesDealt ? foundationCount : oneBaseCard ? 1 : 0;
     const int reserveCards = rules.reserves * rules.reserveCards;
-    const int stockCards = 13 * foundationCount - tableauCards(rules) - reserveCards - dealtApart;
+    const int stockCards = packCards - tableauCards(rules) - reserveCards - dealtApart;
     const bool hasStock = stockCards > 0 || rules.redealTableau;
     const bool hasWaste =
         stockCards > 0 && (rules.stock == StockDeal::toWaste || rules.stock == StockDeal::reservesThenOpen);
@@ -302,6 +339,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const int foundationPickUp =
         rules.foundationsKeep ? common.never : addRule(b, count(first) == 1 && !empty(second));
     const int foundationAccept = movableBase(rules) ? common.never : addRule(b, foundationAcceptRule(rules));
+    const int downFromKing = rules.splitFoundations ? addRule(b, acceptsOnFoundation(13, Direction::down)) : 0;
 
     KlondikePiles piles;
     if (hasStock) {
@@ -322,12 +360,20 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     piles.tableau = addTableau(b, rules, board, tableauPickUp, tableauAccept);
     for (int k = 0; k < rules.reserves; ++k) {
         const bool fanned = fannedReserves(rules);
-        const Point place = fanned ? Point{board.tableau.x(rules.columns + k), board.tableauY} : reservePlace(board, k);
+        Point place = fanned ? Point{board.tableau.x(rules.columns + k), board.tableauY} : reservePlace(board, k);
+        if (rules.lockedReserves)
+            place.x = foundationPlace(board, k).x;
+        if (rules.firTree) {
+            const int left = board.tableau.x(board.gapAt);
+            const TreePlace tree = firTreePlace(k, left, board.tableau.step, board.tableauY, kTreeRowStep);
+            place = {tree.x, tree.y};
+        }
         piles.reserves.push_back(b.addPile(makePile({.x = place.x,
                                                      .y = place.y,
                                                      .spread = fanned ? Spread::down : Spread::squared,
+                                                     .faceUp = !rules.lockedReserves,
                                                      .dealCount = rules.reserveCards,
-                                                     .pickUp = common.topCardOnly,
+                                                     .pickUp = reservePickUp(rules, common, k),
                                                      .accept = common.never})));
     }
     for (std::size_t k = 0; k < rules.cells.size(); ++k) {
@@ -337,7 +383,9 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
                                           count(second) < cell.capacity);
         b.addPile(makePile({.x = place.x, .y = place.y, .pickUp = common.topCardOnly, .accept = accept}));
     }
-    for (int k = 0; k < foundationCount; ++k)
+    for (int k = 0; k < foundationCount; ++k) {
+        const bool goesDown = rules.splitFoundations && 2 * k >= foundationCount;
+        const int accept = goesDown ? downFromKing : foundationAccept;
         piles.foundations.push_back(b.addPile(makePile(
             {.x = foundationPlace(board, k).x,
              .y = foundationPlace(board, k).y,
@@ -345,14 +393,18 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
              .dealCount = rules.acesDealt || (oneBaseCard && k == 0) ? 1 : 0,
              .dealClass = rules.acesDealt ? 1 : 0,
              .pickUp = foundationPickUp,
-             .accept = movableBase(rules) ? foundationAcceptBeforeBase(b, rules, common, k) : foundationAccept,
-             .baseRank = movableBase(rules) || rules.baseCardDealt ? 0 : rules.kingsDown ? 13 : 1})));
+             .accept = movableBase(rules) ? foundationAcceptBeforeBase(b, rules, common, k) : accept,
+             .baseRank = goesDown ? 13 : shownFoundationBase(rules)})));
+    }
     if (rules.tableauFedByWasteOnly)
         permitWasteFedMoves(b, piles);
     else
         permitMoves(b, piles.foundations);
     if (rules.baseCardDealt)
         addDealtBaseKeys(b, piles.foundations);
+    if (rules.lockedReserves)
+        addLockedReserveKeys(b, common, piles);
+    addReserveCoverKeys(b, rules, common, piles);
 
     if (hasWaste && rules.dealCountFalls) {
         addFallingDeal(b, rules, common, piles);
@@ -371,10 +423,15 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     }
     if (movableBase(rules))
         addBaseRankSwitch(b, rules, piles);
-    addSpaceFillKeys(b, rules, common, {piles.stock, piles.waste}, piles.tableau, piles.reserves);
+    const std::vector<FillGuard> guards =
+        rules.wasteOut ? addWasteOutKeys(b, common, piles) : std::vector<FillGuard>{};
+    addSpaceFillKeys(b, rules, common, {piles.stock, piles.waste}, piles.tableau, piles.reserves, guards);
     if (dealsFaceDown(rules))
         addTurnUpKeys(b, common, piles.tableau);
-    addWinWhenFull(b, piles.foundations, 13);
+    if (rules.splitFoundations)
+        addWinWhenEmpty(b, common, cardsInPlay(piles));
+    else
+        addWinWhenFull(b, piles.foundations, 13);
     return b.build();
 }
 

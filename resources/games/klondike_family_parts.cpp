@@ -27,12 +27,36 @@ bool dealsToReserves(const KlondikeRules& rules)
 
 Condition foundationAcceptRule(const KlondikeRules& rules)
 {
+    if (rules.foundationBase != 0)
+        return acceptsRoundFromBase(rules.foundationBase, rules.packs > 1);
     return rules.kingsDown ? acceptsOnFoundation(13, Direction::down) : acceptsOnFoundation();
 }
 
 Condition tableauAcceptRule(const KlondikeRules& rules)
 {
+    if (rules.spaceRank != 0)
+        return acceptsBuiltOnRank(rules.build, rules.spaceRank);
     return acceptsBuilt(rules.build, movableBase(rules) ? EmptyTakes::nothing : rules.onEmpty);
+}
+
+int shownFoundationBase(const KlondikeRules& rules)
+{
+    if (movableBase(rules) || rules.baseCardDealt)
+        return 0;
+    if (rules.foundationBase != 0)
+        return rules.foundationBase;
+    return rules.kingsDown ? 13 : 1;
+}
+
+std::vector<int> cardsInPlay(const KlondikePiles& piles)
+{
+    std::vector<int> inPlay;
+    for (int pile : {piles.stock, piles.waste})
+        if (pile >= 0)
+            inPlay.push_back(pile);
+    inPlay.insert(inPlay.end(), piles.tableau.begin(), piles.tableau.end());
+    inPlay.insert(inPlay.end(), piles.reserves.begin(), piles.reserves.end());
+    return inPlay;
 }
 
 // Until the base is known the foundations take nothing, except that the
