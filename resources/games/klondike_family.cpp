@@ -3,7 +3,9 @@
 #include "game_parts_base_rank.h"
 #include "klondike_family_aces_out.h"
 #include "klondike_family_fills.h"
+#include "klondike_family_locks.h"
 #include "klondike_family_parts.h"
+#include "klondike_family_waste_out.h"
 
 #include <algorithm>
 #include <span>
@@ -27,6 +29,11 @@ int suitsPerPack(const KlondikeRules& rules)
 int ranksPerPack(const KlondikeRules& rules)
 {
     return rules.packRanks.empty() ? 13 : static_cast<int>(rules.packRanks.size());
+}
+
+int foundationCount(const KlondikeRules& rules)
+{
+    return suitsPerPack(rules) * rules.packs * (rules.splitFoundations ? 2 : 1);
 }
 
 namespace {
@@ -124,6 +131,9 @@ struct Board {
     // than the next row.
     int tableauPerRow = 0;
     int tableauRowStep = 0;
+    int gapAt = 0;  // the tableau leaves gapSlots free slots before this column
+    int gapSlots = 0;
+    int tableauX(int column) const { return tableau.x(column < gapAt ? column : column + gapSlots); }
 };
 
 bool fannedReserves(const KlondikeRules& rules) { return rules.reserveCards > 1; }
@@ -133,7 +143,7 @@ bool fannedReserves(const KlondikeRules& rules) { return rules.reserveCards > 1;
 // foundations.
 Board boardWithFannedReserves(const KlondikeRules& rules, bool hasStock)
 {
-    const int foundations = suitsPerPack(rules) * rules.packs;
+    const int foundations = foundationCount(rules);
     const int stockSlots = hasStock ? 2 : 0;
     const int topSlots = stockSlots + foundations;
     const int rowSlots = rules.columns + rules.reserves;
@@ -158,15 +168,30 @@ Board boardWithTwoTableauRows(const KlondikeRules& rules, bool hasStock)
     const Grid none{0, 0};
     return {false,     normalGrid(perRow), normalGrid(stockSlots + onTop), stockSlots, stockSlots, 0, none,
             kFirstTableauRowY, 0, onTop, kRowStep, perRow, kTableauRowStep};
+// A fir tree of reserves takes two slots between the halves of the
+// tableau; the stock, the waste and the foundations share the row above.
+constexpr int kTreeSlots = 2;
+constexpr int kTreeRowStep = 7;
+
+Board boardWithFirTree(const KlondikeRules& rules, bool hasStock)
+{
+    const int stockSlots = hasStock ? 2 : 0;
+    const int slots = std::max(rules.columns + kTreeSlots, stockSlots + foundationCount(rules));
+    const Grid grid = normalGrid(slots);
+    const Grid none{0, 0};
+    return {false, grid, grid, stockSlots, slots - foundationCount(rules), 0, none, kTableauY, 0, 0,
+            kRowStep, 0, 0, rules.columns / 2, kTreeSlots};
 }
 
 Board boardFor(const KlondikeRules& rules, bool hasStock)
 {
+    if (rules.firTree)
+        return boardWithFirTree(rules, hasStock);
     if (fannedReserves(rules))
         return boardWithFannedReserves(rules, hasStock);
     if (rules.columns > kMostInRow && rules.reserves == 0 && rules.cells.empty())
         return boardWithTwoTableauRows(rules, hasStock);
-    const int foundations = suitsPerPack(rules) * rules.packs;
+    const int foundations = foundationCount(rules);
     const int stockSlots = hasStock ? 2 : 0;
     // Cells take places beside the reserves.
     const int extras = rules.reserves + static_cast<int>(rules.cells.size());
@@ -276,7 +301,7 @@ std::vector<int> addTableau(RecordBuilder& b, const KlondikeRules& rules, const 
         const int perRow = board.tableauPerRow == 0 ? rules.columns : board.tableauPerRow;
         const int row = column / perRow;
         const bool rowBelow = row + 1 < (rules.columns + perRow - 1) / perRow;
-        const int pile = b.addPile(makePile({.x = board.tableau.x(column % perRow),
+        const int pile = b.addPile(makePile({.x = board.tableauX(column % perRow),
                                              .y = board.tableauY + board.tableauRowStep * row,
                                              .yAnchor = board.tableauPerRow == 0 ? 0 : 1,
                                              .spread = Spread::down,
@@ -349,18 +374,28 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("a stripped pack's foundations are built in suit");
     if (!rules.packRanks.empty() && (rules.base != FoundationBase::fixed || rules.baseCardDealt))
         refuse("a stripped pack's foundations start from a fixed rank");
+    if (rules.spaceFill == SpaceFill::fromReserve && rules.reserves != 1)
+        refuse("spaces filled from the reserve need one reserve pile");
+    if (rules.lockedReserves && (rules.reserves > foundationCount(rules) || fannedReserves(rules)))
+        refuse("each locked reserve card lies under a foundation of its own");
+    if (rules.wasteOut && (!hasWaste || movableBase(rules) || rules.kingsDown || rules.splitFoundations ||
+                           rules.foundationBase != 0 || rules.baseCardDealt))
+        refuse("the waste goes out by itself onto foundations up from the Ace, from a waste");
+    if (rules.firTree && (rules.reserves % 3 != 1 || fannedReserves(rules) || rules.columns % 2 != 0))
+        refuse("a fir tree holds rows of one and two reserve cards, from one to one, between two equal halves");
 }
 
 GameDefinition klondikeGame(const KlondikeRules& rules)
 {
-    const int foundationCount = suitsPerPack(rules) * rules.packs;
+    const int foundationCount = gamedb::foundationCount(rules);
+    const int packCards = ranksPerPack(rules) * suitsPerPack(rules) * rules.packs;
     const bool oneBaseCard = rules.baseCardDealt || rules.base == FoundationBase::dealtCard;
     const bool basesDealt = rules.acesDealt || !rules.dealtBases.empty();
     const int dealtApart = basesDealt ? foundationCount : oneBaseCard ? 1 : 0;
     // Foundations whose base is dealt or chosen in play show no rank when empty.
     const bool noBaseMark = movableBase(rules) || rules.baseCardDealt || !rules.dealtBases.empty();
     const int reserveCards = rules.reserves * rules.reserveCards;
-    const int stockCards = ranksPerPack(rules) * foundationCount - tableauCards(rules) - reserveCards - dealtApart;
+    const int stockCards = packCards - tableauCards(rules) - reserveCards - dealtApart;
     const bool hasStock = stockCards > 0 || rules.redealTableau;
     const bool hasWaste =
         stockCards > 0 && (rules.stock == StockDeal::toWaste || rules.stock == StockDeal::reservesThenOpen);
@@ -382,6 +417,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const int foundationPickUp =
         rules.foundationsKeep ? common.never : addRule(b, count(first) == 1 && !empty(second));
     const int foundationAccept = movableBase(rules) ? common.never : addRule(b, foundationAcceptRule(rules));
+    const int downFromKing = rules.splitFoundations ? addRule(b, acceptsOnFoundation(13, Direction::down)) : 0;
 
     KlondikePiles piles;
     if (hasStock) {
@@ -402,12 +438,20 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     piles.tableau = addTableau(b, rules, board, tableauPickUp, tableauAccept);
     for (int k = 0; k < rules.reserves; ++k) {
         const bool fanned = fannedReserves(rules);
-        const Point place = fanned ? Point{board.tableau.x(rules.columns + k), board.tableauY} : reservePlace(board, k);
+        Point place = fanned ? Point{board.tableau.x(rules.columns + k), board.tableauY} : reservePlace(board, k);
+        if (rules.lockedReserves)
+            place.x = foundationPlace(board, k).x;
+        if (rules.firTree) {
+            const int left = board.tableau.x(board.gapAt);
+            const TreePlace tree = firTreePlace(k, left, board.tableau.step, board.tableauY, kTreeRowStep);
+            place = {tree.x, tree.y};
+        }
         piles.reserves.push_back(b.addPile(makePile({.x = place.x,
                                                      .y = place.y,
                                                      .spread = fanned ? Spread::down : Spread::squared,
+                                                     .faceUp = !rules.lockedReserves,
                                                      .dealCount = rules.reserveCards,
-                                                     .pickUp = common.topCardOnly,
+                                                     .pickUp = reservePickUp(rules, common, k),
                                                      .accept = common.never})));
     }
     for (std::size_t k = 0; k < rules.cells.size(); ++k) {
@@ -417,7 +461,9 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
                                           count(second) < cell.capacity);
         b.addPile(makePile({.x = place.x, .y = place.y, .pickUp = common.topCardOnly, .accept = accept}));
     }
-    for (int k = 0; k < foundationCount; ++k)
+    for (int k = 0; k < foundationCount; ++k) {
+        const bool goesDown = rules.splitFoundations && 2 * k >= foundationCount;
+        const int accept = goesDown ? downFromKing : foundationAccept;
         piles.foundations.push_back(b.addPile(makePile(
             {.x = foundationPlace(board, k).x,
              .y = foundationPlace(board, k).y,
@@ -425,8 +471,9 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
              .dealCount = basesDealt || (oneBaseCard && k == 0) ? 1 : 0,
              .dealClass = basesDealt ? 1 : 0,
              .pickUp = foundationPickUp,
-             .accept = movableBase(rules) ? foundationAcceptBeforeBase(b, rules, common, k) : foundationAccept,
-             .baseRank = noBaseMark ? 0 : rules.kingsDown ? 13 : 1})));
+             .accept = movableBase(rules) ? foundationAcceptBeforeBase(b, rules, common, k) : accept,
+             .baseRank = noBaseMark ? 0 : goesDown ? 13 : shownFoundationBase(rules)})));
+    }
     if (rules.tableauFedByWasteOnly)
         permitWasteFedMoves(b, piles);
     else if (rules.reservesFeedFoundationsOnly)
@@ -435,6 +482,9 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         permitMoves(b, piles.foundations);
     if (rules.baseCardDealt)
         addDealtBaseKeys(b, piles.foundations);
+    if (rules.lockedReserves)
+        addLockedReserveKeys(b, common, piles);
+    addReserveCoverKeys(b, rules, common, piles);
 
     if (hasWaste && rules.dealCountFalls) {
         addFallingDeal(b, rules, common, piles);
@@ -457,10 +507,15 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         addRowsSendingAcesOut(b, piles.stock, piles.tableau, piles.foundations, rules.rowsSendingAcesOut);
     if (movableBase(rules))
         addBaseRankSwitch(b, rules, piles);
-    addSpaceFillKeys(b, rules, common, {piles.stock, piles.waste}, piles.tableau, piles.reserves);
+    const std::vector<FillGuard> guards =
+        rules.wasteOut ? addWasteOutKeys(b, common, piles) : std::vector<FillGuard>{};
+    addSpaceFillKeys(b, rules, common, {piles.stock, piles.waste}, piles.tableau, piles.reserves, guards);
     if (dealsFaceDown(rules))
         addTurnUpKeys(b, common, piles.tableau);
-    addWinWhenFull(b, piles.foundations, ranksPerPack(rules));
+    if (rules.splitFoundations)
+        addWinWhenEmpty(b, common, cardsInPlay(piles));
+    else
+        addWinWhenFull(b, piles.foundations, ranksPerPack(rules));
     return b.build();
 }
 

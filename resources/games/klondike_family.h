@@ -36,6 +36,7 @@ enum class SpaceFill {
     fromWaste,  // the waste's top card; cards are turned from the stock first when the waste is empty
     fromReserves,  // the top card of the fuller reserve pile, of the waste once the reserves are empty
     fromRight,  // the longest movable group at the top of the pile to its right
+    fromReserve,  // the top card of the one reserve pile while it lasts; then the player fills it
 };
 
 enum class StockDeal {
@@ -128,6 +129,28 @@ struct KlondikeRules {
     // The ranks of a pack stripped of some, lowest first; the foundations
     // build through them in this order. Empty: all thirteen.
     std::vector<int> packRanks = {};
+    // Each reserve card is dealt face down, below the foundation counted
+    // alike (the first reserve under the first foundation), and is turned up
+    // by a tap once that foundation holds thirteen cards.
+    bool lockedReserves = false;
+    // A fixed base other than the Ace: the foundations go up in suit from
+    // this rank, on from King to Ace (0: the Ace, or the King with kingsDown).
+    int foundationBase = 0;
+    // The only rank an empty tableau pile takes, alone or heading a group
+    // (0: onEmpty says what it takes).
+    int spaceRank = 0;
+    // Two foundations for each suit of the pack: the first half build up
+    // from the Ace, the second half down from the King, and the game is won
+    // once every card lies on them.
+    bool splitFoundations = false;
+    // The reserves form a fir tree between the two halves of the tableau:
+    // rows of one and two cards from its tip down, each row lying over the
+    // one above; a card may be played once the cards over it are gone.
+    bool firTree = false;
+    // The waste's top card goes by itself to the first foundation that takes
+    // it, after every step and in the deal, where each card that goes out is
+    // replaced from the stock. Foundations up from the Ace only.
+    bool wasteOut = false;
 };
 
 // The ranks in each pack, and so the cards each foundation holds.
@@ -135,6 +158,8 @@ int ranksPerPack(const KlondikeRules& rules);
 
 // The suits in each pack, and so the number of foundations per pack.
 int suitsPerPack(const KlondikeRules& rules);
+// How many foundations the game has.
+int foundationCount(const KlondikeRules& rules);
 
 GameDefinition klondikeGame(const KlondikeRules& rules);
 

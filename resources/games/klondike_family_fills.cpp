@@ -16,12 +16,14 @@ namespace {
 // A space takes the waste's top card; when the waste is empty the stock
 // first turns its usual number of cards onto it.
 void addFillsFromWaste(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
-                       StockPiles piles, std::span<const int> tableau)
+                       StockPiles piles, std::span<const int> tableau, std::span<const FillGuard> guards)
 {
     for (int pile : tableau) {
         const int fill = b.addKey(TriggerType::afterEveryStepRepeated);
         b.addCondition(fill, common.isEmpty, pile);
         b.addCondition(fill, common.notEmpty, piles.waste);
+        for (const FillGuard& guard : guards)
+            b.addCondition(fill, guard.program, guard.pile, guard.otherPile);
         b.addAction(fill, moveCardsAction(piles.waste, Range::fromTop, 0, 1, pile));
         const int turn = b.addKey(TriggerType::afterEveryStepRepeated);
         b.addCondition(turn, common.isEmpty, pile);
@@ -95,16 +97,29 @@ void addFillsFromRight(RecordBuilder& b, const KlondikeRules& rules, const Commo
     }
 }
 
+// A space takes the top card of the one reserve pile while it has any.
+void addFillsFromReserve(RecordBuilder& b, const CommonPrograms& common, std::span<const int> tableau, int reserve)
+{
+    for (int pile : tableau) {
+        const int fill = b.addKey(TriggerType::afterEveryStepRepeated);
+        b.addCondition(fill, common.isEmpty, pile);
+        b.addCondition(fill, common.notEmpty, reserve);
+        b.addAction(fill, moveCardsAction(reserve, Range::fromTop, 0, 1, pile));
+    }
+}
+
 }  // namespace
 
 void addSpaceFillKeys(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common, StockPiles piles,
-                      std::span<const int> tableau, std::span<const int> reserves)
+                      std::span<const int> tableau, std::span<const int> reserves,
+                      std::span<const FillGuard> guards)
 {
     switch (rules.spaceFill) {
     case SpaceFill::none: return;
-    case SpaceFill::fromWaste: addFillsFromWaste(b, rules, common, piles, tableau); return;
+    case SpaceFill::fromWaste: addFillsFromWaste(b, rules, common, piles, tableau, guards); return;
     case SpaceFill::fromReserves: addFillsFromReserves(b, common, piles, tableau, reserves); return;
     case SpaceFill::fromRight: addFillsFromRight(b, rules, common, tableau); return;
+    case SpaceFill::fromReserve: addFillsFromReserve(b, common, tableau, reserves.front()); return;
     }
 }
 

@@ -13,7 +13,17 @@ struct StockPiles {
     int waste;
 };
 
+// A condition of a key: a program on a pile, and on a second one.
+struct FillGuard {
+    int program;
+    int pile;
+    int otherPile;
+};
+
+// guards: further conditions of every key that fills a space with the
+// waste's top card.
 void addSpaceFillKeys(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common, StockPiles piles,
-                      std::span<const int> tableau, std::span<const int> reserves);
+                      std::span<const int> tableau, std::span<const int> reserves,
+                      std::span<const FillGuard> guards = {});
 
 }  // namespace velmora::gamedb

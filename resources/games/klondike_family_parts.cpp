@@ -50,6 +50,8 @@ Condition foundationAcceptRule(const KlondikeRules& rules)
     // empty one needs no rank (0 takes none).
     if (!rules.dealtBases.empty())
         return acceptsOnFoundation(0, Direction::up, true, Suits::same, rules.foundationStep);
+    if (rules.foundationBase != 0)
+        return acceptsRoundFromBase(rules.foundationBase, rules.packs > 1);
     const Condition rule = rules.kingsDown
                                ? acceptsOnFoundation(13, Direction::down, false, rules.foundationSuits)
                                : acceptsOnFoundation(1, Direction::up, false, rules.foundationSuits);
@@ -58,7 +60,29 @@ Condition foundationAcceptRule(const KlondikeRules& rules)
 
 Condition tableauAcceptRule(const KlondikeRules& rules)
 {
+    if (rules.spaceRank != 0)
+        return acceptsBuiltOnRank(rules.build, rules.spaceRank);
     return acceptsBuilt(rules.build, movableBase(rules) ? EmptyTakes::nothing : rules.onEmpty);
+}
+
+int shownFoundationBase(const KlondikeRules& rules)
+{
+    if (movableBase(rules) || rules.baseCardDealt)
+        return 0;
+    if (rules.foundationBase != 0)
+        return rules.foundationBase;
+    return rules.kingsDown ? 13 : 1;
+}
+
+std::vector<int> cardsInPlay(const KlondikePiles& piles)
+{
+    std::vector<int> inPlay;
+    for (int pile : {piles.stock, piles.waste})
+        if (pile >= 0)
+            inPlay.push_back(pile);
+    inPlay.insert(inPlay.end(), piles.tableau.begin(), piles.tableau.end());
+    inPlay.insert(inPlay.end(), piles.reserves.begin(), piles.reserves.end());
+    return inPlay;
 }
 
 // Until the base is known the foundations take nothing, except that the

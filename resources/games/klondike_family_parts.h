@@ -26,6 +26,11 @@ bool dealsToReserves(const KlondikeRules& rules);
 rules::Condition foundationAcceptRule(const KlondikeRules& rules);
 // The tableau's accept rule.
 rules::Condition tableauAcceptRule(const KlondikeRules& rules);
+// The rank an empty foundation shows (0: none, while the base is unknown or
+// dealt).
+int shownFoundationBase(const KlondikeRules& rules);
+// The piles that hold cards not yet on the foundations (no cells).
+std::vector<int> cardsInPlay(const KlondikePiles& piles);
 
 // The first foundation's accept program while a base is still to be known.
 int foundationAcceptBeforeBase(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,

@@ -97,6 +97,9 @@ std::string spaceFillText(const KlondikeRules& r)
         return " A tableau pile that is emptied is filled at once with the longest group that may be moved "
                "from the top of the pile to its right, which may in turn be filled from its own right; the "
                "last pile waits for you.";
+    case SpaceFill::fromReserve:
+        return " A tableau pile that is emptied is filled at once with the top card of the reserve pile; once "
+               "the reserve is used up, a space waits for you.";
     }
     return "";
 }

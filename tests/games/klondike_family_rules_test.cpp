@@ -196,6 +196,29 @@ const DropCase kDrops[] = {
     // Crossroads: tableau 2-8.
     {"Crossroads", 2, 3, {}, {kClubs, 4}, true, "any card fills a space"},
     {"Crossroads", 2, 3, {{kSpades, 5}}, {kHearts, 4}, true, "the tableau goes down in alternating colours"},
+    // Locked Cards and its kin: tableau 2-9, reserves 10-16, foundations
+    // 17-24. Napoleon Takes Moscow: tableau 2-9, the tree 10-25. Lafayette:
+    // tableau 2-5, foundations 7-10 up and 11-14 down. Q.C.: tableau 2-7.
+    {"Locked Cards", 2, 17, {{kHearts, 1}}, {kHearts, 2}, true, "foundations go up in suit from the Ace"},
+    {"Locked Cards", 2, 3, {{kSpades, 5}}, {kHearts, 4}, true, "the tableau goes down in alternating colours"},
+    {"Locked Cards", 2, 10, {}, {kHearts, 4}, false, "a locked reserve takes nothing"},
+    {"Topsy-Turvy Queens", 2, 17, {}, {kSpades, 13}, true, "a King starts a foundation"},
+    {"Topsy-Turvy Queens", 2, 17, {}, {kSpades, 1}, false, "an Ace does not start a foundation"},
+    {"Topsy-Turvy Queens", 2, 17, {{kSpades, 13}}, {kSpades, 1}, true, "an Ace follows the King"},
+    {"Topsy-Turvy Queens", 2, 3, {{kSpades, 1}}, {kSpades, 13}, true, "a King goes on an Ace of its suit"},
+    {"Topsy-Turvy Queens", 2, 3, {{kSpades, 5}}, {kClubs, 4}, false, "the tableau builds in suit"},
+    {"Topsy-Turvy Queens", 2, 3, {}, {kClubs, 4}, true, "any card fills a space"},
+    {"King's Secrets", 2, 3, {}, {kClubs, 12}, true, "a Queen fills a space"},
+    {"King's Secrets", 2, 3, {}, {kClubs, 13}, false, "nothing else fills a space"},
+    {"Napoleon Takes Moscow", 2, 3, {}, {kHearts, 12}, false, "only a King fills a space"},
+    {"Napoleon Takes Moscow", 2, 3, {{kHearts, 5}}, {kHearts, 4}, true, "the tableau builds in suit"},
+    {"Napoleon Takes Moscow", 2, 25, {}, {kHearts, 4}, false, "the tree takes nothing"},
+    {"Lafayette", 2, 7, {}, {kSpades, 1}, true, "an Ace starts a rising foundation"},
+    {"Lafayette", 2, 11, {}, {kSpades, 1}, false, "an Ace does not start a falling one"},
+    {"Lafayette", 2, 11, {}, {kSpades, 13}, true, "a King starts a falling foundation"},
+    {"Lafayette", 2, 11, {{kSpades, 13}}, {kSpades, 12}, true, "the falling foundations go down in suit"},
+    {"Q.C.", 2, 3, {}, {kHearts, 6}, true, "any card fills a space"},
+    {"Q.C.", 2, 3, {{kClubs, 7}}, {kHearts, 6}, false, "the tableau builds in suit"},
 };
 
 TEST(KlondikeFamilyRules, DropsFollowEachGamesFoundationsSpacesAndReserves)
