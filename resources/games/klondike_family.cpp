@@ -168,6 +168,8 @@ Board boardWithTwoTableauRows(const KlondikeRules& rules, bool hasStock)
     const Grid none{0, 0};
     return {false,     normalGrid(perRow), normalGrid(stockSlots + onTop), stockSlots, stockSlots, 0, none,
             kFirstTableauRowY, 0, onTop, kRowStep, perRow, kTableauRowStep};
+}
+
 // A fir tree of reserves takes two slots between the halves of the
 // tableau; the stock, the waste and the foundations share the row above.
 constexpr int kTreeSlots = 2;
