@@ -6,7 +6,9 @@ the model holds illegal must agree. Used by each family's test script:
 
 VELMORA_MODEL_PLAYOUTS (default 3) and VELMORA_MODEL_STEPS (default 60) set
 the random play-outs per game; VELMORA_MODEL_PROBES (default 4) the refused
-steps tried at each position."""
+steps tried at each position. VELMORA_MODEL_SHARD=K/N checks only the K-th of
+N equal shares of the family's rows (K from 1), so that a large family runs
+as several tests side by side."""
 
 import os
 import random
@@ -182,6 +184,18 @@ def check_game(cli, rules, wins):
     return failures
 
 
+def shard_of(rows):
+    """The rows of the share VELMORA_MODEL_SHARD names: every N-th row from
+    the K-th, so that each share holds old and new games alike."""
+    shard = os.environ.get("VELMORA_MODEL_SHARD")
+    if not shard:
+        return rows
+    k, n = (int(part) for part in shard.split("/"))
+    if not 1 <= k <= n:
+        sys.exit("VELMORA_MODEL_SHARD must be K/N with 1 <= K <= N, not %s" % shard)
+    return rows[k - 1::n]
+
+
 def main(rows, wins_file):
     if len(sys.argv) != 3:
         sys.exit("usage: %s VELMORA_CLI WINS_DIR" % sys.argv[0])
@@ -190,7 +204,7 @@ def main(rows, wins_file):
     present = set(vs.list_games(cli))
     only = os.environ.get("VELMORA_MODEL_GAMES")
     failures, checked = [], 0
-    for rules in rows:
+    for rules in shard_of(rows):
         if only and rules.name not in only.split(","):
             continue
         dealt = rules.dealt()
