@@ -90,6 +90,16 @@ constexpr CheckSettings kSettings[] = {
     // deal 3 is proved lost, 1, 2 and 4 stay undecided within 1,000,000
     // states, and the default search wins deal 5 in about 88,000.
     {411, 200'000, 0, 5},
+    // Seven Devils, Topsy-Turvy Queens, Napoleon Leaves Moscow and Royal
+    // Aids: two packs, moves of one card at a time, and a stock whose early
+    // turns decide the game; best first wins none of deals 1 to 3 within
+    // 80,000 states, a beam of 300 wins Topsy-Turvy Queens' deal 1, Seven
+    // Devils' deal 3, Napoleon Leaves Moscow's deal 4 and Royal Aids' deal 5
+    // within 80,000.
+    {633, 100'000, 300, 3},
+    {728, 100'000, 300},
+    {475, 100'000, 300, 4},
+    {601, 100'000, 300, 5},
 };
 
 }  // namespace
