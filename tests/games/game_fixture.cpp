@@ -1,5 +1,6 @@
 #include "game_fixture.h"
 
+#include "catalogue.h"
 #include "game_database.h"
 #include "player_steps.h"
 #include "record_loader.h"
@@ -20,15 +21,22 @@ void forEachEmbeddedGame(Engine& engine, const std::function<bool()>& visit)
     }
 }
 
+// Finds the game through the catalogue and loads its record alone, so that
+// a test dealing many games does not decode every record before each one.
 void loadEmbeddedGame(Engine& engine, const std::string& name)
 {
-    bool found = false;
-    forEachEmbeddedGame(engine, [&] {
-        found = engine.definition().name == name;
-        return !found;
-    });
-    if (!found && !::testing::Test::HasFatalFailure())
-        FAIL() << "no game named " << name;
+    ResourceTable resources;
+    addGameDatabase(resources);
+    for (const CatalogueEntry& entry : readCatalogue(resources)) {
+        if (entry.name != name)
+            continue;
+        const std::optional<Bytes> record = loadRuleRecord(resources, entry.index);
+        ASSERT_TRUE(record.has_value()) << name << ": the record does not load";
+        ASSERT_EQ(engine.loadDefinition(*record), RecordFault::none) << name << ": " << engine.loadError();
+        ASSERT_EQ(engine.definition().name, name) << "the catalogue names record " << entry.index << " differently";
+        return;
+    }
+    FAIL() << "no game named " << name;
 }
 
 void dealEmbeddedGame(Engine& engine, const std::string& name, GameNumber number)

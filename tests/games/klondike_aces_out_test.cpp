@@ -81,8 +81,9 @@ TEST(KlondikeAcesOut, TheRowsAreDealtAndEachAceGoesOutBeforeTheNextRow)
             EXPECT_EQ(engine.cardsOn(0), stock);
             for (std::uint16_t card : engine.cardsOn(0))
                 EXPECT_FALSE(engine.state().cards[card].faceUp);
-            if (game.waste)
+            if (game.waste) {
                 EXPECT_EQ(engine.cardsOn(1).size(), 1u);
+            }
             for (int c = 0; c < game.columns; ++c) {
                 const auto& column = engine.cardsOn(firstColumn + c);
                 EXPECT_EQ(column, columns[static_cast<std::size_t>(c)]) << "column " << c;

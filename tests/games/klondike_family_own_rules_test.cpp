@@ -85,8 +85,9 @@ TEST(KlondikeFamilyOwnRules, TheDealtCardSetsTheBaseOfEveryFoundationAndWhatFill
             EXPECT_FALSE(engine.canDrop(next, g.foundation + 1)) << "no other rank starts one";
             EXPECT_TRUE(engine.canDrop(below, g.tableau + 1)) << "the rank below the base fills a space";
             EXPECT_FALSE(engine.canDrop(sameRank, g.tableau + 1)) << "the base rank does not";
-            if (kingApart)
+            if (kingApart) {
                 EXPECT_FALSE(engine.canDrop(king, g.tableau + 1)) << "a King fills a space only below an Ace base";
+            }
 
             if (base != 1 && base != 13 && suitOf(engine, ace) != baseSuit) {
                 const int aceSuit = suitOf(engine, ace);

@@ -73,8 +73,9 @@ TEST(KlondikeFamilyRules, DealsEachPileItsCardsAndTheAcesApartWhereAsked)
         for (int k = 0; k < shape.foundations; ++k, ++pile) {
             const auto& foundation = engine.cardsOn(pile);
             ASSERT_EQ(foundation.size(), shape.acesDealt ? 1u : 0u) << "foundation " << k;
-            if (shape.acesDealt)
+            if (shape.acesDealt) {
                 EXPECT_EQ(engine.definition().cards[foundation.front()].rank, 1);
+            }
         }
         EXPECT_EQ(pile, engine.definition().pileCount());
     }
