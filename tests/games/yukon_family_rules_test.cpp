@@ -67,8 +67,9 @@ TEST(YukonFamilyRules, DealsEachPileItsFaceDownAndFaceUpCards)
             const auto& cards = engine.state().cards;
             int pile = 0;
             for (int count : {shape.stockCards, shape.wasteCards})
-                if (count >= 0)
+                if (count >= 0) {
                     EXPECT_EQ(engine.cardsOn(pile++).size(), static_cast<std::size_t>(count)) << "pile " << pile - 1;
+                }
             for (const Column& column : shape.columns) {
                 const auto& onPile = engine.cardsOn(pile);
                 ASSERT_EQ(onPile.size(), static_cast<std::size_t>(column.down + column.up)) << "pile " << pile;
@@ -92,8 +93,9 @@ TEST(YukonFamilyRules, DealsEachPileItsFaceDownAndFaceUpCards)
                 const CardDefinition& card = engine.definition().cards[engine.topCard(pile)];
                 bases.insert({card.suit, card.rank});
             }
-            if (shape.baseCards > 0)
+            if (shape.baseCards > 0) {
                 EXPECT_EQ(bases, (std::set<std::pair<int, int>>{{kClubs, 1}, {kSpades, 2}, {kHearts, 3}, {kDiamonds, 4}}));
+            }
             EXPECT_EQ(pile, engine.definition().pileCount());
         }
     }
@@ -219,8 +221,9 @@ TEST(YukonFamilyRules, TheStockIsDealtAgainOnlyAsOftenAsTheGameAllows)
         while (engine.canTap(0)) {
             const bool turningOver = engine.cardsOn(0).empty();
             ASSERT_TRUE(applyStep(engine, Step::tapOn(0), nullptr));
-            if (turningOver)
+            if (turningOver) {
                 EXPECT_EQ(engine.cardsOn(0).size(), stock + 1);  // the waste's first card goes back too
+            }
             passed += engine.cardsOn(0).empty() ? 1 : 0;
             ASSERT_LT(passed, 10);
         }
