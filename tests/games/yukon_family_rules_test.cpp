@@ -141,6 +141,10 @@ const DropCase kDrops[] = {
     {"Abacus", 1, 2, {}, {kDiamonds, 7}, true, "any card fills a space"},
     {"Triple Yukon", 0, 1, {{kSpades, 8}}, {kHearts, 7}, true, "alternating colours"},
     {"Triple Russian Solitaire", 0, 1, {{kSpades, 8}}, {kHearts, 7}, false, "in suit only"},
+    // Russian Spider: tableau 0-6, foundations 7-10, which take only whole suits.
+    {"Russian Spider", 0, 7, {}, {kHearts, 1}, false, "a foundation takes no single card"},
+    {"Russian Spider", 0, 1, {{kSpades, 8}}, {kSpades, 7}, true, "the tableau goes down in suit"},
+    {"Russian Spider", 0, 1, {}, {kSpades, 12}, false, "only a King fills a space"},
     // Quadruple Yukon: tableau 0-15, foundations 16-31.
     {"Quadruple Yukon", 0, 15, {{kSpades, 8}}, {kHearts, 7}, true, "alternating colours"},
     {"Quadruple Yukon", 0, 31, {}, {kHearts, 1}, true, "the last foundation takes an Ace"},
