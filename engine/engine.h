@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "accepted_targets.h"
 #include "change_sink.h"
 #include "engine_sequences.h"
 #include "game_definition.h"
@@ -173,6 +174,12 @@ private:
     bool takesDrops(int pile) const;
     // The pile's accept program on the group from the card.
     bool acceptHolds(int card, int pile);
+    // forEachMove's parts: whether the card is offered in this pass (top
+    // cards first, then inner cards of fanned piles) and may be picked up;
+    // and, of the piles in `wanted`, those whose accept program takes it.
+    bool offersMoves(std::size_t card, int pass);
+    std::uint64_t acceptingPiles(int card, std::uint64_t wanted);
+    std::uint64_t pilesChangedSince(std::uint32_t at);
     int tapKeyFor(int pile) const;  // -1: the pile offers no tap
     bool validCard(int card) const;
     bool validPile(int pile) const;
@@ -207,6 +214,14 @@ private:
     ProgramAnswers answers_;
     SequenceBuilder sequences_;
     std::vector<int> dropTargets_;  // forEachMove's piles that take drops
+    AcceptedTargets acceptedTargets_;
+    // pilesChangedSince's last answer, and the clock and era it was given at.
+    struct ChangedPiles {
+        std::uint32_t since = 0;
+        std::uint32_t now = 0;
+        std::uint32_t era = 0;
+        std::uint64_t piles = 0;
+    } changedPiles_;
 };
 
 }  // namespace velmora

@@ -2,6 +2,8 @@
 // legal move in its fixed order.
 #include "engine.h"
 
+#include <bit>
+
 #include "move_permissions.h"
 
 namespace velmora {
@@ -128,6 +130,50 @@ bool Engine::canTap(int pile)
     return hasGame_ && validPile(pile) && keyCanFire(tapKeyFor(pile));
 }
 
+bool Engine::offersMoves(std::size_t c, int pass)
+{
+    const Card& card = state_.cards[c];
+    const Pile& pile = state_.piles[card.pile];
+    const bool isTop = card.position + 1 == pile.count;
+    // As canReach: an interactive pile, and the top card of a squared one.
+    if (!card.movable || isTop != (pass == 0) || !pile.interactive || (!isTop && pile.spread == 0))
+        return false;
+    return pickUpAllowed(static_cast<int>(c));
+}
+
+std::uint64_t Engine::pilesChangedSince(std::uint32_t at)
+{
+    ChangedPiles& last = changedPiles_;
+    if (last.since == at && last.now == answers_.now() && last.era == answers_.era())
+        return last.piles;
+    last = {at, answers_.now(), answers_.era(), 0};
+    for (std::size_t pile = 0; pile < state_.piles.size(); ++pile)
+        if (answers_.changedAt(static_cast<int>(pile)) > at)
+            last.piles |= std::uint64_t{1} << pile;
+    return last.piles;
+}
+
+std::uint64_t Engine::acceptingPiles(int card, std::uint64_t wanted)
+{
+    AcceptedTargets::Entry& kept = acceptedTargets_.entry(card);
+    const int pile = state_.cards[static_cast<std::size_t>(card)].pile;
+    if (kept.era != answers_.era() || kept.at < answers_.changedAt(pile))
+        kept.known = 0;  // the group from the card may be another
+    else
+        kept.known &= ~pilesChangedSince(kept.at);
+    for (std::uint64_t ask = wanted & ~kept.known; ask != 0; ask &= ask - 1) {
+        const std::uint64_t bit = ask & -ask;
+        if (acceptHolds(card, std::countr_zero(ask)))
+            kept.accepted |= bit;
+        else
+            kept.accepted &= ~bit;
+        kept.known |= bit;
+    }
+    kept.at = answers_.now();
+    kept.era = answers_.era();
+    return kept.accepted & wanted;
+}
+
 void Engine::forEachMove(const std::function<bool(const Move&)>& visit)
 {
     if (!hasGame_)
@@ -140,31 +186,45 @@ void Engine::forEachMove(const std::function<bool(const Move&)>& visit)
     // What does not depend on the card: the piles that take drops at all, and
     // whether the permissions let every pile reach every other.
     dropTargets_.clear();
+    std::uint64_t targets = 0;
     for (int pile = 0; pile < pileCount; ++pile)
-        if (takesDrops(pile))
+        if (takesDrops(pile)) {
             dropTargets_.push_back(pile);
+            targets |= std::uint64_t{1} << (pile % AcceptedTargets::kMaxPiles);
+        }
     const bool everyMovePermitted = permitsEveryMove(state_.permissions);
+    const bool pilesAsBits = pileCount <= AcceptedTargets::kMaxPiles;
+    if (pilesAsBits) {
+        if (acceptedTargets_.size() != state_.cards.size())
+            acceptedTargets_.reset(state_.cards.size());
+        acceptedTargets_.forgetOnNewPrograms(state_.piles);
+    }
 
-    // Top cards first, then the inner cards of fanned piles.
+    // Top cards first, then the inner cards of fanned piles; the targets of
+    // each card in pile order.
     for (int pass = 0; pass < 2; ++pass) {
         for (std::size_t c = 0; c < state_.cards.size(); ++c) {
-            const Card& card = state_.cards[c];
-            const Pile& pile = state_.piles[card.pile];
-            const bool isTop = card.position + 1 == pile.count;
-            // As canReach: an interactive pile, and the top card of a squared one.
-            if (!card.movable || isTop != (pass == 0) || !pile.interactive || (!isTop && pile.spread == 0))
+            if (!offersMoves(c, pass))
                 continue;
-            if (!pickUpAllowed(static_cast<int>(c)))
+            const int card = static_cast<int>(c);
+            const int from = state_.cards[c].pile;
+            const auto offer = [&](int target) {
+                return visit(Move{false, kNone, static_cast<std::uint16_t>(c), static_cast<std::uint16_t>(target)});
+            };
+            if (pilesAsBits) {
+                std::uint64_t wanted = targets & ~(std::uint64_t{1} << from);
+                for (std::uint64_t check = everyMovePermitted ? 0 : wanted; check != 0; check &= check - 1)
+                    if (!permitsMove(state_.permissions, from, std::countr_zero(check)))
+                        wanted &= ~(check & -check);
+                for (std::uint64_t accepted = acceptingPiles(card, wanted); accepted != 0; accepted &= accepted - 1)
+                    if (!offer(std::countr_zero(accepted)))
+                        return;
                 continue;
+            }
             for (const int target : dropTargets_) {
-                if (target == card.pile)
+                if (target == from || (!everyMovePermitted && !permitsMove(state_.permissions, from, target)))
                     continue;
-                if (!everyMovePermitted && !permitsMove(state_.permissions, card.pile, target))
-                    continue;
-                if (!acceptHolds(static_cast<int>(c), target))
-                    continue;
-                const Move move{false, kNone, static_cast<std::uint16_t>(c), static_cast<std::uint16_t>(target)};
-                if (!visit(move))
+                if (acceptHolds(card, target) && !offer(target))
                     return;
             }
         }

@@ -117,6 +117,7 @@ void ProgramAnswers::gameStarted()
     piles_.assign(pileCount_, PileIds{});
     // The clock starts again after every recent answer is forgotten.
     clock_ = 1;
+    ++era_;
     changedAt_.assign(pileCount_, clock_);
     pickUps_.assign(cards, RecentAnswer{});
     drops_.assign(cards * pileCount_, RecentAnswer{});

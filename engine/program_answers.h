@@ -85,6 +85,13 @@ public:
     {
         recent = {clock_, static_cast<std::int16_t>(program), holds};
     }
+    // The clock, which moves on at every change to a pile, and the pile's
+    // last change by it.
+    std::uint32_t now() const { return clock_; }
+    std::uint32_t changedAt(int pile) const { return changedAt_[static_cast<std::size_t>(pile)]; }
+    // Counts the times the clock started again; a time of an earlier era
+    // says nothing about the piles.
+    std::uint32_t era() const { return era_; }
 
     // The remembered answer: 0 unknown, 1 no, 2 yes. `key` is the question's
     // key, for remember().
@@ -142,6 +149,7 @@ private:
     std::uint32_t nextRun_ = 1;   // 0 is the empty run
     std::vector<PileIds> piles_;
     std::uint32_t clock_ = 1;
+    std::uint32_t era_ = 0;
     std::vector<std::uint32_t> changedAt_;  // per pile, the clock at its last change
     std::size_t pileCount_ = 0;
     std::vector<RecentAnswer> pickUps_;
