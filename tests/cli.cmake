@@ -49,6 +49,9 @@ if(NOT VELMORA_SANITIZE)
   velmora_cli_test(check_budget_replaces_settings ARGS check Accordion --deals 1 --budget 2000 WILL_FAIL)
   # A game whose first deals are all blocked looks further, as its settings say.
   velmora_cli_test(check_later_deals ARGS check "American Canister" EXPECT "ok    American Canister \\(won game 28\\)")
+  # One whose early deals were searched at length starts where its settings say.
+  velmora_cli_test(check_first_win_deal ARGS check "Double Russian Spider"
+                   EXPECT "ok    Double Russian Spider \\(won game 192\\)")
   set_tests_properties(cli.check_quick PROPERTIES TIMEOUT 900 COST 1000)
 endif()
 # A session answers the deal and every line: a step taken, a step refused, a

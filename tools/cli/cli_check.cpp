@@ -78,7 +78,7 @@ bool playsOutRandomly(Engine& engine, GameNumber number, std::string& problem)
 }  // namespace
 
 GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, const SolveOptions& search, bool quick,
-                    unsigned long winDeals)
+                    unsigned long winDeals, unsigned long firstWinDeal)
 {
     GameCheck check;
     check.game = &game;
@@ -89,8 +89,9 @@ GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, const Solve
         if (!dealsCompletely(engine, number, check.problem) || !playsOutRandomly(engine, number, check.problem))
             return check;
     unsigned long lost = 0;
-    const unsigned long searched = std::max(deals, winDeals);
-    for (GameNumber number = 1; number <= searched; ++number) {
+    const unsigned long first = std::max(1ul, firstWinDeal);
+    const unsigned long searched = std::max({deals, winDeals, first});
+    for (GameNumber number = first; number <= searched; ++number) {
         dealGame(engine, number);
         const SolveResult result = solve(engine, search);
         if (result.status == SolveStatus::won) {
@@ -104,8 +105,8 @@ GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, const Solve
         }
         lost += result.status == SolveStatus::unwinnable ? 1 : 0;
     }
-    std::string text = "the solver won none of games 1 to " + std::to_string(searched) + " within " +
-                       std::to_string(search.maxStates) + " states";
+    std::string text = "the solver won none of games " + std::to_string(first) + " to " +
+                       std::to_string(searched) + " within " + std::to_string(search.maxStates) + " states";
     if (lost > 0)
         text += " (" + std::to_string(lost) + " of them cannot be won)";
     (quick ? check.note : check.problem) = text;
@@ -182,9 +183,12 @@ int checkGames(const Args& args)
             gameSearch.beamWidth = settings->beam;
         }
         unsigned long winDeals = 0;
-        if (const auto settings = checkSettingsFor(game->id); settings && !quick)
+        unsigned long firstWinDeal = 1;
+        if (const auto settings = checkSettingsFor(game->id); settings && !quick) {
             winDeals = settings->winDeals;
-        const GameCheck check = checkGame(*game, deals, gameSearch, quick, winDeals);
+            firstWinDeal = settings->firstWinDeal;
+        }
+        const GameCheck check = checkGame(*game, deals, gameSearch, quick, winDeals, firstWinDeal);
         allPassed = allPassed && check.problem.empty();
         if (args.has("--json")) {
             json.beginObject().key("game").value(check.game->name).key("index").value(check.game->index);

@@ -21,9 +21,9 @@ struct GameCheck {
 
 // search: the solver's budget and method for each deal. quick: a missing win
 // is a note, not a problem. winDeals: the solver looks for a win among deals
-// 1..winDeals, for games whose first deals cannot be won (fewer than `deals`:
-// among 1..deals).
+// firstWinDeal..winDeals, for games whose first deals cannot be won (fewer
+// than `deals`: up to `deals`).
 GameCheck checkGame(const CatalogueEntry& game, unsigned long deals, const SolveOptions& search, bool quick,
-                    unsigned long winDeals = 0);
+                    unsigned long winDeals = 0, unsigned long firstWinDeal = 1);
 
 }  // namespace velmora::cli
