@@ -13,7 +13,7 @@ VELMORA_GAME_FAMILY(klondike_two_pack_rules)
         .id = 101,
         .name = "Brush",
         .skill = 3,
-        .playTime = 4,
+        .playTime = 3,
         .intro = "Ten short piles built down regardless of suit but moved only in suit, with one pass through "
                  "the stock; whole suits leave the tableau for the foundations by themselves.",
         .layout = "Ten tableau piles of four cards, three face down under one face up; the stock, the waste "
