@@ -1,10 +1,12 @@
 #include "klondike_family.h"
 
 #include "game_parts_base_rank.h"
+#include "game_parts_runs.h"
 #include "klondike_family_aces_out.h"
 #include "klondike_family_fills.h"
 #include "klondike_family_locks.h"
 #include "klondike_family_parts.h"
+#include "klondike_family_runs.h"
 #include "klondike_family_waste_out.h"
 
 #include <algorithm>
@@ -385,6 +387,8 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("the waste goes out by itself onto foundations up from the Ace, from a waste");
     if (rules.firTree && (rules.reserves % 3 != 1 || fannedReserves(rules) || rules.columns % 2 != 0))
         refuse("a fir tree holds rows of one and two reserve cards, from one to one, between two equal halves");
+    if (const std::string why = runFoundationsConflict(rules); !why.empty())
+        refuse(why);
 }
 
 GameDefinition klondikeGame(const KlondikeRules& rules)
@@ -395,7 +399,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const bool basesDealt = rules.acesDealt || !rules.dealtBases.empty();
     const int dealtApart = basesDealt ? foundationCount : oneBaseCard ? 1 : 0;
     // Foundations whose base is dealt or chosen in play show no rank when empty.
-    const bool noBaseMark = movableBase(rules) || rules.baseCardDealt || !rules.dealtBases.empty();
+    const bool noBaseMark =
+        movableBase(rules) || rules.baseCardDealt || !rules.dealtBases.empty() || rules.runFoundations;
     const int reserveCards = rules.reserves * rules.reserveCards;
     const int stockCards = packCards - tableauCards(rules) - reserveCards - dealtApart;
     const bool hasStock = stockCards > 0 || rules.redealTableau;
@@ -415,10 +420,13 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const CommonPrograms common = addCommonPrograms(b);
     const int tableauPickUp = rules.singleCards ? common.topCardOnly : addRule(b, isRun(first, rules.groupBuild));
     const int tableauAccept = addRule(b, tableauAcceptRule(rules));
-    // A foundation gives back any card but its first.
-    const int foundationPickUp =
-        rules.foundationsKeep ? common.never : addRule(b, count(first) == 1 && !empty(second));
-    const int foundationAccept = movableBase(rules) ? common.never : addRule(b, foundationAcceptRule(rules));
+    // A foundation gives back any card but its first. Foundations of whole
+    // suits neither take nor give a card: runs reach them by the run keys.
+    const int foundationPickUp = rules.foundationsKeep || rules.runFoundations
+                                     ? common.never
+                                     : addRule(b, count(first) == 1 && !empty(second));
+    const int foundationAccept =
+        movableBase(rules) || rules.runFoundations ? common.never : addRule(b, foundationAcceptRule(rules));
     const int downFromKing = rules.splitFoundations ? addRule(b, acceptsOnFoundation(13, Direction::down)) : 0;
 
     KlondikePiles piles;
@@ -469,7 +477,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         piles.foundations.push_back(b.addPile(makePile(
             {.x = foundationPlace(board, k).x,
              .y = foundationPlace(board, k).y,
-             .style = kStyleBaseCard,
+             .style = rules.runFoundations ? kStylePlain : kStyleBaseCard,
              .dealCount = basesDealt || (oneBaseCard && k == 0) ? 1 : 0,
              .dealClass = basesDealt ? 1 : 0,
              .pickUp = foundationPickUp,
@@ -512,6 +520,10 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const std::vector<FillGuard> guards =
         rules.wasteOut ? addWasteOutKeys(b, common, piles) : std::vector<FillGuard>{};
     addSpaceFillKeys(b, rules, common, {piles.stock, piles.waste}, piles.tableau, piles.reserves, guards);
+    // A run leaves before the card under it is turned, so that the card is
+    // turned up in the same step.
+    if (rules.runFoundations)
+        addRunKeys(b, common, piles.tableau, piles.foundations);
     if (dealsFaceDown(rules))
         addTurnUpKeys(b, common, piles.tableau);
     if (rules.splitFoundations)

@@ -151,6 +151,10 @@ struct KlondikeRules {
     // it, after every step and in the deal, where each card that goes out is
     // replaced from the stock. Foundations up from the Ace only.
     bool wasteOut = false;
+    // The foundations take only whole suits: a run of one suit from King
+    // down to Ace at the top of a tableau pile leaves by itself for the
+    // first empty foundation, and no card goes there alone or comes back.
+    bool runFoundations = false;
 };
 
 // The ranks in each pack, and so the cards each foundation holds.

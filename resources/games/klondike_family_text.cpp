@@ -127,6 +127,10 @@ std::string cellsText(const KlondikeRules& r)
 
 std::string foundationText(const KlondikeRules& r)
 {
+    if (r.runFoundations)
+        return "A foundation takes only a whole suit: as soon as a run of one suit from King down to Ace lies "
+               "at the top of a tableau pile, it moves by itself to an empty foundation. No card goes there on "
+               "its own, and none comes back.";
     if (r.base != FoundationBase::fixed)
         return baseText(r) + (r.foundationsKeep ? " Cards played there stay there." : "");
     const std::string suits = suitsText(r.foundationSuits);
@@ -178,8 +182,13 @@ std::string klondikeDescription(const KlondikeRules& r)
 {
     const int foundations = suitsPerPack(r) * r.packs;
     const int cards = ranksPerPack(r) * foundations;
-    std::string text = std::string(r.intro) + "\n<b>Object</b>\nMove all " + std::to_string(cards) +
-                       " cards to the " + number(foundations) + " foundations.\n<b>Layout</b>\n" + r.layout +
+    const std::string object =
+        r.runFoundations ? "Build " + number(foundations) +
+                               " runs in the tableau, each a whole suit from King down to Ace, and so move all " +
+                               std::to_string(cards) + " cards to the " + number(foundations) + " foundations."
+                         : "Move all " + std::to_string(cards) + " cards to the " + number(foundations) +
+                               " foundations.";
+    std::string text = std::string(r.intro) + "\n<b>Object</b>\n" + object + "\n<b>Layout</b>\n" + r.layout +
                        "\n<b>Rules</b>\n" + tableauText(r);
     text += spaceFillText(r);
     if (r.reserves > 0 && r.reservesFeedFoundationsOnly)

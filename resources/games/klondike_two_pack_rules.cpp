@@ -1,6 +1,7 @@
 // Two-pack games of the Klondike family with a rule of their own: a tableau
 // fed by the waste alone, reserve cards that go only to the foundations, a
-// reserve pile that takes Kings, and passes that turn fewer cards each.
+// reserve pile that takes Kings, passes that turn fewer cards each, and
+// foundations that take only whole suits.
 #include "game_registry.h"
 #include "klondike_family.h"
 
@@ -8,6 +9,26 @@ namespace velmora::gamedb {
 
 VELMORA_GAME_FAMILY(klondike_two_pack_rules)
 {
+    games.push_back(klondikeGame({
+        .id = 101,
+        .name = "Brush",
+        .skill = 3,
+        .playTime = 3,
+        .intro = "Ten short piles built down regardless of suit but moved only in suit, with one pass through "
+                 "the stock; whole suits leave the tableau for the foundations by themselves.",
+        .layout = "Ten tableau piles of four cards, three face down under one face up; the stock, the waste "
+                  "with one card, and eight foundations.",
+        .packs = 2,
+        .columns = 10,
+        .firstPileCards = 4,
+        .extraPerPile = 0,
+        .build = kAnySuitDown,
+        .groupBuild = kSuitDown,
+        .onEmpty = EmptyTakes::anything,
+        .redeals = 0,
+        .extraCategories = {Category::spider},
+        .runFoundations = true,
+    }));
     games.push_back(klondikeGame({
         .id = 228,
         .name = "Eight Sages",

@@ -1,7 +1,8 @@
 // Klondike-family games whose foundations start from a rank set in play (by
 // the card dealt to the first foundation, or by the first card the player
 // puts there), stocks that deal to the reserve piles or turn fewer cards
-// each pass, spaces that take one card, and a tableau dealt again.
+// each pass, spaces that take one card, a tableau dealt again, and
+// foundations that take only whole suits.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -21,6 +22,10 @@ constexpr int kSpades = 1, kClubs = 2, kDiamonds = 3, kHearts = 4;
 int cardsOn(const Engine& engine, int pile) { return static_cast<int>(engine.cardsOn(pile).size()); }
 int rankOf(const Engine& engine, int card) { return engine.definition().cards[static_cast<std::size_t>(card)].rank; }
 int suitOf(const Engine& engine, int card) { return engine.definition().cards[static_cast<std::size_t>(card)].suit; }
+bool isFaceUp(const Engine& engine, int card)
+{
+    return engine.state().cards[static_cast<std::size_t>(card)].faceUp != 0;
+}
 int rankAbove(int rank) { return rank == 13 ? 1 : rank + 1; }
 int rankBelow(int rank) { return rank == 1 ? 13 : rank - 1; }
 std::uint32_t shownRank(const Engine& engine, int pile)
@@ -258,6 +263,104 @@ TEST(KlondikeFamilyOwnRules, TheTableauIsGatheredAndDealtAgainOnce)
         EXPECT_EQ(cardsOn(engine, 1 + k), expected[k]) << "pile " << k;
     EXPECT_EQ(cardsOn(engine, 0), 0);
     EXPECT_FALSE(engine.canTap(0)) << "only one redeal";
+}
+
+// Brush: stock 0, waste 1, tableau 2-11, foundations 12-19.
+constexpr int kBrushWaste = 1, kBrushTableau = 2, kBrushFoundation = 12;
+
+// Card numbers of a suit from `high` down to `low`, bottom first; `copy` 1
+// takes the second pack's cards.
+std::vector<int> suitRun(const Engine& engine, int suit, int high, int low, int copy = 0)
+{
+    std::vector<int> cards;
+    for (int rank = high; rank >= low; --rank)
+        cards.push_back(cardOf(engine, suit, rank) + 52 * copy);
+    return cards;
+}
+
+TEST(KlondikeFamilyOwnRules, BrushDealsThreeCardsFaceDownUnderOneAndOneCardToTheWaste)
+{
+    for (GameNumber deal : {1, 2, 3}) {
+        SCOPED_TRACE("deal " + std::to_string(deal));
+        Engine engine;
+        dealEmbeddedGame(engine, "Brush", deal);
+        for (int pile = kBrushTableau; pile < kBrushFoundation; ++pile) {
+            const auto& cards = engine.cardsOn(pile);
+            ASSERT_EQ(cards.size(), 4u) << "pile " << pile;
+            for (std::size_t k = 0; k < cards.size(); ++k)
+                EXPECT_EQ(isFaceUp(engine, cards[k]), k == 3) << "pile " << pile << " card " << k;
+        }
+        ASSERT_EQ(cardsOn(engine, kBrushWaste), 1);
+        EXPECT_TRUE(engine.canPickUp(engine.topCard(kBrushWaste)));
+        EXPECT_EQ(cardsOn(engine, 0), 63);
+    }
+}
+
+// The tableau builds regardless of suit, but only a run in one suit moves
+// as a unit, onto any card a rank above its bottom card or into a space.
+TEST(KlondikeFamilyOwnRules, BrushMovesOnlyARunInOneSuitAsAUnit)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Brush", 1);
+    const std::vector<int> spades = suitRun(engine, kSpades, 9, 7);
+    const int nineOfHearts = cardOf(engine, kHearts, 9), eightOfClubs = cardOf(engine, kClubs, 8);
+    const int tenOfDiamonds = cardOf(engine, kDiamonds, 10);
+    arrangeBoard(engine, {{kBrushTableau, spades}, {kBrushTableau + 1, {nineOfHearts, eightOfClubs}},
+                          {kBrushTableau + 2, {tenOfDiamonds}}},
+                 0);
+    EXPECT_FALSE(engine.canPickUp(nineOfHearts)) << "a run of two suits stays together";
+    EXPECT_TRUE(engine.canPickUp(eightOfClubs)) << "its top card moves alone";
+    ASSERT_TRUE(engine.canPickUp(spades.front()));
+    EXPECT_TRUE(engine.canDrop(spades.front(), kBrushTableau + 2)) << "a run in suit goes on another suit";
+    EXPECT_TRUE(engine.canDrop(spades.front(), kBrushTableau + 3)) << "a run in suit fills a space";
+    EXPECT_FALSE(engine.canDrop(spades.front(), kBrushFoundation)) << "a foundation takes no short run";
+    ASSERT_TRUE(move(engine, spades.front(), kBrushTableau + 2));
+    EXPECT_EQ(cardsOn(engine, kBrushTableau + 2), 4);
+    EXPECT_EQ(cardsOn(engine, kBrushTableau), 0);
+}
+
+// A run of one suit from King to Ace leaves the tableau by itself, for the
+// foundations in turn, and the card it uncovers is turned up in the same
+// step; a run of King to Ace that mixes suits stays, and undo brings a
+// departed run back.
+TEST(KlondikeFamilyOwnRules, BrushClearsAWholeSuitByItselfAndKeepsIt)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Brush", 2);
+    const std::vector<int> spades = suitRun(engine, kSpades, 13, 2);
+    const std::vector<int> hearts = suitRun(engine, kHearts, 13, 2, 1);
+    const std::vector<int> clubs = suitRun(engine, kClubs, 13, 2);
+    const int hidden = cardOf(engine, kDiamonds, 5);
+    const int aceOfSpades = cardOf(engine, kSpades, 1), aceOfHearts = cardOf(engine, kHearts, 1) + 52;
+    const int aceOfDiamonds = cardOf(engine, kDiamonds, 1);
+    arrangeBoard(engine,
+                 {{kBrushTableau, {hidden}, false}, {kBrushTableau, spades}, {kBrushTableau + 1, hearts},
+                  {kBrushTableau + 2, clubs}, {kBrushTableau + 3, {aceOfSpades}}, {kBrushTableau + 4, {aceOfHearts}},
+                  {kBrushWaste, {aceOfDiamonds}}},
+                 0);
+    EXPECT_FALSE(engine.canDrop(hearts.front(), kBrushFoundation)) << "the player does not move a run there";
+
+    ASSERT_TRUE(move(engine, aceOfSpades, kBrushTableau));
+    EXPECT_EQ(cardsOn(engine, kBrushFoundation), 13);
+    ASSERT_EQ(cardsOn(engine, kBrushTableau), 1);
+    EXPECT_TRUE(isFaceUp(engine, hidden));
+    EXPECT_FALSE(engine.canPickUp(engine.topCard(kBrushFoundation))) << "no card comes back";
+    ASSERT_TRUE(move(engine, aceOfHearts, kBrushTableau + 1));
+    EXPECT_EQ(cardsOn(engine, kBrushFoundation + 1), 13) << "the next run takes the next foundation";
+    EXPECT_EQ(cardsOn(engine, kBrushTableau + 1), 0);
+
+    ASSERT_TRUE(move(engine, aceOfDiamonds, kBrushTableau + 2));
+    EXPECT_EQ(cardsOn(engine, kBrushTableau + 2), 13) << "a run that mixes suits stays";
+    EXPECT_EQ(cardsOn(engine, kBrushFoundation + 2), 0);
+
+    ASSERT_TRUE(engine.undoStep());
+    ASSERT_TRUE(engine.undoStep());
+    EXPECT_EQ(cardsOn(engine, kBrushFoundation + 1), 0);
+    EXPECT_EQ(cardsOn(engine, kBrushTableau + 1), 12);
+    ASSERT_TRUE(engine.undoStep());
+    EXPECT_EQ(cardsOn(engine, kBrushFoundation), 0);
+    EXPECT_EQ(cardsOn(engine, kBrushTableau), 13);
+    EXPECT_FALSE(isFaceUp(engine, hidden));
 }
 
 }  // namespace

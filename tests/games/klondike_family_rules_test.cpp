@@ -54,6 +54,7 @@ const DealShape kShapes[] = {
     {"Crossroads", 2, {7, 7, 7, 7, 7, 7, 7}, 0, 16, false},
     {"Junction", 2, {1, 1, 1, 1, 1, 1, 1}, 0, 16, false},
     {"Gloucestershire", 0, {3, 4, 5, 6, 7, 8, 9, 10}, 52, 8, false},
+    {"Brush", 2, {4, 4, 4, 4, 4, 4, 4, 4, 4, 4}, 0, 8, false},
 };
 
 TEST(KlondikeFamilyRules, DealsEachPileItsCardsAndTheAcesApartWhereAsked)
@@ -220,6 +221,16 @@ const DropCase kDrops[] = {
     {"Lafayette", 2, 11, {{kSpades, 13}}, {kSpades, 12}, true, "the falling foundations go down in suit"},
     {"Q.C.", 2, 3, {}, {kHearts, 6}, true, "any card fills a space"},
     {"Q.C.", 2, 3, {{kClubs, 7}}, {kHearts, 6}, false, "the tableau builds in suit"},
+    // Brush: waste 1, tableau 2-11, foundations 12-19, which take whole
+    // suits only, by themselves.
+    {"Brush", 2, 12, {}, {kSpades, 1}, false, "an Ace does not start a foundation"},
+    {"Brush", 2, 12, {}, {kSpades, 13}, false, "nor does a King"},
+    {"Brush", 2, 12, {{kSpades, 13}}, {kSpades, 12}, false, "no single card goes on a foundation"},
+    {"Brush", 2, 3, {}, {kHearts, 9}, true, "any card fills a space"},
+    {"Brush", 2, 3, {{kSpades, 5}}, {kHearts, 4}, true, "the tableau builds regardless of suit"},
+    {"Brush", 2, 3, {{kSpades, 5}}, {kSpades, 4}, true, "and in suit"},
+    {"Brush", 2, 3, {{kSpades, 5}}, {kHearts, 6}, false, "the tableau does not go up"},
+    {"Brush", 1, 3, {{kSpades, 5}}, {kClubs, 4}, true, "the waste builds on the tableau"},
 };
 
 TEST(KlondikeFamilyRules, DropsFollowEachGamesFoundationsSpacesAndReserves)

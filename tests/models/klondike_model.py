@@ -148,7 +148,9 @@ ROWS = [
     klondike("Chinese Klondike", harp(12), decks=3, suits=3, build="other_suit"),
     klondike("Arabella", face_up_triangle(13), decks=3, redeals=0, build="rank", group="suit_seq"),
     klondike("Delivery", ["UUU"] * 12, decks=4, redeals=0, build="suit", group="single", space="any"),
-    klondike("Brush", ["UUUU"] * 10, decks=2, redeals=0, build="rank", group="suit_seq", space="any",
+    # Three face-down cards under one face-up card on each pile, one card
+    # turned onto the waste; whole suits go out from the king down.
+    klondike("Brush", ["dddU"] * 10, decks=2, redeals=0, build="rank", group="suit_seq", space="any",
              found_whole=True, found_back=False, differs={"auto_whole"}),
     klondike("Klondike Territory", triangle(7), **dict(KING_ALBERT, group="seq", space="king", reserves=["U"] * 24)),
     # The 52 cards left after the tableau lie on 52 single-card reserves; the
