@@ -3,13 +3,13 @@
 #include "game_parts_base_rank.h"
 #include "game_parts_runs.h"
 #include "klondike_family_aces_out.h"
+#include "klondike_family_boards.h"
 #include "klondike_family_fills.h"
 #include "klondike_family_locks.h"
 #include "klondike_family_parts.h"
 #include "klondike_family_runs.h"
 #include "klondike_family_waste_out.h"
 
-#include <algorithm>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -40,34 +40,6 @@ int foundationCount(const KlondikeRules& rules)
 
 namespace {
 
-// Slot positions across the 160-unit board. Seven large cards fit at the
-// spacing Klondike uses; more need normal cards at a narrower one, centred.
-struct Point {
-    int x;
-    int y;
-};
-
-struct Grid {
-    int left;
-    int step;
-    int x(int slot) const { return left + step * slot; }
-};
-
-constexpr Grid kLargeGrid{14, 22};
-constexpr int kNormalStep = 15;
-constexpr int kNarrowestStep = 14;  // a normal card spans about 13.3 units
-// The span of card centres on a row of normal cards: wide rows of twelve or
-// thirteen piles use it all, their neighbours sharing a sliver of edge.
-constexpr int kNormalSpan = 146;
-constexpr int kTopRowY = 14;
-constexpr int kTableauY = 42;
-
-Grid normalGrid(int slots)
-{
-    const int step = slots <= 1 ? kNormalStep : std::min(kNormalStep, kNormalSpan / (slots - 1));
-    return {(160 - step * (slots - 1)) / 2, step};
-}
-
 int pileCards(const KlondikeRules& rules, int column)
 {
     if (rules.rowsSendingAcesOut > 0)
@@ -94,180 +66,6 @@ bool dealsFaceDown(const KlondikeRules& rules)
                 return true;
     }
     return false;
-}
-
-constexpr int kWidestRow = 11;
-constexpr int kSecondRowY = 36;
-constexpr int kTableauBelowTwoRowsY = 61;
-constexpr int kRowStep = kSecondRowY - kTopRowY;
-constexpr int kLargeSlots = 7;
-// The most normal cards a row holds without covering one another.
-constexpr int kMostInRow = 13;
-// The tableau's two rows, placed in proportion to the board's height: the
-// first clears two rows of foundations on a short board, and each fan of the
-// first stops a card's height (21 units on the shortest board) above the
-// second.
-constexpr int kFirstTableauRowY = 56;
-constexpr int kTableauRowStep = 52;
-constexpr int kCardHeightOnShortBoard = 21;
-// Reserve rows closer than kRowStep, still leaving only a sliver of each
-// card under the next row, for games with too many reserves for two rows.
-constexpr int kCloseRowStep = 19;
-
-// Where the top row, any second row of reserves and the tableau go, and
-// which card size fits them.
-struct Board {
-    bool largeCards;
-    Grid tableau;
-    Grid top;
-    int firstTopSlot;  // reserves follow the stock and waste from here
-    int foundationSlot;
-    int reservesOnTop;  // the rest take a second row
-    Grid secondRow;
-    int tableauY;
-    int reservesPerRow = 0;  // 0: the second row holds them all; else rows of this many
-    int foundationsOnTop = 0;  // 0: all of them; else the rest lie beneath these
-    int rowStep = kRowStep;     // between the rows of reserves
-    // 0: the tableau takes one row; else rows of this many piles, placed in
-    // proportion to the board's height, each but the last fanned no further
-    // than the next row.
-    int tableauPerRow = 0;
-    int tableauRowStep = 0;
-    int gapAt = 0;  // the tableau leaves gapSlots free slots before this column
-    int gapSlots = 0;
-    int tableauX(int column) const { return tableau.x(column < gapAt ? column : column + gapSlots); }
-};
-
-bool fannedReserves(const KlondikeRules& rules) { return rules.reserveCards > 1; }
-
-// Reserve piles of several cards are fanned down beside the tableau, as
-// further columns of its row; the top row holds the stock, the waste and the
-// foundations.
-Board boardWithFannedReserves(const KlondikeRules& rules, bool hasStock)
-{
-    const int foundations = foundationCount(rules);
-    const int stockSlots = hasStock ? 2 : 0;
-    const int topSlots = stockSlots + foundations;
-    const int rowSlots = rules.columns + rules.reserves;
-    const Grid none{0, 0};
-    if (rowSlots <= kLargeSlots && topSlots <= kLargeSlots) {
-        const int slots = std::max(rowSlots, topSlots);
-        const Grid row{kLargeGrid.x((kLargeSlots - rowSlots) / 2), kLargeGrid.step};
-        return {true, row, kLargeGrid, stockSlots, slots - foundations, 0, none, kTableauY};
-    }
-    const Grid row = normalGrid(std::max(rowSlots, topSlots));
-    return {false, row, row, stockSlots, std::max(rowSlots, topSlots) - foundations, 0, none, kTableauY};
-}
-
-// More piles than a row holds: the tableau takes two rows of half of them,
-// under the stock, the waste and the foundations in two rows at their right.
-Board boardWithTwoTableauRows(const KlondikeRules& rules, bool hasStock)
-{
-    const int foundations = suitsPerPack(rules) * rules.packs;
-    const int stockSlots = hasStock ? 2 : 0;
-    const int onTop = (foundations + 1) / 2;
-    const int perRow = (rules.columns + 1) / 2;
-    const Grid none{0, 0};
-    return {false,     normalGrid(perRow), normalGrid(stockSlots + onTop), stockSlots, stockSlots, 0, none,
-            kFirstTableauRowY, 0, onTop, kRowStep, perRow, kTableauRowStep};
-}
-
-// A fir tree of reserves takes two slots between the halves of the
-// tableau; the stock, the waste and the foundations share the row above.
-constexpr int kTreeSlots = 2;
-constexpr int kTreeRowStep = 7;
-
-Board boardWithFirTree(const KlondikeRules& rules, bool hasStock)
-{
-    const int stockSlots = hasStock ? 2 : 0;
-    const int slots = std::max(rules.columns + kTreeSlots, stockSlots + foundationCount(rules));
-    const Grid grid = normalGrid(slots);
-    const Grid none{0, 0};
-    return {false, grid, grid, stockSlots, slots - foundationCount(rules), 0, none, kTableauY, 0, 0,
-            kRowStep, 0, 0, rules.columns / 2, kTreeSlots};
-}
-
-Board boardFor(const KlondikeRules& rules, bool hasStock)
-{
-    if (rules.firTree)
-        return boardWithFirTree(rules, hasStock);
-    if (fannedReserves(rules))
-        return boardWithFannedReserves(rules, hasStock);
-    if (rules.columns > kMostInRow && rules.reserves == 0 && rules.cells.empty())
-        return boardWithTwoTableauRows(rules, hasStock);
-    const int foundations = foundationCount(rules);
-    const int stockSlots = hasStock ? 2 : 0;
-    // Cells take places beside the reserves.
-    const int extras = rules.reserves + static_cast<int>(rules.cells.size());
-    const int topSlots = stockSlots + extras + foundations;
-    const Grid none{0, 0};
-    if (rules.columns <= kLargeSlots && topSlots <= rules.columns)
-        return {true, kLargeGrid, kLargeGrid, stockSlots, rules.columns - foundations, extras, none,
-                kTableauY};
-    if (rules.columns <= kLargeSlots && topSlots <= kLargeSlots) {
-        // A narrow tableau is centred under a full top row.
-        const Grid tableau{kLargeGrid.x((kLargeSlots - rules.columns) / 2), kLargeGrid.step};
-        return {true, tableau, kLargeGrid, stockSlots, kLargeSlots - foundations, extras, none, kTableauY};
-    }
-    const Grid tableau = normalGrid(rules.columns);
-    if (topSlots <= rules.columns)
-        return {false, tableau, tableau, stockSlots, rules.columns - foundations, extras, none, kTableauY};
-    if (topSlots <= kWidestRow)
-        return {false, tableau, normalGrid(topSlots), stockSlots, topSlots - foundations, extras, none,
-                kTableauY};
-    if (extras == 0) {
-        // Many packs: the foundations take two rows at the right end of the
-        // tableau's grid, the stock and waste its left end.
-        const int onTop = (foundations + 1) / 2;
-        const int slots = std::max(rules.columns, stockSlots + onTop);
-        const Grid top = slots == rules.columns ? tableau : normalGrid(slots);
-        return {false, tableau, top, stockSlots, slots - onTop, 0, none, kTableauBelowTwoRowsY, 0, onTop};
-    }
-    // Too many for one row: the top row is filled up to the foundations at
-    // its right end and the remaining reserves are centred below it, in as
-    // many rows as they need.
-    const int rowSlots = kWidestRow - 1;
-    const int onTop = rowSlots - stockSlots - foundations;
-    const int below = extras - onTop;
-    const int rows = (below + kWidestRow - 1) / kWidestRow;
-    const int perRow = (below + rows - 1) / rows;
-    if (rows > 2) {
-        // So many reserves that rows of eleven would crowd the tableau off
-        // a short board: rows as wide as the board holds, closer together.
-        const int closeOnTop = kMostInRow - stockSlots - foundations;
-        const int closeRows = (extras - closeOnTop + kMostInRow - 1) / kMostInRow;
-        const Grid row = normalGrid(kMostInRow);
-        return {false, tableau, row, stockSlots, kMostInRow - foundations, closeOnTop, row,
-                kTopRowY + kCloseRowStep * closeRows + kCardHeightOnShortBoard, kMostInRow, 0, kCloseRowStep};
-    }
-    return {false,
-            tableau,
-            normalGrid(rowSlots),
-            stockSlots,
-            rowSlots - foundations,
-            onTop,
-            normalGrid(perRow),
-            kTableauBelowTwoRowsY + kRowStep * (rows - 1),
-            rows > 1 ? perRow : 0};
-}
-
-// Where reserve `k` lies: the top row first, then the rows below.
-Point reservePlace(const Board& board, int k)
-{
-    if (k < board.reservesOnTop)
-        return {board.top.x(board.firstTopSlot + k), kTopRowY};
-    const int below = k - board.reservesOnTop;
-    if (board.reservesPerRow == 0)
-        return {board.secondRow.x(below), kTopRowY + board.rowStep};
-    return {board.secondRow.x(below % board.reservesPerRow),
-            kTopRowY + board.rowStep * (1 + below / board.reservesPerRow)};
-}
-
-Point foundationPlace(const Board& board, int k)
-{
-    if (board.foundationsOnTop == 0 || k < board.foundationsOnTop)
-        return {board.top.x(board.foundationSlot + k), kTopRowY};
-    return {board.top.x(board.foundationSlot + k - board.foundationsOnTop), kSecondRowY};
 }
 
 // Whether the foundations receive the card at the deal.

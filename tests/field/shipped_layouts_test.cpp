@@ -86,7 +86,21 @@ bool cover(const Rect& a, const Rect& b, int cardWidth, int cardHeight)
 // cards, each lying over the row above.
 const std::set<std::string> kOverlappingByDesign = {"Pyramid", "Napoleon Takes Moscow", "Napoleon Leaves Moscow"};
 
-TEST(ShippedLayouts, NoTwoPilesCoverEachOtherAtTheDeal)
+// Game 1 of a shipped game, dealt and laid out on one board.
+struct LaidOutDeal {
+    const Board& board;
+    const GameDefinition& definition;
+    const GameState& dealt;
+    FieldView& view;
+    int cardWidth;
+    int cardHeight;
+    bool shown(int pile) const { return dealt.piles[static_cast<std::size_t>(pile)].interactive != 0; }
+};
+
+// Hands `check` game 1 of every shipped game, laid out on each board, but
+// for the games whose piles overlap by design.
+template <typename Check>
+void forEachLaidOutDeal(Check check)
 {
     for (const Board& board : kBoards) {
         SCOPED_TRACE(board.name);
@@ -100,21 +114,28 @@ TEST(ShippedLayouts, NoTwoPilesCoverEachOtherAtTheDeal)
             FieldView view = BuildView(definition, engine.state());
             PrepareLayout(view, board.screen);
             const Rect card = cardRect(view, Point{0, 0});
-            std::vector<int> shown;
-            for (int pile = 0; pile < view.pileCount(); ++pile)
-                if (engine.state().piles[static_cast<std::size_t>(pile)].interactive != 0)
-                    shown.push_back(pile);
-            for (std::size_t a = 0; a < shown.size(); ++a)
-                for (std::size_t b = a + 1; b < shown.size(); ++b) {
-                    const Rect first = coveredArea(view, shown[a], board.client);
-                    const Rect second = coveredArea(view, shown[b], board.client);
-                    EXPECT_FALSE(cover(first, second, card.right - card.left, card.bottom - card.top))
-                        << definition.name << ": pile " << shown[a] << " at " << describe(first) << " and pile "
-                        << shown[b] << " at " << describe(second);
-                }
+            check(LaidOutDeal{board, definition, engine.state(), view, card.right - card.left, card.bottom - card.top});
             return true;
         });
     }
+}
+
+TEST(ShippedLayouts, NoTwoPilesCoverEachOtherAtTheDeal)
+{
+    forEachLaidOutDeal([](const LaidOutDeal& deal) {
+        std::vector<int> shown;
+        for (int pile = 0; pile < deal.view.pileCount(); ++pile)
+            if (deal.shown(pile))
+                shown.push_back(pile);
+        for (std::size_t a = 0; a < shown.size(); ++a)
+            for (std::size_t b = a + 1; b < shown.size(); ++b) {
+                const Rect first = coveredArea(deal.view, shown[a], deal.board.client);
+                const Rect second = coveredArea(deal.view, shown[b], deal.board.client);
+                EXPECT_FALSE(cover(first, second, deal.cardWidth, deal.cardHeight))
+                    << deal.definition.name << ": pile " << shown[a] << " at " << describe(first) << " and pile "
+                    << shown[b] << " at " << describe(second);
+            }
+    });
 }
 
 TEST(ShippedLayouts, EveryPileAndEveryFanAtItsLongestLiesInsideTheBoard)
@@ -157,47 +178,35 @@ TEST(ShippedLayouts, EveryPileAndEveryFanAtItsLongestLiesInsideTheBoard)
 // row's fans stop above the next row).
 TEST(ShippedLayouts, AFanWithALimitCoversNoOtherPileHoweverLongItGrows)
 {
-    for (const Board& board : kBoards) {
-        SCOPED_TRACE(board.name);
-        Engine engine(board.screen);
-        testing::forEachEmbeddedGame(engine, [&] {
-            const GameDefinition& definition = engine.definition();
-            if (kOverlappingByDesign.count(definition.name))
-                return true;
-            GameNumber number = 1;
-            EXPECT_TRUE(engine.newDeal(number)) << definition.name;
-            FieldView view = BuildView(definition, engine.state());
-            PrepareLayout(view, board.screen);
-            const Rect card = cardRect(view, Point{0, 0});
-            const int allCards = static_cast<int>(definition.cards.size());
-            for (int pile = 0; pile < view.pileCount(); ++pile) {
-                ViewPile& fan = view.piles[static_cast<std::size_t>(pile)];
-                const bool shown = engine.state().piles[static_cast<std::size_t>(pile)].interactive != 0;
-                if (!isFanned(fan) || fan.fanLimit == 0 || !shown)
-                    continue;
-                // A fan squeezes its cards closer as it grows, so its longest
-                // reach may come before it holds every card.
-                const std::vector<ViewCard> dealt = fan.cards;
-                Rect grown = coveredArea(view, pile, board.client);
-                for (int cards = 2; cards <= allCards; ++cards) {
-                    fan.cards.assign(static_cast<std::size_t>(cards), ViewCard{});
-                    const Rect area = coveredArea(view, pile, board.client);
-                    grown = {std::min(grown.left, area.left), std::min(grown.top, area.top),
-                             std::max(grown.right, area.right), std::max(grown.bottom, area.bottom)};
-                }
-                fan.cards = dealt;
-                for (int other = 0; other < view.pileCount(); ++other) {
-                    if (other == pile || engine.state().piles[static_cast<std::size_t>(other)].interactive == 0)
-                        continue;
-                    const Rect place = cardRect(view, PileOrigin(view, other, board.client));
-                    EXPECT_FALSE(cover(grown, place, card.right - card.left, card.bottom - card.top))
-                        << definition.name << ": pile " << pile << " grown to " << describe(grown) << " covers pile "
-                        << other << " at " << describe(place);
-                }
+    forEachLaidOutDeal([](const LaidOutDeal& deal) {
+        FieldView& view = deal.view;
+        const ClientSize client = deal.board.client;
+        const int allCards = static_cast<int>(deal.definition.cards.size());
+        for (int pile = 0; pile < view.pileCount(); ++pile) {
+            ViewPile& fan = view.piles[static_cast<std::size_t>(pile)];
+            if (!isFanned(fan) || fan.fanLimit == 0 || !deal.shown(pile))
+                continue;
+            // A fan squeezes its cards closer as it grows, so its longest
+            // reach may come before it holds every card.
+            const std::vector<ViewCard> dealt = fan.cards;
+            Rect grown = coveredArea(view, pile, client);
+            for (int cards = 2; cards <= allCards; ++cards) {
+                fan.cards.assign(static_cast<std::size_t>(cards), ViewCard{});
+                const Rect area = coveredArea(view, pile, client);
+                grown = {std::min(grown.left, area.left), std::min(grown.top, area.top),
+                         std::max(grown.right, area.right), std::max(grown.bottom, area.bottom)};
             }
-            return true;
-        });
-    }
+            fan.cards = dealt;
+            for (int other = 0; other < view.pileCount(); ++other) {
+                if (other == pile || !deal.shown(other))
+                    continue;
+                const Rect place = cardRect(view, PileOrigin(view, other, client));
+                EXPECT_FALSE(cover(grown, place, deal.cardWidth, deal.cardHeight))
+                    << deal.definition.name << ": pile " << pile << " grown to " << describe(grown) << " covers pile "
+                    << other << " at " << describe(place);
+            }
+        }
+    });
 }
 
 }  // namespace
