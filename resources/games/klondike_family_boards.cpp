@@ -10,7 +10,6 @@ namespace {
 // spacing Klondike uses; more need normal cards at a narrower one, centred.
 constexpr Grid kLargeGrid{14, 22};
 constexpr int kNormalStep = 15;
-constexpr int kNarrowestStep = 14;  // a normal card spans about 13.3 units
 // The span of card centres on a row of normal cards: wide rows of twelve or
 // thirteen piles use it all, their neighbours sharing a sliver of edge.
 constexpr int kNormalSpan = 146;
