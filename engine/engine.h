@@ -213,7 +213,7 @@ private:
     std::vector<JumpTargets> programJumps_;  // per program of the definition
     ProgramAnswers answers_;
     SequenceBuilder sequences_;
-    std::vector<int> dropTargets_;  // forEachMove's piles that take drops
+    std::vector<int> dropTargets_;  // forEachMove's piles that take drops, past 64 piles
     AcceptedTargets acceptedTargets_;
     // pilesChangedSince's last answer, and the clock and era it was given at.
     struct ChangedPiles {

@@ -183,17 +183,21 @@ void Engine::forEachMove(const std::function<bool(const Move&)>& visit)
         if (keyCanFire(tapKeyFor(pile)) && !visit(Move{true, static_cast<std::uint16_t>(pile), kNone, kNone}))
             return;
 
-    // What does not depend on the card: the piles that take drops at all, and
-    // whether the permissions let every pile reach every other.
+    // What does not depend on the card: the piles that take drops at all (as
+    // bits, or listed for games of more piles than bits), and whether the
+    // permissions let every pile reach every other.
+    const bool pilesAsBits = pileCount <= AcceptedTargets::kMaxPiles;
     dropTargets_.clear();
     std::uint64_t targets = 0;
-    for (int pile = 0; pile < pileCount; ++pile)
-        if (takesDrops(pile)) {
+    for (int pile = 0; pile < pileCount; ++pile) {
+        if (!takesDrops(pile))
+            continue;
+        if (pilesAsBits)
+            targets |= std::uint64_t{1} << pile;
+        else
             dropTargets_.push_back(pile);
-            targets |= std::uint64_t{1} << (pile % AcceptedTargets::kMaxPiles);
-        }
+    }
     const bool everyMovePermitted = permitsEveryMove(state_.permissions);
-    const bool pilesAsBits = pileCount <= AcceptedTargets::kMaxPiles;
     if (pilesAsBits) {
         if (acceptedTargets_.size() != state_.cards.size())
             acceptedTargets_.reset(state_.cards.size());
