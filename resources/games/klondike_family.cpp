@@ -185,6 +185,8 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("the waste goes out by itself onto foundations up from the Ace, from a waste");
     if (rules.firTree && (rules.reserves % 3 != 1 || fannedReserves(rules) || rules.columns % 2 != 0))
         refuse("a fir tree holds rows of one and two reserve cards, from one to one, between two equal halves");
+    if (rules.rowDealNeedsNoSpace && rules.stock != StockDeal::rowToTableau)
+        refuse("only a stock dealt in rows onto the tableau waits for its spaces to be filled");
     if (const std::string why = runFoundationsConflict(rules); !why.empty())
         refuse(why);
 }
@@ -309,7 +311,11 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     } else if (hasStock) {
         const std::span<const int> targets(piles.tableau.data(),
                                            rules.stock == StockDeal::toFirstColumn ? 1 : piles.tableau.size());
-        b.pile(piles.stock).tapKey = static_cast<std::uint16_t>(addDealRow(b, piles.stock, targets));
+        const int deal = addDealRow(b, piles.stock, targets);
+        if (rules.rowDealNeedsNoSpace)
+            for (int pile : piles.tableau)
+                b.addCondition(deal, common.notEmpty, pile);
+        b.pile(piles.stock).tapKey = static_cast<std::uint16_t>(deal);
     }
     if (rules.rowsSendingAcesOut > 0)
         addRowsSendingAcesOut(b, piles.stock, piles.tableau, piles.foundations, rules.rowsSendingAcesOut);

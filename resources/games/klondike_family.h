@@ -22,6 +22,12 @@ bool allCardsUp(int column, int position, int count);
 bool alternateFromDown(int column, int position, int count);
 // Face up, face down, face up, ... from the bottom.
 bool alternateFromUp(int column, int position, int count);
+// The bottom `Rows` cards of every column face down, the rest face up.
+template <int Rows>
+bool firstRowsDown(int, int position, int)
+{
+    return position >= Rows;
+}
 
 // A cell that takes only cards of one rank, one at a time, up to its
 // capacity; its top card may be played on.
@@ -155,6 +161,8 @@ struct KlondikeRules {
     // down to Ace at the top of a tableau pile leaves by itself for the
     // first empty foundation, and no card goes there alone or comes back.
     bool runFoundations = false;
+    // The stock deals its row only while no tableau pile is empty.
+    bool rowDealNeedsNoSpace = false;
 };
 
 // The ranks in each pack, and so the cards each foundation holds.

@@ -149,7 +149,9 @@ std::string foundationText(const KlondikeRules& r)
 std::string stockText(const KlondikeRules& r)
 {
     if (r.stock == StockDeal::rowToTableau)
-        return "Tap the stock to deal one card face up onto each tableau pile. There is no redeal.";
+        return std::string("Tap the stock to deal one card face up onto each tableau pile") +
+               (r.rowDealNeedsNoSpace ? ", once every empty pile has been filled" : "") +
+               ". There is no redeal.";
     if (r.stock == StockDeal::toFirstColumn)
         return "Tap the stock to deal one card face up onto the first tableau pile. There is no redeal.";
     if (r.stock == StockDeal::rowToReserves)

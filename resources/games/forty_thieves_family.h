@@ -1,0 +1,75 @@
+// The Forty Thieves and Gypsy families: open columns, usually of two packs,
+// foundations built up in suit. A Forty Thieves game turns its stock onto a
+// waste; a Gypsy game deals it in rows onto the columns. Each game is a row
+// of rules handed to fortyThievesGame or gypsyGame, which lay it out and
+// describe it as a Klondike-family record.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "klondike_family.h"
+
+namespace velmora::gamedb {
+
+// The rules of a game of either family. Fields left unset take the
+// family's own value: plain Forty Thieves has ten columns of four cards, all
+// face up, built down in suit one card at a time, and foundation cards stay
+// there; plain Gypsy has eight columns of two face-down cards under one face
+// up, built down in alternating colours with groups moving as a unit, and
+// foundation cards may be played back. In both any card fills a space.
+struct OpenColumnsRules {
+    SolitaireId id = 0;
+    const char* name = "";
+    int skill = 2;
+    int playTime = 2;
+    // Unset: Forty Thieves games are of their own category, Gypsy games of
+    // "Other".
+    std::optional<Category> category = std::nullopt;
+    std::vector<Category> extraCategories = {};
+    // The description's first line and its layout section; the rest is said
+    // from the row's data.
+    const char* intro = "";
+    const char* layout = "";
+
+    int packs = 2;
+    std::optional<int> columns = std::nullopt;
+    std::optional<int> cardsPerColumn = std::nullopt;
+    std::vector<int> columnCards = {};  // when given, the cards of each column instead
+    FaceRule faceUp = nullptr;
+
+    std::optional<Build> build = std::nullopt;
+    // Whether groups built by `build` move as a unit, or one card at a time.
+    std::optional<bool> groups = std::nullopt;
+    EmptyTakes onEmpty = EmptyTakes::anything;
+    int spaceRank = 0;  // the only rank a space takes (0: onEmpty says)
+    SpaceFill spaceFill = SpaceFill::none;
+
+    int stockDeal = 1;  // Forty Thieves: cards turned onto the waste by one tap
+    int redeals = 0;    // Forty Thieves: passes after the first, -1 no limit
+    bool rowDealNeedsNoSpace = false;  // Gypsy: the stock deals only while no column is empty
+
+    bool acesDealt = false;  // the Aces start on the foundations
+    bool kingsDown = false;  // foundations start at the King and go down
+    std::optional<bool> foundationsKeep = std::nullopt;  // no card comes back from a foundation
+    Suits foundationSuits = Suits::same;
+    // A fixed base other than the Ace, the foundations going on from King to
+    // Ace (0: the Ace, or the King with kingsDown).
+    int foundationBase = 0;
+    // One card dealt to the first foundation sets every foundation's base.
+    bool baseCardDealt = false;
+    // When given, the rank of each suit's card (spades, clubs, diamonds,
+    // hearts) dealt to the foundations at the start.
+    std::vector<int> dealtBases = {};
+    int reserves = 0;      // open reserve piles beside the columns
+    int reserveCards = 1;  // cards dealt face up to each
+};
+
+// A Forty Thieves game: the stock is turned onto a waste.
+GameDefinition fortyThievesGame(const OpenColumnsRules& rules);
+
+// A Gypsy game: each tap on the stock deals one card face up onto every
+// column, and there is no waste.
+GameDefinition gypsyGame(const OpenColumnsRules& rules);
+
+}  // namespace velmora::gamedb
