@@ -1,19 +1,58 @@
 // velmora-dbgen: builds the rule database from the game sources compiled into
 // it and writes it as C++ source. Fails (exit status 1) on any fault in a
-// game, naming the game.
+// game, naming the game. With --digests it writes instead one line per game
+// (id, name, record size, a 64-bit FNV-1a digest of the encoded record), so
+// that a change to shared game parts can be shown to leave every other
+// record byte for byte as it was.
+#include <cstdint>
+#include <cstring>
 #include <fstream>
+#include <iomanip>
 #include <iostream>
 #include <sstream>
 
 #include "database_image.h"
 #include "game_registry.h"
+#include "record_encoder.h"
 #include "resource_source.h"
+
+namespace {
+
+std::uint64_t fnv1a(const velmora::Bytes& bytes)
+{
+    std::uint64_t digest = 0xcbf29ce484222325ULL;
+    for (const auto byte : bytes) {
+        digest ^= static_cast<std::uint8_t>(byte);
+        digest *= 0x100000001b3ULL;
+    }
+    return digest;
+}
+
+int writeDigests()
+{
+    for (const velmora::GameDefinition& game : velmora::gamedb::collectGames()) {
+        const velmora::Bytes record = velmora::encodeRuleRecord(game);
+        std::cout << game.id << '\t' << game.name << '\t' << record.size() << '\t' << std::hex
+                  << std::setw(16) << std::setfill('0') << fnv1a(record) << std::dec << std::setfill(' ') << '\n';
+    }
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::strcmp(argv[1], "--digests") == 0) {
+        try {
+            return writeDigests();
+        } catch (const std::exception& error) {
+            std::cerr << "velmora-dbgen: " << error.what() << '\n';
+            return 1;
+        }
+    }
     // An option is never taken for the output file's name.
     if (argc != 2 || argv[1][0] == '-') {
-        std::cerr << "usage: velmora-dbgen OUTPUT.cpp\n";
+        std::cerr << "usage: velmora-dbgen OUTPUT.cpp | velmora-dbgen --digests\n";
         return 2;
     }
     try {
