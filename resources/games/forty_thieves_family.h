@@ -63,6 +63,12 @@ struct OpenColumnsRules {
     std::vector<int> dealtBases = {};
     int reserves = 0;      // open reserve piles beside the columns
     int reserveCards = 1;  // cards dealt face up to each
+    // How the cards of a group moved together must lie, when stricter than
+    // `build` (unset: as `build`).
+    std::optional<Build> groupBuild = std::nullopt;
+    // A group moves as a unit only into an empty column; onto a card only the
+    // top card goes.
+    bool groupsOnlyToSpaces = false;
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

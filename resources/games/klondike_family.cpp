@@ -140,13 +140,20 @@ void permitMoves(RecordBuilder& b, std::span<const int> foundations)
 // After the deal the first foundation's card sets the base of them all: its
 // rank switches every foundation to the accept rule for that base and shows
 // the rank on its empty place.
-void addDealtBaseKeys(RecordBuilder& b, std::span<const int> foundations)
+void addDealtBaseKeys(RecordBuilder& b, const KlondikeRules& rules, std::span<const int> foundations)
 {
     BaseRankSwitch choice;
     choice.readPile = foundations.front();
     choice.foundations.assign(foundations.begin(), foundations.end());
+    // With more than one pack a foundation stops at thirteen cards, where the
+    // round would come to the base again.
+    const bool fullAtThirteen = rules.packs > 1;
     choice.programs = addBaseRankPrograms(
-        b, [](int base) { return acceptsOnFoundation(base, Direction::up, true); },
+        b,
+        [fullAtThirteen](int base) {
+            const Condition rule = acceptsOnFoundation(base, Direction::up, true);
+            return fullAtThirteen ? rule && count(second) < 13 : rule;
+        },
         [](int base) { return faceUp(top(first)) && rank(top(first)) == base; });
     addBaseRankKeys(b, choice);
 }
@@ -185,6 +192,8 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("the waste goes out by itself onto foundations up from the Ace, from a waste");
     if (rules.firTree && (rules.reserves % 3 != 1 || fannedReserves(rules) || rules.columns % 2 != 0))
         refuse("a fir tree holds rows of one and two reserve cards, from one to one, between two equal halves");
+    if (rules.groupsOnlyToSpaces && rules.singleCards)
+        refuse("groups that go only into spaces need groups that move");
     if (rules.rowDealNeedsNoSpace && rules.stock != StockDeal::rowToTableau)
         refuse("only a stock dealt in rows onto the tableau waits for its spaces to be filled");
     if (const std::string why = runFoundationsConflict(rules); !why.empty())
@@ -291,7 +300,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     else
         permitMoves(b, piles.foundations);
     if (rules.baseCardDealt)
-        addDealtBaseKeys(b, piles.foundations);
+        addDealtBaseKeys(b, rules, piles.foundations);
     if (rules.lockedReserves)
         addLockedReserveKeys(b, common, piles);
     addReserveCoverKeys(b, rules, common, piles);

@@ -163,6 +163,9 @@ struct KlondikeRules {
     bool runFoundations = false;
     // The stock deals its row only while no tableau pile is empty.
     bool rowDealNeedsNoSpace = false;
+    // A group moves as a unit only into an empty tableau pile; onto a card
+    // only the top card goes.
+    bool groupsOnlyToSpaces = false;
 };
 
 // The ranks in each pack, and so the cards each foundation holds.

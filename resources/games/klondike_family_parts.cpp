@@ -48,8 +48,12 @@ Condition foundationAcceptRule(const KlondikeRules& rules)
 {
     // Every foundation holds its dealt base, which never leaves it, so an
     // empty one needs no rank (0 takes none).
-    if (!rules.dealtBases.empty())
-        return acceptsOnFoundation(0, Direction::up, true, Suits::same, rules.foundationStep);
+    // With more than one pack a foundation stops at a full suit, where the
+    // round would come to the base again.
+    if (!rules.dealtBases.empty()) {
+        const Condition rule = acceptsOnFoundation(0, Direction::up, true, Suits::same, rules.foundationStep);
+        return rules.packs > 1 ? rule && count(second) < ranksPerPack(rules) : rule;
+    }
     if (rules.foundationBase != 0)
         return acceptsRoundFromBase(rules.foundationBase, rules.packs > 1);
     const Condition rule = rules.kingsDown
@@ -60,9 +64,10 @@ Condition foundationAcceptRule(const KlondikeRules& rules)
 
 Condition tableauAcceptRule(const KlondikeRules& rules)
 {
-    if (rules.spaceRank != 0)
-        return acceptsBuiltOnRank(rules.build, rules.spaceRank);
-    return acceptsBuilt(rules.build, movableBase(rules) ? EmptyTakes::nothing : rules.onEmpty);
+    const Condition rule = rules.spaceRank != 0
+                               ? acceptsBuiltOnRank(rules.build, rules.spaceRank)
+                               : acceptsBuilt(rules.build, movableBase(rules) ? EmptyTakes::nothing : rules.onEmpty);
+    return rules.groupsOnlyToSpaces ? rule && (empty(second) || count(first) == 1) : rule;
 }
 
 int shownFoundationBase(const KlondikeRules& rules)

@@ -40,6 +40,9 @@ std::string tableauText(const KlondikeRules& r)
     std::string text = "Build the tableau " + buildText(r.build) + ". ";
     if (r.singleCards)
         text += "Move one card at a time. ";
+    else if (r.groupsOnlyToSpaces)
+        text += "A group built that way may be moved as a unit only into an empty pile; onto another card "
+                "move one card at a time. ";
     else if (r.groupBuild.suits == r.build.suits)
         text += "A group built that way may be moved as a unit. ";
     else
@@ -125,6 +128,17 @@ std::string cellsText(const KlondikeRules& r)
     return text;
 }
 
+// The cards dealt to the foundations, named by rank when every suit starts
+// from the same one.
+std::string dealtBasesText(const KlondikeRules& r)
+{
+    const int rank = r.dealtBases.front();
+    for (int other : r.dealtBases)
+        if (other != rank)
+            return "Each foundation starts with a card dealt to it.";
+    return "The " + rankName(rank, true) + " are dealt to the foundations at the start.";
+}
+
 std::string foundationText(const KlondikeRules& r)
 {
     if (r.runFoundations)
@@ -134,13 +148,22 @@ std::string foundationText(const KlondikeRules& r)
     if (r.base != FoundationBase::fixed)
         return baseText(r) + (r.foundationsKeep ? " Cards played there stay there." : "");
     const std::string suits = suitsText(r.foundationSuits);
-    std::string text =
-        r.baseCardDealt ? std::string("One card is dealt to the first foundation at the start, and its rank is the "
-                                      "base of every foundation: the others start with the other cards of that "
-                                      "rank. Build the foundations up in suit, one card at a time, going on from "
-                                      "King to Ace until each holds thirteen cards.")
-        : r.kingsDown   ? "Build the foundations down " + suits + " from the King, one card at a time."
-                        : "Build the foundations up " + suits + " from the Ace, one card at a time.";
+    const std::string thirteen = r.packs > 1 ? ", thirteen cards each" : "";
+    std::string text;
+    if (!r.dealtBases.empty())
+        text = dealtBasesText(r) + " Build the foundations up in suit from them, one card at a time, going on "
+                                   "from King to Ace" + thirteen + ".";
+    else if (r.foundationBase != 0)
+        text = "Build the foundations up in suit from the " + rankName(r.foundationBase, false) +
+               ", one card at a time, going on from King to Ace" + thirteen + ".";
+    else if (r.baseCardDealt)
+        text = "One card is dealt to the first foundation at the start, and its rank is the base of every "
+               "foundation: the others start with the other cards of that rank. Build the foundations up in suit, "
+               "one card at a time, going on from King to Ace until each holds thirteen cards.";
+    else if (r.kingsDown)
+        text = "Build the foundations down " + suits + " from the King, one card at a time.";
+    else
+        text = "Build the foundations up " + suits + " from the Ace, one card at a time.";
     if (r.foundationsKeep)
         text += " Cards played there stay there.";
     return text;
