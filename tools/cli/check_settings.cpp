@@ -144,6 +144,27 @@ constexpr CheckSettings kSettings[] = {
     // redeal; the default search wins none of deals 1 to 3 within 20,000
     // states, a beam of 300 wins deal 1 in about 200,000 (2 seconds).
     {323, 200'000, 300},
+    // Single Rail, Double Rail, Final Battle and Triple Rail: a few columns
+    // of one card, built regardless of suit, and a single pass through the
+    // stock; the default search wins none of deals 1 to 3 within 20,000
+    // states, a beam of 300 wins one of them within 200,000 (Double Rail's
+    // deal 1, the others' deal 2). Final Battle's and Triple Rail's deal 1
+    // take that beam its whole budget (about 20 and 40 seconds) without a
+    // win, so their check starts at deal 2.
+    {647, 200'000, 300},
+    {206, 200'000, 300},
+    {254, 200'000, 300, 2, 2},
+    {742, 200'000, 300, 2, 2},
+    // Maria: nine columns in alternating colours played one card at a time;
+    // the default search wins none of deals 1 to 3, a beam of 300 wins deal
+    // 1 within 200,000 states.
+    {432, 200'000, 300},
+    // Unlimited and Triple Interchange: deep columns with every other card
+    // face down, and a stock gone through as often as one likes, which best
+    // first turns again and again; a beam of 300 wins Unlimited's deal 1 and
+    // Triple Interchange's deal 3 within 200,000 states.
+    {759, 200'000, 300},
+    {739, 200'000, 300},
 };
 
 }  // namespace
