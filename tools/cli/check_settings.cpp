@@ -165,6 +165,15 @@ constexpr CheckSettings kSettings[] = {
     // Triple Interchange's deal 3 within 200,000 states.
     {759, 200'000, 300},
     {739, 200'000, 300},
+    // Famous Fifty: Forty Thieves with fifty cards in the tableau and one
+    // pass through the stock; neither a beam of 300 within 200,000 states
+    // nor one of 1,000 within 400,000 wins deals 1 and 2, and the latter
+    // wins deal 3, where the check starts.
+    {247, 400'000, 1000, 3, 3},
+    // Marie Rose: three packs and one pass through the stock; a beam of 300
+    // within 200,000 states wins none of deals 1 to 7 (nor one of 1,000
+    // within 400,000 deals 1 to 3) and wins deal 8, where the check starts.
+    {433, 200'000, 300, 8, 8},
 };
 
 }  // namespace
