@@ -42,7 +42,7 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.columnCards = rules.columnCards;
     row.faceUp = rules.faceUp != nullptr ? rules.faceUp : own.faceUp;
     row.build = build;
-    row.groupBuild = build;
+    row.groupBuild = rules.groupBuild.value_or(build);
     row.singleCards = !groups;
     row.onEmpty = rules.onEmpty;
     row.spaceRank = rules.spaceRank;
@@ -60,6 +60,9 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.dealtBases = rules.dealtBases;
     row.reserves = rules.reserves;
     row.reserveCards = rules.reserveCards;
+    row.splitFoundations = rules.upAndDownFoundations;
+    row.splitOncePerSuit = rules.upAndDownFoundations;
+    row.reservesTakeAnyCard = rules.reservesTakeAnyCard;
     return row;
 }
 

@@ -63,6 +63,15 @@ struct OpenColumnsRules {
     std::vector<int> dealtBases = {};
     int reserves = 0;      // open reserve piles beside the columns
     int reserveCards = 1;  // cards dealt face up to each
+    // When given, how the cards of a group moved together lie, where that is
+    // stricter than `build` (which then says only where a group may land).
+    std::optional<Build> groupBuild = std::nullopt;
+    // Every suit has one foundation going up from its Ace and one going down
+    // from its King (two packs).
+    bool upAndDownFoundations = false;
+    // The reserves are cells that take any single card when empty; with
+    // reserveCards 0 they start empty.
+    bool reservesTakeAnyCard = false;
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

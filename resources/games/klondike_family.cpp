@@ -35,7 +35,7 @@ int ranksPerPack(const KlondikeRules& rules)
 
 int foundationCount(const KlondikeRules& rules)
 {
-    return suitsPerPack(rules) * rules.packs * (rules.splitFoundations ? 2 : 1);
+    return suitsPerPack(rules) * rules.packs * (rules.splitFoundations && !rules.splitOncePerSuit ? 2 : 1);
 }
 
 namespace {
@@ -189,7 +189,32 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("only a stock dealt in rows onto the tableau waits for its spaces to be filled");
     if (const std::string why = runFoundationsConflict(rules); !why.empty())
         refuse(why);
+    if (rules.splitOncePerSuit && (!rules.splitFoundations || rules.packs != 2 || !rules.packSuits.empty()))
+        refuse("one foundation up and one down for each suit pairs the suits of two full packs");
+    const bool reservesDealtOrLocked = rules.lockedReserves || rules.firTree || dealsToReserves(rules) ||
+                                       rules.spaceFill == SpaceFill::fromReserve ||
+                                       rules.spaceFill == SpaceFill::fromReserves;
+    if (rules.reservesTakeAnyCard && (fannedReserves(rules) || reservesDealtOrLocked ||
+                                      rules.reservesFeedFoundationsOnly || rules.tableauFedByWasteOnly))
+        refuse("reserves that take any card hold one card each, and only the player fills them");
 }
+
+namespace {
+
+// With splitOncePerSuit, the suit of foundation k: the first half up from
+// the Aces in suit order, the second half down from the Kings.
+int splitFoundationSuit(const KlondikeRules& rules, int k)
+{
+    return rules.splitOncePerSuit ? 1 + k % suitsPerPack(rules) : 0;
+}
+
+int splitFoundationAccept(RecordBuilder& b, bool goesDown, int ownSuit)
+{
+    const Condition rule = goesDown ? acceptsOnFoundation(13, Direction::down) : acceptsOnFoundation(1);
+    return addRule(b, rule && suit(top(first)) == ownSuit);
+}
+
+}  // namespace
 
 GameDefinition klondikeGame(const KlondikeRules& rules)
 {
@@ -225,9 +250,12 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const int foundationPickUp = rules.foundationsKeep || rules.runFoundations
                                      ? common.never
                                      : addRule(b, count(first) == 1 && !empty(second));
-    const int foundationAccept =
-        movableBase(rules) || rules.runFoundations ? common.never : addRule(b, foundationAcceptRule(rules));
-    const int downFromKing = rules.splitFoundations ? addRule(b, acceptsOnFoundation(13, Direction::down)) : 0;
+    // Split foundations of one suit each take rules of their own.
+    const int foundationAccept = movableBase(rules) || rules.runFoundations || rules.splitOncePerSuit
+                                     ? common.never
+                                     : addRule(b, foundationAcceptRule(rules));
+    const bool downFromAnyKing = rules.splitFoundations && !rules.splitOncePerSuit;
+    const int downFromKing = downFromAnyKing ? addRule(b, acceptsOnFoundation(13, Direction::down)) : 0;
 
     KlondikePiles piles;
     if (hasStock) {
@@ -246,6 +274,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
                                               .pickUp = common.topCardOnly}));
     }
     piles.tableau = addTableau(b, rules, board, tableauPickUp, tableauAccept);
+    const Condition takesOneCard = count(first) == 1 && faceUp(top(first)) && empty(second);
+    const int reserveAccept = rules.reservesTakeAnyCard ? addRule(b, takesOneCard) : common.never;
     for (int k = 0; k < rules.reserves; ++k) {
         const bool fanned = fannedReserves(rules);
         Point place = fanned ? Point{board.tableau.x(rules.columns + k), board.tableauY} : reservePlace(board, k);
@@ -262,7 +292,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
                                                      .faceUp = !rules.lockedReserves,
                                                      .dealCount = rules.reserveCards,
                                                      .pickUp = reservePickUp(rules, common, k),
-                                                     .accept = common.never})));
+                                                     .accept = reserveAccept})));
     }
     for (std::size_t k = 0; k < rules.cells.size(); ++k) {
         const RankCell& cell = rules.cells[k];
@@ -273,7 +303,10 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     }
     for (int k = 0; k < foundationCount; ++k) {
         const bool goesDown = rules.splitFoundations && 2 * k >= foundationCount;
-        const int accept = goesDown ? downFromKing : foundationAccept;
+        const int ownSuit = splitFoundationSuit(rules, k);
+        const int accept = ownSuit != 0 ? splitFoundationAccept(b, goesDown, ownSuit)
+                           : goesDown   ? downFromKing
+                                        : foundationAccept;
         piles.foundations.push_back(b.addPile(makePile(
             {.x = foundationPlace(board, k).x,
              .y = foundationPlace(board, k).y,
@@ -282,7 +315,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
              .dealClass = basesDealt ? 1 : 0,
              .pickUp = foundationPickUp,
              .accept = movableBase(rules) ? foundationAcceptBeforeBase(b, rules, common, k) : accept,
-             .baseRank = noBaseMark ? 0 : goesDown ? 13 : shownFoundationBase(rules)})));
+             .baseRank = noBaseMark ? 0 : goesDown ? 13 : shownFoundationBase(rules),
+             .baseSuit = ownSuit})));
     }
     if (rules.tableauFedByWasteOnly)
         permitWasteFedMoves(b, piles);

@@ -163,6 +163,13 @@ struct KlondikeRules {
     bool runFoundations = false;
     // The stock deals its row only while no tableau pile is empty.
     bool rowDealNeedsNoSpace = false;
+    // With splitFoundations in a two-pack game: each foundation keeps to one
+    // suit, and every suit has one going up from its Ace and one going down
+    // from its King, thirteen cards each, so the packs share each pair.
+    bool splitOncePerSuit = false;
+    // The reserves are cells: an empty one takes any single card, which may
+    // be played on from it. With reserveCards 0 they start empty.
+    bool reservesTakeAnyCard = false;
 };
 
 // The ranks in each pack, and so the cards each foundation holds.

@@ -29,7 +29,10 @@ std::string suitsText(Suits suits)
 
 std::string buildText(const Build& build)
 {
-    std::string text = std::string(build.direction == Direction::up ? "up " : "down ") + suitsText(build.suits);
+    const char* const direction = build.direction == Direction::up       ? "up "
+                                  : build.direction == Direction::either ? "up or down "
+                                                                         : "down ";
+    std::string text = direction + suitsText(build.suits);
     if (build.wrap)
         text += build.direction == Direction::up ? ", going on from King to Ace" : ", a King going on an Ace";
     return text;
@@ -112,6 +115,40 @@ std::string rankName(int rank, bool plural)
     return plural ? (name == "Six" ? "Sixes" : name + "s") : name;
 }
 
+std::string withArticle(const std::string& name)
+{
+    std::string text = name == "Ace" || name == "Eight" ? "an " : "a ";
+    return text + name;
+}
+
+// Foundations up in suit from a fixed rank other than the Ace.
+std::string fixedBaseText(int base)
+{
+    std::string text = "Build the foundations up in suit from ";
+    text += withArticle(rankName(base, false));
+    text += ", one card at a time, going on from King to Ace; each ends with ";
+    return text + withArticle(rankName(base == 1 ? 13 : base - 1, false)) + ".";
+}
+
+// The rank dealt to every foundation at the start, when all four suits
+// share it and the foundations go up one rank at a time (0: none such).
+int sameDealtBase(const KlondikeRules& r)
+{
+    if (r.dealtBases.empty() || r.foundationStep != 1)
+        return 0;
+    for (int base : r.dealtBases)
+        if (base != r.dealtBases.front())
+            return 0;
+    return r.dealtBases.front();
+}
+
+std::string dealtBaseText(int base)
+{
+    std::string text = "The ";
+    text += rankName(base, true);
+    return text + " are dealt to the foundations at the start. " + fixedBaseText(base);
+}
+
 std::string cellsText(const KlondikeRules& r)
 {
     std::string text;
@@ -133,14 +170,21 @@ std::string foundationText(const KlondikeRules& r)
                "its own, and none comes back.";
     if (r.base != FoundationBase::fixed)
         return baseText(r) + (r.foundationsKeep ? " Cards played there stay there." : "");
+    if (r.splitOncePerSuit)
+        return std::string("Each suit has two foundations: build the one among the first four up in suit from "
+                           "its Ace to its King, and the one among the last four down in suit from its King to "
+                           "its Ace, one card at a time.") +
+               (r.foundationsKeep ? " Cards played there stay there." : "");
     const std::string suits = suitsText(r.foundationSuits);
     std::string text =
         r.baseCardDealt ? std::string("One card is dealt to the first foundation at the start, and its rank is the "
                                       "base of every foundation: the others start with the other cards of that "
                                       "rank. Build the foundations up in suit, one card at a time, going on from "
                                       "King to Ace until each holds thirteen cards.")
-        : r.kingsDown   ? "Build the foundations down " + suits + " from the King, one card at a time."
-                        : "Build the foundations up " + suits + " from the Ace, one card at a time.";
+        : r.foundationBase != 0 ? fixedBaseText(r.foundationBase)
+        : sameDealtBase(r) != 0 ? dealtBaseText(sameDealtBase(r))
+        : r.kingsDown           ? "Build the foundations down " + suits + " from the King, one card at a time."
+                                : "Build the foundations up " + suits + " from the Ace, one card at a time.";
     if (r.foundationsKeep)
         text += " Cards played there stay there.";
     return text;
@@ -196,6 +240,10 @@ std::string klondikeDescription(const KlondikeRules& r)
     if (r.reserves > 0 && r.reservesFeedFoundationsOnly)
         text += " The top card of each reserve pile may be played only to the foundations, never to the "
                 "tableau; nothing may be put on a reserve pile.";
+    else if (r.reserves > 0 && r.reservesTakeAnyCard)
+        text += std::string(r.reserves == 1 ? " The reserve is a cell" : " Each reserve pile is a cell") +
+                " holding one card at most: its card may be played to the tableau or the foundations, and an "
+                "empty cell takes any single card.";
     else if (r.reserves > 0)
         text += " The top card of each reserve pile may be played to the tableau or the foundations; "
                 "nothing may be put on a reserve pile.";
