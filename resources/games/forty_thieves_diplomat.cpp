@@ -132,6 +132,20 @@ VELMORA_GAME_FAMILY(forty_thieves_diplomat)
         .spaceFill = SpaceFill::fromWaste,
         .upAndDownFoundations = true,
     }));
+    games.push_back(fortyThievesGame({
+        .id = 181,
+        .name = "Dieppe",
+        .skill = 2,
+        .playTime = 3,
+        .intro = "Lady Palk on columns of three cards, dealt so that every card the foundations can take goes "
+                 "there at once.",
+        .layout = "Eight columns of three cards each, all face up, dealt one row at a time from the stock after "
+                  "the waste's first card; the stock, the waste and eight foundations.",
+        .columns = 8,
+        .build = kAnySuitDown,
+        .groups = true,
+        .rowsDealtPastFoundations = 3,
+    }));
 }
 
 }  // namespace velmora::gamedb

@@ -63,6 +63,7 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.splitFoundations = rules.upAndDownFoundations;
     row.splitOncePerSuit = rules.upAndDownFoundations;
     row.reservesTakeAnyCard = rules.reservesTakeAnyCard;
+    row.rowsDealtPastFoundations = rules.rowsDealtPastFoundations;
     return row;
 }
 

@@ -72,6 +72,10 @@ struct OpenColumnsRules {
     // The reserves are cells that take any single card when empty; with
     // reserveCards 0 they start empty.
     bool reservesTakeAnyCard = false;
+    // When set, the columns are dealt this many cards each from the stock
+    // after the rest, every card a foundation takes going there instead
+    // (cardsPerColumn is then not used).
+    int rowsDealtPastFoundations = 0;
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

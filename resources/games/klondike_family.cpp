@@ -4,6 +4,7 @@
 #include "game_parts_runs.h"
 #include "klondike_family_aces_out.h"
 #include "klondike_family_boards.h"
+#include "klondike_family_deal_out.h"
 #include "klondike_family_fills.h"
 #include "klondike_family_locks.h"
 #include "klondike_family_parts.h"
@@ -42,7 +43,7 @@ namespace {
 
 int pileCards(const KlondikeRules& rules, int column)
 {
-    if (rules.rowsSendingAcesOut > 0)
+    if (rules.rowsSendingAcesOut > 0 || rules.rowsDealtPastFoundations > 0)
         return 0;  // the columns are filled from the stock after the deal
     if (!rules.columnCards.empty())
         return rules.columnCards[static_cast<std::size_t>(column)];
@@ -197,6 +198,12 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
     if (rules.reservesTakeAnyCard && (fannedReserves(rules) || reservesDealtOrLocked ||
                                       rules.reservesFeedFoundationsOnly || rules.tableauFedByWasteOnly))
         refuse("reserves that take any card hold one card each, and only the player fills them");
+    const bool aceFoundations = !rules.acesDealt && !rules.kingsDown && rules.foundationBase == 0 &&
+                                !rules.splitFoundations && !rules.baseCardDealt && !movableBase(rules) &&
+                                rules.dealtBases.empty() && rules.foundationSuits == Suits::same &&
+                                rules.packRanks.empty() && !rules.runFoundations;
+    if (rules.rowsDealtPastFoundations > 0 && (!aceFoundations || rules.rowsSendingAcesOut > 0))
+        refuse("columns dealt past the foundations need empty foundations built up in suit from the Ace");
 }
 
 namespace {
@@ -353,6 +360,9 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     }
     if (rules.rowsSendingAcesOut > 0)
         addRowsSendingAcesOut(b, piles.stock, piles.tableau, piles.foundations, rules.rowsSendingAcesOut);
+    if (rules.rowsDealtPastFoundations > 0)
+        addRowsDealtPastFoundations(b, piles.stock, piles.tableau, piles.foundations,
+                                    rules.rowsDealtPastFoundations);
     if (movableBase(rules))
         addBaseRankSwitch(b, rules, piles);
     const std::vector<FillGuard> guards =

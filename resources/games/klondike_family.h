@@ -170,6 +170,11 @@ struct KlondikeRules {
     // The reserves are cells: an empty one takes any single card, which may
     // be played on from it. With reserveCards 0 they start empty.
     bool reservesTakeAnyCard = false;
+    // When set, the columns are dealt from the stock right after the deal,
+    // this many cards to each, one row at a time; a card that a foundation
+    // takes goes there instead, so every column gets its full count.
+    // Foundations up in suit from the Ace only.
+    int rowsDealtPastFoundations = 0;
 };
 
 // The ranks in each pack, and so the cards each foundation holds.

@@ -253,9 +253,12 @@ std::string klondikeDescription(const KlondikeRules& r)
     text += "\n" + foundationText(r);
     if (r.acesDealt)
         text += " The Aces are dealt to them at the start.";
+    if (r.rowsDealtPastFoundations > 0)
+        text += " While the columns are dealt, each card that a foundation takes goes there instead, and the "
+                "next card takes its place in the column.";
     const int tableau = [&] {
         int n = 0;
-        if (r.rowsSendingAcesOut > 0)
+        if (r.rowsSendingAcesOut > 0 || r.rowsDealtPastFoundations > 0)
             return n;  // the rows come from the stock after the deal
         for (int c = 0; c < r.columns; ++c)
             n += r.columnCards.empty() ? r.firstPileCards + c * r.extraPerPile
