@@ -64,6 +64,10 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.splitOncePerSuit = rules.upAndDownFoundations;
     row.reservesTakeAnyCard = rules.reservesTakeAnyCard;
     row.rowsDealtPastFoundations = rules.rowsDealtPastFoundations;
+    if (rules.reserveRounds > 0) {
+        row.stock = StockDeal::rowToReserves;
+        row.reserveRounds = rules.reserveRounds;
+    }
     return row;
 }
 

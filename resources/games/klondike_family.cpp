@@ -204,6 +204,8 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
                                 rules.packRanks.empty() && !rules.runFoundations;
     if (rules.rowsDealtPastFoundations > 0 && (!aceFoundations || rules.rowsSendingAcesOut > 0))
         refuse("columns dealt past the foundations need empty foundations built up in suit from the Ace");
+    if (rules.reserveRounds != 1 && (rules.stock != StockDeal::rowToReserves || rules.reserveRounds < 1))
+        refuse("only a stock dealt to the reserves deals them rounds, at least one a tap");
 }
 
 namespace {

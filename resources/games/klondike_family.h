@@ -175,6 +175,9 @@ struct KlondikeRules {
     // takes goes there instead, so every column gets its full count.
     // Foundations up in suit from the Ace only.
     int rowsDealtPastFoundations = 0;
+    // With a stock dealt to the reserves: the rounds of one card to each
+    // reserve that one tap deals.
+    int reserveRounds = 1;
 };
 
 // The ranks in each pack, and so the cards each foundation holds.

@@ -123,6 +123,11 @@ void addReserveDeal(RecordBuilder& b, const KlondikeRules& rules, const CommonPr
                     const KlondikePiles& piles)
 {
     const int deal = addDealRow(b, piles.stock, piles.reserves);
+    for (int round = 1; round < rules.reserveRounds; ++round)
+        for (int reserve : piles.reserves) {
+            b.addAction(deal, setCardsAction(piles.stock, Range::fromTop, 0, 1, kCardFaceUp, 1));
+            b.addAction(deal, moveCardsAction(piles.stock, Range::fromTop, 0, 1, reserve));
+        }
     b.addCondition(deal, common.topFaceDown, piles.stock);
     b.pile(piles.stock).tapKey = static_cast<std::uint16_t>(deal);
     if (rules.stock != StockDeal::reservesThenOpen)
