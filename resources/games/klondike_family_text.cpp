@@ -23,6 +23,8 @@ std::string suitsText(Suits suits)
     case Suits::alternate: return "in alternating colours";
     case Suits::sameColour: return "in the same colour";
     case Suits::different: return "in any suit but the card's own";
+    case Suits::cycle:
+        return "with each card of the suit after the one below it in the round spades, hearts, clubs, diamonds";
     }
     return "";
 }
@@ -175,7 +177,8 @@ std::string foundationText(const KlondikeRules& r)
                            "its Ace to its King, and the one among the last four down in suit from its King to "
                            "its Ace, one card at a time.") +
                (r.foundationsKeep ? " Cards played there stay there." : "");
-    const std::string suits = suitsText(r.foundationSuits);
+    // The round of suits reads as a clause of its own.
+    const std::string suits = suitsText(r.foundationSuits) + (r.foundationSuits == Suits::cycle ? "," : "");
     std::string text =
         r.baseCardDealt ? std::string("One card is dealt to the first foundation at the start, and its rank is the "
                                       "base of every foundation: the others start with the other cards of that "

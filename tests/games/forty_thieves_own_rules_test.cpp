@@ -96,6 +96,47 @@ TEST(FortyThievesOwnRules, ATableauBuiltUpOrDownInSuitTakesEitherNeighbour)
         expectDrop(drop);
 }
 
+// Following: stock 0, waste 1, tableau 2-7, foundations 8-11. Each card
+// takes the suit after the one below it: spades, hearts, clubs, diamonds.
+TEST(FortyThievesOwnRules, CardsFollowTheRoundOfSuitsOnTheTableauAndTheFoundations)
+{
+    for (const DropCase& drop : std::vector<DropCase>{
+             {"Following", 3, 2, {{kSpades, 5}}, {kHearts, 4}, true, "hearts follow spades"},
+             {"Following", 3, 2, {{kHearts, 5}}, {kClubs, 4}, true, "clubs follow hearts"},
+             {"Following", 3, 2, {{kClubs, 5}}, {kDiamonds, 4}, true, "diamonds follow clubs"},
+             {"Following", 3, 2, {{kDiamonds, 5}}, {kSpades, 4}, true, "spades follow diamonds"},
+             {"Following", 3, 2, {{kSpades, 5}}, {kDiamonds, 4}, false, "the round runs one way"},
+             {"Following", 3, 2, {{kSpades, 5}}, {kSpades, 4}, false, "not in suit"},
+             {"Following", 3, 2, {{kSpades, 5}}, {kHearts, 6}, false, "down only"},
+             {"Following", 3, 8, {{kSpades, 1}}, {kHearts, 2}, true, "a foundation follows the round"},
+             {"Following", 3, 8, {{kSpades, 1}}, {kSpades, 2}, false, "and not the suit"},
+             {"Following", 3, 8, {}, {kDiamonds, 1}, true, "any Ace starts a foundation"},
+         })
+        expectDrop(drop);
+}
+
+// Kilowatt: stock 0, tableau 1-12, reserves 13-14. A tap deals three rounds
+// to the two reserves; only their top cards play, and they take nothing.
+TEST(FortyThievesOwnRules, ATapDealsRoundsToTheReserves)
+{
+    constexpr int kReserve = 13;
+    Engine engine;
+    dealEmbeddedGame(engine, "Kilowatt", 1);
+    const int stock = cardsOn(engine, kStock);
+    ASSERT_EQ(cardsOn(engine, kReserve), 0);
+    ASSERT_TRUE(applyStep(engine, Step::tapOn(kStock), nullptr));
+    EXPECT_EQ(cardsOn(engine, kStock), stock - 6);
+    for (int reserve : {kReserve, kReserve + 1}) {
+        ASSERT_EQ(cardsOn(engine, reserve), 3);
+        const auto& cards = engine.cardsOn(reserve);
+        EXPECT_TRUE(engine.canPickUp(cards.back()));
+        EXPECT_FALSE(engine.canPickUp(cards.front()));
+        for (std::uint16_t card : cards)
+            EXPECT_TRUE(isFaceUp(engine, card));
+    }
+    EXPECT_FALSE(engine.canDrop(engine.topCard(1), kReserve)) << "a reserve takes nothing";
+}
+
 // Where a game's cells lie: the first tableau pile is 2, the cells follow
 // the columns, and the foundations follow the cells.
 struct CellGame {
