@@ -64,6 +64,7 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.splitOncePerSuit = rules.upAndDownFoundations;
     row.reservesTakeAnyCard = rules.reservesTakeAnyCard;
     row.rowsDealtPastFoundations = rules.rowsDealtPastFoundations;
+    row.spacesFromWasteOnly = rules.spacesFromWasteOnly;
     if (rules.reserveRounds > 0) {
         row.stock = StockDeal::rowToReserves;
         row.reserveRounds = rules.reserveRounds;

@@ -80,6 +80,8 @@ struct OpenColumnsRules {
     // reserve pile instead of turning cards onto a waste (0: it turns them
     // onto the waste).
     int reserveRounds = 0;
+    // An empty column takes a card only from the waste.
+    bool spacesFromWasteOnly = false;
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

@@ -10,6 +10,7 @@
 #include "klondike_family_parts.h"
 #include "klondike_family_runs.h"
 #include "klondike_family_waste_out.h"
+#include "klondike_family_waste_spaces.h"
 
 #include <span>
 #include <stdexcept>
@@ -206,6 +207,8 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("columns dealt past the foundations need empty foundations built up in suit from the Ace");
     if (rules.reserveRounds != 1 && (rules.stock != StockDeal::rowToReserves || rules.reserveRounds < 1))
         refuse("only a stock dealt to the reserves deals them rounds, at least one a tap");
+    if (rules.spacesFromWasteOnly && (!hasWaste || rules.tableauFedByWasteOnly || rules.reservesFeedFoundationsOnly))
+        refuse("spaces that take only the waste's card need a waste, and the usual moves around it");
 }
 
 namespace {
@@ -337,6 +340,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         addDealtBaseKeys(b, piles.foundations);
     if (rules.lockedReserves)
         addLockedReserveKeys(b, common, piles);
+    if (rules.spacesFromWasteOnly)
+        addWasteOnlySpaceKeys(b, common, piles);
     addReserveCoverKeys(b, rules, common, piles);
 
     if (hasWaste && rules.dealCountFalls) {

@@ -178,6 +178,8 @@ struct KlondikeRules {
     // With a stock dealt to the reserves: the rounds of one card to each
     // reserve that one tap deals.
     int reserveRounds = 1;
+    // An empty tableau pile takes a card only from the waste.
+    bool spacesFromWasteOnly = false;
 };
 
 // The ranks in each pack, and so the cards each foundation holds.

@@ -56,6 +56,8 @@ std::string tableauText(const KlondikeRules& r)
     if (r.tableauFedByWasteOnly)
         text += "Cards may be put on the tableau only from the waste, and tableau cards go only to the "
                 "foundations. ";
+    if (r.spacesFromWasteOnly)
+        return text + "Only the top card of the waste may fill an empty pile.";
     if (r.base != FoundationBase::fixed)
         return text + "An empty pile takes only a card of the rank just below the foundations' base (a King "
                       "when the base is the Ace), or a group headed by one.";

@@ -137,6 +137,28 @@ TEST(FortyThievesOwnRules, ATapDealsRoundsToTheReserves)
     EXPECT_FALSE(engine.canDrop(engine.topCard(1), kReserve)) << "a reserve takes nothing";
 }
 
+// Napoleon's Shoulder: waste 1, tableau 2-13. A space takes a card from the
+// waste alone; once filled, its pile takes cards from anywhere again. The
+// rule is set after each step, so the first move sets it up.
+TEST(FortyThievesOwnRules, ASpaceTakesOnlyTheWastesCard)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Napoleon's Shoulder", 1);
+    const int nine = cardOf(engine, kHearts, 9), eight = cardOf(engine, kClubs, 8);
+    const int ten = cardOf(engine, kSpades, 10), wasteNine = cardOf(engine, kDiamonds, 9);
+    arrangeBoard(engine, {{kTableau, {nine, eight}}, {kTableau + 1, {ten}}, {kWaste, {wasteNine}}}, kStock);
+    ASSERT_TRUE(move(engine, eight, kTableau + 2));
+    EXPECT_FALSE(engine.canDrop(nine, kTableau + 3)) << "not from a column";
+    EXPECT_TRUE(engine.canDrop(nine, kTableau + 1)) << "columns still build on each other";
+    EXPECT_TRUE(engine.canDrop(wasteNine, kTableau + 3));
+    ASSERT_TRUE(move(engine, wasteNine, kTableau + 3));
+    EXPECT_TRUE(engine.canDrop(eight, kTableau + 3)) << "a filled pile takes from a column";
+    EXPECT_FALSE(engine.canDrop(eight, kTableau + 4));
+    ASSERT_TRUE(engine.undoStep());
+    EXPECT_FALSE(engine.canDrop(eight, kTableau + 3)) << "undone: a space again";
+    EXPECT_TRUE(engine.canDrop(wasteNine, kTableau + 3));
+}
+
 // Where a game's cells lie: the first tableau pile is 2, the cells follow
 // the columns, and the foundations follow the cells.
 struct CellGame {
