@@ -65,6 +65,8 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.reservesTakeAnyCard = rules.reservesTakeAnyCard;
     row.rowsDealtPastFoundations = rules.rowsDealtPastFoundations;
     row.spacesFromWasteOnly = rules.spacesFromWasteOnly;
+    row.cells = rules.cells;
+    row.foundationTopRank = rules.foundationTopRank;
     if (rules.reserveRounds > 0) {
         row.stock = StockDeal::rowToReserves;
         row.reserveRounds = rules.reserveRounds;

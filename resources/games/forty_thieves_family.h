@@ -82,6 +82,11 @@ struct OpenColumnsRules {
     int reserveRounds = 0;
     // An empty column takes a card only from the waste.
     bool spacesFromWasteOnly = false;
+    // Cells beside the columns, empty at the deal, each taking one rank.
+    std::vector<RankCell> cells = {};
+    // The highest rank the foundations take (0: the King); cells that keep
+    // their cards take the ranks above.
+    int foundationTopRank = 0;
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

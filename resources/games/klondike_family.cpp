@@ -12,6 +12,7 @@
 #include "klondike_family_waste_out.h"
 #include "klondike_family_waste_spaces.h"
 
+#include <algorithm>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -209,6 +210,14 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("only a stock dealt to the reserves deals them rounds, at least one a tap");
     if (rules.spacesFromWasteOnly && (!hasWaste || rules.tableauFedByWasteOnly || rules.reservesFeedFoundationsOnly))
         refuse("spaces that take only the waste's card need a waste, and the usual moves around it");
+    const bool keptOnly = std::all_of(rules.cells.begin(), rules.cells.end(), [](const RankCell& cell) {
+        return cell.keepsCards;
+    });
+    const bool plainFoundations = rules.foundationBase == 0 && !rules.kingsDown && rules.dealtBases.empty() &&
+                                  !rules.baseCardDealt && !movableBase(rules) && !rules.splitFoundations &&
+                                  rules.packRanks.empty() && !rules.runFoundations && !rules.wasteOut;
+    if (rules.foundationTopRank != 0 && (rules.cells.empty() || !keptOnly || !plainFoundations))
+        refuse("foundations that stop short of the King go up from the Ace, beside cells that keep the rest");
 }
 
 namespace {
@@ -311,7 +320,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         const Point place = reservePlace(board, rules.reserves + static_cast<int>(k));
         const int accept = addRule(b, count(first) == 1 && faceUp(top(first)) && rank(top(first)) == cell.rank &&
                                           count(second) < cell.capacity);
-        b.addPile(makePile({.x = place.x, .y = place.y, .pickUp = common.topCardOnly, .accept = accept}));
+        const int pickUp = cell.keepsCards ? common.never : common.topCardOnly;
+        b.addPile(makePile({.x = place.x, .y = place.y, .pickUp = pickUp, .accept = accept}));
     }
     for (int k = 0; k < foundationCount; ++k) {
         const bool goesDown = rules.splitFoundations && 2 * k >= foundationCount;
@@ -381,7 +391,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         addRunKeys(b, common, piles.tableau, piles.foundations);
     if (dealsFaceDown(rules))
         addTurnUpKeys(b, common, piles.tableau);
-    if (rules.splitFoundations)
+    if (rules.splitFoundations || rules.foundationTopRank != 0)
         addWinWhenEmpty(b, common, cardsInPlay(piles));
     else
         addWinWhenFull(b, piles.foundations, ranksPerPack(rules));

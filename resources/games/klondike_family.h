@@ -34,6 +34,8 @@ bool firstRowsDown(int, int position, int)
 struct RankCell {
     int rank;
     int capacity = 1;
+    // The cell is a foundation of that rank: its cards never leave.
+    bool keepsCards = false;
 };
 
 // What fills an emptied tableau pile at once, before the player may.
@@ -180,6 +182,10 @@ struct KlondikeRules {
     int reserveRounds = 1;
     // An empty tableau pile takes a card only from the waste.
     bool spacesFromWasteOnly = false;
+    // The highest rank the foundations take (0: the King); the ranks above
+    // go to cells that keep them, and the game is won once every card lies
+    // on the foundations or those cells.
+    int foundationTopRank = 0;
 };
 
 // The ranks in each pack, and so the cards each foundation holds.

@@ -55,7 +55,8 @@ Condition foundationAcceptRule(const KlondikeRules& rules)
     const Condition rule = rules.kingsDown
                                ? acceptsOnFoundation(13, Direction::down, false, rules.foundationSuits)
                                : acceptsOnFoundation(1, Direction::up, false, rules.foundationSuits);
-    return rules.packRanks.empty() ? rule : rule || acrossRankGaps(rules);
+    const Condition built = rules.packRanks.empty() ? rule : rule || acrossRankGaps(rules);
+    return rules.foundationTopRank == 0 ? built : built && rank(top(first)) <= rules.foundationTopRank;
 }
 
 Condition tableauAcceptRule(const KlondikeRules& rules)

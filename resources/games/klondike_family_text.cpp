@@ -157,6 +157,14 @@ std::string cellsText(const KlondikeRules& r)
 {
     std::string text;
     for (const RankCell& cell : r.cells) {
+        if (cell.keepsCards) {
+            text += " A further foundation beside the tableau, empty at the start, takes " +
+                    (cell.capacity == 1 ? "a single " + rankName(cell.rank, false)
+                                        : "all " + number(cell.capacity) + " " + rankName(cell.rank, true) +
+                                              " of any suit, one at a time") +
+                    "; they stay there.";
+            continue;
+        }
         text += " A cell beside the tableau, empty at the start, takes " +
                 (cell.capacity == 1 ? "a single " + rankName(cell.rank, false)
                                     : "up to " + number(cell.capacity) + " " + rankName(cell.rank, true) +
@@ -189,6 +197,9 @@ std::string foundationText(const KlondikeRules& r)
         : r.foundationBase != 0 ? fixedBaseText(r.foundationBase)
         : sameDealtBase(r) != 0 ? dealtBaseText(sameDealtBase(r))
         : r.kingsDown           ? "Build the foundations down " + suits + " from the King, one card at a time."
+        : r.foundationTopRank != 0
+            ? "Build the foundations up " + suits + " from the Ace to the " + rankName(r.foundationTopRank, false) +
+                  ", one card at a time."
                                 : "Build the foundations up " + suits + " from the Ace, one card at a time.";
     if (r.foundationsKeep)
         text += " Cards played there stay there.";
@@ -237,11 +248,14 @@ std::string klondikeDescription(const KlondikeRules& r)
 {
     const int foundations = suitsPerPack(r) * r.packs;
     const int cards = ranksPerPack(r) * foundations;
+    int keptCells = 0;
+    for (const RankCell& cell : r.cells)
+        keptCells += cell.keepsCards ? 1 : 0;
     const std::string object =
         r.runFoundations ? "Build " + number(foundations) +
                                " runs in the tableau, each a whole suit from King down to Ace, and so move all " +
                                std::to_string(cards) + " cards to the " + number(foundations) + " foundations."
-                         : "Move all " + std::to_string(cards) + " cards to the " + number(foundations) +
+                         : "Move all " + std::to_string(cards) + " cards to the " + number(foundations + keptCells) +
                                " foundations.";
     std::string text = std::string(r.intro) + "\n<b>Object</b>\n" + object + "\n<b>Layout</b>\n" + r.layout +
                        "\n<b>Rules</b>\n" + tableauText(r);

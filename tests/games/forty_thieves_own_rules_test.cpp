@@ -159,6 +159,29 @@ TEST(FortyThievesOwnRules, ASpaceTakesOnlyTheWastesCard)
     EXPECT_TRUE(engine.canDrop(wasteNine, kTableau + 3));
 }
 
+// Floradora: tableau 2-7, the Kings' foundation 8, foundations 9-16, which
+// end with the Queens.
+TEST(FortyThievesOwnRules, TheKingsGoToAFoundationOfTheirOwn)
+{
+    std::vector<std::pair<int, int>> aceToQueen;
+    for (int rank = 1; rank <= 12; ++rank)
+        aceToQueen.push_back({kSpades, rank});
+    for (const DropCase& drop : std::vector<DropCase>{
+             {"Floradora", 3, 9, aceToQueen, {kSpades, 13}, false, "a foundation ends with its Queen"},
+             {"Floradora", 3, 9, {{kSpades, 11}}, {kSpades, 12}, true, "up to the Queen"},
+             {"Floradora", 3, 8, {}, {kHearts, 13}, true, "any King goes to the Kings' foundation"},
+             {"Floradora", 3, 8, {{kHearts, 13}}, {kSpades, 13}, true, "King on King"},
+             {"Floradora", 3, 8, {}, {kHearts, 12}, false, "nothing else does"},
+         })
+        expectDrop(drop);
+    Engine engine;
+    dealEmbeddedGame(engine, "Floradora", 1);
+    const int king = cardOf(engine, kClubs, 13);
+    arrangeBoard(engine, {{kTableau, {king}}}, kStock);
+    ASSERT_TRUE(move(engine, king, 8));
+    EXPECT_FALSE(engine.canPickUp(king)) << "the Kings stay";
+}
+
 // Where a game's cells lie: the first tableau pile is 2, the cells follow
 // the columns, and the foundations follow the cells.
 struct CellGame {
