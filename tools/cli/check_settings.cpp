@@ -148,6 +148,15 @@ constexpr CheckSettings kSettings[] = {
     // regardless of suit; the default search wins none of deals 1 to 3
     // within 20,000 states, a beam of 300 wins deal 1 within 200,000.
     {183, 200'000, 300},
+    // McClellan and Dieppe: two packs through one pass of the stock, with
+    // three cards face down in each of McClellan's columns and only three
+    // cards in each of Dieppe's. Beams of 300 (within 200,000 states) win
+    // none of deals 1 to 6, and a beam of 1,000 (within 400,000) none of 1
+    // to 3 of McClellan and 1 to 5 of Dieppe. The default search within
+    // 60,000 wins McClellan's deal 6 and, after none of 4 to 13, Dieppe's
+    // deal 14, where their checks start.
+    {448, 60'000, 0, 6, 6},
+    {181, 60'000, 0, 14, 14},
 };
 
 }  // namespace
