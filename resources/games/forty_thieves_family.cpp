@@ -67,6 +67,7 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.spacesFromWasteOnly = rules.spacesFromWasteOnly;
     row.cells = rules.cells;
     row.foundationTopRank = rules.foundationTopRank;
+    row.blindTableau = rules.blindTableau;
     if (rules.reserveRounds > 0) {
         row.stock = StockDeal::rowToReserves;
         row.reserveRounds = rules.reserveRounds;

@@ -87,6 +87,9 @@ struct OpenColumnsRules {
     // The highest rank the foundations take (0: the King); cells that keep
     // their cards take the ranks above.
     int foundationTopRank = 0;
+    // Face-down cards turn up only when the player taps their column, and
+    // meanwhile take any card.
+    bool blindTableau = false;
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

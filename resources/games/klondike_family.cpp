@@ -25,6 +25,7 @@ bool topCardUp(int, int position, int count) { return position == count - 1; }
 bool allCardsUp(int, int, int) { return true; }
 bool alternateFromDown(int, int position, int) { return position % 2 == 1; }
 bool alternateFromUp(int, int position, int) { return position % 2 == 0; }
+bool allCardsDown(int, int, int) { return false; }
 
 int suitsPerPack(const KlondikeRules& rules)
 {
@@ -154,6 +155,17 @@ void addDealtBaseKeys(RecordBuilder& b, std::span<const int> foundations)
     addBaseRankKeys(b, choice);
 }
 
+// Tapping a tableau pile whose top card lies face down turns it up.
+void addTurnUpByTap(RecordBuilder& b, const CommonPrograms& common, std::span<const int> tableau)
+{
+    for (int column : tableau) {
+        const int key = b.addKey(TriggerType::never);
+        b.addCondition(key, common.topFaceDown, column);
+        b.addAction(key, setCardsAction(column, Range::fromTop, 0, 1, kCardFaceUp, 1));
+        b.pile(column).tapKey = static_cast<std::uint16_t>(key);
+    }
+}
+
 }  // namespace
 
 // Row data that the piles cannot carry out: refused when the game is built.
@@ -265,7 +277,9 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
 
     const CommonPrograms common = addCommonPrograms(b);
     const int tableauPickUp = rules.singleCards ? common.topCardOnly : addRule(b, isRun(first, rules.groupBuild));
-    const int tableauAccept = addRule(b, tableauAcceptRule(rules));
+    const Condition onFaceDown = !empty(second) && faceDown(top(second));
+    const int tableauAccept =
+        addRule(b, rules.blindTableau ? tableauAcceptRule(rules) || onFaceDown : tableauAcceptRule(rules));
     // A foundation gives back any card but its first. Foundations of whole
     // suits neither take nor give a card: runs reach them by the run keys.
     const int foundationPickUp = rules.foundationsKeep || rules.runFoundations
@@ -389,7 +403,9 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     // turned up in the same step.
     if (rules.runFoundations)
         addRunKeys(b, common, piles.tableau, piles.foundations);
-    if (dealsFaceDown(rules))
+    if (rules.blindTableau)
+        addTurnUpByTap(b, common, piles.tableau);
+    else if (dealsFaceDown(rules))
         addTurnUpKeys(b, common, piles.tableau);
     if (rules.splitFoundations || rules.foundationTopRank != 0)
         addWinWhenEmpty(b, common, cardsInPlay(piles));

@@ -22,6 +22,7 @@ bool allCardsUp(int column, int position, int count);
 bool alternateFromDown(int column, int position, int count);
 // Face up, face down, face up, ... from the bottom.
 bool alternateFromUp(int column, int position, int count);
+bool allCardsDown(int column, int position, int count);
 // The bottom `Rows` cards of every column face down, the rest face up.
 template <int Rows>
 bool firstRowsDown(int, int position, int)
@@ -186,6 +187,9 @@ struct KlondikeRules {
     // go to cells that keep them, and the game is won once every card lies
     // on the foundations or those cells.
     int foundationTopRank = 0;
+    // A face-down card on top of a tableau pile stays face down until the
+    // player taps the pile, and meanwhile takes any card or group.
+    bool blindTableau = false;
 };
 
 // The ranks in each pack, and so the cards each foundation holds.

@@ -271,7 +271,10 @@ std::string klondikeDescription(const KlondikeRules& r)
         text += " The top card of each reserve pile may be played to the tableau or the foundations; "
                 "nothing may be put on a reserve pile.";
     text += cellsText(r);
-    if (r.faceUp != allCardsUp)
+    if (r.blindTableau)
+        text += " A face-down card on top of a pile stays face down until you tap it to turn it up; until "
+                "then any card may be put on it.";
+    else if (r.faceUp != allCardsUp)
         text += " A face-down card that comes to the top turns face up.";
     text += "\n" + foundationText(r);
     if (r.acesDealt)

@@ -182,6 +182,35 @@ TEST(FortyThievesOwnRules, TheKingsGoToAFoundationOfTheirOwn)
     EXPECT_FALSE(engine.canPickUp(king)) << "the Kings stay";
 }
 
+// Blind Patience: tableau 2-11, dealt face down. A face-down top card takes
+// any card and turns up only when its column is tapped.
+TEST(FortyThievesOwnRules, AFaceDownCardTakesAnyCardUntilTappedUp)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Blind Patience", 1);
+    for (int column = 0; column < 10; ++column)
+        for (std::uint16_t card : engine.cardsOn(kTableau + column))
+            ASSERT_FALSE(isFaceUp(engine, card));
+    const int hidden = engine.topCard(kTableau);
+    const int waste = engine.topCard(kWaste);
+    EXPECT_TRUE(engine.canDrop(waste, kTableau)) << "any card goes on a face-down card";
+    EXPECT_FALSE(engine.canPickUp(hidden));
+    ASSERT_TRUE(move(engine, waste, kTableau));
+    EXPECT_FALSE(isFaceUp(engine, hidden)) << "covered, it stays face down";
+    ASSERT_TRUE(move(engine, waste, kTableau + 1));
+    EXPECT_FALSE(isFaceUp(engine, hidden)) << "uncovered, it still waits for a tap";
+    ASSERT_TRUE(engine.canTap(kTableau));
+    ASSERT_TRUE(applyStep(engine, Step::tapOn(kTableau), nullptr));
+    EXPECT_TRUE(isFaceUp(engine, hidden));
+    EXPECT_FALSE(engine.canTap(kTableau)) << "a face-up top card has nothing to turn";
+
+    for (const DropCase& drop : std::vector<DropCase>{
+             {"Blind Patience", 3, 2, {{kHearts, 8}}, {kSpades, 7}, true, "face up, the usual building"},
+             {"Blind Patience", 3, 2, {{kHearts, 8}}, {kHearts, 7}, false, "not in the same colour"},
+         })
+        expectDrop(drop);
+}
+
 // Where a game's cells lie: the first tableau pile is 2, the cells follow
 // the columns, and the foundations follow the cells.
 struct CellGame {
