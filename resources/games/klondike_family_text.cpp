@@ -264,9 +264,9 @@ std::string klondikeDescription(const KlondikeRules& r)
         text += " The top card of each reserve pile may be played only to the foundations, never to the "
                 "tableau; nothing may be put on a reserve pile.";
     else if (r.reserves > 0 && r.reservesTakeAnyCard)
-        text += std::string(r.reserves == 1 ? " The reserve is a cell" : " Each reserve pile is a cell") +
-                " holding one card at most: its card may be played to the tableau or the foundations, and an "
-                "empty cell takes any single card.";
+        text += std::string(r.reserves == 1 ? " The cell holds" : " Each cell holds") +
+                " one card at most: its card may be played to the tableau or the foundations, and an empty cell "
+                "takes any single card.";
     else if (r.reserves > 0)
         text += " The top card of each reserve pile may be played to the tableau or the foundations; "
                 "nothing may be put on a reserve pile.";
