@@ -4,6 +4,7 @@
 #include "game_parts_runs.h"
 #include "klondike_family_aces_out.h"
 #include "klondike_family_boards.h"
+#include "klondike_family_conflicts.h"
 #include "klondike_family_deal_out.h"
 #include "klondike_family_fills.h"
 #include "klondike_family_locks.h"
@@ -12,7 +13,6 @@
 #include "klondike_family_waste_out.h"
 #include "klondike_family_waste_spaces.h"
 
-#include <algorithm>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -204,32 +204,8 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("only a stock dealt in rows onto the tableau waits for its spaces to be filled");
     if (const std::string why = runFoundationsConflict(rules); !why.empty())
         refuse(why);
-    if (rules.splitOncePerSuit && (!rules.splitFoundations || rules.packs != 2 || !rules.packSuits.empty()))
-        refuse("one foundation up and one down for each suit pairs the suits of two full packs");
-    const bool reservesDealtOrLocked = rules.lockedReserves || rules.firTree || dealsToReserves(rules) ||
-                                       rules.spaceFill == SpaceFill::fromReserve ||
-                                       rules.spaceFill == SpaceFill::fromReserves;
-    if (rules.reservesTakeAnyCard && (fannedReserves(rules) || reservesDealtOrLocked ||
-                                      rules.reservesFeedFoundationsOnly || rules.tableauFedByWasteOnly))
-        refuse("reserves that take any card hold one card each, and only the player fills them");
-    const bool aceFoundations = !rules.acesDealt && !rules.kingsDown && rules.foundationBase == 0 &&
-                                !rules.splitFoundations && !rules.baseCardDealt && !movableBase(rules) &&
-                                rules.dealtBases.empty() && rules.foundationSuits == Suits::same &&
-                                rules.packRanks.empty() && !rules.runFoundations;
-    if (rules.rowsDealtPastFoundations > 0 && (!aceFoundations || rules.rowsSendingAcesOut > 0))
-        refuse("columns dealt past the foundations need empty foundations built up in suit from the Ace");
-    if (rules.reserveRounds != 1 && (rules.stock != StockDeal::rowToReserves || rules.reserveRounds < 1))
-        refuse("only a stock dealt to the reserves deals them rounds, at least one a tap");
-    if (rules.spacesFromWasteOnly && (!hasWaste || rules.tableauFedByWasteOnly || rules.reservesFeedFoundationsOnly))
-        refuse("spaces that take only the waste's card need a waste, and the usual moves around it");
-    const bool keptOnly = std::all_of(rules.cells.begin(), rules.cells.end(), [](const RankCell& cell) {
-        return cell.keepsCards;
-    });
-    const bool plainFoundations = rules.foundationBase == 0 && !rules.kingsDown && rules.dealtBases.empty() &&
-                                  !rules.baseCardDealt && !movableBase(rules) && !rules.splitFoundations &&
-                                  rules.packRanks.empty() && !rules.runFoundations && !rules.wasteOut;
-    if (rules.foundationTopRank != 0 && (rules.cells.empty() || !keptOnly || !plainFoundations))
-        refuse("foundations that stop short of the King go up from the Ace, beside cells that keep the rest");
+    if (const std::string why = openColumnsConflict(rules, hasWaste); !why.empty())
+        refuse(why);
 }
 
 namespace {

@@ -22,6 +22,7 @@ bool allCardsUp(int column, int position, int count);
 bool alternateFromDown(int column, int position, int count);
 // Face up, face down, face up, ... from the bottom.
 bool alternateFromUp(int column, int position, int count);
+// Every card face down.
 bool allCardsDown(int column, int position, int count);
 // The bottom `Rows` cards of every column face down, the rest face up.
 template <int Rows>
