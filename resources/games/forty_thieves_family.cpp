@@ -61,6 +61,18 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.reserves = rules.reserves;
     row.reserveCards = rules.reserveCards;
     row.groupsOnlyToSpaces = rules.groupsOnlyToSpaces;
+    row.splitFoundations = rules.upAndDownFoundations;
+    row.splitOncePerSuit = rules.upAndDownFoundations;
+    row.reservesTakeAnyCard = rules.reservesTakeAnyCard;
+    row.rowsDealtPastFoundations = rules.rowsDealtPastFoundations;
+    row.spacesFromWasteOnly = rules.spacesFromWasteOnly;
+    row.cells = rules.cells;
+    row.foundationTopRank = rules.foundationTopRank;
+    row.blindTableau = rules.blindTableau;
+    if (rules.reserveRounds > 0) {
+        row.stock = StockDeal::rowToReserves;
+        row.reserveRounds = rules.reserveRounds;
+    }
     return row;
 }
 

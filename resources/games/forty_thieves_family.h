@@ -63,9 +63,33 @@ struct OpenColumnsRules {
     std::vector<int> dealtBases = {};
     int reserves = 0;      // open reserve piles beside the columns
     int reserveCards = 1;  // cards dealt face up to each
-    // How the cards of a group moved together must lie, when stricter than
-    // `build` (unset: as `build`).
+    // When given, how the cards of a group moved together lie, where that is
+    // stricter than `build` (which then says only where a group may land).
     std::optional<Build> groupBuild = std::nullopt;
+    // Every suit has one foundation going up from its Ace and one going down
+    // from its King (two packs).
+    bool upAndDownFoundations = false;
+    // The reserves are cells that take any single card when empty; with
+    // reserveCards 0 they start empty.
+    bool reservesTakeAnyCard = false;
+    // When set, the columns are dealt this many cards each from the stock
+    // after the rest, every card a foundation takes going there instead
+    // (cardsPerColumn is then not used).
+    int rowsDealtPastFoundations = 0;
+    // The stock deals, at each tap, this many rounds of one card to each
+    // reserve pile instead of turning cards onto a waste (0: it turns them
+    // onto the waste).
+    int reserveRounds = 0;
+    // An empty column takes a card only from the waste.
+    bool spacesFromWasteOnly = false;
+    // Cells beside the columns, empty at the deal, each taking one rank.
+    std::vector<RankCell> cells = {};
+    // The highest rank the foundations take (0: the King); cells that keep
+    // their cards take the ranks above.
+    int foundationTopRank = 0;
+    // Face-down cards turn up only when the player taps their column, and
+    // meanwhile take any card.
+    bool blindTableau = false;
     // A group moves as a unit only into an empty column; onto a card only the
     // top card goes.
     bool groupsOnlyToSpaces = false;

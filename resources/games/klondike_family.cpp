@@ -4,11 +4,14 @@
 #include "game_parts_runs.h"
 #include "klondike_family_aces_out.h"
 #include "klondike_family_boards.h"
+#include "klondike_family_conflicts.h"
+#include "klondike_family_deal_out.h"
 #include "klondike_family_fills.h"
 #include "klondike_family_locks.h"
 #include "klondike_family_parts.h"
 #include "klondike_family_runs.h"
 #include "klondike_family_waste_out.h"
+#include "klondike_family_waste_spaces.h"
 
 #include <span>
 #include <stdexcept>
@@ -22,6 +25,7 @@ bool topCardUp(int, int position, int count) { return position == count - 1; }
 bool allCardsUp(int, int, int) { return true; }
 bool alternateFromDown(int, int position, int) { return position % 2 == 1; }
 bool alternateFromUp(int, int position, int) { return position % 2 == 0; }
+bool allCardsDown(int, int, int) { return false; }
 
 int suitsPerPack(const KlondikeRules& rules)
 {
@@ -35,14 +39,14 @@ int ranksPerPack(const KlondikeRules& rules)
 
 int foundationCount(const KlondikeRules& rules)
 {
-    return suitsPerPack(rules) * rules.packs * (rules.splitFoundations ? 2 : 1);
+    return suitsPerPack(rules) * rules.packs * (rules.splitFoundations && !rules.splitOncePerSuit ? 2 : 1);
 }
 
 namespace {
 
 int pileCards(const KlondikeRules& rules, int column)
 {
-    if (rules.rowsSendingAcesOut > 0)
+    if (rules.rowsSendingAcesOut > 0 || rules.rowsDealtPastFoundations > 0)
         return 0;  // the columns are filled from the stock after the deal
     if (!rules.columnCards.empty())
         return rules.columnCards[static_cast<std::size_t>(column)];
@@ -158,6 +162,17 @@ void addDealtBaseKeys(RecordBuilder& b, const KlondikeRules& rules, std::span<co
     addBaseRankKeys(b, choice);
 }
 
+// Tapping a tableau pile whose top card lies face down turns it up.
+void addTurnUpByTap(RecordBuilder& b, const CommonPrograms& common, std::span<const int> tableau)
+{
+    for (int column : tableau) {
+        const int key = b.addKey(TriggerType::never);
+        b.addCondition(key, common.topFaceDown, column);
+        b.addAction(key, setCardsAction(column, Range::fromTop, 0, 1, kCardFaceUp, 1));
+        b.pile(column).tapKey = static_cast<std::uint16_t>(key);
+    }
+}
+
 }  // namespace
 
 // Row data that the piles cannot carry out: refused when the game is built.
@@ -198,7 +213,26 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("only a stock dealt in rows onto the tableau waits for its spaces to be filled");
     if (const std::string why = runFoundationsConflict(rules); !why.empty())
         refuse(why);
+    if (const std::string why = openColumnsConflict(rules, hasWaste); !why.empty())
+        refuse(why);
 }
+
+namespace {
+
+// With splitOncePerSuit, the suit of foundation k: the first half up from
+// the Aces in suit order, the second half down from the Kings.
+int splitFoundationSuit(const KlondikeRules& rules, int k)
+{
+    return rules.splitOncePerSuit ? 1 + k % suitsPerPack(rules) : 0;
+}
+
+int splitFoundationAccept(RecordBuilder& b, bool goesDown, int ownSuit)
+{
+    const Condition rule = goesDown ? acceptsOnFoundation(13, Direction::down) : acceptsOnFoundation(1);
+    return addRule(b, rule && suit(top(first)) == ownSuit);
+}
+
+}  // namespace
 
 GameDefinition klondikeGame(const KlondikeRules& rules)
 {
@@ -228,15 +262,20 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
 
     const CommonPrograms common = addCommonPrograms(b);
     const int tableauPickUp = rules.singleCards ? common.topCardOnly : addRule(b, isRun(first, rules.groupBuild));
-    const int tableauAccept = addRule(b, tableauAcceptRule(rules));
+    const Condition onFaceDown = !empty(second) && faceDown(top(second));
+    const int tableauAccept =
+        addRule(b, rules.blindTableau ? tableauAcceptRule(rules) || onFaceDown : tableauAcceptRule(rules));
     // A foundation gives back any card but its first. Foundations of whole
     // suits neither take nor give a card: runs reach them by the run keys.
     const int foundationPickUp = rules.foundationsKeep || rules.runFoundations
                                      ? common.never
                                      : addRule(b, count(first) == 1 && !empty(second));
-    const int foundationAccept =
-        movableBase(rules) || rules.runFoundations ? common.never : addRule(b, foundationAcceptRule(rules));
-    const int downFromKing = rules.splitFoundations ? addRule(b, acceptsOnFoundation(13, Direction::down)) : 0;
+    // Split foundations of one suit each take rules of their own.
+    const int foundationAccept = movableBase(rules) || rules.runFoundations || rules.splitOncePerSuit
+                                     ? common.never
+                                     : addRule(b, foundationAcceptRule(rules));
+    const bool downFromAnyKing = rules.splitFoundations && !rules.splitOncePerSuit;
+    const int downFromKing = downFromAnyKing ? addRule(b, acceptsOnFoundation(13, Direction::down)) : 0;
 
     KlondikePiles piles;
     if (hasStock) {
@@ -255,6 +294,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
                                               .pickUp = common.topCardOnly}));
     }
     piles.tableau = addTableau(b, rules, board, tableauPickUp, tableauAccept);
+    const Condition takesOneCard = count(first) == 1 && faceUp(top(first)) && empty(second);
+    const int reserveAccept = rules.reservesTakeAnyCard ? addRule(b, takesOneCard) : common.never;
     for (int k = 0; k < rules.reserves; ++k) {
         const bool fanned = fannedReserves(rules);
         Point place = fanned ? Point{board.tableau.x(rules.columns + k), board.tableauY} : reservePlace(board, k);
@@ -271,18 +312,22 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
                                                      .faceUp = !rules.lockedReserves,
                                                      .dealCount = rules.reserveCards,
                                                      .pickUp = reservePickUp(rules, common, k),
-                                                     .accept = common.never})));
+                                                     .accept = reserveAccept})));
     }
     for (std::size_t k = 0; k < rules.cells.size(); ++k) {
         const RankCell& cell = rules.cells[k];
         const Point place = reservePlace(board, rules.reserves + static_cast<int>(k));
         const int accept = addRule(b, count(first) == 1 && faceUp(top(first)) && rank(top(first)) == cell.rank &&
                                           count(second) < cell.capacity);
-        b.addPile(makePile({.x = place.x, .y = place.y, .pickUp = common.topCardOnly, .accept = accept}));
+        const int pickUp = cell.keepsCards ? common.never : common.topCardOnly;
+        b.addPile(makePile({.x = place.x, .y = place.y, .pickUp = pickUp, .accept = accept}));
     }
     for (int k = 0; k < foundationCount; ++k) {
         const bool goesDown = rules.splitFoundations && 2 * k >= foundationCount;
-        const int accept = goesDown ? downFromKing : foundationAccept;
+        const int ownSuit = splitFoundationSuit(rules, k);
+        const int accept = ownSuit != 0 ? splitFoundationAccept(b, goesDown, ownSuit)
+                           : goesDown   ? downFromKing
+                                        : foundationAccept;
         piles.foundations.push_back(b.addPile(makePile(
             {.x = foundationPlace(board, k).x,
              .y = foundationPlace(board, k).y,
@@ -291,7 +336,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
              .dealClass = basesDealt ? 1 : 0,
              .pickUp = foundationPickUp,
              .accept = movableBase(rules) ? foundationAcceptBeforeBase(b, rules, common, k) : accept,
-             .baseRank = noBaseMark ? 0 : goesDown ? 13 : shownFoundationBase(rules)})));
+             .baseRank = noBaseMark ? 0 : goesDown ? 13 : shownFoundationBase(rules),
+             .baseSuit = ownSuit})));
     }
     if (rules.tableauFedByWasteOnly)
         permitWasteFedMoves(b, piles);
@@ -303,6 +349,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         addDealtBaseKeys(b, rules, piles.foundations);
     if (rules.lockedReserves)
         addLockedReserveKeys(b, common, piles);
+    if (rules.spacesFromWasteOnly)
+        addWasteOnlySpaceKeys(b, common, piles);
     addReserveCoverKeys(b, rules, common, piles);
 
     if (hasWaste && rules.dealCountFalls) {
@@ -328,6 +376,9 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     }
     if (rules.rowsSendingAcesOut > 0)
         addRowsSendingAcesOut(b, piles.stock, piles.tableau, piles.foundations, rules.rowsSendingAcesOut);
+    if (rules.rowsDealtPastFoundations > 0)
+        addRowsDealtPastFoundations(b, piles.stock, piles.tableau, piles.foundations,
+                                    rules.rowsDealtPastFoundations);
     if (movableBase(rules))
         addBaseRankSwitch(b, rules, piles);
     const std::vector<FillGuard> guards =
@@ -337,9 +388,11 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     // turned up in the same step.
     if (rules.runFoundations)
         addRunKeys(b, common, piles.tableau, piles.foundations);
-    if (dealsFaceDown(rules))
+    if (rules.blindTableau)
+        addTurnUpByTap(b, common, piles.tableau);
+    else if (dealsFaceDown(rules))
         addTurnUpKeys(b, common, piles.tableau);
-    if (rules.splitFoundations)
+    if (rules.splitFoundations || rules.foundationTopRank != 0)
         addWinWhenEmpty(b, common, cardsInPlay(piles));
     else
         addWinWhenFull(b, piles.foundations, ranksPerPack(rules));

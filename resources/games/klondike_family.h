@@ -22,6 +22,8 @@ bool allCardsUp(int column, int position, int count);
 bool alternateFromDown(int column, int position, int count);
 // Face up, face down, face up, ... from the bottom.
 bool alternateFromUp(int column, int position, int count);
+// Every card face down.
+bool allCardsDown(int column, int position, int count);
 // The bottom `Rows` cards of every column face down, the rest face up.
 template <int Rows>
 bool firstRowsDown(int, int position, int)
@@ -34,6 +36,8 @@ bool firstRowsDown(int, int position, int)
 struct RankCell {
     int rank;
     int capacity = 1;
+    // The cell is a foundation of that rank: its cards never leave.
+    bool keepsCards = false;
 };
 
 // What fills an emptied tableau pile at once, before the player may.
@@ -166,6 +170,30 @@ struct KlondikeRules {
     // A group moves as a unit only into an empty tableau pile; onto a card
     // only the top card goes.
     bool groupsOnlyToSpaces = false;
+    // With splitFoundations in a two-pack game: each foundation keeps to one
+    // suit, and every suit has one going up from its Ace and one going down
+    // from its King, thirteen cards each, so the packs share each pair.
+    bool splitOncePerSuit = false;
+    // The reserves are cells: an empty one takes any single card, which may
+    // be played on from it. With reserveCards 0 they start empty.
+    bool reservesTakeAnyCard = false;
+    // When set, the columns are dealt from the stock right after the deal,
+    // this many cards to each, one row at a time; a card that a foundation
+    // takes goes there instead, so every column gets its full count.
+    // Foundations up in suit from the Ace only.
+    int rowsDealtPastFoundations = 0;
+    // With a stock dealt to the reserves: the rounds of one card to each
+    // reserve that one tap deals.
+    int reserveRounds = 1;
+    // An empty tableau pile takes a card only from the waste.
+    bool spacesFromWasteOnly = false;
+    // The highest rank the foundations take (0: the King); the ranks above
+    // go to cells that keep them, and the game is won once every card lies
+    // on the foundations or those cells.
+    int foundationTopRank = 0;
+    // A face-down card on top of a tableau pile stays face down until the
+    // player taps the pile, and meanwhile takes any card or group.
+    bool blindTableau = false;
 };
 
 // The ranks in each pack, and so the cards each foundation holds.

@@ -59,7 +59,8 @@ Condition foundationAcceptRule(const KlondikeRules& rules)
     const Condition rule = rules.kingsDown
                                ? acceptsOnFoundation(13, Direction::down, false, rules.foundationSuits)
                                : acceptsOnFoundation(1, Direction::up, false, rules.foundationSuits);
-    return rules.packRanks.empty() ? rule : rule || acrossRankGaps(rules);
+    const Condition built = rules.packRanks.empty() ? rule : rule || acrossRankGaps(rules);
+    return rules.foundationTopRank == 0 ? built : built && rank(top(first)) <= rules.foundationTopRank;
 }
 
 Condition tableauAcceptRule(const KlondikeRules& rules)
@@ -128,6 +129,11 @@ void addReserveDeal(RecordBuilder& b, const KlondikeRules& rules, const CommonPr
                     const KlondikePiles& piles)
 {
     const int deal = addDealRow(b, piles.stock, piles.reserves);
+    for (int round = 1; round < rules.reserveRounds; ++round)
+        for (int reserve : piles.reserves) {
+            b.addAction(deal, setCardsAction(piles.stock, Range::fromTop, 0, 1, kCardFaceUp, 1));
+            b.addAction(deal, moveCardsAction(piles.stock, Range::fromTop, 0, 1, reserve));
+        }
     b.addCondition(deal, common.topFaceDown, piles.stock);
     b.pile(piles.stock).tapKey = static_cast<std::uint16_t>(deal);
     if (rules.stock != StockDeal::reservesThenOpen)

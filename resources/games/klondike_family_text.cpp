@@ -23,13 +23,18 @@ std::string suitsText(Suits suits)
     case Suits::alternate: return "in alternating colours";
     case Suits::sameColour: return "in the same colour";
     case Suits::different: return "in any suit but the card's own";
+    case Suits::cycle:
+        return "with each card of the suit after the one below it in the round spades, hearts, clubs, diamonds";
     }
     return "";
 }
 
 std::string buildText(const Build& build)
 {
-    std::string text = std::string(build.direction == Direction::up ? "up " : "down ") + suitsText(build.suits);
+    const char* const direction = build.direction == Direction::up       ? "up "
+                                  : build.direction == Direction::either ? "up or down "
+                                                                         : "down ";
+    std::string text = direction + suitsText(build.suits);
     if (build.wrap)
         text += build.direction == Direction::up ? ", going on from King to Ace" : ", a King going on an Ace";
     return text;
@@ -54,6 +59,8 @@ std::string tableauText(const KlondikeRules& r)
     if (r.tableauFedByWasteOnly)
         text += "Cards may be put on the tableau only from the waste, and tableau cards go only to the "
                 "foundations. ";
+    if (r.spacesFromWasteOnly)
+        return text + "Only the top card of the waste may fill an empty pile.";
     if (r.base != FoundationBase::fixed)
         return text + "An empty pile takes only a card of the rank just below the foundations' base (a King "
                       "when the base is the Ace), or a group headed by one.";
@@ -115,10 +122,52 @@ std::string rankName(int rank, bool plural)
     return plural ? (name == "Six" ? "Sixes" : name + "s") : name;
 }
 
+std::string withArticle(const std::string& name)
+{
+    std::string text = name == "Ace" || name == "Eight" ? "an " : "a ";
+    return text + name;
+}
+
+// Foundations up in suit from a fixed rank other than the Ace.
+std::string fixedBaseText(int base)
+{
+    std::string text = "Build the foundations up in suit from ";
+    text += withArticle(rankName(base, false));
+    text += ", one card at a time, going on from King to Ace; each ends with ";
+    return text + withArticle(rankName(base == 1 ? 13 : base - 1, false)) + ".";
+}
+
+// The rank dealt to every foundation at the start, when all four suits
+// share it and the foundations go up one rank at a time (0: none such).
+int sameDealtBase(const KlondikeRules& r)
+{
+    if (r.dealtBases.empty() || r.foundationStep != 1)
+        return 0;
+    for (int base : r.dealtBases)
+        if (base != r.dealtBases.front())
+            return 0;
+    return r.dealtBases.front();
+}
+
+std::string dealtBaseText(int base)
+{
+    std::string text = "The ";
+    text += rankName(base, true);
+    return text + " are dealt to the foundations at the start. " + fixedBaseText(base);
+}
+
 std::string cellsText(const KlondikeRules& r)
 {
     std::string text;
     for (const RankCell& cell : r.cells) {
+        if (cell.keepsCards) {
+            text += " A further foundation beside the tableau, empty at the start, takes " +
+                    (cell.capacity == 1 ? "a single " + rankName(cell.rank, false)
+                                        : "all " + number(cell.capacity) + " " + rankName(cell.rank, true) +
+                                              " of any suit, one at a time") +
+                    "; they stay there.";
+            continue;
+        }
         text += " A cell beside the tableau, empty at the start, takes " +
                 (cell.capacity == 1 ? "a single " + rankName(cell.rank, false)
                                     : "up to " + number(cell.capacity) + " " + rankName(cell.rank, true) +
@@ -126,17 +175,6 @@ std::string cellsText(const KlondikeRules& r)
                 "; its top card may be played to the tableau or the foundations.";
     }
     return text;
-}
-
-// The cards dealt to the foundations, named by rank when every suit starts
-// from the same one.
-std::string dealtBasesText(const KlondikeRules& r)
-{
-    const int rank = r.dealtBases.front();
-    for (int other : r.dealtBases)
-        if (other != rank)
-            return "Each foundation starts with a card dealt to it.";
-    return "The " + rankName(rank, true) + " are dealt to the foundations at the start.";
 }
 
 std::string foundationText(const KlondikeRules& r)
@@ -147,23 +185,27 @@ std::string foundationText(const KlondikeRules& r)
                "its own, and none comes back.";
     if (r.base != FoundationBase::fixed)
         return baseText(r) + (r.foundationsKeep ? " Cards played there stay there." : "");
-    const std::string suits = suitsText(r.foundationSuits);
-    const std::string thirteen = r.packs > 1 ? ", thirteen cards each" : "";
-    std::string text;
-    if (!r.dealtBases.empty())
-        text = dealtBasesText(r) + " Build the foundations up in suit from them, one card at a time, going on "
-                                   "from King to Ace" + thirteen + ".";
-    else if (r.foundationBase != 0)
-        text = "Build the foundations up in suit from the " + rankName(r.foundationBase, false) +
-               ", one card at a time, going on from King to Ace" + thirteen + ".";
-    else if (r.baseCardDealt)
-        text = "One card is dealt to the first foundation at the start, and its rank is the base of every "
-               "foundation: the others start with the other cards of that rank. Build the foundations up in suit, "
-               "one card at a time, going on from King to Ace until each holds thirteen cards.";
-    else if (r.kingsDown)
-        text = "Build the foundations down " + suits + " from the King, one card at a time.";
-    else
-        text = "Build the foundations up " + suits + " from the Ace, one card at a time.";
+    if (r.splitOncePerSuit)
+        return std::string("Each suit has two foundations: build the one among the first four up in suit from "
+                           "its Ace to its King, and the one among the last four down in suit from its King to "
+                           "its Ace, one card at a time.") +
+               (r.foundationsKeep ? " Cards played there stay there." : "");
+    // The round of suits reads as a clause of its own.
+    const std::string suits = suitsText(r.foundationSuits) + (r.foundationSuits == Suits::cycle ? "," : "");
+    std::string text =
+        r.baseCardDealt ? std::string("One card is dealt to the first foundation at the start, and its rank is the "
+                                      "base of every foundation: the others start with the other cards of that "
+                                      "rank. Build the foundations up in suit, one card at a time, going on from "
+                                      "King to Ace until each holds thirteen cards.")
+        : r.foundationBase != 0 ? fixedBaseText(r.foundationBase)
+        : sameDealtBase(r) != 0 ? dealtBaseText(sameDealtBase(r))
+        : !r.dealtBases.empty() ? "Each foundation starts with a card dealt to it. Build the foundations up in suit "
+                                  "from them, one card at a time, going on from King to Ace."
+        : r.kingsDown           ? "Build the foundations down " + suits + " from the King, one card at a time."
+        : r.foundationTopRank != 0
+            ? "Build the foundations up " + suits + " from the Ace to the " + rankName(r.foundationTopRank, false) +
+                  ", one card at a time."
+                                : "Build the foundations up " + suits + " from the Ace, one card at a time.";
     if (r.foundationsKeep)
         text += " Cards played there stay there.";
     return text;
@@ -177,6 +219,10 @@ std::string stockText(const KlondikeRules& r)
                ". There is no redeal.";
     if (r.stock == StockDeal::toFirstColumn)
         return "Tap the stock to deal one card face up onto the first tableau pile. There is no redeal.";
+    if (r.stock == StockDeal::rowToReserves && r.reserveRounds > 1)
+        return "Tap the stock to deal " + number(r.reserveRounds) +
+               " rounds of one card face up onto each reserve pile, as far as the cards go; only the top card "
+               "of each is in play. There is no redeal.";
     if (r.stock == StockDeal::rowToReserves)
         return "Tap the stock to deal one card face up onto each reserve pile, as far as the cards go. There "
                "is no redeal.";
@@ -207,11 +253,14 @@ std::string klondikeDescription(const KlondikeRules& r)
 {
     const int foundations = suitsPerPack(r) * r.packs;
     const int cards = ranksPerPack(r) * foundations;
+    int keptCells = 0;
+    for (const RankCell& cell : r.cells)
+        keptCells += cell.keepsCards ? 1 : 0;
     const std::string object =
         r.runFoundations ? "Build " + number(foundations) +
                                " runs in the tableau, each a whole suit from King down to Ace, and so move all " +
                                std::to_string(cards) + " cards to the " + number(foundations) + " foundations."
-                         : "Move all " + std::to_string(cards) + " cards to the " + number(foundations) +
+                         : "Move all " + std::to_string(cards) + " cards to the " + number(foundations + keptCells) +
                                " foundations.";
     std::string text = std::string(r.intro) + "\n<b>Object</b>\n" + object + "\n<b>Layout</b>\n" + r.layout +
                        "\n<b>Rules</b>\n" + tableauText(r);
@@ -219,18 +268,28 @@ std::string klondikeDescription(const KlondikeRules& r)
     if (r.reserves > 0 && r.reservesFeedFoundationsOnly)
         text += " The top card of each reserve pile may be played only to the foundations, never to the "
                 "tableau; nothing may be put on a reserve pile.";
+    else if (r.reserves > 0 && r.reservesTakeAnyCard)
+        text += std::string(r.reserves == 1 ? " The cell holds" : " Each cell holds") +
+                " one card at most: its card may be played to the tableau or the foundations, and an empty cell "
+                "takes any single card.";
     else if (r.reserves > 0)
         text += " The top card of each reserve pile may be played to the tableau or the foundations; "
                 "nothing may be put on a reserve pile.";
     text += cellsText(r);
-    if (r.faceUp != allCardsUp)
+    if (r.blindTableau)
+        text += " A face-down card on top of a pile stays face down until you tap it to turn it up; until "
+                "then any card may be put on it.";
+    else if (r.faceUp != allCardsUp)
         text += " A face-down card that comes to the top turns face up.";
     text += "\n" + foundationText(r);
     if (r.acesDealt)
         text += " The Aces are dealt to them at the start.";
+    if (r.rowsDealtPastFoundations > 0)
+        text += " While the columns are dealt, each card that a foundation takes goes there instead, and the "
+                "next card takes its place in the column.";
     const int tableau = [&] {
         int n = 0;
-        if (r.rowsSendingAcesOut > 0)
+        if (r.rowsSendingAcesOut > 0 || r.rowsDealtPastFoundations > 0)
             return n;  // the rows come from the stock after the deal
         for (int c = 0; c < r.columns; ++c)
             n += r.columnCards.empty() ? r.firstPileCards + c * r.extraPerPile

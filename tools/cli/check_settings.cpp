@@ -174,6 +174,29 @@ constexpr CheckSettings kSettings[] = {
     // within 200,000 states wins none of deals 1 to 7 (nor one of 1,000
     // within 400,000 deals 1 to 3) and wins deal 8, where the check starts.
     {433, 200'000, 300, 8, 8},
+    // Diplomat: two packs, one pass through the stock and single cards built
+    // regardless of suit; the default search wins none of deals 1 to 3
+    // within 20,000 states, a beam of 300 wins deal 1 within 200,000.
+    {183, 200'000, 300},
+    // McClellan and Dieppe: two packs through one pass of the stock, with
+    // three cards face down in each of McClellan's columns and only three
+    // cards in each of Dieppe's. Beams of 300 (within 200,000 states) win
+    // none of deals 1 to 6, and a beam of 1,000 (within 400,000) none of 1
+    // to 3 of McClellan and 1 to 5 of Dieppe. The default search within
+    // 60,000 wins McClellan's deal 6 and, after none of 4 to 13, Dieppe's
+    // deal 14, where their checks start.
+    {448, 60'000, 0, 6, 6},
+    {181, 60'000, 0, 14, 14},
+    // Floradora: six columns built one card at a time regardless of suit,
+    // and one pass through a stock of 68 cards; beams of 300 and 1,000 win
+    // none of deals 1 to 3, the default search within 60,000 states none of
+    // 4 to 12, and it wins deal 13, where the check starts.
+    {261, 60'000, 0, 13, 13},
+    // Blind Patience: forty face-down cards that turn up only when tapped,
+    // one card moving at a time, and one pass through the stock; the default
+    // search wins none of deals 1 to 3, a beam of 300 wins deal 1 within
+    // 200,000 states.
+    {80, 200'000, 300},
 };
 
 }  // namespace

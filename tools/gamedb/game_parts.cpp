@@ -37,6 +37,13 @@ PileDefinition makePile(const PileSpec& s)
     return p;
 }
 
+Value nextSuitInCycle(const Element& card)
+{
+    constexpr int kSpades = 1, kClubs = 2, kDiamonds = 3, kHearts = 4;
+    return ifThenElse(suit(card) == kSpades, kHearts,
+                      ifThenElse(suit(card) == kHearts, kClubs, ifThenElse(suit(card) == kClubs, kDiamonds, kSpades)));
+}
+
 namespace {
 
 Condition suitsMatch(const Element& upper, const Element& lower, Suits suits)
@@ -47,6 +54,7 @@ Condition suitsMatch(const Element& upper, const Element& lower, Suits suits)
     case Suits::alternate: return colour(upper) != colour(lower);
     case Suits::sameColour: return colour(upper) == colour(lower);
     case Suits::different: return suit(upper) != suit(lower);
+    case Suits::cycle: return suit(upper) == nextSuitInCycle(lower);
     }
     return never();
 }

@@ -50,7 +50,12 @@ PileDefinition makePile(const PileSpec& pile);
 
 // --- Building rules -------------------------------------------------------
 
-enum class Suits { any, same, alternate, sameColour, different };
+// cycle: each card's suit is the one after the card below it in the round
+// spades, hearts, clubs, diamonds, spades.
+enum class Suits { any, same, alternate, sameColour, different, cycle };
+
+// The suit after the card's own in the round of Suits::cycle.
+rules::Value nextSuitInCycle(const rules::Element& card);
 enum class Direction { down, up, either };
 
 struct Build {

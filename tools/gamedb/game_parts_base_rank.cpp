@@ -44,6 +44,7 @@ Condition sameSuits(const Element& a, const Element& b, Suits suits)
     case Suits::alternate: return colour(a) != colour(b);
     case Suits::sameColour: return colour(a) == colour(b);
     case Suits::different: return suit(a) != suit(b);
+    case Suits::cycle: return suit(a) == nextSuitInCycle(b);
     }
     return never();
 }

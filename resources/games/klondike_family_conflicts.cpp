@@ -1,0 +1,42 @@
+#include "klondike_family_conflicts.h"
+
+#include <algorithm>
+
+#include "klondike_family_boards.h"
+#include "klondike_family_parts.h"
+
+namespace velmora::gamedb {
+
+std::string openColumnsConflict(const KlondikeRules& rules, bool hasWaste)
+{
+    if (rules.splitOncePerSuit && (!rules.splitFoundations || rules.packs != 2 || !rules.packSuits.empty()))
+        return "one foundation up and one down for each suit pairs the suits of two full packs";
+    const bool reservesDealtOrLocked = rules.lockedReserves || rules.firTree || dealsToReserves(rules) ||
+                                       rules.spaceFill == SpaceFill::fromReserve ||
+                                       rules.spaceFill == SpaceFill::fromReserves;
+    if (rules.reservesTakeAnyCard && (fannedReserves(rules) || reservesDealtOrLocked ||
+                                      rules.reservesFeedFoundationsOnly || rules.tableauFedByWasteOnly))
+        return "reserves that take any card hold one card each, and only the player fills them";
+    const bool aceFoundations = !rules.acesDealt && !rules.kingsDown && rules.foundationBase == 0 &&
+                                !rules.splitFoundations && !rules.baseCardDealt && !movableBase(rules) &&
+                                rules.dealtBases.empty() && rules.foundationSuits == Suits::same &&
+                                rules.packRanks.empty() && !rules.runFoundations;
+    if (rules.rowsDealtPastFoundations > 0 && (!aceFoundations || rules.rowsSendingAcesOut > 0))
+        return "columns dealt past the foundations need empty foundations built up in suit from the Ace";
+    if (rules.reserveRounds != 1 && (rules.stock != StockDeal::rowToReserves || rules.reserveRounds < 1))
+        return "only a stock dealt to the reserves deals them rounds, at least one a tap";
+    const bool usualMoves = !rules.tableauFedByWasteOnly && !rules.reservesFeedFoundationsOnly;
+    if (rules.spacesFromWasteOnly && (!hasWaste || !usualMoves))
+        return "spaces that take only the waste's card need a waste, and the usual moves around it";
+    const bool keptOnly = std::all_of(rules.cells.begin(), rules.cells.end(), [](const RankCell& cell) {
+        return cell.keepsCards;
+    });
+    const bool plainFoundations = rules.foundationBase == 0 && !rules.kingsDown && rules.dealtBases.empty() &&
+                                  !rules.baseCardDealt && !movableBase(rules) && !rules.splitFoundations &&
+                                  rules.packRanks.empty() && !rules.runFoundations && !rules.wasteOut;
+    if (rules.foundationTopRank != 0 && (rules.cells.empty() || !keptOnly || !plainFoundations))
+        return "foundations that stop short of the King go up from the Ace, beside cells that keep the rest";
+    return "";
+}
+
+}  // namespace velmora::gamedb
