@@ -82,6 +82,8 @@ class Model:
     def can_tap(self):
         if not self.rules.stock:
             return False
+        if self.rules.deal_to == "none":
+            return False
         if self.piles[0]:
             return not self.piles[0][-1].up
         if self.rules.relay:
@@ -136,11 +138,17 @@ class Model:
             rank = self.rules.cell_rank
             if isinstance(rank, (list, tuple)):
                 rank = rank[self.of(CELL).index(to)]
+            if self.rules.cell_late and self.piles[0]:
+                return False
             return len(group) == 1 and len(pile) < self.rules.cell_size and rank in (None, base.rank)
         if role != TABLEAU or (self.rules.sources and source not in self.rules.sources):
             return False
         if not pile:
+            if self.rules.space_sources and source not in self.rules.space_sources:
+                return False
             return self.space_takes(base) and not (self.rules.space_single and len(group) > 1)
+        if self.rules.onto_card_single and len(group) > 1:
+            return False
         return pile[-1].up and self.in_sequence([pile[-1], base], self.rules.build)
 
     def space_takes(self, card):
@@ -148,6 +156,8 @@ class Model:
         if space == "below_base":
             # Nothing fills a space until the foundations have a rank.
             return self.base is not None and card.rank == (self.base - 2) % 13 + 1
+        if isinstance(space, tuple):
+            return card.rank in space
         return space == "any" or SPACE_RANKS.get(space, space) == card.rank
 
     def foundation_accepts(self, f, group, pile=None):
@@ -167,10 +177,11 @@ class Model:
             return (base is None or card.rank == base) and r.found_suit in (None, card.suit)
         top = pile[-1]
         step = by_suit(self.of_foundation(r.found_dir, f), card)
-        suits_fit = r.found_size > 13 or SUITS[r.found_build](top, card)
+        size = self.of_foundation(r.found_size, f)
+        suits_fit = size > 13 or SUITS[r.found_build](top, card)
         ranks = r.pack_ranks()
         climbed = (ranks.index(card.rank) - ranks.index(top.rank) - step) % len(ranks) == 0
-        return len(pile) < r.found_size and suits_fit and climbed
+        return len(pile) < size and suits_fit and climbed
 
     def groups(self):
         """(pile, index) of every card that may start a moving group."""
@@ -184,9 +195,14 @@ class Model:
                         yield i, k
             elif role in (WASTE, CELL, RESERVE, STOCK) and pile[-1].up and not self.covered(i):
                 yield i, len(pile) - 1
-            elif role == FOUNDATION and self.rules.found_back and len(pile) > 1:
+            elif role == FOUNDATION and self.foundation_open() and len(pile) > 1:
                 # A foundation's first card taken back could hold nothing: only later cards return.
                 yield i, len(pile) - 1
+
+    def foundation_open(self):
+        """Whether foundation cards may come back now."""
+        back = self.rules.found_back
+        return not self.piles[0] if back == "stock_spent" else bool(back)
 
     def covered(self, i):
         """Whether reserve pile i lies under reserve cards still in place."""
@@ -242,10 +258,14 @@ class Model:
         if self.rules.fill == "waste":
             self.fill_spaces_from_waste()
             self.send_waste_out()
+        elif self.rules.fill == "stock":
+            self.fill_spaces_from_stock()
         elif self.rules.fill == "from_right":
             self.fill_spaces_from_right()
         elif self.rules.fill in ("reserves", "reserves_then_waste"):
             self.fill_spaces_from_reserves()
+        if self.rules.waste_refill and not self.piles[1] and self.piles[0]:
+            self.tap()
 
     def shift(self, i, k, to):
         """Moves pile i's cards from index k onto pile `to`, turning up the
@@ -285,6 +305,12 @@ class Model:
                 self.send_waste_out()
             if self.piles[1]:
                 self.shift(1, len(self.piles[1]) - 1, i)
+
+    def fill_spaces_from_stock(self):
+        """Fills each empty tableau pile with the stock's top card, face up."""
+        for i in self.of(TABLEAU):
+            if not self.piles[i] and self.piles[0]:
+                self.piles[i].append(self.take(self.piles[0]))
 
     def fill_spaces_from_reserves(self):
         """Fills each empty tableau pile from the first of the longest

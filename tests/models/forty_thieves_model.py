@@ -1,0 +1,135 @@
+"""The Forty Thieves family's rules, one row per game: a stock turned one
+card at a time onto a waste and gone through once, tableau piles dealt face
+up and built down in suit, one card moving at a time, and foundations built
+up in suit from the ace whose cards stay there, unless a row says
+otherwise. Rows for games not yet in the database are played alone until
+their records land."""
+
+from patience_rules import Rules
+
+
+def thieves(name, deal=None, **settings):
+    """A game played like Forty Thieves unless a setting says otherwise: two
+    packs, ten piles of four face-up cards, and any card in a space."""
+    defaults = dict(decks=2, draw=1, redeals=0, build="suit", group="single", space="any", found_back=False)
+    defaults.update(settings)
+    return Rules(name, deal or ["UUUU"] * 10, **defaults)
+
+
+def piles(count, cards, down=0):
+    """`count` piles of `cards` cards, the lowest `down` of them face down."""
+    return ["d" * down + "U" * (cards - down)] * count
+
+
+def alternating(count, cards):
+    """Piles whose cards lie face up and face down by turns, from a face-up
+    bottom card."""
+    return ["".join("Ud"[k % 2] for k in range(cards))] * count
+
+
+# Seven piles of seven, the second, fourth and sixth cards face down; groups
+# move together; a space takes only a king.
+INTERCHANGE = dict(group="seq", space="king")
+# Eight piles of four built down whatever the suits.
+DIPLOMAT = dict(build="rank")
+# Eight piles of one card built down whatever the suits, each space filled
+# at once from the waste (or the stock when the waste is empty).
+CONGRESS = dict(build="rank", fill="waste")
+# A pile of one card each, built down whatever the suits, groups moving.
+RAIL = dict(build="rank", group="seq")
+# Twelve single cards built down in suit; the aces start the foundations,
+# a space is filled at once from the waste, and an empty waste from the
+# stock.
+FAVOR = dict(decks=1, foundation_aces=4, fill="waste", waste_refill=True)
+
+ROWS = [
+    thieves("Josephine", group="suit_seq"),
+    thieves("Streets", build="alt"),
+    thieves("Limited", piles(12, 3)),
+    thieves("Courtyard", piles(12, 1), group="seq", fill="waste"),
+    thieves("Waning Moon", piles(13, 4)),
+    thieves("Thirty-Nine Steps", piles(13, 3)),
+    thieves("Napoleon's Square", piles(12, 4), group="seq"),
+    # The spaces take only a waste card.
+    thieves("Napoleon's Shoulder", piles(12, 4), build="rank", space_sources={"waste"}),
+    # Each row of the deal is followed by every card that can go to the
+    # foundations going there, so the piles hold four cards or fewer.
+    thieves("Carre Napoleon", ["U*"] * 12, space="king", foundation_aces="any"),
+    thieves("Marie Rose", piles(12, 5), decks=3, group="suit_seq"),
+    thieves("Malmaison", piles(10, 8), decks=4, group="suit_seq"),
+    thieves("San Juan Hill", foundation_aces=8),
+    thieves("Famous Fifty", piles(10, 5)),
+    thieves("Sixty Thieves", piles(12, 5), decks=3),
+    thieves("Eighty Thieves", piles(10, 8), decks=4),
+    # From the two up to the ace, round the corner.
+    thieves("Deuces", piles(10, 1), wrap=True, found_base=2, foundation_aces=8),
+    thieves("Pluto", piles(12, 1), wrap=True, found_base=2),
+    thieves("Corona", piles(12, 3), fill="waste"),
+    # The card after the deal starts a foundation and sets every
+    # foundation's first rank; everything builds round the corner.
+    thieves("Quadrangle", piles(12, 3), fill="waste", found_base="dealt", foundation_aces=1, wrap=True),
+    thieves("Forty and Eight", piles(8, 4), redeals=1),
+    # Built down whatever the suits, only runs in suit moving together.
+    thieves("Little Forty", build="rank", group="suit_seq", fill="waste", draw=3, redeals=3),
+    thieves("Maria", piles(9, 4), build="alt"),
+    thieves("Number Ten", piles(10, 4, down=2), build="alt", group="seq"),
+    thieves("Rank and File", piles(10, 4, down=3), build="alt", group="seq"),
+    thieves("Emperor", piles(10, 4, down=3), build="alt"),
+    thieves("Roosevelt", piles(7, 4), build="alt"),
+    # The aces start the foundations, which go up in alternate colours.
+    thieves("Red and Black", piles(8, 1), build="alt", group="seq", foundation_aces=8, found_build="alt"),
+    thieves("Zebra", piles(8, 1), build="alt", fill="waste", redeals=1, foundation_aces=8, found_build="alt"),
+    thieves("Napoleon's Folly", build="other_suit"),
+    thieves("Indian", piles(10, 3, down=1), build="other_suit"),
+    thieves("Midshipman", piles(9, 4, down=2), build="other_suit"),
+    thieves("Mumbai", piles(13, 3, down=1), decks=3, build="other_suit"),
+    thieves("Double Rail", piles(5, 1), **RAIL),
+    thieves("Single Rail", piles(4, 1), decks=1, **RAIL),
+    thieves("Triple Rail", piles(9, 1), decks=3, **RAIL),
+    thieves("Final Battle", piles(6, 1), **RAIL),
+    thieves("Waterloo", piles(6, 1), build="rank", group="suit_seq", foundation_aces=8),
+    # One pack, seven piles of five, two free cells; the foundations go up
+    # in alternate colours.
+    thieves("Cascade", piles(7, 5), decks=1, build="alt", cells=2, found_build="alt"),
+    thieves("Squadron", cells=["U"] * 3),
+    # Four free cells; the jacks start the foundations, which go up round
+    # the corner to the ten, and the piles build round the corner too.
+    thieves("Jacks in the Box", piles(6, 1), cells=4, wrap=True, found_base=11, foundation_aces=8),
+    thieves("Octagon", piles(4, 5), redeals=3, fill="waste", foundation_aces=8),
+    thieves("Fortune's Favor", piles(12, 1), **FAVOR),
+    thieves("Preference", piles(8, 1), **FAVOR),
+    thieves("Interchange", alternating(7, 7), **INTERCHANGE),
+    thieves("Unlimited", alternating(7, 7), redeals=-1, **INTERCHANGE),
+    thieves("Breakwater", alternating(7, 7), **dict(INTERCHANGE, build="rank", space="any")),
+    thieves("Alternation", alternating(7, 7), **dict(INTERCHANGE, build="alt", space="any")),
+    # All face up; a group goes only into a space, one card onto another.
+    thieves("Forty-Nine", piles(7, 7), build="alt", group="seq", onto_card_single=True),
+    # Three packs, nine piles of nine; any card in a space (one rules text
+    # says only that it plays like Interchange, whose spaces take a king;
+    # the fuller dealing takes any card).
+    thieves("Triple Interchange", alternating(9, 9), decks=3, redeals=-1, group="seq"),
+    thieves("Diplomat", piles(8, 4), **DIPLOMAT),
+    thieves("Lady Palk", piles(8, 4), group="seq", **DIPLOMAT),
+    thieves("Rows of Four", piles(8, 4), redeals=2, **DIPLOMAT),
+    # Every card that can go to the foundations during the deal goes there
+    # before the next card is dealt, so the piles still hold three each.
+    thieves("Dieppe", piles(8, 3), foundation_aces="any", **DIPLOMAT),
+    thieves("McClellan", piles(8, 4, down=3), group="suit_seq"),
+    thieves("Little Napoleon", piles(8, 4, down=3), build="rank", group="suit_seq"),
+    thieves("Congress", piles(8, 1), **CONGRESS),
+    thieves("Parliament", piles(8, 1), foundation_aces=8, **CONGRESS),
+    # Built up or down in suit; four foundations up from the ace, four down
+    # from the king.
+    thieves("Wheatsheaf", piles(8, 1), **dict(CONGRESS, build="suit_updown", foundations=8,
+                                               found_base=[1] * 4 + [13] * 4, found_dir=[1] * 4 + [-1] * 4)),
+    # Foundations from the king, then the ace up to the queen.
+    thieves("Twin Queens", piles(8, 1), fill="waste", redeals=1, found_base=13),
+    # One pack; nine empty piles built down whatever the suits, a space
+    # taking only the waste's card.
+    thieves("Corner Suite", [""] * 9, decks=1, build="rank", space_sources={"waste"}),
+    # Twenty-five single cards that take nothing; a space is filled at once
+    # from the waste.
+    thieves("Khedive", piles(25, 1), build="none", space="none", fill="waste"),
+    # One pack; fifteen single-card piles, each empty one taking any card.
+    thieves("Phalanx", piles(15, 1), decks=1, build="none"),
+]

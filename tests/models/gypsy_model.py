@@ -1,0 +1,91 @@
+"""The Gypsy family's rules, one row per game: a stock that deals one card
+face up onto every tableau pile, with no waste and no redeal, tableau piles
+built down in alternate colours with groups in sequence moving together,
+and foundations built up in suit from the ace, unless a row says otherwise.
+Rows for games not yet in the database are played alone until their records
+land."""
+
+from patience_rules import Rules, triangle
+
+
+def gypsy(name, deal=None, **settings):
+    """A game played like Gypsy unless a setting says otherwise: two packs,
+    eight piles of two face-down cards under one face-up card, any card or
+    group in a space, and foundation cards that may be played back."""
+    defaults = dict(decks=2, waste=False, deal_to="rows", start_waste=0, redeals=0, build="alt", group="seq",
+                    space="any", found_back=True)
+    defaults.update(settings)
+    return Rules(name, deal or ["ddU"] * 8, **defaults)
+
+
+def face_up(deal):
+    return ["U" * len(pattern) for pattern in deal]
+
+
+def peaked(columns, peak):
+    """Piles whose face-down cards grow by one towards the middle pile, up to
+    `peak`, each under one face-up card."""
+    return ["d" * min(j, columns - 1 - j, peak) + "U" for j in range(columns)]
+
+
+# Pile i holds i face-down cards under a face-up one; foundation cards stay.
+HARP = dict(found_back=False)
+# Only a king, or a group from one, goes into a space.
+KINGS = dict(space="king")
+# Every space is filled at once from the stock.
+BLOCKADE = dict(build="suit", fill="stock")
+# Built down in suit by twos; the aces and twos start sixteen foundations,
+# built up in suit by twos (A 3 5 ... K and 2 4 ... Q), whose cards stay.
+# Each space is filled at once from the stock.
+OLYMPUS = dict(build="suit", build_step=2, fill="stock", foundations=16, found_dealt=[1] * 8 + [2] * 8,
+               found_dir=2, found_size=[7] * 8 + [6] * 8, found_back=False)
+# Thirteen piles of face-down and face-up cards by turns; no foundations: the
+# game is won with every card in piles from king to ace in alternate
+# colours.
+TRILLIUM = dict(won_rows="alt")
+
+ROWS = [
+    gypsy("Gypsy"),
+    gypsy("Gypsy (3 Decks)", ["ddU"] * 12, decks=3),
+    gypsy("Yeast Dough", ["UUU"] * 8),
+    gypsy("Millie", ["U"] * 8),
+    # Foundation cards come back only once the stock is spent.
+    gypsy("Giant", ["U"] * 8, found_back="stock_spent"),
+    gypsy("Eclipse", ["UUUU"] * 13, build="suit"),
+    gypsy("Elba", ["ddddU"] * 10, **KINGS),
+    gypsy("Hypotenuse", triangle(10), **KINGS),
+    gypsy("Eternal Triangle", face_up(triangle(10)), **KINGS),
+    gypsy("Small Triangle", triangle(7), decks=1, **KINGS),
+    gypsy("Milligan Harp", triangle(8), **HARP),
+    gypsy("Carlton", face_up(triangle(8)), **HARP),
+    # Built down whatever the suits; only runs in suit move together.
+    gypsy("Steve", face_up(triangle(8)), build="rank", group="suit_seq", **HARP),
+    # Any face-up cards move together, whatever lies on the one moved.
+    gypsy("Lexington Harp", triangle(8), group="any", **HARP),
+    gypsy("Brunswick", face_up(triangle(8)), group="any", **HARP),
+    # Four free cells; foundation cards stay.
+    gypsy("Milligan Cell", ["U"] * 8, cells=4, found_back=False, **KINGS),
+    # Eleven piles, five face-down cards under the middle one's face-up card;
+    # a cell of three cards opens once the stock is spent.
+    gypsy("Surprise", peaked(11, 5), cells=1, cell_size=3, cell_late=True, **KINGS),
+    gypsy("Blockade", ["U"] * 12, **BLOCKADE),
+    # One rules text calls this Blockade with thirteen piles of three; the
+    # fuller dealing builds in alternate colours, a space taking a king and
+    # nothing filling it by itself, which is taken here.
+    gypsy("Phantom Blockade", ["UUU"] * 13, **KINGS),
+    gypsy("Mount Olympus", ["U"] * 9, **OLYMPUS),
+    # Only a king or a queen goes into a space once the stock is spent.
+    gypsy("Zeus", ["UUUU"] * 9, space=(12, 13), **OLYMPUS),
+    # Fourteen single cards built down in suit, one card moving at a time.
+    gypsy("Grandee", ["U"] * 14, build="suit", group="single"),
+    # One pack: built up or down in alternate colours; the stock only fills
+    # spaces, and once it is spent a space stays empty.
+    gypsy("Turncoats", ["U"] * 12, decks=1, build="alt_updown", group="single", deal_to="none", fill="stock",
+          space="none"),
+    # The stock is turned one card at a time onto a waste, which fills every
+    # space at once; once both are spent a space stays empty.
+    gypsy("Voracious", ["U"] * 12, build="suit", group="single", waste=True, deal_to="waste", start_waste=1,
+          fill="waste", space="none"),
+    gypsy("Trillium", ["dUdU"] * 13, space="any", **TRILLIUM),
+    gypsy("Lily", ["dUdU"] * 13, space="king", **TRILLIUM),
+]
