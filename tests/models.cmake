@@ -25,3 +25,6 @@ foreach(family_shares klondike:4 yukon:2 forty_thieves:2 gypsy:1)
     set_tests_properties(${name} PROPERTIES TIMEOUT 300 COST 1000 ENVIRONMENT "${environment}")
   endforeach()
 endforeach()
+# The model's settings on small hand-made positions, without the program.
+add_test(NAME models.settings
+         COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/models/model_settings_test.py)

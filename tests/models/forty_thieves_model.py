@@ -37,6 +37,12 @@ DIPLOMAT = dict(build="rank")
 CONGRESS = dict(build="rank", fill="waste")
 # A pile of one card each, built down whatever the suits, groups moving.
 RAIL = dict(build="rank", group="seq")
+# No foundations: every card is to be laid out on the piles, built up
+# whatever the suits round the corner to thirteen cards each.
+LAID_OUT = dict(build="rank_up", wrap=True, pile_size=13, won_laid_out=True)
+# One pack and no foundations, built down whatever the suits; the stock
+# only fills each space at once, and the game is won once it is spent.
+TRUSTY = dict(decks=1, waste=False, deal_to="none", start_waste=0, build="rank", fill="stock", won_laid_out=True)
 # Twelve single cards built down in suit; the aces start the foundations,
 # a space is filled at once from the waste, and an empty waste from the
 # stock.
@@ -132,4 +138,17 @@ ROWS = [
     thieves("Khedive", piles(25, 1), build="none", space="none", fill="waste"),
     # One pack; fifteen single-card piles, each empty one taking any card.
     thieves("Phalanx", piles(15, 1), decks=1, build="none"),
+    # Eight foundations up in suit from the ace to the queen, and a ninth
+    # that takes the eight kings.
+    thieves("Floradora", piles(6, 6), build="rank", foundations=9, found_base=[1] * 8 + [13],
+            found_dir=[1] * 8 + [0], found_size=[12] * 8 + [8], found_build=["suit"] * 8 + ["rank"]),
+    thieves("German Patience", piles(8, 1), **LAID_OUT),
+    thieves("Bavarian Patience", piles(10, 1), **LAID_OUT),
+    thieves("Trusty Twelve", piles(12, 1), **TRUSTY),
+    thieves("Knotty Nines", piles(9, 1), **TRUSTY),
+    thieves("Sweet Sixteen", piles(16, 1), **dict(TRUSTY, build="alt")),
+    # Spaces take a queen; a reserve of four cards takes tableau cards only;
+    # the foundations go from the king to the ace and up to the queen.
+    thieves("Zerline", piles(8, 5), build="rank", space="queen", cells=1, cell_size=4, cell_sources={"tableau"},
+            found_base=13),
 ]

@@ -39,6 +39,7 @@ BLOCKADE = dict(build="suit", fill="stock")
 # Each space is filled at once from the stock.
 OLYMPUS = dict(build="suit", build_step=2, fill="stock", foundations=16, found_dealt=[1] * 8 + [2] * 8,
                found_dir=2, found_size=[7] * 8 + [6] * 8, found_back=False)
+MILLIGAN = dict(cells=1, cell_late=True, cell_groups=True, found_back=False)
 # Thirteen piles of face-down and face-up cards by turns; no foundations: the
 # game is won with every card in piles from king to ace in alternate
 # colours.
@@ -86,6 +87,16 @@ ROWS = [
     # space at once; once both are spent a space stays empty.
     gypsy("Voracious", ["U"] * 12, build="suit", group="single", waste=True, deal_to="waste", start_waste=1,
           fill="waste", space="none"),
+    # Once the stock is spent, one cell takes a group in sequence at a time
+    # (and gives it back); foundation cards stay.
+    gypsy("Miss Milligan", ["U"] * 8, **dict(MILLIGAN, space="king")),
+    gypsy("Imperial Guards", ["U"] * 8, **MILLIGAN),
+    # One pack: the queens start the foundations, which go up round the
+    # corner to the jack; the jacks lie on four reserves and go only to the
+    # foundations. Built down in alternate colours round the corner, one
+    # card at a time; each space is filled at once from the stock.
+    gypsy("Ladies Battle", ["U"] * 6, decks=1, wrap=True, group="single", reserves=["U"] * 4,
+          sources={"tableau", "foundation"}, fill="stock", found_base=12, foundation_aces=4),
     gypsy("Trillium", ["dUdU"] * 13, space="any", **TRILLIUM),
     gypsy("Lily", ["dUdU"] * 13, space="king", **TRILLIUM),
 ]

@@ -135,11 +135,14 @@ class Model:
         if role == FOUNDATION:
             return self.foundation_accepts(to, group)
         if role == CELL:
-            rank = self.rules.cell_rank
+            r = self.rules
+            if (r.cell_late and self.piles[0]) or (r.cell_sources and source not in r.cell_sources):
+                return False
+            if r.cell_groups:
+                return not pile
+            rank = r.cell_rank
             if isinstance(rank, (list, tuple)):
                 rank = rank[self.of(CELL).index(to)]
-            if self.rules.cell_late and self.piles[0]:
-                return False
             return len(group) == 1 and len(pile) < self.rules.cell_size and rank in (None, base.rank)
         if role != TABLEAU or (self.rules.sources and source not in self.rules.sources):
             return False
@@ -147,6 +150,8 @@ class Model:
             if self.rules.space_sources and source not in self.rules.space_sources:
                 return False
             return self.space_takes(base) and not (self.rules.space_single and len(group) > 1)
+        if self.rules.pile_size and len(pile) + len(group) > self.rules.pile_size:
+            return False
         if self.rules.onto_card_single and len(group) > 1:
             return False
         return pile[-1].up and self.in_sequence([pile[-1], base], self.rules.build)
@@ -178,7 +183,7 @@ class Model:
         top = pile[-1]
         step = by_suit(self.of_foundation(r.found_dir, f), card)
         size = self.of_foundation(r.found_size, f)
-        suits_fit = size > 13 or SUITS[r.found_build](top, card)
+        suits_fit = size > 13 or SUITS[self.of_foundation(r.found_build, f)](top, card)
         ranks = r.pack_ranks()
         climbed = (ranks.index(card.rank) - ranks.index(top.rank) - step) % len(ranks) == 0
         return len(pile) < size and suits_fit and climbed
@@ -189,7 +194,7 @@ class Model:
             pile = self.piles[i]
             if not pile:
                 continue
-            if role == TABLEAU:
+            if role == TABLEAU or (role == CELL and self.rules.cell_groups):
                 for k in range(len(pile)):
                     if self.group_ok(pile[k:]):
                         yield i, k
@@ -373,6 +378,10 @@ class Model:
         return card
 
     def won(self):
+        if self.rules.won_laid_out:
+            size = self.rules.pile_size
+            rows = [len(self.piles[i]) for i in self.of(TABLEAU)]
+            return sum(rows) == self.rules.cards() and all(n in (0, size) for n in rows if size)
         if self.rules.won_rows:
             rows = [self.piles[i] for i in self.of(TABLEAU) if self.piles[i]]
             return bool(rows) and all(len(p) == 13 and p[0].rank == 13 and all(c.up for c in p)

@@ -61,10 +61,10 @@ DEFAULTS = dict(
     decks=1, suits=4, stock=True, waste=True, draw=1, start_waste=None, deal_to="waste", redeals=0, relay=False,
     waste_out=False,
     build="alt", build_step=1, wrap=False, group="seq", sources=None, space="king", space_single=False, fill=None,
-    space_sources=None, onto_card_single=False, waste_refill=False,
-    cells=0, cell_rank=None, cell_size=1, cell_late=False, reserves=(), reserve_blocks=None, locked_reserves=False,
+    space_sources=None, onto_card_single=False, pile_size=None, waste_refill=False,
+    cells=0, cell_rank=None, cell_size=1, cell_late=False, cell_sources=None, cell_groups=False, reserves=(), reserve_blocks=None, locked_reserves=False,
     foundations=None, foundation_aces=0, found_dealt=None, found_base=1, found_dir=1, found_build="suit",
-    found_suit=None, found_size=13, found_whole=False, found_back=False, won_rows=None, markers=0, last_two_open=False, ranks=None, differs=())
+    found_suit=None, found_size=13, found_whole=False, found_back=False, won_rows=None, won_laid_out=False, markers=0, last_two_open=False, ranks=None, differs=())
 
 
 class Rules:
@@ -75,7 +75,9 @@ class Rules:
     cells: the same per reserve pile and free cell (cells may be a count of
     empty ones); a cell holds cell_size cards, of cell_rank only if set (one
     rank, or a rank per cell); cell_late: cells take cards only once the
-    stock is spent. reserve_blocks: per reserve pile, the reserve
+    stock is spent; cell_sources: the roles whose cards they take (default
+    all); cell_groups: an empty cell takes a group as the tableau moves
+    it, and its cards leave as such groups. reserve_blocks: per reserve pile, the reserve
     piles (counted among the reserves) that cover it until they are empty.
     locked_reserves: each reserve's face-down card may be turned up by a tap
     once the foundation counted alike is full.
@@ -95,7 +97,8 @@ class Rules:
     tuple of ranks, 'none' or 'below_base' (the rank below the foundations'
     first); space_single: one card only; space_sources: the roles whose
     cards may fill a space (default all). onto_card_single: only single
-    cards go onto a tableau card, groups only into spaces. fill: what fills
+    cards go onto a tableau card, groups only into spaces. pile_size: the
+    most cards a tableau pile may hold. fill: what fills
     a space at once: 'waste' (its top card, turning the stock first if need
     be), 'stock' (the stock's top card, face up), 'reserves' (the top card
     of the longest reserve), 'reserves_then_waste' (then of the waste) or
@@ -112,11 +115,13 @@ class Rules:
     Foundations start from found_base ('dealt': the rank of the first card
     on any of them; or a rank per foundation) and go in found_dir (1 up, -1
     down, 2 by twos; or a step per suit, or per foundation), turning the corner after the King, each card related to the
-    one below by found_build (see SUITS); found_whole: they take
+    one below by found_build (see SUITS; or one per foundation); found_whole: they take
     only a whole suit from King down to Ace at once; found_back: their
     cards may come back (with 'stock_spent' only once the stock is).
     won_rows: the game is won with every tableau pile one whole suit built
-    this way, and has no foundations. markers: empty
+    this way, and has no foundations. won_laid_out: the game has no
+    foundations and is won with every card in the tableau (and every pile
+    that holds any full, with pile_size). markers: empty
     bookkeeping piles the program lists after the foundations. last_two_open:
     when a deal to the reserves leaves two cards, one goes face up onto the
     waste and the other is turned face up in play on the stock.
@@ -155,7 +160,7 @@ class Rules:
         if self.waste:
             roles.append(WASTE)
         roles += [TABLEAU] * len(self.deal) + [RESERVE] * len(self.reserves) + [CELL] * len(self.cells)
-        roles += [] if self.won_rows else [FOUNDATION] * self.foundations
+        roles += [] if self.won_rows or self.won_laid_out else [FOUNDATION] * self.foundations
         return roles + [MARKER] * self.markers
 
     def patterns(self):

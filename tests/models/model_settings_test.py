@@ -1,0 +1,147 @@
+"""Checks the rules model's settings for spaces, cells, the stock's fills and
+the laid-out win on small hand-made positions, where the family checks
+against the program would not notice a setting that does nothing."""
+
+import unittest
+
+from patience_model import Model
+from patience_rules import Card, Rules
+
+SPADES, HEARTS = 1, 3
+
+
+class Pack:
+    """Hands out cards with distinct ids."""
+
+    def __init__(self):
+        self.next_id = 0
+
+    def __call__(self, suit, rank, up=True):
+        self.next_id += 1
+        return Card(self.next_id, suit, rank, up)
+
+
+def model(piles, **settings):
+    """A model of one-pack rows over the piles given in the record's order."""
+    return Model(Rules("test", ["U"] * settings.pop("rows", 2), **settings), piles)
+
+
+def moves_of(m, card):
+    return {step for step in m.legal() if step.startswith("m %d " % card.id)}
+
+
+class SpaceTest(unittest.TestCase):
+    def test_space_sources_take_only_the_waste(self):
+        card = Pack()
+        waste, row = card(HEARTS, 5), card(SPADES, 9)
+        m = model([[], [waste], [row], []] + [[]] * 4, space="any", space_sources={"waste"})
+        self.assertEqual(moves_of(m, waste), {"m %d 3" % waste.id})
+        self.assertEqual(moves_of(m, row), set())
+
+    def test_onto_card_single_sends_groups_only_to_spaces(self):
+        card = Pack()
+        nine, eight, ten = card(SPADES, 9), card(HEARTS, 8), card(HEARTS, 10)
+        m = model([[], [], [nine, eight], [ten], []] + [[]] * 4, rows=3, space="any", group="seq",
+                  onto_card_single=True)
+        self.assertEqual(moves_of(m, nine), {"m %d 4" % nine.id})
+        self.assertIn("m %d 4" % eight.id, moves_of(m, eight))
+
+    def test_space_of_several_ranks(self):
+        card = Pack()
+        queen, jack = card(SPADES, 12), card(SPADES, 11)
+        m = model([[], [], [queen], [jack], []] + [[]] * 4, rows=3, space=(12, 13), group="single")
+        self.assertIn("m %d 4" % queen.id, m.legal())
+        self.assertNotIn("m %d 4" % jack.id, m.legal())
+
+    def test_pile_size_caps_a_pile(self):
+        card = Pack()
+        full = [card(SPADES, r) for r in (1, 2)]
+        three = card(HEARTS, 3)
+        m = model([[], [], full, [three]] + [[]] * 4, build="rank_up", group="single", pile_size=2)
+        self.assertNotIn("m %d 2" % three.id, m.legal())
+
+
+class FillTest(unittest.TestCase):
+    def test_stock_fills_a_space_face_up_and_stops_when_spent(self):
+        card = Pack()
+        stock, two, three, eight = [card(SPADES, 7, False)], card(HEARTS, 2), card(SPADES, 3), card(HEARTS, 8)
+        m = model([stock, [two], [three], [eight]] + [[]] * 4, rows=3, waste=False, deal_to="none",
+                  start_waste=0, build="alt", group="single", fill="stock", space="none")
+        self.assertFalse(m.can_tap())
+        m.apply("m %d 2" % two.id)
+        self.assertEqual([(c.rank, c.up) for c in m.piles[1]], [(7, True)])
+        m.apply("m %d 3" % m.piles[1][-1].id)
+        self.assertEqual(m.piles[1], [])
+
+    def test_waste_refill_turns_the_next_card(self):
+        card = Pack()
+        stock, top, row = [card(SPADES, 4, False)], card(HEARTS, 1), card(SPADES, 9)
+        m = model([stock, [top], [row], []] + [[]] * 4, waste_refill=True, found_back=False)
+        m.apply("m %d 4" % top.id)
+        self.assertEqual([(c.rank, c.up) for c in m.piles[1]], [(4, True)])
+        self.assertEqual(m.piles[0], [])
+
+
+class CellTest(unittest.TestCase):
+    def test_late_cell_opens_with_the_stock_spent(self):
+        card = Pack()
+        stock, row = [card(SPADES, 4, False)], card(HEARTS, 9)
+        m = model([stock, [], [row], [], []] + [[]] * 4, waste=True, cells=1, cell_late=True)
+        self.assertNotIn("m %d 4" % row.id, m.legal())
+        m.piles[0] = []
+        self.assertIn("m %d 4" % row.id, m.legal())
+
+    def test_cell_sources_refuse_the_waste(self):
+        card = Pack()
+        waste, row = card(HEARTS, 5), card(SPADES, 9)
+        m = model([[], [waste], [row], [], []] + [[]] * 4, cells=1, cell_size=4, cell_sources={"tableau"})
+        self.assertNotIn("m %d 4" % waste.id, m.legal())
+        self.assertIn("m %d 4" % row.id, m.legal())
+
+    def test_group_cell_takes_and_gives_back_whole_runs(self):
+        card = Pack()
+        nine, eight, ten = card(SPADES, 9), card(HEARTS, 8), card(HEARTS, 10)
+        m = model([[], [nine, eight], [ten], []] + [[]] * 4, waste=False, deal_to="rows", start_waste=0, cells=1,
+                  cell_groups=True)
+        m.apply("m %d 3" % nine.id)
+        self.assertEqual(m.piles[3], [nine, eight])
+        self.assertIn("m %d 2" % nine.id, m.legal())
+        self.assertNotIn("m %d 3" % ten.id, m.legal())
+
+
+class FoundationTest(unittest.TestCase):
+    def test_cards_come_back_once_the_stock_is_spent(self):
+        card = Pack()
+        stock, built = [card(SPADES, 4, False)], [card(HEARTS, 1), card(HEARTS, 2)]
+        three = card(SPADES, 3)
+        m = model([stock, [], [three], []] + [[]] * 4, found_back="stock_spent")
+        m.piles[4] = built
+        self.assertNotIn("m %d 2" % built[1].id, m.legal())
+        m.piles[0] = []
+        self.assertIn("m %d 2" % built[1].id, m.legal())
+
+    def test_sizes_and_builds_per_foundation(self):
+        card = Pack()
+        kings, queen = [card(SPADES, 13), card(HEARTS, 13)], card(SPADES, 12)
+        m = model([[], [], [card(HEARTS, 13)], [queen], [], []], foundations=2, found_base=[12, 13],
+                  found_dir=[1, 0], found_size=[1, 3], found_build=["suit", "rank"])
+        m.piles[5] = kings
+        self.assertIn("m %d 5" % m.piles[2][0].id, m.legal())
+        self.assertIn("m %d 4" % queen.id, m.legal())
+        m.piles[4] = [card(HEARTS, 12)]
+        self.assertNotIn("m %d 4" % queen.id, m.legal())
+
+
+class LaidOutWinTest(unittest.TestCase):
+    def test_won_with_every_pile_full_or_empty(self):
+        card = Pack()
+        ranks = [(s, r) for s in (1, 2, 3, 4) for r in range(1, 14)]
+        piles = [[card(s, r) for s, r in ranks[13 * k:13 * k + 13]] for k in range(4)]
+        rules = dict(rows=5, won_laid_out=True, pile_size=13)
+        self.assertTrue(model([[], []] + piles + [[]], **rules).won())
+        short = piles[:3] + [piles[3][:12], piles[3][12:]]
+        self.assertFalse(model([[], []] + short, **rules).won())
+
+
+if __name__ == "__main__":
+    unittest.main()
