@@ -27,6 +27,7 @@ def alternating(count, cards):
     return ["".join("Ud"[k % 2] for k in range(cards))] * count
 
 
+SHIPPED = dict(stock_last=True, start_waste=0, found_suit=[1, 2, 3, 4] * 2)
 # Seven piles of seven, the second, fourth and sixth cards face down; groups
 # move together; a space takes only a king.
 INTERCHANGE = dict(group="seq", space="king")
@@ -49,6 +50,13 @@ TRUSTY = dict(decks=1, waste=False, deal_to="none", start_waste=0, build="rank",
 FAVOR = dict(decks=1, foundation_aces=4, fill="waste", waste_refill=True)
 
 ROWS = [
+    # The program lists these three games' stock and waste last, and deals
+    # no card to the waste before the first tap; each suit has two
+    # foundations of its own.
+    thieves("Forty Thieves", **SHIPPED),
+    thieves("Busy Aces", piles(12, 1), **SHIPPED),
+    # The aces start the foundations.
+    thieves("Lucas", piles(13, 3), foundation_aces=8, **SHIPPED),
     thieves("Josephine", group="suit_seq"),
     thieves("Streets", build="alt"),
     thieves("Limited", piles(12, 3)),

@@ -25,6 +25,10 @@ class Model:
         self.roles = rules.roles()
         if not rules.stock and len(cards) == len(self.roles) + 1 and not cards[0]:
             self.roles.insert(0, SPENT)
+        # Where the stock and waste lie: first unless the row lists them last.
+        self.stock_at = self.roles.index(STOCK) if STOCK in self.roles else 0
+        self.waste_at = self.roles.index(WASTE) if WASTE in self.roles else 1
+        self.tap_step = "t %d" % self.stock_at
         self.piles = cards
         self.redeals_left = rules.redeals
         self.passes = 0
@@ -62,9 +66,9 @@ class Model:
             # A pattern ending in '*' repeats its last face any number of times.
             if got != pattern and not (pattern.endswith("*") and got.rstrip(pattern[-2]) == pattern[:-2]):
                 out.append("pile %d dealt %s, expected %s" % (i, got, pattern))
-        if r.waste and r.start_waste != "any" and len(self.piles[1]) != r.start_waste:
-            out.append("waste starts with %d cards, expected %d" % (len(self.piles[1]), r.start_waste))
-        if r.stock and any(c.up for c in self.piles[0]):
+        if r.waste and r.start_waste != "any" and len(self.piles[self.waste_at]) != r.start_waste:
+            out.append("waste starts with %d cards, expected %d" % (len(self.piles[self.waste_at]), r.start_waste))
+        if r.stock and any(c.up for c in self.piles[self.stock_at]):
             out.append("a stock card is face up")
         found = [c for i in self.of(FOUNDATION) for c in self.piles[i]]
         if r.foundation_aces == "any":
@@ -84,16 +88,16 @@ class Model:
             return False
         if self.rules.deal_to == "none":
             return False
-        if self.piles[0]:
-            return not self.piles[0][-1].up
+        if self.piles[self.stock_at]:
+            return not self.piles[self.stock_at][-1].up
         if self.rules.relay:
             return self.redeals_left != 0
-        return self.rules.deal_to == "waste" and bool(self.piles[1]) and self.redeals_left != 0
+        return self.rules.deal_to == "waste" and bool(self.piles[self.waste_at]) and self.redeals_left != 0
 
     def relaying(self, step):
         """Whether the step gathers the tableau and lays it out anew, which
         the model cannot foresee (see `adopt`)."""
-        return step == "t 0" and self.rules.relay and not self.piles[0]
+        return step == self.tap_step and self.rules.relay and not self.piles[self.stock_at]
 
     def adopt(self, piles):
         """Takes the program's layout after a relaying tap, with what is
@@ -136,7 +140,7 @@ class Model:
             return self.foundation_accepts(to, group)
         if role == CELL:
             r = self.rules
-            if (r.cell_late and self.piles[0]) or (r.cell_sources and source not in r.cell_sources):
+            if (r.cell_late and self.piles[self.stock_at]) or (r.cell_sources and source not in r.cell_sources):
                 return False
             if r.cell_groups:
                 return not pile
@@ -179,7 +183,7 @@ class Model:
             base = self.of_foundation(r.found_base, f) if isinstance(r.found_base, list) else self.base
             if base is None and "base_on_first" in r.differs and f != self.of(FOUNDATION)[0]:
                 return False
-            return (base is None or card.rank == base) and r.found_suit in (None, card.suit)
+            return (base is None or card.rank == base) and self.of_foundation(r.found_suit, f) in (None, card.suit)
         top = pile[-1]
         step = by_suit(self.of_foundation(r.found_dir, f), card)
         size = self.of_foundation(r.found_size, f)
@@ -207,7 +211,7 @@ class Model:
     def foundation_open(self):
         """Whether foundation cards may come back now."""
         back = self.rules.found_back
-        return not self.piles[0] if back == "stock_spent" else bool(back)
+        return not self.piles[self.stock_at] if back == "stock_spent" else bool(back)
 
     def covered(self, i):
         """Whether reserve pile i lies under reserve cards still in place."""
@@ -226,7 +230,7 @@ class Model:
         return [r for r, f in pairs if self.piles[r] and not self.piles[r][-1].up and len(self.piles[f]) == 13]
 
     def legal(self):
-        out = {"t 0"} if self.can_tap() else set()
+        out = {self.tap_step} if self.can_tap() else set()
         out |= {"t %d" % i for i in self.unlocked_reserves()}
         targets = [i for i, r in enumerate(self.roles) if r in (TABLEAU, CELL, FOUNDATION)]
         for i, k in self.groups():
@@ -250,7 +254,7 @@ class Model:
     def apply(self, step):
         """Plays a step the model holds legal."""
         words = step.split()
-        if words[0] == "t" and words[1] != "0":
+        if words[0] == "t" and int(words[1]) != self.stock_at:
             self.piles[int(words[1])][-1].up = True
         elif words[0] == "t":
             self.tap()
@@ -269,7 +273,7 @@ class Model:
             self.fill_spaces_from_right()
         elif self.rules.fill in ("reserves", "reserves_then_waste"):
             self.fill_spaces_from_reserves()
-        if self.rules.waste_refill and not self.piles[1] and self.piles[0]:
+        if self.rules.waste_refill and not self.piles[self.waste_at] and self.piles[self.stock_at]:
             self.tap()
 
     def shift(self, i, k, to):
@@ -293,11 +297,12 @@ class Model:
     def send_waste_out(self):
         """With waste_out, plays the waste's top card to the first foundation
         that takes it, again and again."""
-        while self.rules.waste_out and self.piles[1]:
-            to = next((f for f in self.of(FOUNDATION) if self.foundation_accepts(f, self.piles[1][-1:])), None)
+        waste = self.piles[self.waste_at]
+        while self.rules.waste_out and waste:
+            to = next((f for f in self.of(FOUNDATION) if self.foundation_accepts(f, waste[-1:])), None)
             if to is None:
                 return
-            self.shift(1, len(self.piles[1]) - 1, to)
+            self.shift(self.waste_at, len(self.piles[self.waste_at]) - 1, to)
 
     def fill_spaces_from_waste(self):
         """Fills each empty tableau pile with the waste's top card, turning
@@ -305,17 +310,17 @@ class Model:
         for i in self.of(TABLEAU):
             if self.piles[i]:
                 continue
-            while not self.piles[1] and self.piles[0]:
+            while not self.piles[self.waste_at] and self.piles[self.stock_at]:
                 self.tap()
                 self.send_waste_out()
-            if self.piles[1]:
-                self.shift(1, len(self.piles[1]) - 1, i)
+            if self.piles[self.waste_at]:
+                self.shift(self.waste_at, len(self.piles[self.waste_at]) - 1, i)
 
     def fill_spaces_from_stock(self):
         """Fills each empty tableau pile with the stock's top card, face up."""
         for i in self.of(TABLEAU):
-            if not self.piles[i] and self.piles[0]:
-                self.piles[i].append(self.take(self.piles[0]))
+            if not self.piles[i] and self.piles[self.stock_at]:
+                self.piles[i].append(self.take(self.piles[self.stock_at]))
 
     def fill_spaces_from_reserves(self):
         """Fills each empty tableau pile from the first of the longest
@@ -326,8 +331,8 @@ class Model:
                 continue
             reserves = [r for r in self.of(RESERVE) if self.piles[r]]
             source = max(reserves, key=lambda r: len(self.piles[r]), default=None)
-            if source is None and self.rules.fill == "reserves_then_waste" and self.piles[1]:
-                source = 1
+            if source is None and self.rules.fill == "reserves_then_waste" and self.piles[self.waste_at]:
+                source = self.waste_at
             if source is not None:
                 self.shift(source, len(self.piles[source]) - 1, i)
 
@@ -345,13 +350,13 @@ class Model:
             self.shift(right, k, left)
 
     def tap(self):
-        stock = self.piles[0]
+        stock = self.piles[self.stock_at]
         if not stock:
-            waste = self.piles[1]
+            waste = self.piles[self.waste_at]
             # Turning the waste over puts its first card back on top.
             order = waste if "stock_bottom" in self.rules.differs else reversed(waste)
-            self.piles[0] = [Card(c.id, c.suit, c.rank, False) for c in order]
-            self.piles[1] = []
+            self.piles[self.stock_at] = [Card(c.id, c.suit, c.rank, False) for c in order]
+            self.piles[self.waste_at] = []
             self.passes += 1
             if self.redeals_left > 0:
                 self.redeals_left -= 1
@@ -363,14 +368,14 @@ class Model:
             if self.rules.last_two_open and len(stock) == 2:
                 # The last two cards are both put in play: one on the waste,
                 # one face up on the stock.
-                self.piles[1].append(self.take(stock))
+                self.piles[self.waste_at].append(self.take(stock))
                 stock[0].up = True
             return
         draw = self.rules.draw
         if isinstance(draw, (list, tuple)):
             draw = draw[min(self.passes, len(draw) - 1)]
         for _ in range(min(draw, len(stock))):
-            self.piles[1].append(self.take(stock))
+            self.piles[self.waste_at].append(self.take(stock))
 
     def take(self, stock):
         card = stock.pop(0) if "stock_bottom" in self.rules.differs else stock.pop()

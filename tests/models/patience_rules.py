@@ -66,7 +66,7 @@ DEFAULTS = dict(
     reserves=(), reserve_blocks=None, locked_reserves=False,
     foundations=None, foundation_aces=0, found_dealt=None, found_base=1, found_dir=1, found_build="suit",
     found_suit=None, found_size=13, found_whole=False, found_back=False, won_rows=None, won_laid_out=False,
-    markers=0, last_two_open=False, ranks=None, differs=())
+    markers=0, last_two_open=False, ranks=None, stock_last=False, differs=())
 
 
 class Rules:
@@ -86,21 +86,21 @@ class Rules:
     foundation cards are dealt, of found_base ('any': as many as the deal
     builds there); found_dealt lists their ranks when they differ. suits: suits
     per pack. foundations: how many (default one per suit and pack);
-    found_suit: the suit of every foundation's first card, if one; found_size:
-    cards each holds, more than 13 built whatever the suits (or a count per
-    foundation). build: the tableau's building rule (see BUILDS); build_step:
-    ranks between built cards (or one per suit); wrap: builds turn the corner.
-    group: what moves together from the tableau: 'seq' (built by the rule),
-    'suit_seq' (down in suit), 'any' (any face-up cards) or 'single'. sources:
-    the roles whose cards may go onto the tableau (default all). space: what an
-    empty tableau pile takes: 'any', 'king', 'ace', a rank, a tuple of ranks,
-    'none' or 'below_base' (the rank below the foundations' first);
-    space_single: one card only; space_sources: the roles whose cards may fill
-    a space (default all). onto_card_single: only single cards go onto a
-    tableau card, groups only into spaces. pile_size: the most cards a tableau
-    pile may hold. fill: what fills a space at once: 'waste' (its top card,
-    turning the stock first if need be), 'stock' (the stock's top card, face
-    up), 'reserves' (the top card of the longest reserve),
+    found_suit: the suit of every foundation's first card, if one (or a suit
+    per foundation); found_size: cards each holds, more than 13 built whatever
+    the suits (or a count per foundation). build: the tableau's building rule
+    (see BUILDS); build_step: ranks between built cards (or one per suit);
+    wrap: builds turn the corner. group: what moves together from the tableau:
+    'seq' (built by the rule), 'suit_seq' (down in suit), 'any' (any face-up
+    cards) or 'single'. sources: the roles whose cards may go onto the tableau
+    (default all). space: what an empty tableau pile takes: 'any', 'king',
+    'ace', a rank, a tuple of ranks, 'none' or 'below_base' (the rank below the
+    foundations' first); space_single: one card only; space_sources: the roles
+    whose cards may fill a space (default all). onto_card_single: only single
+    cards go onto a tableau card, groups only into spaces. pile_size: the most
+    cards a tableau pile may hold. fill: what fills a space at once: 'waste'
+    (its top card, turning the stock first if need be), 'stock' (the stock's
+    top card, face up), 'reserves' (the top card of the longest reserve),
     'reserves_then_waste' (then of the waste) or 'from_right' (the built cards
     at the top of the next pile). draw: cards per tap to the waste, or a count
     per pass; deal_to 'rows', 'first' or 'reserves' deals one card to each
@@ -125,8 +125,9 @@ class Rules:
     reserves leaves two cards, one goes face up onto the waste and the other is
     turned face up in play on the stock. ranks: the ranks of a pack stripped of
     some, lowest first; the foundations climb through them in that order
-    (found_size: as many). differs: points on which the program is known to
-    differ (see MISMATCHES.md)."""
+    (found_size: as many). stock_last: the stock and waste are listed after
+    every other pile. differs: points on which the program is known to differ
+    (see MISMATCHES.md)."""
 
     def __init__(self, name, deal, **settings):
         unknown = set(settings) - set(DEFAULTS)
@@ -152,14 +153,11 @@ class Rules:
 
     def roles(self):
         """Each pile's role, in the record's pile order."""
-        roles = []
-        if self.stock:
-            roles.append(STOCK)
-        if self.waste:
-            roles.append(WASTE)
-        roles += [TABLEAU] * len(self.deal) + [RESERVE] * len(self.reserves) + [CELL] * len(self.cells)
+        dealing = [STOCK] * self.stock + [WASTE] * self.waste
+        roles = [TABLEAU] * len(self.deal) + [RESERVE] * len(self.reserves) + [CELL] * len(self.cells)
         roles += [] if self.won_rows or self.won_laid_out else [FOUNDATION] * self.foundations
-        return roles + [MARKER] * self.markers
+        roles += [MARKER] * self.markers
+        return roles + dealing if self.stock_last else dealing + roles
 
     def patterns(self):
         """The face patterns dealt to the tableau, reserves and cells, in pile order."""
