@@ -127,13 +127,16 @@ ROWS = [
     thieves("Rows of Four", piles(8, 4), redeals=2, **DIPLOMAT),
     # Every card that can go to the foundations during the deal goes there
     # before the next card is dealt, so the piles still hold three each.
+    # One card moves at a time, as in Forty Thieves (one dealing moves
+    # whole runs).
     thieves("Dieppe", piles(8, 3), foundation_aces="any", **DIPLOMAT),
     thieves("McClellan", piles(8, 4, down=3), group="suit_seq"),
     thieves("Little Napoleon", piles(8, 4, down=3), build="rank", group="suit_seq"),
     thieves("Congress", piles(8, 1), **CONGRESS),
     thieves("Parliament", piles(8, 1), foundation_aces=8, **CONGRESS),
-    # Built up or down in suit; four foundations up from the ace, four down
-    # from the king.
+    # Built up or down in suit, one card at a time as in Congress (one
+    # dealing moves runs); four foundations up from the ace, four down from
+    # the king.
     thieves("Wheatsheaf", piles(8, 1), **dict(CONGRESS, build="suit_updown", foundations=8,
                                                found_base=[1] * 4 + [13] * 4, found_dir=[1] * 4 + [-1] * 4)),
     # Foundations from the king, then the ace up to the queen.
@@ -141,8 +144,8 @@ ROWS = [
     # One pack; nine empty piles built down whatever the suits, a space
     # taking only the waste's card.
     thieves("Corner Suite", [""] * 9, decks=1, build="rank", space_sources={"waste"}),
-    # Twenty-five single cards that take nothing; a space is filled at once
-    # from the waste.
+    # Twenty-five single cards in rows of 1, 3, 5, 7 and 9 (one rules text
+    # counts 24) that take nothing; a space is filled at once from the waste.
     thieves("Khedive", piles(25, 1), build="none", space="none", fill="waste"),
     # One pack; fifteen single-card piles, each empty one taking any card.
     thieves("Phalanx", piles(15, 1), decks=1, build="none"),

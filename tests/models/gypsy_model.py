@@ -97,6 +97,12 @@ ROWS = [
     # card at a time; each space is filled at once from the stock.
     gypsy("Ladies Battle", ["U"] * 6, decks=1, wrap=True, group="single", reserves=["U"] * 4,
           sources={"tableau", "foundation"}, fill="stock", found_base=12, foundation_aces=4),
+    # Every ace the stock deals, in the deal too, goes to the foundations
+    # and the next card takes its place; foundation cards stay.
+    gypsy("Die Koenigsbergerin", ["UUU"] * 8, foundation_aces="any", deal_aces_out=True, found_back=False),
+    # Eight reserves of four cards; the stock deals four more to each, one
+    # reserve after another. One card moves at a time.
+    gypsy("Kingsdown Eights", ["U"] * 8, group="single", reserves=["UUUU"] * 8, deal_to="reserves", deal_each=4),
     gypsy("Trillium", ["dUdU"] * 13, space="any", **TRILLIUM),
     gypsy("Lily", ["dUdU"] * 13, space="king", **TRILLIUM),
 ]

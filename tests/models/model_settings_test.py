@@ -82,6 +82,26 @@ class FillTest(unittest.TestCase):
         self.assertEqual(m.piles[0], [])
 
 
+class DealTest(unittest.TestCase):
+    def test_dealt_aces_go_out_and_the_next_card_replaces_them(self):
+        card = Pack()
+        nine, ace, five = card(SPADES, 9, False), card(HEARTS, 1, False), card(SPADES, 5, False)
+        m = model([[nine, ace, five], [card(HEARTS, 13)], [card(HEARTS, 12)]] + [[]] * 4, waste=False,
+                  deal_to="rows", start_waste=0, deal_aces_out=True)
+        m.tap()
+        self.assertEqual([c.rank for c in m.piles[1]], [13, 5])
+        self.assertEqual([c.rank for c in m.piles[2]], [12, 9])
+        self.assertEqual([c.rank for c in m.piles[3]], [1])
+
+    def test_deal_each_fills_one_reserve_before_the_next(self):
+        card = Pack()
+        stock = [card(SPADES, r, False) for r in (4, 3, 2, 1)]
+        m = model([stock, [], []] + [[]] * 4, rows=0, waste=False, deal_to="reserves", start_waste=0,
+                  reserves=["", ""], deal_each=2)
+        m.tap()
+        self.assertEqual([[c.rank for c in m.piles[i]] for i in (1, 2)], [[1, 2], [3, 4]])
+
+
 class CellTest(unittest.TestCase):
     def test_late_cell_opens_with_the_stock_spent(self):
         card = Pack()

@@ -363,8 +363,8 @@ class Model:
             return
         if self.rules.deal_to in DEALT_PILES:
             for i in DEALT_PILES[self.rules.deal_to](self):
-                if stock:
-                    self.piles[i].append(self.take(stock))
+                for _ in range(self.rules.deal_each):
+                    self.deal_one(stock, i)
             if self.rules.last_two_open and len(stock) == 2:
                 # The last two cards are both put in play: one on the waste,
                 # one face up on the stock.
@@ -376,6 +376,20 @@ class Model:
             draw = draw[min(self.passes, len(draw) - 1)]
         for _ in range(min(draw, len(stock))):
             self.piles[self.waste_at].append(self.take(stock))
+
+    def deal_one(self, stock, i):
+        """Deals the stock's top card onto pile i; with deal_aces_out a card
+        of the foundations' first rank goes to the first foundation that
+        takes it instead, and the next card is dealt in its place."""
+        while stock:
+            card = self.take(stock)
+            if self.rules.deal_aces_out and card.rank == self.base:
+                to = next((f for f in self.of(FOUNDATION) if self.foundation_accepts(f, [card])), None)
+                if to is not None:
+                    self.piles[to].append(card)
+                    continue
+            self.piles[i].append(card)
+            return
 
     def take(self, stock):
         card = stock.pop(0) if "stock_bottom" in self.rules.differs else stock.pop()
