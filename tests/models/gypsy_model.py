@@ -97,6 +97,9 @@ ROWS = [
     # card at a time; each space is filled at once from the stock.
     gypsy("Ladies Battle", ["U"] * 6, decks=1, wrap=True, group="single", reserves=["U"] * 4,
           sources={"tableau", "foundation"}, fill="stock", found_base=12, foundation_aces=4),
+    # Nine piles, up to four face-down cards under the middle one's face-up
+    # card; the stock's last seven cards go to the seven middle piles.
+    gypsy("Irmgard", peaked(9, 4), short_deal="middle", **KINGS),
     # Every ace the stock deals, in the deal too, goes to the foundations
     # and the next card takes its place; foundation cards stay.
     gypsy("Die Koenigsbergerin", ["UUU"] * 8, foundation_aces="any", deal_aces_out=True, found_back=False),

@@ -101,6 +101,14 @@ class DealTest(unittest.TestCase):
         m.tap()
         self.assertEqual([[c.rank for c in m.piles[i]] for i in (1, 2)], [[1, 2], [3, 4]])
 
+    def test_short_last_deal_goes_to_the_middle_piles(self):
+        card = Pack()
+        stock = [card(SPADES, r, False) for r in (2, 1)]
+        m = model([stock] + [[card(HEARTS, 13)] for _ in range(4)] + [[]] * 4, rows=4, waste=False,
+                  deal_to="rows", start_waste=0, short_deal="middle")
+        m.tap()
+        self.assertEqual([len(m.piles[i]) for i in range(1, 5)], [1, 2, 2, 1])
+
 
 class CellTest(unittest.TestCase):
     def test_late_cell_opens_with_the_stock_spent(self):

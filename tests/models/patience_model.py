@@ -362,7 +362,7 @@ class Model:
                 self.redeals_left -= 1
             return
         if self.rules.deal_to in DEALT_PILES:
-            for i in DEALT_PILES[self.rules.deal_to](self):
+            for i in self.dealt_piles(len(stock)):
                 for _ in range(self.rules.deal_each):
                     self.deal_one(stock, i)
             if self.rules.last_two_open and len(stock) == 2:
@@ -376,6 +376,16 @@ class Model:
             draw = draw[min(self.passes, len(draw) - 1)]
         for _ in range(min(draw, len(stock))):
             self.piles[self.waste_at].append(self.take(stock))
+
+    def dealt_piles(self, left):
+        """The piles a tap deals to with `left` cards in the stock: with
+        short_deal 'middle' a deal too short for every pile goes to the
+        middle ones."""
+        piles = DEALT_PILES[self.rules.deal_to](self)
+        if self.rules.short_deal == "middle" and left < len(piles):
+            skip = (len(piles) - left) // 2
+            return piles[skip:skip + left]
+        return piles
 
     def deal_one(self, stock, i):
         """Deals the stock's top card onto pile i; with deal_aces_out a card
