@@ -100,6 +100,12 @@ ROWS = [
     # Nine piles, up to four face-down cards under the middle one's face-up
     # card; the stock's last seven cards go to the seven middle piles.
     gypsy("Irmgard", peaked(9, 4), short_deal="middle", **KINGS),
+    # Seven face-up piles of 1 to 4 cards and back; built round the corner.
+    # The stock deals only while no pile is empty, and its last four cards go
+    # to four reserves; each suit's foundation takes both packs' cards, from
+    # the ace up to the king twice over.
+    gypsy("Cone", face_up(peaked(7, 3)), wrap=True, reserves=[""] * 4, deal_waits=True, last_to_reserves=True,
+          foundations=4, found_size=26),
     # Every ace the stock deals, in the deal too, goes to the foundations
     # and the next card takes its place; foundation cards stay.
     gypsy("Die Koenigsbergerin", ["UUU"] * 8, foundation_aces="any", deal_aces_out=True, found_back=False),

@@ -109,6 +109,20 @@ class DealTest(unittest.TestCase):
         m.tap()
         self.assertEqual([len(m.piles[i]) for i in range(1, 5)], [1, 2, 2, 1])
 
+    def test_deal_waits_for_spaces_until_the_last_cards_go_to_the_reserves(self):
+        card = Pack()
+        stock = [card(SPADES, r, False) for r in (3, 2, 1)]
+        m = model([stock, [card(HEARTS, 13)], [], [], []] + [[]] * 4, waste=False, deal_to="rows", start_waste=0,
+                  reserves=["", ""], deal_waits=True, last_to_reserves=True)
+        self.assertFalse(m.can_tap())
+        m.piles[2] = [card(HEARTS, 12)]
+        m.tap()
+        self.assertEqual([len(m.piles[i]) for i in range(1, 5)], [2, 2, 0, 0])
+        m.piles[2] = []
+        self.assertTrue(m.can_tap())
+        m.tap()
+        self.assertEqual([len(m.piles[i]) for i in range(1, 5)], [2, 0, 1, 0])
+
 
 class CellTest(unittest.TestCase):
     def test_late_cell_opens_with_the_stock_spent(self):

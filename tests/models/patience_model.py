@@ -88,11 +88,20 @@ class Model:
             return False
         if self.rules.deal_to == "none":
             return False
-        if self.piles[self.stock_at]:
-            return not self.piles[self.stock_at][-1].up
+        stock = self.piles[self.stock_at]
+        if stock and self.rules.deal_waits and not self.reserves_last(stock):
+            # The deal waits until every tableau pile holds a card.
+            return not stock[-1].up and all(self.piles[i] for i in self.of(TABLEAU))
+        if stock:
+            return not stock[-1].up
         if self.rules.relay:
             return self.redeals_left != 0
         return self.rules.deal_to == "waste" and bool(self.piles[self.waste_at]) and self.redeals_left != 0
+
+    def reserves_last(self, stock):
+        """Whether, with last_to_reserves, the stock is down to as many
+        cards as there are reserves, which its next tap deals there."""
+        return self.rules.last_to_reserves and len(stock) <= len(self.of(RESERVE))
 
     def relaying(self, step):
         """Whether the step gathers the tableau and lays it out anew, which
@@ -187,7 +196,7 @@ class Model:
         top = pile[-1]
         step = by_suit(self.of_foundation(r.found_dir, f), card)
         size = self.of_foundation(r.found_size, f)
-        suits_fit = size > 13 or SUITS[self.of_foundation(r.found_build, f)](top, card)
+        suits_fit = SUITS[self.of_foundation(r.found_build, f)](top, card)
         ranks = r.pack_ranks()
         climbed = (ranks.index(card.rank) - ranks.index(top.rank) - step) % len(ranks) == 0
         return len(pile) < size and suits_fit and climbed
@@ -360,6 +369,10 @@ class Model:
             self.passes += 1
             if self.redeals_left > 0:
                 self.redeals_left -= 1
+            return
+        if self.reserves_last(stock):
+            for i in self.of(RESERVE):
+                self.deal_one(stock, i)
             return
         if self.rules.deal_to in DEALT_PILES:
             for i in self.dealt_piles(len(stock)):
