@@ -27,6 +27,7 @@ def alternating(count, cards):
     return ["".join("Ud"[k % 2] for k in range(cards))] * count
 
 
+SPARK = dict(waste=False, deal_to="reserves", deal_rounds=3, start_waste=0, reserves=["UUU"] * 2)
 SHIPPED = dict(stock_last=True, start_waste=0, found_suit=[1, 2, 3, 4] * 2)
 # Seven piles of seven, the second, fourth and sixth cards face down; groups
 # move together; a space takes only a king.
@@ -158,6 +159,13 @@ ROWS = [
     thieves("Trusty Twelve", piles(12, 1), **TRUSTY),
     thieves("Knotty Nines", piles(9, 1), **TRUSTY),
     thieves("Sweet Sixteen", piles(16, 1), **dict(TRUSTY, build="alt")),
+    # Twelve single cards; the kings start the foundations, which go up
+    # round the corner to the queen. The stock deals three rounds of one
+    # card to each of two open piles at a tap.
+    thieves("Kilowatt", piles(12, 1), foundation_aces=8, found_base=13, **SPARK),
+    # Built up in suit; the foundations go down in suit from the king.
+    thieves("The Spark", piles(12, 1), build="suit_up", found_base=13, found_dir=-1, **SPARK),
+    thieves("Single Spark", piles(8, 1), decks=1, build="suit_up", found_base=13, found_dir=-1, **SPARK),
     # Spaces take a queen; a reserve of four cards takes tableau cards only;
     # the foundations go from the king to the ace and up to the queen.
     thieves("Zerline", piles(8, 5), build="rank", space="queen", cells=1, cell_size=4, cell_sources={"tableau"},

@@ -101,6 +101,14 @@ class DealTest(unittest.TestCase):
         m.tap()
         self.assertEqual([[c.rank for c in m.piles[i]] for i in (1, 2)], [[1, 2], [3, 4]])
 
+    def test_deal_rounds_go_round_the_reserves(self):
+        card = Pack()
+        stock = [card(SPADES, r, False) for r in (4, 3, 2, 1)]
+        m = model([stock, [], []] + [[]] * 4, rows=0, waste=False, deal_to="reserves", start_waste=0,
+                  reserves=["", ""], deal_rounds=2)
+        m.tap()
+        self.assertEqual([[c.rank for c in m.piles[i]] for i in (1, 2)], [[1, 3], [2, 4]])
+
     def test_short_last_deal_goes_to_the_middle_piles(self):
         card = Pack()
         stock = [card(SPADES, r, False) for r in (2, 1)]

@@ -375,9 +375,10 @@ class Model:
                 self.deal_one(stock, i)
             return
         if self.rules.deal_to in DEALT_PILES:
-            for i in self.dealt_piles(len(stock)):
-                for _ in range(self.rules.deal_each):
-                    self.deal_one(stock, i)
+            for _ in range(self.rules.deal_rounds):
+                for i in self.dealt_piles(len(stock)):
+                    for _ in range(self.rules.deal_each):
+                        self.deal_one(stock, i)
             if self.rules.last_two_open and len(stock) == 2:
                 # The last two cards are both put in play: one on the waste,
                 # one face up on the stock.
