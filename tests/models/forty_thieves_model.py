@@ -166,6 +166,14 @@ ROWS = [
     # Built up in suit; the foundations go down in suit from the king.
     thieves("The Spark", piles(12, 1), build="suit_up", found_base=13, found_dir=-1, **SPARK),
     thieves("Single Spark", piles(8, 1), decks=1, build="suit_up", found_base=13, found_dir=-1, **SPARK),
+    # The stock deals one card to each of three open piles at a tap.
+    thieves("Three Pirates", waste=False, deal_to="reserves", start_waste=0, reserves=["U"] * 3),
+    # Four single cards built down in alternate colours and four cells of
+    # one card each, which take only the waste's card and give theirs only
+    # to the tableau; the aces start the foundations, which go up in
+    # alternate colours.
+    thieves("The Red and the Black", piles(4, 1), build="alt", cells=["U"] * 4, cell_sources={"waste"},
+            foundation_aces=8, found_build="alt", found_sources={"waste", "tableau"}),
     # Spaces take a queen; a reserve of four cards takes tableau cards only;
     # the foundations go from the king to the ace and up to the queen.
     thieves("Zerline", piles(8, 5), build="rank", space="queen", cells=1, cell_size=4, cell_sources={"tableau"},

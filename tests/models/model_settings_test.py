@@ -170,6 +170,12 @@ class FoundationTest(unittest.TestCase):
         m.piles[0] = []
         self.assertIn("m %d 2" % built[1].id, m.legal())
 
+    def test_foundation_sources_refuse_a_cell(self):
+        card = Pack()
+        ace = card(HEARTS, 1)
+        m = model([[], [], [card(SPADES, 9)], [], [ace]] + [[]] * 4, cells=["U"], found_sources={"tableau"})
+        self.assertEqual(moves_of(m, ace), set())
+
     def test_sizes_and_builds_per_foundation(self):
         card = Pack()
         kings, queen = [card(SPADES, 13), card(HEARTS, 13)], card(SPADES, 12)

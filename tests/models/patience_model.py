@@ -146,6 +146,8 @@ class Model:
     def accepts(self, to, group, source):
         pile, role, base = self.piles[to], self.roles[to], group[0]
         if role == FOUNDATION:
+            if self.rules.found_sources and source not in self.rules.found_sources:
+                return False
             return self.foundation_accepts(to, group)
         if role == CELL:
             r = self.rules

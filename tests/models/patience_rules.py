@@ -66,7 +66,7 @@ DEFAULTS = dict(
     cells=0, cell_rank=None, cell_size=1, cell_late=False, cell_sources=None, cell_groups=False,
     reserves=(), reserve_blocks=None, locked_reserves=False,
     foundations=None, foundation_aces=0, found_dealt=None, found_base=1, found_dir=1, found_build="suit",
-    found_suit=None, found_size=13, found_whole=False, found_back=False, won_rows=None, won_laid_out=False,
+    found_suit=None, found_sources=None, found_size=13, found_whole=False, found_back=False, won_rows=None, won_laid_out=False,
     markers=0, last_two_open=False, ranks=None, stock_last=False, differs=())
 
 
@@ -88,20 +88,21 @@ class Rules:
     builds there); found_dealt lists their ranks when they differ. suits: suits
     per pack. foundations: how many (default one per suit and pack);
     found_suit: the suit of every foundation's first card, if one (or a suit
-    per foundation); found_size: cards each holds (or a count per foundation).
-    build: the tableau's building rule (see BUILDS); build_step: ranks between
-    built cards (or one per suit); wrap: builds turn the corner. group: what
-    moves together from the tableau: 'seq' (built by the rule), 'suit_seq'
-    (down in suit), 'any' (any face-up cards) or 'single'. sources: the roles
-    whose cards may go onto the tableau (default all). space: what an empty
-    tableau pile takes: 'any', 'king', 'ace', a rank, a tuple of ranks, 'none'
-    or 'below_base' (the rank below the foundations' first); space_single: one
-    card only; space_sources: the roles whose cards may fill a space (default
-    all). onto_card_single: only single cards go onto a tableau card, groups
-    only into spaces. pile_size: the most cards a tableau pile may hold. fill:
-    what fills a space at once: 'waste' (its top card, turning the stock first
-    if need be), 'stock' (the stock's top card, face up), 'reserves' (the top
-    card of the longest reserve), 'reserves_then_waste' (then of the waste) or
+    per foundation); found_sources: the roles whose cards they take (default
+    all); found_size: cards each holds (or a count per foundation). build: the
+    tableau's building rule (see BUILDS); build_step: ranks between built cards
+    (or one per suit); wrap: builds turn the corner. group: what moves together
+    from the tableau: 'seq' (built by the rule), 'suit_seq' (down in suit),
+    'any' (any face-up cards) or 'single'. sources: the roles whose cards may
+    go onto the tableau (default all). space: what an empty tableau pile takes:
+    'any', 'king', 'ace', a rank, a tuple of ranks, 'none' or 'below_base' (the
+    rank below the foundations' first); space_single: one card only;
+    space_sources: the roles whose cards may fill a space (default all).
+    onto_card_single: only single cards go onto a tableau card, groups only
+    into spaces. pile_size: the most cards a tableau pile may hold. fill: what
+    fills a space at once: 'waste' (its top card, turning the stock first if
+    need be), 'stock' (the stock's top card, face up), 'reserves' (the top card
+    of the longest reserve), 'reserves_then_waste' (then of the waste) or
     'from_right' (the built cards at the top of the next pile). draw: cards per
     tap to the waste, or a count per pass; deal_to 'rows', 'first' or
     'reserves' deals one card to each tableau pile, to the first one, or to
