@@ -159,6 +159,8 @@ ROWS = [
     thieves("Trusty Twelve", piles(12, 1), **TRUSTY),
     thieves("Knotty Nines", piles(9, 1), **TRUSTY),
     thieves("Sweet Sixteen", piles(16, 1), **dict(TRUSTY, build="alt")),
+    # Built up round the corner; the stock's top card lies face up in play.
+    thieves("Up and Up", piles(10, 1), **dict(TRUSTY, build="rank_up", wrap=True, stock_open=True)),
     # Twelve single cards; the kings start the foundations, which go up
     # round the corner to the queen. The stock deals three rounds of one
     # card to each of two open piles at a tap.

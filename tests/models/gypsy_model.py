@@ -57,6 +57,9 @@ ROWS = [
     gypsy("Hypotenuse", triangle(10), **KINGS),
     gypsy("Eternal Triangle", face_up(triangle(10)), **KINGS),
     gypsy("Small Triangle", triangle(7), decks=1, **KINGS),
+    # Once spent, the stock keeps single cards from anywhere, its top one in
+    # play.
+    gypsy("Right Triangle", triangle(10), stock_reserve=True, **KINGS),
     gypsy("Milligan Harp", triangle(8), **HARP),
     gypsy("Carlton", face_up(triangle(8)), **HARP),
     # Built down whatever the suits; only runs in suit move together.

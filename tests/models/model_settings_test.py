@@ -132,6 +132,29 @@ class DealTest(unittest.TestCase):
         self.assertEqual([len(m.piles[i]) for i in range(1, 5)], [2, 0, 1, 0])
 
 
+class StockTest(unittest.TestCase):
+    def test_open_stock_plays_its_top_card_and_turns_the_next(self):
+        card = Pack()
+        under, top, ten = card(HEARTS, 5, False), card(SPADES, 9), card(HEARTS, 10)
+        m = model([[under, top], [ten], []] + [[]] * 4, waste=False, deal_to="none", start_waste=0, stock_open=True)
+        self.assertNotIn("a stock card is face up", m.deal_problems())
+        m.apply("m %d 1" % top.id)
+        self.assertTrue(under.up)
+        self.assertFalse(m.can_tap())
+
+    def test_spent_stock_keeps_single_cards(self):
+        card = Pack()
+        nine, eight = card(SPADES, 9), card(HEARTS, 8)
+        m = model([[card(HEARTS, 4, False)], [nine, eight], []] + [[]] * 4, waste=False, deal_to="rows",
+                  start_waste=0, stock_reserve=True)
+        self.assertNotIn("m %d 0" % eight.id, m.legal())
+        m.piles[0] = []
+        self.assertIn("m %d 0" % eight.id, m.legal())
+        self.assertNotIn("m %d 0" % nine.id, m.legal())
+        m.apply("m %d 0" % eight.id)
+        self.assertIn("m %d 1" % eight.id, m.legal())
+
+
 class CellTest(unittest.TestCase):
     def test_late_cell_opens_with_the_stock_spent(self):
         card = Pack()

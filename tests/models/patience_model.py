@@ -68,7 +68,8 @@ class Model:
                 out.append("pile %d dealt %s, expected %s" % (i, got, pattern))
         if r.waste and r.start_waste != "any" and len(self.piles[self.waste_at]) != r.start_waste:
             out.append("waste starts with %d cards, expected %d" % (len(self.piles[self.waste_at]), r.start_waste))
-        if r.stock and any(c.up for c in self.piles[self.stock_at]):
+        stock = self.piles[self.stock_at]
+        if r.stock and any(c.up for c in (stock[:-1] if r.stock_open else stock)):
             out.append("a stock card is face up")
         found = [c for i in self.of(FOUNDATION) for c in self.piles[i]]
         if r.foundation_aces == "any":
@@ -159,6 +160,9 @@ class Model:
             if isinstance(rank, (list, tuple)):
                 rank = rank[self.of(CELL).index(to)]
             return len(group) == 1 and len(pile) < self.rules.cell_size and rank in (None, base.rank)
+        if role == STOCK:
+            # A spent stock kept as a reserve takes single cards.
+            return self.rules.stock_reserve and len(group) == 1 and all(c.up for c in pile)
         if role != TABLEAU or (self.rules.sources and source not in self.rules.sources):
             return False
         if not pile:
@@ -243,7 +247,8 @@ class Model:
     def legal(self):
         out = {self.tap_step} if self.can_tap() else set()
         out |= {"t %d" % i for i in self.unlocked_reserves()}
-        targets = [i for i, r in enumerate(self.roles) if r in (TABLEAU, CELL, FOUNDATION)]
+        kinds = (TABLEAU, CELL, FOUNDATION, STOCK) if self.rules.stock_reserve else (TABLEAU, CELL, FOUNDATION)
+        targets = [i for i, r in enumerate(self.roles) if r in kinds]
         for i, k in self.groups():
             group = self.piles[i][k:]
             for to in targets:
@@ -286,6 +291,9 @@ class Model:
             self.fill_spaces_from_reserves()
         if self.rules.waste_refill and not self.piles[self.waste_at] and self.piles[self.stock_at]:
             self.tap()
+        stock = self.piles[self.stock_at]
+        if self.rules.stock_open and stock:
+            stock[-1].up = True
 
     def shift(self, i, k, to):
         """Moves pile i's cards from index k onto pile `to`, turning up the
