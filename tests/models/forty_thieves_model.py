@@ -27,6 +27,8 @@ def alternating(count, cards):
     return ["".join("Ud"[k % 2] for k in range(cards))] * count
 
 
+NUMERICA = dict(build="any", sources={"waste"}, fill="waste_top", foundations=8, found_base=[1] * 4 + [13] * 4,
+                found_dir=[1] * 4 + [-1] * 4)
 SPARK = dict(waste=False, deal_to="reserves", deal_rounds=3, start_waste=0, reserves=["UUU"] * 2)
 SHIPPED = dict(stock_last=True, start_waste=0, found_suit=[1, 2, 3, 4] * 2)
 # Seven piles of seven, the second, fourth and sixth cards face down; groups
@@ -168,6 +170,20 @@ ROWS = [
     # Built up in suit; the foundations go down in suit from the king.
     thieves("The Spark", piles(12, 1), build="suit_up", found_base=13, found_dir=-1, **SPARK),
     thieves("Single Spark", piles(8, 1), decks=1, build="suit_up", found_base=13, found_dir=-1, **SPARK),
+    # Twenty piles that take any waste card and give theirs only to the
+    # foundations; an empty one takes the waste's card at once. One card on
+    # the waste at a time. An ace and a king of each suit start the
+    # foundations, four built up and four down.
+    thieves("Colorado", piles(20, 1), waste_size=1, found_dealt=[1] * 4 + [13] * 4, **NUMERICA),
+    # As Colorado with nothing dealt to the foundations, two cards at most
+    # on each pile, any number on the waste, and one redeal.
+    thieves("Grandfather", piles(20, 1), pile_size=2, redeals=1, **NUMERICA),
+    thieves("Double Line", piles(20, 1), pile_size=2, **NUMERICA),
+    # Built down round the corner, groups moving; two cards a tap onto a
+    # waste that must be empty first. Each suit's foundation takes both
+    # packs' cards, from the ace up to the king twice over.
+    thieves("Glacier", piles(12, 1), build="rank", wrap=True, group="seq", draw=2, waste_size=2, foundations=4,
+            found_size=26),
     # The stock deals one card to each of three open piles at a tap.
     thieves("Three Pirates", waste=False, deal_to="reserves", start_waste=0, reserves=["U"] * 3),
     # Four single cards built down in alternate colours and four cells of

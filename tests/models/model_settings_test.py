@@ -53,6 +53,13 @@ class SpaceTest(unittest.TestCase):
         self.assertIn("m %d 4" % queen.id, m.legal())
         self.assertNotIn("m %d 4" % jack.id, m.legal())
 
+    def test_any_build_takes_only_the_waste(self):
+        card = Pack()
+        waste, row = card(HEARTS, 5), card(SPADES, 9)
+        m = model([[], [waste], [row], [card(HEARTS, 2)]] + [[]] * 4, build="any", sources={"waste"})
+        self.assertEqual(moves_of(m, waste), {"m %d 2" % waste.id, "m %d 3" % waste.id})
+        self.assertEqual(moves_of(m, row), set())
+
     def test_pile_size_caps_a_pile(self):
         card = Pack()
         full = [card(SPADES, r) for r in (1, 2)]
@@ -72,6 +79,19 @@ class FillTest(unittest.TestCase):
         self.assertEqual([(c.rank, c.up) for c in m.piles[1]], [(7, True)])
         m.apply("m %d 3" % m.piles[1][-1].id)
         self.assertEqual(m.piles[1], [])
+
+    def test_waste_top_fills_without_turning_the_stock(self):
+        card = Pack()
+        stock, ace = [card(SPADES, 3, False), card(SPADES, 4, False)], card(HEARTS, 1)
+        m = model([stock, [], [ace], [card(SPADES, 9)]] + [[]] * 4, fill="waste_top", waste_size=1)
+        m.apply("m %d 4" % ace.id)
+        self.assertEqual((len(m.piles[0]), m.piles[2]), (2, []))
+        m.apply("t 0")
+        self.assertEqual([c.rank for c in m.piles[2]], [4])
+        m.apply("t 0")
+        self.assertEqual([c.rank for c in m.piles[1]], [3])
+        m.piles[0] = [card(SPADES, 5, False)]
+        self.assertFalse(m.can_tap())
 
     def test_waste_refill_turns_the_next_card(self):
         card = Pack()

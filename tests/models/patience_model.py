@@ -93,6 +93,9 @@ class Model:
         if stock and self.rules.deal_waits and not self.reserves_last(stock):
             # The deal waits until every tableau pile holds a card.
             return not stock[-1].up and all(self.piles[i] for i in self.of(TABLEAU))
+        if stock and self.rules.waste_size is not None:
+            room = len(self.piles[self.waste_at]) + self.rules.draw <= self.rules.waste_size
+            return not stock[-1].up and room
         if stock:
             return not stock[-1].up
         if self.rules.relay:
@@ -280,7 +283,7 @@ class Model:
         if "auto_whole" in self.rules.differs:
             self.clear_whole_suits()
         self.send_waste_out()
-        if self.rules.fill == "waste":
+        if self.rules.fill in ("waste", "waste_top"):
             self.fill_spaces_from_waste()
             self.send_waste_out()
         elif self.rules.fill == "stock":
@@ -325,11 +328,11 @@ class Model:
 
     def fill_spaces_from_waste(self):
         """Fills each empty tableau pile with the waste's top card, turning
-        the stock first when the waste is empty."""
+        the stock first when the waste is empty (but for 'waste_top')."""
         for i in self.of(TABLEAU):
             if self.piles[i]:
                 continue
-            while not self.piles[self.waste_at] and self.piles[self.stock_at]:
+            while self.rules.fill == "waste" and not self.piles[self.waste_at] and self.piles[self.stock_at]:
                 self.tap()
                 self.send_waste_out()
             if self.piles[self.waste_at]:

@@ -35,8 +35,8 @@ BUILDS = {suits + direction: (match, steps) for suits, match in SUITS.items() fo
 
 def fits(build, a, b, wrap=False, step=1):
     """Whether b may lie on a; step: how many ranks apart built cards lie."""
-    if build == "none":
-        return False
+    if build in ("none", "any"):
+        return build == "any"
     match, steps = BUILDS[build]
     return match(a, b) and rank_step(a, b, wrap) in [s * step for s in steps]
 
@@ -59,8 +59,8 @@ class Card:
 # Every setting of a row and its value unless the row says otherwise.
 DEFAULTS = dict(
     decks=1, suits=4, stock=True, waste=True, draw=1, start_waste=None, deal_to="waste", redeals=0, relay=False,
-    waste_out=False, stock_open=False, stock_reserve=False, deal_each=1, deal_rounds=1, deal_aces_out=False,
-    short_deal=None, deal_waits=False, last_to_reserves=False,
+    waste_out=False, waste_size=None, stock_open=False, stock_reserve=False, deal_each=1, deal_rounds=1,
+    deal_aces_out=False, short_deal=None, deal_waits=False, last_to_reserves=False,
     build="alt", build_step=1, wrap=False, group="seq", sources=None, space="king", space_single=False, fill=None,
     space_sources=None, onto_card_single=False, pile_size=None, waste_refill=False,
     cells=0, cell_rank=None, cell_size=1, cell_late=False, cell_sources=None, cell_groups=False,
@@ -90,19 +90,20 @@ class Rules:
     found_suit: the suit of every foundation's first card, if one (or a suit
     per foundation); found_sources: the roles whose cards they take (default
     all); found_size: cards each holds (or a count per foundation). build: the
-    tableau's building rule (see BUILDS); build_step: ranks between built cards
-    (or one per suit); wrap: builds turn the corner. group: what moves together
-    from the tableau: 'seq' (built by the rule), 'suit_seq' (down in suit),
-    'any' (any face-up cards) or 'single'. sources: the roles whose cards may
-    go onto the tableau (default all). space: what an empty tableau pile takes:
-    'any', 'king', 'ace', a rank, a tuple of ranks, 'none' or 'below_base' (the
-    rank below the foundations' first); space_single: one card only;
-    space_sources: the roles whose cards may fill a space (default all).
-    onto_card_single: only single cards go onto a tableau card, groups only
-    into spaces. pile_size: the most cards a tableau pile may hold. fill: what
-    fills a space at once: 'waste' (its top card, turning the stock first if
-    need be), 'stock' (the stock's top card, face up), 'reserves' (the top card
-    of the longest reserve), 'reserves_then_waste' (then of the waste) or
+    tableau's building rule (see BUILDS; 'any': any card on any card, 'none':
+    nothing); build_step: ranks between built cards (or one per suit); wrap:
+    builds turn the corner. group: what moves together from the tableau: 'seq'
+    (built by the rule), 'suit_seq' (down in suit), 'any' (any face-up cards)
+    or 'single'. sources: the roles whose cards may go onto the tableau
+    (default all). space: what an empty tableau pile takes: 'any', 'king',
+    'ace', a rank, a tuple of ranks, 'none' or 'below_base' (the rank below the
+    foundations' first); space_single: one card only; space_sources: the roles
+    whose cards may fill a space (default all). onto_card_single: only single
+    cards go onto a tableau card, groups only into spaces. pile_size: the most
+    cards a tableau pile may hold. fill: what fills a space at once: 'waste'
+    (its top card, turning the stock first if need be), 'waste_top' (its top
+    card, if any), 'stock' (the stock's top card, face up), 'reserves' (the top
+    card of the longest reserve), 'reserves_then_waste' (then of the waste) or
     'from_right' (the built cards at the top of the next pile). draw: cards per
     tap to the waste, or a count per pass; deal_to 'rows', 'first' or
     'reserves' deals one card to each tableau pile, to the first one, or to
@@ -117,8 +118,9 @@ class Rules:
     waste_refill: an empty waste takes the stock's next card at once. redeals:
     -1 unlimited. start_waste: the waste's cards after the deal ('any': however
     many the deal leaves). waste_out: the waste's top card goes to a foundation
-    by itself. stock_open: the stock's top card lies face up and plays like a
-    reserve's. stock_reserve: once spent, the stock takes single cards from
+    by itself. waste_size: the most cards the waste holds; the stock deals only
+    when they fit. stock_open: the stock's top card lies face up and plays like
+    a reserve's. stock_reserve: once spent, the stock takes single cards from
     anywhere and gives back its top one. relay: a tap on the empty stock, once
     per redeal, gathers the tableau and lays it out again in an order the model
     leaves to the program. Foundations start from found_base ('dealt': the rank
