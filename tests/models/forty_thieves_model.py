@@ -184,6 +184,11 @@ ROWS = [
     # packs' cards, from the ace up to the king twice over.
     thieves("Glacier", piles(12, 1), build="rank", wrap=True, group="seq", draw=2, waste_size=2, foundations=4,
             found_size=26),
+    # No tableau: the fives and sixes start the foundations, the fives going
+    # down to the ace and on to the king, the sixes up to the queen; one
+    # redeal.
+    thieves("Contradance", [], redeals=1, foundations=16, found_dealt=[5] * 8 + [6] * 8,
+            found_base=[5] * 8 + [6] * 8, found_dir=[-1] * 8 + [1] * 8, found_size=[6] * 8 + [7] * 8),
     # The stock deals one card to each of three open piles at a tap.
     thieves("Three Pirates", waste=False, deal_to="reserves", start_waste=0, reserves=["U"] * 3),
     # Four single cards built down in alternate colours and four cells of

@@ -115,6 +115,11 @@ ROWS = [
     # Eight reserves of four cards; the stock deals four more to each, one
     # reserve after another. One card moves at a time.
     gypsy("Kingsdown Eights", ["U"] * 8, group="single", reserves=["UUUU"] * 8, deal_to="reserves", deal_each=4),
+    # Twenty single cards, nothing built on them; each space is filled at
+    # once from the stock, and once it is spent takes any card. An ace and a
+    # king of each suit start the foundations, four built up and four down.
+    gypsy("Twenty", ["U"] * 20, build="none", group="single", fill="stock", foundations=8,
+          found_dealt=[1] * 4 + [13] * 4, found_base=[1] * 4 + [13] * 4, found_dir=[1] * 4 + [-1] * 4),
     gypsy("Trillium", ["dUdU"] * 13, space="any", **TRILLIUM),
     gypsy("Lily", ["dUdU"] * 13, space="king", **TRILLIUM),
 ]
