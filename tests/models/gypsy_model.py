@@ -120,6 +120,12 @@ ROWS = [
     # king of each suit start the foundations, four built up and four down.
     gypsy("Twenty", ["U"] * 20, build="none", group="single", fill="stock", foundations=8,
           found_dealt=[1] * 4 + [13] * 4, found_base=[1] * 4 + [13] * 4, found_dir=[1] * 4 + [-1] * 4),
+    # Twenty-four single cards built up or down in suit, one at a time; each
+    # space is filled at once from the stock, and once it is spent stays
+    # empty. Four foundations go up from the ace and four down from the
+    # king, and their cards may move from one to another.
+    gypsy("Marshal", ["U"] * 24, build="suit_updown", group="single", fill="stock", space="none", foundations=8,
+          found_base=[1] * 4 + [13] * 4, found_dir=[1] * 4 + [-1] * 4, found_across=True),
     gypsy("Trillium", ["dUdU"] * 13, space="any", **TRILLIUM),
     gypsy("Lily", ["dUdU"] * 13, space="king", **TRILLIUM),
 ]

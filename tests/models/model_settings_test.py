@@ -213,6 +213,14 @@ class FoundationTest(unittest.TestCase):
         m.piles[0] = []
         self.assertIn("m %d 2" % built[1].id, m.legal())
 
+    def test_cards_cross_between_foundations_built_both_ways(self):
+        card = Pack()
+        up, down = [card(HEARTS, 1), card(HEARTS, 2)], [card(HEARTS, r) for r in range(13, 2, -1)]
+        rules = dict(foundations=2, found_base=[1, 13], found_dir=[1, -1], found_back=True)
+        for across in (False, True):
+            m = model([[], [], [], [], up, down], found_across=across, **rules)
+            self.assertEqual("m %d 4" % down[-1].id in m.legal(), across)
+
     def test_foundation_sources_refuse_a_cell(self):
         card = Pack()
         ace = card(HEARTS, 1)

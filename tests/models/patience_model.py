@@ -255,8 +255,9 @@ class Model:
         for i, k in self.groups():
             group = self.piles[i][k:]
             for to in targets:
-                # Moving a card from one foundation to another achieves nothing.
-                if self.roles[i] == FOUNDATION and self.roles[to] == FOUNDATION:
+                # Moving a card from one foundation to another achieves
+                # nothing, unless they are built in different directions.
+                if self.roles[i] == FOUNDATION and self.roles[to] == FOUNDATION and not self.rules.found_across:
                     continue
                 if to != i and self.accepts(to, group, self.roles[i]):
                     out.add("m %d %d" % (group[0].id, to))

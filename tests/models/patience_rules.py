@@ -66,7 +66,8 @@ DEFAULTS = dict(
     cells=0, cell_rank=None, cell_size=1, cell_late=False, cell_sources=None, cell_groups=False,
     reserves=(), reserve_blocks=None, locked_reserves=False,
     foundations=None, foundation_aces=0, found_dealt=None, found_base=1, found_dir=1, found_build="suit",
-    found_suit=None, found_sources=None, found_size=13, found_whole=False, found_back=False, won_rows=None, won_laid_out=False,
+    found_suit=None, found_sources=None, found_size=13, found_whole=False, found_back=False, found_across=False,
+    won_rows=None, won_laid_out=False,
     markers=0, last_two_open=False, ranks=None, stock_last=False, differs=())
 
 
@@ -130,17 +131,17 @@ class Rules:
     one below by found_build (see SUITS; or one per foundation); found_whole:
     they take only a whole suit from King down to Ace at once; found_back:
     their cards may come back (with 'stock_spent' only once the stock is).
-    won_rows: the game is won with every tableau pile one whole suit built this
-    way, and has no foundations. won_laid_out: the game has no foundations and
-    is won with every card in the tableau (and every pile that holds any full,
-    with pile_size). markers: empty bookkeeping piles the program lists after
-    the foundations. last_two_open: when a deal to the reserves leaves two
-    cards, one goes face up onto the waste and the other is turned face up in
-    play on the stock. ranks: the ranks of a pack stripped of some, lowest
-    first; the foundations climb through them in that order (found_size: as
-    many). stock_last: the stock and waste are listed after every other pile.
-    differs: points on which the program is known to differ (see
-    MISMATCHES.md)."""
+    found_across: those cards may also go to another foundation. won_rows: the
+    game is won with every tableau pile one whole suit built this way, and has
+    no foundations. won_laid_out: the game has no foundations and is won with
+    every card in the tableau (and every pile that holds any full, with
+    pile_size). markers: empty bookkeeping piles the program lists after the
+    foundations. last_two_open: when a deal to the reserves leaves two cards,
+    one goes face up onto the waste and the other is turned face up in play on
+    the stock. ranks: the ranks of a pack stripped of some, lowest first; the
+    foundations climb through them in that order (found_size: as many).
+    stock_last: the stock and waste are listed after every other pile. differs:
+    points on which the program is known to differ (see MISMATCHES.md)."""
 
     def __init__(self, name, deal, **settings):
         unknown = set(settings) - set(DEFAULTS)
