@@ -189,6 +189,11 @@ ROWS = [
     # redeal.
     thieves("Contradance", [], redeals=1, foundations=16, found_dealt=[5] * 8 + [6] * 8,
             found_base=[5] * 8 + [6] * 8, found_dir=[-1] * 8 + [1] * 8, found_size=[6] * 8 + [7] * 8),
+    # Four single cards built down in alternate colours, their spaces taking
+    # only the cards of four reserves, each of which takes the waste's card
+    # at once when empty; the foundations go up in one colour.
+    thieves("Shady Lanes", piles(4, 1), build="alt", space_sources={"reserve"}, reserves=["U"] * 4,
+            reserve_fill=True, found_build="colour"),
     # The stock deals one card to each of three open piles at a tap.
     thieves("Three Pirates", waste=False, deal_to="reserves", start_waste=0, reserves=["U"] * 3),
     # Four single cards built down in alternate colours and four cells of

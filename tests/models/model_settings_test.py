@@ -93,6 +93,14 @@ class FillTest(unittest.TestCase):
         m.piles[0] = [card(SPADES, 5, False)]
         self.assertFalse(m.can_tap())
 
+    def test_an_empty_reserve_takes_the_waste_card(self):
+        card = Pack()
+        stock, reserve = [card(SPADES, 4, False)], card(HEARTS, 1)
+        m = model([stock, [], [card(SPADES, 9)], [card(HEARTS, 9)], [reserve]] + [[]] * 4, reserves=["U"],
+                  reserve_fill=True)
+        m.apply("m %d 5" % reserve.id)
+        self.assertEqual(([c.rank for c in m.piles[4]], m.piles[0], m.piles[1]), ([4], [], []))
+
     def test_waste_refill_turns_the_next_card(self):
         card = Pack()
         stock, top, row = [card(SPADES, 4, False)], card(HEARTS, 1), card(SPADES, 9)

@@ -293,6 +293,8 @@ class Model:
             self.fill_spaces_from_right()
         elif self.rules.fill in ("reserves", "reserves_then_waste"):
             self.fill_spaces_from_reserves()
+        if self.rules.reserve_fill:
+            self.fill_spaces_from_waste(self.of(RESERVE), turn=True)
         if self.rules.waste_refill and not self.piles[self.waste_at] and self.piles[self.stock_at]:
             self.tap()
         stock = self.piles[self.stock_at]
@@ -327,13 +329,15 @@ class Model:
                 return
             self.shift(self.waste_at, len(self.piles[self.waste_at]) - 1, to)
 
-    def fill_spaces_from_waste(self):
-        """Fills each empty tableau pile with the waste's top card, turning
-        the stock first when the waste is empty (but for 'waste_top')."""
-        for i in self.of(TABLEAU):
+    def fill_spaces_from_waste(self, piles=None, turn=None):
+        """Fills each empty tableau pile (or each of `piles`) with the
+        waste's top card, turning the stock first when the waste is empty
+        (but for fill 'waste_top')."""
+        turn = self.rules.fill == "waste" if turn is None else turn
+        for i in self.of(TABLEAU) if piles is None else piles:
             if self.piles[i]:
                 continue
-            while self.rules.fill == "waste" and not self.piles[self.waste_at] and self.piles[self.stock_at]:
+            while turn and not self.piles[self.waste_at] and self.piles[self.stock_at]:
                 self.tap()
                 self.send_waste_out()
             if self.piles[self.waste_at]:
