@@ -194,6 +194,13 @@ ROWS = [
     # at once when empty; the foundations go up in one colour.
     thieves("Shady Lanes", piles(4, 1), build="alt", space_sources={"reserve"}, reserves=["U"] * 4,
             reserve_fill=True, found_build="colour"),
+    # Seven queens (all but one of hearts) start foundations built down in
+    # suit round the corner to the king, and a king of hearts one built up
+    # to the queen. Ten single cards built up round the corner, one at a
+    # time; each space is filled at once from the waste, and stays empty
+    # once both stock and waste are spent.
+    thieves("Catherine the Great", piles(10, 1), build="rank_up", wrap=True, space="none", fill="waste",
+            found_dealt=[12] * 7 + [13], found_base=[12] * 7 + [13], found_dir=[-1] * 7 + [1]),
     # The stock deals one card to each of three open piles at a tap.
     thieves("Three Pirates", waste=False, deal_to="reserves", start_waste=0, reserves=["U"] * 3),
     # Four single cards built down in alternate colours and four cells of
