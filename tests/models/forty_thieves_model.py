@@ -75,6 +75,9 @@ ROWS = [
     thieves("Marie Rose", piles(12, 5), decks=3, group="suit_seq"),
     thieves("Malmaison", piles(10, 8), decks=4, group="suit_seq"),
     thieves("San Juan Hill", foundation_aces=8),
+    # Every tableau card dealt face down, built down in alternate colours;
+    # a face-down card turns up only when tapped, and takes any card.
+    thieves("Blind Patience", piles(10, 4, down=4), build="alt", blind=True),
     thieves("Famous Fifty", piles(10, 5)),
     thieves("Sixty Thieves", piles(12, 5), decks=3),
     thieves("Eighty Thieves", piles(10, 8), decks=4),

@@ -183,6 +183,20 @@ class StockTest(unittest.TestCase):
         self.assertIn("m %d 1" % eight.id, m.legal())
 
 
+class BlindTest(unittest.TestCase):
+    def test_face_down_cards_take_anything_and_turn_only_when_tapped(self):
+        card = Pack()
+        hidden, top, two = card(SPADES, 7, False), card(HEARTS, 9), card(HEARTS, 2)
+        m = model([[], [], [hidden, top], [card(SPADES, 5, False)], [two]] + [[]] * 4, rows=3, blind=True)
+        self.assertIn("m %d 3" % two.id, m.legal())
+        self.assertIn("t 3", m.legal())
+        m.apply("m %d 3" % top.id)
+        self.assertFalse(hidden.up)
+        self.assertIn("t 2", m.legal())
+        m.apply("t 2")
+        self.assertTrue(hidden.up)
+
+
 class CellTest(unittest.TestCase):
     def test_late_cell_opens_with_the_stock_spent(self):
         card = Pack()

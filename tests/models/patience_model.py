@@ -174,6 +174,8 @@ class Model(Fills):
             if self.rules.space_sources and source not in self.rules.space_sources:
                 return False
             return self.space_takes(base) and not (self.rules.space_single and len(group) > 1)
+        if self.rules.blind and not pile[-1].up:
+            return True
         if self.rules.pile_size and len(pile) + len(group) > self.rules.pile_size:
             return False
         if self.rules.onto_card_single and len(group) > 1:
@@ -252,6 +254,8 @@ class Model(Fills):
     def legal(self):
         out = {self.tap_step} if self.can_tap() else set()
         out |= {"t %d" % i for i in self.unlocked_reserves()}
+        if self.rules.blind:
+            out |= {"t %d" % i for i in self.of(TABLEAU) if self.piles[i] and not self.piles[i][-1].up}
         kinds = (TABLEAU, CELL, FOUNDATION, STOCK) if self.rules.stock_reserve else (TABLEAU, CELL, FOUNDATION)
         targets = [i for i, r in enumerate(self.roles) if r in kinds]
         for i, k in self.groups():
@@ -309,7 +313,7 @@ class Model(Fills):
         group = self.piles[i][k:]
         del self.piles[i][k:]
         self.piles[to] += group
-        if self.roles[i] == TABLEAU and self.piles[i] and not self.piles[i][-1].up:
+        if self.roles[i] == TABLEAU and self.piles[i] and not self.piles[i][-1].up and not self.rules.blind:
             self.piles[i][-1].up = True
 
     def tap(self):
