@@ -204,6 +204,12 @@ ROWS = [
     # once both stock and waste are spent.
     thieves("Catherine the Great", piles(10, 1), build="rank_up", wrap=True, space="none", fill="waste",
             found_dealt=[12] * 7 + [13], found_base=[12] * 7 + [13], found_dir=[-1] * 7 + [1]),
+    # Twelve reserves of four face-down cards: while a tableau pile is
+    # empty, a tap turns up the first one's top card, or that of one after
+    # an empty reserve. The foundations go from the king to the ace and up
+    # to the queen; two redeals.
+    thieves("Twelve Sleeping Maids", piles(8, 1), group="seq", redeals=2, reserves=["dddd"] * 12,
+            waking_reserves=True, found_base=13),
     # The stock deals one card to each of three open piles at a tap.
     thieves("Three Pirates", waste=False, deal_to="reserves", start_waste=0, reserves=["U"] * 3),
     # Four single cards built down in alternate colours and four cells of

@@ -126,6 +126,10 @@ ROWS = [
     # king, and their cards may move from one to another.
     gypsy("Marshal", ["U"] * 24, build="suit_updown", group="single", fill="stock", space="none", foundations=8,
           found_base=[1] * 4 + [13] * 4, found_dir=[1] * 4 + [-1] * 4, found_across=True),
+    # One pack; the ace ranks above the king in the tableau (built round
+    # the corner, an ace going only into a space), and the foundations go
+    # from the two up to the ace.
+    gypsy("Swiss Patience", peaked(9, 4), decks=1, wrap=True, space="ace", ace_high=True, found_base=2),
     gypsy("Trillium", ["dUdU"] * 13, space="any", **TRILLIUM),
     gypsy("Lily", ["dUdU"] * 13, space="king", **TRILLIUM),
 ]

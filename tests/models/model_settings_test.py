@@ -60,6 +60,14 @@ class SpaceTest(unittest.TestCase):
         self.assertEqual(moves_of(m, waste), {"m %d 2" % waste.id, "m %d 3" % waste.id})
         self.assertEqual(moves_of(m, row), set())
 
+    def test_ace_high_goes_only_into_spaces(self):
+        card = Pack()
+        ace, king, two = card(HEARTS, 1), card(SPADES, 13), card(SPADES, 2)
+        m = model([[], [], [ace], [two], [king], []] + [[]] * 4, rows=4, wrap=True, space="ace", ace_high=True,
+                  group="single", found_base=2)
+        self.assertEqual(moves_of(m, ace), {"m %d 5" % ace.id})
+        self.assertIn("m %d 2" % king.id, m.legal())
+
     def test_pile_size_caps_a_pile(self):
         card = Pack()
         full = [card(SPADES, r) for r in (1, 2)]
@@ -195,6 +203,19 @@ class BlindTest(unittest.TestCase):
         self.assertIn("t 2", m.legal())
         m.apply("t 2")
         self.assertTrue(hidden.up)
+
+
+class ReserveTest(unittest.TestCase):
+    def test_reserves_wake_in_turn_while_a_space_is_open(self):
+        card = Pack()
+        first, second, third = [card(SPADES, 2, False)], [card(SPADES, 3, False)], [card(SPADES, 4, False)]
+        m = model([[], [], [card(HEARTS, 9)], [card(HEARTS, 8)], first, second, third] + [[]] * 4,
+                  reserves=["d"] * 3, waking_reserves=True)
+        self.assertEqual({s for s in m.legal() if s.startswith("t")}, set())
+        m.piles[3] = []
+        self.assertEqual({s for s in m.legal() if s.startswith("t")}, {"t 4"})
+        m.piles[4] = []
+        self.assertEqual({s for s in m.legal() if s.startswith("t")}, {"t 5"})
 
 
 class CellTest(unittest.TestCase):

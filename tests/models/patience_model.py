@@ -176,6 +176,8 @@ class Model(Fills):
             return self.space_takes(base) and not (self.rules.space_single and len(group) > 1)
         if self.rules.blind and not pile[-1].up:
             return True
+        if self.rules.ace_high and base.rank == 1:
+            return False
         if self.rules.pile_size and len(pile) + len(group) > self.rules.pile_size:
             return False
         if self.rules.onto_card_single and len(group) > 1:
@@ -245,7 +247,15 @@ class Model(Fills):
 
     def unlocked_reserves(self):
         """With locked_reserves, the face-down reserve cards a tap may turn
-        up: each one's foundation, counted alike, is full."""
+        up: each one's foundation, counted alike, is full. With
+        waking_reserves, while a tableau pile is empty: the first reserve's,
+        or one whose neighbour before it is empty."""
+        if self.rules.waking_reserves:
+            reserves = self.of(RESERVE)
+            if all(self.piles[i] for i in self.of(TABLEAU)):
+                return []
+            return [i for i in reserves if self.piles[i] and not self.piles[i][-1].up
+                    and (i == reserves[0] or not self.piles[i - 1])]
         if not self.rules.locked_reserves:
             return []
         pairs = zip(self.of(RESERVE), self.of(FOUNDATION))
