@@ -210,6 +210,10 @@ ROWS = [
     # to the queen; two redeals.
     thieves("Twelve Sleeping Maids", piles(8, 1), group="seq", redeals=2, reserves=["dddd"] * 12,
             waking_reserves=True, found_base=13),
+    # Eleven piles of one face-down card under two face-up ones, built down
+    # in alternate colours; no card of the first three goes onto the other
+    # eight.
+    thieves("Club", piles(11, 3, down=1), build="alt", walled=3),
     # The stock deals one card to each of three open piles at a tap.
     thieves("Three Pirates", waste=False, deal_to="reserves", start_waste=0, reserves=["U"] * 3),
     # Four single cards built down in alternate colours and four cells of

@@ -68,6 +68,13 @@ class SpaceTest(unittest.TestCase):
         self.assertEqual(moves_of(m, ace), {"m %d 5" % ace.id})
         self.assertIn("m %d 2" % king.id, m.legal())
 
+    def test_walled_piles_keep_their_cards(self):
+        card = Pack()
+        eight, nine, seven = card(HEARTS, 8), card(SPADES, 9), card(SPADES, 7)
+        m = model([[], [], [eight], [nine], [seven]] + [[]] * 4, rows=3, walled=1, group="single")
+        self.assertEqual(moves_of(m, eight), set())
+        self.assertIn("m %d 2" % seven.id, m.legal())
+
     def test_pile_size_caps_a_pile(self):
         card = Pack()
         full = [card(SPADES, r) for r in (1, 2)]

@@ -275,9 +275,15 @@ class Model(Fills):
                 # nothing, unless they are built in different directions.
                 if self.roles[i] == FOUNDATION and self.roles[to] == FOUNDATION and not self.rules.found_across:
                     continue
-                if to != i and self.accepts(to, group, self.roles[i]):
+                if to != i and not self.walled_off(i, to) and self.accepts(to, group, self.roles[i]):
                     out.add("m %d %d" % (group[0].id, to))
         return out
+
+    def walled_off(self, i, to):
+        """Whether, with `walled`, a card of the first tableau piles would
+        go onto one of the others."""
+        rows, n = self.of(TABLEAU), self.rules.walled
+        return bool(n) and i in rows[:n] and to in rows[n:]
 
     def find(self, card_id):
         for i, pile in enumerate(self.piles):

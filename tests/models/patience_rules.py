@@ -61,7 +61,7 @@ DEFAULTS = dict(
     decks=1, suits=4, stock=True, waste=True, draw=1, start_waste=None, deal_to="waste", redeals=0, relay=False,
     waste_out=False, waste_size=None, stock_open=False, stock_reserve=False, deal_each=1, deal_rounds=1,
     deal_aces_out=False, short_deal=None, deal_waits=False, last_to_reserves=False,
-    build="alt", build_step=1, wrap=False, ace_high=False, group="seq", blind=False, sources=None, space="king", space_single=False, fill=None,
+    build="alt", build_step=1, wrap=False, ace_high=False, walled=0, group="seq", blind=False, sources=None, space="king", space_single=False, fill=None,
     space_sources=None, onto_card_single=False, pile_size=None, waste_refill=False,
     cells=0, cell_rank=None, cell_size=1, cell_late=False, cell_sources=None, cell_groups=False,
     reserves=(), reserve_blocks=None, locked_reserves=False, waking_reserves=False, reserve_fill=False,
@@ -97,18 +97,19 @@ class Rules:
     BUILDS; 'any': any card on any card, 'none': nothing); build_step: ranks
     between built cards (or one per suit); wrap: builds turn the corner.
     ace_high: in the tableau the ace ranks above the king, and goes on no card.
-    group: what moves together from the tableau: 'seq' (built by the rule),
-    'suit_seq' (down in suit), 'any' (any face-up cards) or 'single'. blind: a
-    tableau card uncovered stays face down until a tap on its pile turns it up,
-    and any card goes onto a face-down one. sources: the roles whose cards may
-    go onto the tableau (default all). space: what an empty tableau pile takes:
-    'any', 'king', 'ace', a rank, a tuple of ranks, 'none' or 'below_base' (the
-    rank below the foundations' first); space_single: one card only;
-    space_sources: the roles whose cards may fill a space (default all).
-    onto_card_single: only single cards go onto a tableau card, groups only
-    into spaces. pile_size: the most cards a tableau pile may hold. fill: what
-    fills a space at once: 'waste' (its top card, turning the stock first if
-    need be), 'waste_top' (its top card, if any), 'stock' (the stock's top
+    walled: the cards of this many first tableau piles go onto none of the
+    others. group: what moves together from the tableau: 'seq' (built by the
+    rule), 'suit_seq' (down in suit), 'any' (any face-up cards) or 'single'.
+    blind: a tableau card uncovered stays face down until a tap on its pile
+    turns it up, and any card goes onto a face-down one. sources: the roles
+    whose cards may go onto the tableau (default all). space: what an empty
+    tableau pile takes: 'any', 'king', 'ace', a rank, a tuple of ranks, 'none'
+    or 'below_base' (the rank below the foundations' first); space_single: one
+    card only; space_sources: the roles whose cards may fill a space (default
+    all). onto_card_single: only single cards go onto a tableau card, groups
+    only into spaces. pile_size: the most cards a tableau pile may hold. fill:
+    what fills a space at once: 'waste' (its top card, turning the stock first
+    if need be), 'waste_top' (its top card, if any), 'stock' (the stock's top
     card, face up), 'reserves' (the top card of the longest reserve),
     'reserves_then_waste' (then of the waste) or 'from_right' (the built cards
     at the top of the next pile). draw: cards per tap to the waste, or a count
