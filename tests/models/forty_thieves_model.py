@@ -214,6 +214,11 @@ ROWS = [
     # in alternate colours; no card of the first three goes onto the other
     # eight.
     thieves("Club", piles(11, 3, down=1), build="alt", walled=3),
+    # One pack; each card's suit follows the one's below it in the cycle
+    # spades, hearts, clubs, diamonds, on the six piles (built down, groups
+    # moving) and on the foundations alike; one redeal.
+    thieves("Following", piles(6, 1), decks=1, build="suit_cycle", group="seq", redeals=1,
+            found_build="suit_cycle"),
     # The stock deals one card to each of three open piles at a tap.
     thieves("Three Pirates", waste=False, deal_to="reserves", start_waste=0, reserves=["U"] * 3),
     # Four single cards built down in alternate colours and four cells of

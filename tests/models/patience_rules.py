@@ -20,9 +20,12 @@ def rank_step(a, b, wrap):
     return (step + 6) % 13 - 6 if wrap else step
 
 
+# The suit that follows each in the cycle spades, hearts, clubs, diamonds.
+NEXT_SUIT = {1: 4, 4: 2, 2: 3, 3: 1}
 # Whether card b may lie on card a in a tableau pile, by building rule: the
 # suits' relation and the rank steps allowed.
 SUITS = {
+    "suit_cycle": lambda a, b: NEXT_SUIT[a.suit] == b.suit,
     "alt": lambda a, b: colour(a.suit) != colour(b.suit),
     "suit": lambda a, b: a.suit == b.suit,
     "colour": lambda a, b: colour(a.suit) == colour(b.suit),
