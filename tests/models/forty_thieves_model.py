@@ -219,6 +219,18 @@ ROWS = [
     # moving) and on the foundations alike; one redeal.
     thieves("Following", piles(6, 1), decks=1, build="suit_cycle", group="seq", redeals=1,
             found_build="suit_cycle"),
+    # Eight single-card piles that take only the waste's card, and are
+    # filled from it at once, as the waste is from the stock. An ace starts
+    # a middle foundation built up whatever the suits round the corner to
+    # 52 cards; four more go down from a king to the ace.
+    thieves("Windmill", piles(8, 1), build="none", sources={"waste"}, fill="waste", waste_refill=True,
+            foundations=5, found_dealt=[1], found_base=[1] + [13] * 4, found_dir=[1] + [-1] * 4,
+            found_size=[52] + [13] * 4, found_build="rank"),
+    # Six piles of ten built up or down whatever the suits, one card at a
+    # time; five aces start foundations built up or down whatever the suits
+    # round the corner, as far as they go.
+    thieves("Dutch Solitaire", piles(6, 10), build="rank_updown", foundations=5, foundation_aces=5,
+            found_dir="updown", found_size=104, found_build="rank"),
     # The stock deals one card to each of three open piles at a tap.
     thieves("Three Pirates", waste=False, deal_to="reserves", start_waste=0, reserves=["U"] * 3),
     # Four single cards built down in alternate colours and four cells of

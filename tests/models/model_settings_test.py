@@ -271,6 +271,13 @@ class FoundationTest(unittest.TestCase):
             m = model([[], [], [], [], up, down], found_across=across, **rules)
             self.assertEqual("m %d 4" % down[-1].id in m.legal(), across)
 
+    def test_foundation_built_either_way(self):
+        card = Pack()
+        five, six, four = card(SPADES, 5), card(HEARTS, 6), card(HEARTS, 4)
+        m = model([[], [], [six], [four], [five]] + [[]] * 3, found_dir="updown", found_build="rank")
+        self.assertIn("m %d 4" % six.id, m.legal())
+        self.assertIn("m %d 4" % four.id, m.legal())
+
     def test_foundation_sources_refuse_a_cell(self):
         card = Pack()
         ace = card(HEARTS, 1)

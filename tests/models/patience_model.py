@@ -213,7 +213,8 @@ class Model(Fills):
         size = self.of_foundation(r.found_size, f)
         suits_fit = SUITS[self.of_foundation(r.found_build, f)](top, card)
         ranks = r.pack_ranks()
-        climbed = (ranks.index(card.rank) - ranks.index(top.rank) - step) % len(ranks) == 0
+        steps = (1, -1) if step == "updown" else (step,)
+        climbed = any((ranks.index(card.rank) - ranks.index(top.rank) - s) % len(ranks) == 0 for s in steps)
         return len(pile) < size and suits_fit and climbed
 
     def groups(self):
