@@ -39,6 +39,7 @@ BLOCKADE = dict(build="suit", fill="stock")
 # Each space is filled at once from the stock.
 OLYMPUS = dict(build="suit", build_step=2, fill="stock", foundations=16, found_dealt=[1] * 8 + [2] * 8,
                found_dir=2, found_size=[7] * 8 + [6] * 8, found_back=False)
+CARTHAGE = dict(reserves=["UUUU"] * 6, deal_to="reserves", deal_rounds=2, last_to_rows=True)
 MILLIGAN = dict(cells=1, cell_late=True, cell_groups=True, found_back=False)
 # Thirteen piles of face-down and face-up cards by turns; no foundations: the
 # game is won with every card in piles from king to ace in alternate
@@ -130,6 +131,14 @@ ROWS = [
     # the corner, an ace going only into a space), and the foundations go
     # from the two up to the ace.
     gypsy("Swiss Patience", peaked(9, 4), decks=1, wrap=True, space="ace", ace_high=True, found_base=2),
+    # Eight single cards that take one card at a time, and six reserves of
+    # four face-up cards (one rules text; another dealing lays six), which
+    # take no cards. The stock deals two rounds of one card to each reserve,
+    # and its last eight cards one to each pile. Four kings start
+    # foundations built down in suit; four more go up from the ace.
+    gypsy("Algerian Patience", ["U"] * 8, build="suit_updown", wrap=True, group="single", **dict(
+        CARTHAGE, found_dealt=[13] * 4, found_base=[13] * 4 + [1] * 4, found_dir=[-1] * 4 + [1] * 4)),
+    gypsy("Carthage", ["U"] * 8, build="suit", group="single", **CARTHAGE),
     gypsy("Trillium", ["dUdU"] * 13, space="any", **TRILLIUM),
     gypsy("Lily", ["dUdU"] * 13, space="king", **TRILLIUM),
 ]

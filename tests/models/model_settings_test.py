@@ -144,6 +144,14 @@ class DealTest(unittest.TestCase):
         m.tap()
         self.assertEqual([[c.rank for c in m.piles[i]] for i in (1, 2)], [[1, 2], [3, 4]])
 
+    def test_last_cards_go_one_to_each_row(self):
+        card = Pack()
+        stock = [card(SPADES, r, False) for r in (2, 1)]
+        m = model([stock, [card(HEARTS, 13)], [card(HEARTS, 12)], []] + [[]] * 4, waste=False, start_waste=0,
+                  deal_to="reserves", reserves=[""], last_to_rows=True)
+        m.tap()
+        self.assertEqual([len(m.piles[i]) for i in (1, 2, 3)], [2, 2, 0])
+
     def test_deal_rounds_go_round_the_reserves(self):
         card = Pack()
         stock = [card(SPADES, r, False) for r in (4, 3, 2, 1)]

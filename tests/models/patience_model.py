@@ -349,6 +349,10 @@ class Model(Fills):
             for i in self.of(RESERVE):
                 self.deal_one(stock, i)
             return
+        if self.rules.last_to_rows and len(stock) == len(self.of(TABLEAU)):
+            for i in self.of(TABLEAU):
+                self.deal_one(stock, i)
+            return
         if self.rules.deal_to in DEALT_PILES:
             for _ in range(self.rules.deal_rounds):
                 for i in self.dealt_piles(len(stock)):
