@@ -139,6 +139,13 @@ ROWS = [
     gypsy("Algerian Patience", ["U"] * 8, build="suit_updown", wrap=True, group="single", **dict(
         CARTHAGE, found_dealt=[13] * 4, found_base=[13] * 4 + [1] * 4, found_dir=[-1] * 4 + [1] * 4)),
     gypsy("Carthage", ["U"] * 8, build="suit", group="single", **CARTHAGE),
+    # Nine piles of 8, 7, ... 2, 1 and 1 cards, the top one face up, and an
+    # empty tenth (one rules text counts the nine down to one). Four
+    # foundations go up from the ace in alternate colours; four take only
+    # whole runs from king to ace in alternate colours. Foundation cards
+    # stay.
+    gypsy("Rouge et Noir", ["d" * max(6 - j, 0) + "U" for j in range(-1, 8)] + [""], space="king", foundations=8,
+          found_build="alt", found_whole=[False] * 4 + [True] * 4, found_back=False),
     gypsy("Trillium", ["dUdU"] * 13, space="any", **TRILLIUM),
     gypsy("Lily", ["dUdU"] * 13, space="king", **TRILLIUM),
 ]

@@ -286,6 +286,15 @@ class FoundationTest(unittest.TestCase):
         self.assertIn("m %d 4" % six.id, m.legal())
         self.assertIn("m %d 4" % four.id, m.legal())
 
+    def test_whole_runs_by_their_foundation_build(self):
+        card = Pack()
+        run = [card(SPADES if r % 2 else HEARTS, r) for r in range(13, 0, -1)]
+        m = model([[], [], run, [card(HEARTS, 1)], [], []], foundations=2, found_build=["suit", "alt"],
+                  found_whole=[False, True])
+        self.assertIn("m %d 5" % run[0].id, m.legal())
+        self.assertNotIn("m %d 4" % run[0].id, m.legal())
+        self.assertIn("m %d 4" % m.piles[3][0].id, m.legal())
+
     def test_foundation_sources_refuse_a_cell(self):
         card = Pack()
         ace = card(HEARTS, 1)

@@ -198,8 +198,9 @@ class Model(Fills):
         instead of its cards."""
         r = self.rules
         pile = self.piles[f] if pile is None else pile
-        if r.found_whole:
-            return not pile and len(group) == 13 and group[0].rank == 13 and self.in_sequence(group, "suit")
+        if self.of_foundation(r.found_whole, f):
+            run = self.of_foundation(r.found_build, f)
+            return not pile and len(group) == 13 and group[0].rank == 13 and self.in_sequence(group, run)
         if len(group) != 1:
             return False
         card = group[0]

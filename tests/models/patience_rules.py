@@ -141,20 +141,20 @@ class Rules:
     found_dir (1 up, -1 down, 2 by twos, 'updown' either way card by card; or a
     step per suit, or per foundation), turning the corner after the King, each
     card related to the one below by found_build (see SUITS; or one per
-    foundation); found_whole: they take only a whole suit from King down to Ace
-    at once; found_back: their cards may come back (with 'stock_spent' only
-    once the stock is). found_across: those cards may also go to another
-    foundation. won_rows: the game is won with every tableau pile one whole
-    suit built this way, and has no foundations. won_laid_out: the game has no
-    foundations and is won with every card in the tableau (and every pile that
-    holds any full, with pile_size). markers: empty bookkeeping piles the
-    program lists after the foundations. last_two_open: when a deal to the
-    reserves leaves two cards, one goes face up onto the waste and the other is
-    turned face up in play on the stock. ranks: the ranks of a pack stripped of
-    some, lowest first; the foundations climb through them in that order
-    (found_size: as many). stock_last: the stock and waste are listed after
-    every other pile. differs: points on which the program is known to differ
-    (see MISMATCHES.md)."""
+    foundation); found_whole: they take only a whole run from King down to Ace
+    at once, built by found_build (or a choice per foundation); found_back:
+    their cards may come back (with 'stock_spent' only once the stock is).
+    found_across: those cards may also go to another foundation. won_rows: the
+    game is won with every tableau pile one whole suit built this way, and has
+    no foundations. won_laid_out: the game has no foundations and is won with
+    every card in the tableau (and every pile that holds any full, with
+    pile_size). markers: empty bookkeeping piles the program lists after the
+    foundations. last_two_open: when a deal to the reserves leaves two cards,
+    one goes face up onto the waste and the other is turned face up in play on
+    the stock. ranks: the ranks of a pack stripped of some, lowest first; the
+    foundations climb through them in that order (found_size: as many).
+    stock_last: the stock and waste are listed after every other pile. differs:
+    points on which the program is known to differ (see MISMATCHES.md)."""
 
     def __init__(self, name, deal, **settings):
         unknown = set(settings) - set(DEFAULTS)
