@@ -58,7 +58,9 @@ ROWS = [
     # foundations of its own.
     thieves("Forty Thieves", **SHIPPED),
     thieves("Busy Aces", piles(12, 1), **SHIPPED),
-    # The aces start the foundations.
+    # The aces start the foundations, and thirteen piles of three cards
+    # move one card at a time (the older reading; one rules text deals
+    # thirteen piles of four with no aces out and lets groups move).
     thieves("Lucas", piles(13, 3), foundation_aces=8, **SHIPPED),
     thieves("Josephine", group="suit_seq"),
     thieves("Streets", build="alt"),
