@@ -104,6 +104,11 @@ ROWS = [
     thieves("Napoleon's Folly", build="other_suit"),
     thieves("Indian", piles(10, 3, down=1), build="other_suit"),
     thieves("Midshipman", piles(9, 4, down=2), build="other_suit"),
+    # While the stock lasts, a pile of one card takes nothing and its card
+    # goes onto no other pile, and a space is filled at once with three
+    # stock cards, the lowest face down.
+    thieves("Indian Patience", piles(10, 3, down=1), build="other_suit", fill="stock", fill_faces="dUU",
+            lone_cards=True),
     thieves("Mumbai", piles(13, 3, down=1), decks=3, build="other_suit"),
     thieves("Double Rail", piles(5, 1), **RAIL),
     thieves("Single Rail", piles(4, 1), decks=1, **RAIL),

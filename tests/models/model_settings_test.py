@@ -116,6 +116,23 @@ class FillTest(unittest.TestCase):
         m.apply("m %d 5" % reserve.id)
         self.assertEqual(([c.rank for c in m.piles[4]], m.piles[0], m.piles[1]), ([4], [], []))
 
+    def test_stock_fills_a_space_with_several_cards(self):
+        card = Pack()
+        stock, ace = [card(SPADES, r, False) for r in (2, 3, 4)], card(HEARTS, 1)
+        m = model([stock, [], [ace], [card(SPADES, 9)]] + [[]] * 4, fill="stock", fill_faces="dUU")
+        m.apply("m %d 4" % ace.id)
+        self.assertEqual([(c.rank, c.up) for c in m.piles[2]], [(4, False), (3, True), (2, True)])
+
+    def test_lone_cards_are_held_while_the_stock_lasts(self):
+        card = Pack()
+        nine, eight, seven = card(SPADES, 9), card(HEARTS, 8), card(SPADES, 7)
+        piles = [[card(SPADES, 4, False)], [], [nine], [card(HEARTS, 1), eight], [seven]] + [[]] * 4
+        m = model(piles, rows=3, group="single", lone_cards=True)
+        self.assertEqual(moves_of(m, eight), set())
+        self.assertEqual(moves_of(m, seven), set())
+        m.piles[0] = []
+        self.assertIn("m %d 2" % eight.id, m.legal())
+
     def test_waste_refill_turns_the_next_card(self):
         card = Pack()
         stock, top, row = [card(SPADES, 4, False)], card(HEARTS, 1), card(SPADES, 9)

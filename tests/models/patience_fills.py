@@ -40,10 +40,18 @@ class Fills:
                 self.shift(self.waste_at, len(self.piles[self.waste_at]) - 1, i)
 
     def fill_spaces_from_stock(self):
-        """Fills each empty tableau pile with the stock's top card, face up."""
+        """Fills each empty tableau pile from the stock, with as many cards
+        as fill_faces names, facing as it says; the top one always face up."""
+        stock = self.piles[self.stock_at]
         for i in self.of(TABLEAU):
-            if not self.piles[i] and self.piles[self.stock_at]:
-                self.piles[i].append(self.take(self.piles[self.stock_at]))
+            if self.piles[i] or not stock:
+                continue
+            for face in self.rules.fill_faces:
+                if stock:
+                    card = self.take(stock)
+                    card.up = face == "U"
+                    self.piles[i].append(card)
+            self.piles[i][-1].up = True
 
     def fill_spaces_from_reserves(self):
         """Fills each empty tableau pile from the first of the longest

@@ -277,7 +277,8 @@ class Model(Fills):
                 # nothing, unless they are built in different directions.
                 if self.roles[i] == FOUNDATION and self.roles[to] == FOUNDATION and not self.rules.found_across:
                     continue
-                if to != i and not self.walled_off(i, to) and self.accepts(to, group, self.roles[i]):
+                if to != i and not self.walled_off(i, to) and not self.lone_held(i, to) \
+                        and self.accepts(to, group, self.roles[i]):
                     out.add("m %d %d" % (group[0].id, to))
         return out
 
@@ -286,6 +287,15 @@ class Model(Fills):
         go onto one of the others."""
         rows, n = self.of(TABLEAU), self.rules.walled
         return bool(n) and i in rows[:n] and to in rows[n:]
+
+    def lone_held(self, i, to):
+        """Whether, with lone_cards while the stock lasts, a move would put a
+        card onto a tableau pile of one card, or move a pile's lone card
+        onto another."""
+        if not self.rules.lone_cards or not self.piles[self.stock_at] or self.roles[to] != TABLEAU:
+            return False
+        target = self.piles[to]
+        return bool(target) and (len(target) == 1 or (self.roles[i] == TABLEAU and len(self.piles[i]) == 1))
 
     def find(self, card_id):
         for i, pile in enumerate(self.piles):

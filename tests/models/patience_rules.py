@@ -66,7 +66,8 @@ DEFAULTS = dict(
     deal_aces_out=False, short_deal=None, deal_waits=False, last_to_reserves=False,
     last_to_rows=False,
     build="alt", build_step=1, wrap=False, ace_high=False, walled=0, group="seq", blind=False, sources=None, space="king", space_single=False, fill=None,
-    space_sources=None, onto_card_single=False, pile_size=None, waste_refill=False,
+    space_sources=None, fill_faces="U", lone_cards=False, onto_card_single=False, pile_size=None,
+    waste_refill=False,
     cells=0, cell_rank=None, cell_size=1, cell_late=False, cell_sources=None, cell_groups=False,
     reserves=(), reserve_blocks=None, locked_reserves=False, waking_reserves=False, reserve_fill=False,
     foundations=None, foundation_aces=0, found_dealt=None, found_base=1, found_dir=1, found_build="suit",
@@ -111,50 +112,53 @@ class Rules:
     or 'below_base' (the rank below the foundations' first); space_single: one
     card only; space_sources: the roles whose cards may fill a space (default
     all). onto_card_single: only single cards go onto a tableau card, groups
-    only into spaces. pile_size: the most cards a tableau pile may hold. fill:
-    what fills a space at once: 'waste' (its top card, turning the stock first
-    if need be), 'waste_top' (its top card, if any), 'stock' (the stock's top
-    card, face up), 'reserves' (the top card of the longest reserve),
-    'reserves_then_waste' (then of the waste) or 'from_right' (the built cards
-    at the top of the next pile). draw: cards per tap to the waste, or a count
-    per pass; deal_to 'rows', 'first' or 'reserves' deals one card to each
-    tableau pile, to the first one, or to each reserve instead, and 'none'
-    never (the stock only fills spaces); deal_each: the cards each of those
-    piles gets per tap, dealt pile by pile; deal_rounds: how many times a tap
-    goes round those piles; deal_aces_out: a card of the foundations' first
-    rank dealt so goes to a foundation, and the next card takes its place;
-    short_deal 'middle': a last deal too short for every pile goes to the
-    middle ones; deal_waits: the stock deals only while every tableau pile
-    holds a card; last_to_reserves: once the stock is down to as many cards as
-    there are reserves, a tap deals them there. last_to_rows: once the stock is
-    down to one card per tableau pile, a tap deals them there. waste_refill: an
-    empty waste takes the stock's next card at once. redeals: -1 unlimited.
-    start_waste: the waste's cards after the deal ('any': however many the deal
-    leaves). waste_out: the waste's top card goes to a foundation by itself.
-    waste_size: the most cards the waste holds; the stock deals only when they
-    fit. stock_open: the stock's top card lies face up and plays like a
-    reserve's. stock_reserve: once spent, the stock takes single cards from
-    anywhere and gives back its top one. relay: a tap on the empty stock, once
-    per redeal, gathers the tableau and lays it out again in an order the model
-    leaves to the program. Foundations start from found_base ('dealt': the rank
-    of the first card on any of them; or a rank per foundation) and go in
-    found_dir (1 up, -1 down, 2 by twos, 'updown' either way card by card; or a
-    step per suit, or per foundation), turning the corner after the King, each
-    card related to the one below by found_build (see SUITS; or one per
-    foundation); found_whole: they take only a whole run from King down to Ace
-    at once, built by found_build (or a choice per foundation); found_back:
-    their cards may come back (with 'stock_spent' only once the stock is).
-    found_across: those cards may also go to another foundation. won_rows: the
-    game is won with every tableau pile one whole suit built this way, and has
-    no foundations. won_laid_out: the game has no foundations and is won with
-    every card in the tableau (and every pile that holds any full, with
-    pile_size). markers: empty bookkeeping piles the program lists after the
-    foundations. last_two_open: when a deal to the reserves leaves two cards,
-    one goes face up onto the waste and the other is turned face up in play on
-    the stock. ranks: the ranks of a pack stripped of some, lowest first; the
-    foundations climb through them in that order (found_size: as many).
-    stock_last: the stock and waste are listed after every other pile. differs:
-    points on which the program is known to differ (see MISMATCHES.md)."""
+    only into spaces. lone_cards: while the stock lasts, a tableau pile of one
+    card takes no card, and its card goes onto no other tableau pile.
+    pile_size: the most cards a tableau pile may hold. fill: what fills a space
+    at once: 'waste' (its top card, turning the stock first if need be),
+    'waste_top' (its top card, if any), 'stock' (its top cards, as many as
+    fill_faces gives faces, the top one face up), 'reserves' (the top card of
+    the longest reserve), 'reserves_then_waste' (then of the waste) or
+    'from_right' (the built cards at the top of the next pile). draw: cards per
+    tap to the waste, or a count per pass; deal_to 'rows', 'first' or
+    'reserves' deals one card to each tableau pile, to the first one, or to
+    each reserve instead, and 'none' never (the stock only fills spaces);
+    deal_each: the cards each of those piles gets per tap, dealt pile by pile;
+    deal_rounds: how many times a tap goes round those piles; deal_aces_out: a
+    card of the foundations' first rank dealt so goes to a foundation, and the
+    next card takes its place; short_deal 'middle': a last deal too short for
+    every pile goes to the middle ones; deal_waits: the stock deals only while
+    every tableau pile holds a card; last_to_reserves: once the stock is down
+    to as many cards as there are reserves, a tap deals them there.
+    last_to_rows: once the stock is down to one card per tableau pile, a tap
+    deals them there. waste_refill: an empty waste takes the stock's next card
+    at once. redeals: -1 unlimited. start_waste: the waste's cards after the
+    deal ('any': however many the deal leaves). waste_out: the waste's top card
+    goes to a foundation by itself. waste_size: the most cards the waste holds;
+    the stock deals only when they fit. stock_open: the stock's top card lies
+    face up and plays like a reserve's. stock_reserve: once spent, the stock
+    takes single cards from anywhere and gives back its top one. relay: a tap
+    on the empty stock, once per redeal, gathers the tableau and lays it out
+    again in an order the model leaves to the program. Foundations start from
+    found_base ('dealt': the rank of the first card on any of them; or a rank
+    per foundation) and go in found_dir (1 up, -1 down, 2 by twos, 'updown'
+    either way card by card; or a step per suit, or per foundation), turning
+    the corner after the King, each card related to the one below by
+    found_build (see SUITS; or one per foundation); found_whole: they take only
+    a whole run from King down to Ace at once, built by found_build (or a
+    choice per foundation); found_back: their cards may come back (with
+    'stock_spent' only once the stock is). found_across: those cards may also
+    go to another foundation. won_rows: the game is won with every tableau pile
+    one whole suit built this way, and has no foundations. won_laid_out: the
+    game has no foundations and is won with every card in the tableau (and
+    every pile that holds any full, with pile_size). markers: empty bookkeeping
+    piles the program lists after the foundations. last_two_open: when a deal
+    to the reserves leaves two cards, one goes face up onto the waste and the
+    other is turned face up in play on the stock. ranks: the ranks of a pack
+    stripped of some, lowest first; the foundations climb through them in that
+    order (found_size: as many). stock_last: the stock and waste are listed
+    after every other pile. differs: points on which the program is known to
+    differ (see MISMATCHES.md)."""
 
     def __init__(self, name, deal, **settings):
         unknown = set(settings) - set(DEFAULTS)
