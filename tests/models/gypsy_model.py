@@ -146,6 +146,12 @@ ROWS = [
     # stay.
     gypsy("Rouge et Noir", ["d" * max(6 - j, 0) + "U" for j in range(-1, 8)] + [""], space="king", foundations=8,
           found_build="alt", found_whole=[False] * 4 + [True] * 4, found_back=False),
+    # Eight piles of four built up or down in suit, one card at a time, and
+    # eight cells dealt a card each; the stock deals four rounds to the
+    # piles at a tap. Four foundations go up from the ace, four down from
+    # the king.
+    gypsy("Cicely", ["UUUU"] * 8, build="suit_updown", group="single", cells=["U"] * 8, deal_rounds=4,
+          foundations=8, found_base=[1] * 4 + [13] * 4, found_dir=[1] * 4 + [-1] * 4),
     gypsy("Trillium", ["dUdU"] * 13, space="any", **TRILLIUM),
     gypsy("Lily", ["dUdU"] * 13, space="king", **TRILLIUM),
 ]
