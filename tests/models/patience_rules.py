@@ -63,17 +63,15 @@ class Card:
 DEFAULTS = dict(
     decks=1, suits=4, stock=True, waste=True, draw=1, start_waste=None, deal_to="waste", redeals=0, relay=False,
     waste_out=False, waste_size=None, stock_open=False, stock_reserve=False, deal_each=1, deal_rounds=1,
-    deal_aces_out=False, short_deal=None, deal_waits=False, last_to_reserves=False,
-    last_to_rows=False,
-    build="alt", build_step=1, wrap=False, ace_high=False, walled=0, group="seq", blind=False, sources=None, space="king", space_single=False, fill=None,
-    space_sources=None, fill_faces="U", lone_cards=False, onto_card_single=False, pile_size=None,
-    waste_refill=False,
-    cells=0, cell_rank=None, cell_size=1, cell_late=False, cell_sources=None, cell_groups=False,
-    reserves=(), reserve_blocks=None, locked_reserves=False, waking_reserves=False, reserve_fill=False,
-    foundations=None, foundation_aces=0, found_dealt=None, found_base=1, found_dir=1, found_build="suit",
-    found_suit=None, found_sources=None, found_size=13, found_whole=False, found_back=False, found_across=False,
-    won_rows=None, won_laid_out=False,
-    markers=0, last_two_open=False, ranks=None, stock_last=False, differs=())
+    deal_aces_out=False, short_deal=None, deal_waits=False, last_to_reserves=False, last_to_rows=False, build="alt",
+    build_step=1, wrap=False, ace_high=False, walled=0, group="seq", blind=False, sources=None, space="king",
+    space_single=False, fill=None, space_sources=None, fill_faces="U", lone_cards=False, onto_card_single=False,
+    pile_size=None, waste_refill=False, cells=0, cell_rank=None, cell_size=1, cell_late=False, cell_sources=None,
+    cell_groups=False, reserves=(), reserve_blocks=None, locked_reserves=False, waking_reserves=False,
+    reserve_fill=False, foundations=None, foundation_aces=0, found_dealt=None, found_base=1, found_dir=1,
+    found_build="suit", found_suit=None, found_sources=None, found_size=13, found_whole=False, found_back=False,
+    found_across=False, won_rows=None, won_laid_out=False, markers=0, last_two_open=False, ranks=None,
+    stock_last=False, differs=())
 
 
 class Rules:
