@@ -27,9 +27,17 @@ def alternating(count, cards):
     return ["".join("Ud"[k % 2] for k in range(cards))] * count
 
 
+# Piles that take any card, but only from the waste, and give theirs only
+# to the foundations; each space takes the waste's card at once. Four
+# foundations go up from the ace, four down from the king.
 NUMERICA = dict(build="any", sources={"waste"}, fill="waste_top", foundations=8, found_base=[1] * 4 + [13] * 4,
                 found_dir=[1] * 4 + [-1] * 4)
+# No waste: the stock deals three rounds of one card to each of two open
+# piles at a tap, each starting with three.
 SPARK = dict(waste=False, deal_to="reserves", deal_rounds=3, start_waste=0, reserves=["UUU"] * 2)
+# The program lists the stock and waste after the other piles, and turns
+# no card onto the waste before the first tap; each suit has two
+# foundations of its own.
 SHIPPED = dict(stock_last=True, start_waste=0, found_suit=[1, 2, 3, 4] * 2)
 # Seven piles of seven, the second, fourth and sixth cards face down; groups
 # move together; a space takes only a king.
@@ -53,9 +61,6 @@ TRUSTY = dict(decks=1, waste=False, deal_to="none", start_waste=0, build="rank",
 FAVOR = dict(decks=1, foundation_aces=4, fill="waste", waste_refill=True)
 
 ROWS = [
-    # The program lists these three games' stock and waste last, and deals
-    # no card to the waste before the first tap; each suit has two
-    # foundations of its own.
     thieves("Forty Thieves", **SHIPPED),
     thieves("Busy Aces", piles(12, 1), **SHIPPED),
     # The aces start the foundations, and thirteen piles of three cards
@@ -147,9 +152,8 @@ ROWS = [
     thieves("Little Napoleon", piles(8, 4, down=3), build="rank", group="suit_seq"),
     thieves("Congress", piles(8, 1), **CONGRESS),
     thieves("Parliament", piles(8, 1), foundation_aces=8, **CONGRESS),
-    # Built up or down in suit, one card at a time as in Congress (one
-    # dealing moves runs); four foundations up from the ace, four down from
-    # the king.
+    # Built up or down in suit, one card at a time; four foundations up
+    # from the ace, four down from the king.
     thieves("Wheatsheaf", piles(8, 1), **dict(CONGRESS, build="suit_updown", foundations=8,
                                                found_base=[1] * 4 + [13] * 4, found_dir=[1] * 4 + [-1] * 4)),
     # Foundations from the king, then the ace up to the queen.
