@@ -28,7 +28,8 @@ def peaked(columns, peak):
     return ["d" * min(j, columns - 1 - j, peak) + "U" for j in range(columns)]
 
 
-# Pile i holds i face-down cards under a face-up one; foundation cards stay.
+# The harp games, pile i dealt i face-down cards under a face-up one:
+# foundation cards stay.
 HARP = dict(found_back=False)
 # Only a king, or a group from one, goes into a space.
 KINGS = dict(space="king")
@@ -39,7 +40,11 @@ BLOCKADE = dict(build="suit", fill="stock")
 # Each space is filled at once from the stock.
 OLYMPUS = dict(build="suit", build_step=2, fill="stock", foundations=16, found_dealt=[1] * 8 + [2] * 8,
                found_dir=2, found_size=[7] * 8 + [6] * 8, found_back=False)
+# Six reserves of four cards, dealt two rounds at a tap; the stock's last
+# eight cards go one to each pile.
 CARTHAGE = dict(reserves=["UUUU"] * 6, deal_to="reserves", deal_rounds=2, last_to_rows=True)
+# One cell that opens once the stock is spent and takes a group in
+# sequence; foundation cards stay.
 MILLIGAN = dict(cells=1, cell_late=True, cell_groups=True, found_back=False)
 # Thirteen piles of face-down and face-up cards by turns; no foundations: the
 # game is won with every card in piles from king to ace in alternate
@@ -91,8 +96,6 @@ ROWS = [
     # space at once; once both are spent a space stays empty.
     gypsy("Voracious", ["U"] * 12, build="suit", group="single", waste=True, deal_to="waste", start_waste=1,
           fill="waste", space="none"),
-    # Once the stock is spent, one cell takes a group in sequence at a time
-    # (and gives it back); foundation cards stay.
     gypsy("Miss Milligan", ["U"] * 8, **dict(MILLIGAN, space="king")),
     gypsy("Imperial Guards", ["U"] * 8, **MILLIGAN),
     # One pack: the queens start the foundations, which go up round the
