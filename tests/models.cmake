@@ -4,7 +4,7 @@
 # family, with fewer steps: it looks for memory faults in the CLI over a part
 # of the games, while the normal build checks every game's rules.
 find_package(Python3 COMPONENTS Interpreter REQUIRED)
-foreach(family_shares klondike:4 yukon:2)
+foreach(family_shares klondike:4 yukon:2 forty_thieves:2 gypsy:1)
   string(REPLACE ":" ";" parts ${family_shares})
   list(GET parts 0 family)
   list(GET parts 1 shares)
@@ -25,3 +25,6 @@ foreach(family_shares klondike:4 yukon:2)
     set_tests_properties(${name} PROPERTIES TIMEOUT 300 COST 1000 ENVIRONMENT "${environment}")
   endforeach()
 endforeach()
+# The model's settings on small hand-made positions, without the program.
+add_test(NAME models.settings
+         COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/models/model_settings_test.py)

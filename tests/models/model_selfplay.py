@@ -7,7 +7,7 @@ feature that breaks in play, shows before the game's record lands."""
 import random
 
 from patience_model import Model
-from patience_rules import CELL, FOUNDATION, RESERVE, TABLEAU, Card
+from patience_rules import CELL, FOUNDATION, RESERVE, STOCK, TABLEAU, WASTE, Card
 
 
 def shuffled_pack(rules, rnd):
@@ -37,9 +37,10 @@ def opening(rules, rnd):
     for i, pattern in zip(laid_out, rules.patterns()):
         piles[i] += [take(cards, face == "U") for face in pattern.rstrip("*")]
     if rules.waste:
-        piles[1] += [take(cards, True) for _ in range(1 if rules.start_waste == "any" else rules.start_waste)]
+        waste = [take(cards, True) for _ in range(1 if rules.start_waste == "any" else rules.start_waste)]
+        piles[roles.index(WASTE)] += waste
     if rules.stock:
-        piles[0] = cards
+        piles[roles.index(STOCK)] = cards
     return piles
 
 

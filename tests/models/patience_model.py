@@ -1,14 +1,16 @@
-"""A model of the rules shared by the Klondike and Yukon families: a stock
-dealing to a waste (or to the rows or reserves), tableau piles built down,
-free cells, open reserves and foundations. Each game is one row of settings
-(see `Rules` in patience_rules); the model keeps its own position and says
-which steps are legal and what each step does, with what follows by itself
-(spaces filled, whole suits or waste cards going out)."""
+"""A model of the rules shared by the Klondike, Yukon, Forty Thieves and
+Gypsy families: a stock dealing to a waste (or to the rows or reserves),
+tableau piles built down, free cells, open reserves and foundations. Each
+game is one row of settings (see `Rules` in patience_rules); the model keeps
+its own position and says which steps are legal and what each step does,
+with what follows by itself (spaces filled, whole suits or waste cards going
+out: see patience_fills)."""
 
+from patience_fills import Fills
 from patience_rules import (CELL, FOUNDATION, RESERVE, SPENT, STOCK, SUITS, TABLEAU, WASTE, Card, by_suit,
                             fits)
 
-# The piles a tap deals one card each to, by the `deal_to` setting.
+# The piles a tap deals to, by the `deal_to` setting.
 DEALT_PILES = {
     "rows": lambda model: model.of(TABLEAU),
     "first": lambda model: model.of(TABLEAU)[:1],
@@ -18,13 +20,17 @@ DEALT_PILES = {
 SPACE_RANKS = {"king": 13, "queen": 12, "ace": 1}
 
 
-class Model:
+class Model(Fills):
     def __init__(self, rules, cards):
         """cards: the program's opening position, one list of Card per pile."""
         self.rules = rules
         self.roles = rules.roles()
         if not rules.stock and len(cards) == len(self.roles) + 1 and not cards[0]:
             self.roles.insert(0, SPENT)
+        # Where the stock and waste lie: first unless the row lists them last.
+        self.stock_at = self.roles.index(STOCK) if STOCK in self.roles else 0
+        self.waste_at = self.roles.index(WASTE) if WASTE in self.roles else 1
+        self.tap_step = "t %d" % self.stock_at
         self.piles = cards
         self.redeals_left = rules.redeals
         self.passes = 0
@@ -62,9 +68,10 @@ class Model:
             # A pattern ending in '*' repeats its last face any number of times.
             if got != pattern and not (pattern.endswith("*") and got.rstrip(pattern[-2]) == pattern[:-2]):
                 out.append("pile %d dealt %s, expected %s" % (i, got, pattern))
-        if r.waste and r.start_waste != "any" and len(self.piles[1]) != r.start_waste:
-            out.append("waste starts with %d cards, expected %d" % (len(self.piles[1]), r.start_waste))
-        if r.stock and any(c.up for c in self.piles[0]):
+        if r.waste and r.start_waste != "any" and len(self.piles[self.waste_at]) != r.start_waste:
+            out.append("waste starts with %d cards, expected %d" % (len(self.piles[self.waste_at]), r.start_waste))
+        stock = self.piles[self.stock_at]
+        if r.stock and any(c.up for c in (stock[:-1] if r.stock_open else stock)):
             out.append("a stock card is face up")
         found = [c for i in self.of(FOUNDATION) for c in self.piles[i]]
         if r.foundation_aces == "any":
@@ -82,16 +89,30 @@ class Model:
     def can_tap(self):
         if not self.rules.stock:
             return False
-        if self.piles[0]:
-            return not self.piles[0][-1].up
+        if self.rules.deal_to == "none":
+            return False
+        stock = self.piles[self.stock_at]
+        if stock and self.rules.deal_waits and not self.reserves_last(stock):
+            # The deal waits until every tableau pile holds a card.
+            return not stock[-1].up and all(self.piles[i] for i in self.of(TABLEAU))
+        if stock and self.rules.waste_size is not None:
+            room = len(self.piles[self.waste_at]) + self.rules.draw <= self.rules.waste_size
+            return not stock[-1].up and room
+        if stock:
+            return not stock[-1].up
         if self.rules.relay:
             return self.redeals_left != 0
-        return self.rules.deal_to == "waste" and bool(self.piles[1]) and self.redeals_left != 0
+        return self.rules.deal_to == "waste" and bool(self.piles[self.waste_at]) and self.redeals_left != 0
+
+    def reserves_last(self, stock):
+        """Whether, with last_to_reserves, the stock is down to as many
+        cards as there are reserves, which its next tap deals there."""
+        return self.rules.last_to_reserves and len(stock) <= len(self.of(RESERVE))
 
     def relaying(self, step):
         """Whether the step gathers the tableau and lays it out anew, which
         the model cannot foresee (see `adopt`)."""
-        return step == "t 0" and self.rules.relay and not self.piles[0]
+        return step == self.tap_step and self.rules.relay and not self.piles[self.stock_at]
 
     def adopt(self, piles):
         """Takes the program's layout after a relaying tap, with what is
@@ -131,16 +152,36 @@ class Model:
     def accepts(self, to, group, source):
         pile, role, base = self.piles[to], self.roles[to], group[0]
         if role == FOUNDATION:
+            if self.rules.found_sources and source not in self.rules.found_sources:
+                return False
             return self.foundation_accepts(to, group)
         if role == CELL:
-            rank = self.rules.cell_rank
+            r = self.rules
+            if (r.cell_late and self.piles[self.stock_at]) or (r.cell_sources and source not in r.cell_sources):
+                return False
+            if r.cell_groups:
+                return not pile
+            rank = r.cell_rank
             if isinstance(rank, (list, tuple)):
                 rank = rank[self.of(CELL).index(to)]
             return len(group) == 1 and len(pile) < self.rules.cell_size and rank in (None, base.rank)
+        if role == STOCK:
+            # A spent stock kept as a reserve takes single cards.
+            return self.rules.stock_reserve and len(group) == 1 and all(c.up for c in pile)
         if role != TABLEAU or (self.rules.sources and source not in self.rules.sources):
             return False
         if not pile:
+            if self.rules.space_sources and source not in self.rules.space_sources:
+                return False
             return self.space_takes(base) and not (self.rules.space_single and len(group) > 1)
+        if self.rules.blind and not pile[-1].up:
+            return True
+        if self.rules.ace_high and base.rank == 1:
+            return False
+        if self.rules.pile_size and len(pile) + len(group) > self.rules.pile_size:
+            return False
+        if self.rules.onto_card_single and len(group) > 1:
+            return False
         return pile[-1].up and self.in_sequence([pile[-1], base], self.rules.build)
 
     def space_takes(self, card):
@@ -148,6 +189,8 @@ class Model:
         if space == "below_base":
             # Nothing fills a space until the foundations have a rank.
             return self.base is not None and card.rank == (self.base - 2) % 13 + 1
+        if isinstance(space, tuple):
+            return card.rank in space
         return space == "any" or SPACE_RANKS.get(space, space) == card.rank
 
     def foundation_accepts(self, f, group, pile=None):
@@ -155,8 +198,9 @@ class Model:
         instead of its cards."""
         r = self.rules
         pile = self.piles[f] if pile is None else pile
-        if r.found_whole:
-            return not pile and len(group) == 13 and group[0].rank == 13 and self.in_sequence(group, "suit")
+        if self.of_foundation(r.found_whole, f):
+            run = self.of_foundation(r.found_build, f)
+            return not pile and len(group) == 13 and group[0].rank == 13 and self.in_sequence(group, run)
         if len(group) != 1:
             return False
         card = group[0]
@@ -164,13 +208,15 @@ class Model:
             base = self.of_foundation(r.found_base, f) if isinstance(r.found_base, list) else self.base
             if base is None and "base_on_first" in r.differs and f != self.of(FOUNDATION)[0]:
                 return False
-            return (base is None or card.rank == base) and r.found_suit in (None, card.suit)
+            return (base is None or card.rank == base) and self.of_foundation(r.found_suit, f) in (None, card.suit)
         top = pile[-1]
         step = by_suit(self.of_foundation(r.found_dir, f), card)
-        suits_fit = r.found_size > 13 or SUITS[r.found_build](top, card)
+        size = self.of_foundation(r.found_size, f)
+        suits_fit = SUITS[self.of_foundation(r.found_build, f)](top, card)
         ranks = r.pack_ranks()
-        climbed = (ranks.index(card.rank) - ranks.index(top.rank) - step) % len(ranks) == 0
-        return len(pile) < r.found_size and suits_fit and climbed
+        steps = (1, -1) if step == "updown" else (step,)
+        climbed = any((ranks.index(card.rank) - ranks.index(top.rank) - s) % len(ranks) == 0 for s in steps)
+        return len(pile) < size and suits_fit and climbed
 
     def groups(self):
         """(pile, index) of every card that may start a moving group."""
@@ -178,15 +224,20 @@ class Model:
             pile = self.piles[i]
             if not pile:
                 continue
-            if role == TABLEAU:
+            if role == TABLEAU or (role == CELL and self.rules.cell_groups):
                 for k in range(len(pile)):
                     if self.group_ok(pile[k:]):
                         yield i, k
             elif role in (WASTE, CELL, RESERVE, STOCK) and pile[-1].up and not self.covered(i):
                 yield i, len(pile) - 1
-            elif role == FOUNDATION and self.rules.found_back and len(pile) > 1:
+            elif role == FOUNDATION and self.foundation_open() and len(pile) > 1:
                 # A foundation's first card taken back could hold nothing: only later cards return.
                 yield i, len(pile) - 1
+
+    def foundation_open(self):
+        """Whether foundation cards may come back now."""
+        back = self.rules.found_back
+        return not self.piles[self.stock_at] if back == "stock_spent" else bool(back)
 
     def covered(self, i):
         """Whether reserve pile i lies under reserve cards still in place."""
@@ -198,25 +249,53 @@ class Model:
 
     def unlocked_reserves(self):
         """With locked_reserves, the face-down reserve cards a tap may turn
-        up: each one's foundation, counted alike, is full."""
+        up: each one's foundation, counted alike, is full. With
+        waking_reserves, while a tableau pile is empty: the first reserve's,
+        or one whose neighbour before it is empty."""
+        if self.rules.waking_reserves:
+            reserves = self.of(RESERVE)
+            if all(self.piles[i] for i in self.of(TABLEAU)):
+                return []
+            return [i for i in reserves if self.piles[i] and not self.piles[i][-1].up
+                    and (i == reserves[0] or not self.piles[i - 1])]
         if not self.rules.locked_reserves:
             return []
         pairs = zip(self.of(RESERVE), self.of(FOUNDATION))
         return [r for r, f in pairs if self.piles[r] and not self.piles[r][-1].up and len(self.piles[f]) == 13]
 
     def legal(self):
-        out = {"t 0"} if self.can_tap() else set()
+        out = {self.tap_step} if self.can_tap() else set()
         out |= {"t %d" % i for i in self.unlocked_reserves()}
-        targets = [i for i, r in enumerate(self.roles) if r in (TABLEAU, CELL, FOUNDATION)]
+        if self.rules.blind:
+            out |= {"t %d" % i for i in self.of(TABLEAU) if self.piles[i] and not self.piles[i][-1].up}
+        kinds = (TABLEAU, CELL, FOUNDATION, STOCK) if self.rules.stock_reserve else (TABLEAU, CELL, FOUNDATION)
+        targets = [i for i, r in enumerate(self.roles) if r in kinds]
         for i, k in self.groups():
             group = self.piles[i][k:]
             for to in targets:
-                # Moving a card from one foundation to another achieves nothing.
-                if self.roles[i] == FOUNDATION and self.roles[to] == FOUNDATION:
+                # Moving a card from one foundation to another achieves
+                # nothing, unless they are built in different directions.
+                if self.roles[i] == FOUNDATION and self.roles[to] == FOUNDATION and not self.rules.found_across:
                     continue
-                if to != i and self.accepts(to, group, self.roles[i]):
+                if to != i and not self.walled_off(i, to) and not self.lone_held(i, to) \
+                        and self.accepts(to, group, self.roles[i]):
                     out.add("m %d %d" % (group[0].id, to))
         return out
+
+    def walled_off(self, i, to):
+        """Whether, with `walled`, a card of the first tableau piles would
+        go onto one of the others."""
+        rows, n = self.of(TABLEAU), self.rules.walled
+        return bool(n) and i in rows[:n] and to in rows[n:]
+
+    def lone_held(self, i, to):
+        """Whether, with lone_cards while the stock lasts, a move would put a
+        card onto a tableau pile of one card, or move a pile's lone card
+        onto another."""
+        if not self.rules.lone_cards or not self.piles[self.stock_at] or self.roles[to] != TABLEAU:
+            return False
+        target = self.piles[to]
+        return bool(target) and (len(target) == 1 or (self.roles[i] == TABLEAU and len(self.piles[i]) == 1))
 
     def find(self, card_id):
         for i, pile in enumerate(self.piles):
@@ -229,7 +308,7 @@ class Model:
     def apply(self, step):
         """Plays a step the model holds legal."""
         words = step.split()
-        if words[0] == "t" and words[1] != "0":
+        if words[0] == "t" and int(words[1]) != self.stock_at:
             self.piles[int(words[1])][-1].up = True
         elif words[0] == "t":
             self.tap()
@@ -239,13 +318,22 @@ class Model:
         if "auto_whole" in self.rules.differs:
             self.clear_whole_suits()
         self.send_waste_out()
-        if self.rules.fill == "waste":
+        if self.rules.fill in ("waste", "waste_top"):
             self.fill_spaces_from_waste()
             self.send_waste_out()
+        elif self.rules.fill == "stock":
+            self.fill_spaces_from_stock()
         elif self.rules.fill == "from_right":
             self.fill_spaces_from_right()
         elif self.rules.fill in ("reserves", "reserves_then_waste"):
             self.fill_spaces_from_reserves()
+        if self.rules.reserve_fill:
+            self.fill_spaces_from_waste(self.of(RESERVE), turn=True)
+        if self.rules.waste_refill and not self.piles[self.waste_at] and self.piles[self.stock_at]:
+            self.tap()
+        stock = self.piles[self.stock_at]
+        if self.rules.stock_open and stock:
+            stock[-1].up = True
 
     def shift(self, i, k, to):
         """Moves pile i's cards from index k onto pile `to`, turning up the
@@ -253,93 +341,69 @@ class Model:
         group = self.piles[i][k:]
         del self.piles[i][k:]
         self.piles[to] += group
-        if self.roles[i] == TABLEAU and self.piles[i] and not self.piles[i][-1].up:
+        if self.roles[i] == TABLEAU and self.piles[i] and not self.piles[i][-1].up and not self.rules.blind:
             self.piles[i][-1].up = True
 
-    def clear_whole_suits(self):
-        """Moves every whole suit lying at the top of a tableau pile to the
-        first empty foundation."""
-        for i in self.of(TABLEAU):
-            pile = self.piles[i]
-            empty = next((f for f in self.of(FOUNDATION) if not self.piles[f]), None)
-            if len(pile) >= 13 and self.group_ok(pile[-13:]) and empty and self.foundation_accepts(empty, pile[-13:]):
-                self.shift(i, len(pile) - 13, empty)
-
-    def send_waste_out(self):
-        """With waste_out, plays the waste's top card to the first foundation
-        that takes it, again and again."""
-        while self.rules.waste_out and self.piles[1]:
-            to = next((f for f in self.of(FOUNDATION) if self.foundation_accepts(f, self.piles[1][-1:])), None)
-            if to is None:
-                return
-            self.shift(1, len(self.piles[1]) - 1, to)
-
-    def fill_spaces_from_waste(self):
-        """Fills each empty tableau pile with the waste's top card, turning
-        the stock first when the waste is empty."""
-        for i in self.of(TABLEAU):
-            if self.piles[i]:
-                continue
-            while not self.piles[1] and self.piles[0]:
-                self.tap()
-                self.send_waste_out()
-            if self.piles[1]:
-                self.shift(1, len(self.piles[1]) - 1, i)
-
-    def fill_spaces_from_reserves(self):
-        """Fills each empty tableau pile from the first of the longest
-        reserves, and with 'reserves_then_waste' from the waste once the
-        reserves are spent."""
-        for i in self.of(TABLEAU):
-            if self.piles[i]:
-                continue
-            reserves = [r for r in self.of(RESERVE) if self.piles[r]]
-            source = max(reserves, key=lambda r: len(self.piles[r]), default=None)
-            if source is None and self.rules.fill == "reserves_then_waste" and self.piles[1]:
-                source = 1
-            if source is not None:
-                self.shift(source, len(self.piles[source]) - 1, i)
-
-    def fill_spaces_from_right(self):
-        """Fills each empty tableau pile with the built cards at the top of
-        the pile to its right, which may empty that one in turn."""
-        rows = self.of(TABLEAU)
-        for left, right in zip(rows, rows[1:]):
-            pile = self.piles[right]
-            if self.piles[left] or not pile:
-                continue
-            k = len(pile) - 1
-            while k > 0 and pile[k - 1].up and self.in_sequence(pile[k - 1:], self.rules.build):
-                k -= 1
-            self.shift(right, k, left)
-
     def tap(self):
-        stock = self.piles[0]
+        stock = self.piles[self.stock_at]
         if not stock:
-            waste = self.piles[1]
+            waste = self.piles[self.waste_at]
             # Turning the waste over puts its first card back on top.
             order = waste if "stock_bottom" in self.rules.differs else reversed(waste)
-            self.piles[0] = [Card(c.id, c.suit, c.rank, False) for c in order]
-            self.piles[1] = []
+            self.piles[self.stock_at] = [Card(c.id, c.suit, c.rank, False) for c in order]
+            self.piles[self.waste_at] = []
             self.passes += 1
             if self.redeals_left > 0:
                 self.redeals_left -= 1
             return
+        if self.reserves_last(stock):
+            for i in self.of(RESERVE):
+                self.deal_one(stock, i)
+            return
+        if self.rules.last_to_rows and len(stock) == len(self.of(TABLEAU)):
+            for i in self.of(TABLEAU):
+                self.deal_one(stock, i)
+            return
         if self.rules.deal_to in DEALT_PILES:
-            for i in DEALT_PILES[self.rules.deal_to](self):
-                if stock:
-                    self.piles[i].append(self.take(stock))
+            for _ in range(self.rules.deal_rounds):
+                for i in self.dealt_piles(len(stock)):
+                    for _ in range(self.rules.deal_each):
+                        self.deal_one(stock, i)
             if self.rules.last_two_open and len(stock) == 2:
                 # The last two cards are both put in play: one on the waste,
                 # one face up on the stock.
-                self.piles[1].append(self.take(stock))
+                self.piles[self.waste_at].append(self.take(stock))
                 stock[0].up = True
             return
         draw = self.rules.draw
         if isinstance(draw, (list, tuple)):
             draw = draw[min(self.passes, len(draw) - 1)]
         for _ in range(min(draw, len(stock))):
-            self.piles[1].append(self.take(stock))
+            self.piles[self.waste_at].append(self.take(stock))
+
+    def dealt_piles(self, left):
+        """The piles a tap deals to with `left` cards in the stock: with
+        short_deal 'middle' a deal too short for every pile goes to the
+        middle ones."""
+        piles = DEALT_PILES[self.rules.deal_to](self)
+        if self.rules.short_deal == "middle" and left < len(piles):
+            skip = (len(piles) - left) // 2
+            return piles[skip:skip + left]
+        return piles
+
+    def deal_one(self, stock, i):
+        """Deals the stock's top card onto pile i; with deal_aces_out a card
+        of the foundations' first rank goes to the first foundation that
+        takes it instead, and the next card is dealt in its place."""
+        while stock:
+            card = self.take(stock)
+            if self.rules.deal_aces_out and card.rank == self.base:
+                to = next((f for f in self.of(FOUNDATION) if self.foundation_accepts(f, [card])), None)
+                if to is not None:
+                    self.piles[to].append(card)
+                    continue
+            self.piles[i].append(card)
+            return
 
     def take(self, stock):
         card = stock.pop(0) if "stock_bottom" in self.rules.differs else stock.pop()
@@ -347,6 +411,10 @@ class Model:
         return card
 
     def won(self):
+        if self.rules.won_laid_out:
+            size = self.rules.pile_size
+            rows = [len(self.piles[i]) for i in self.of(TABLEAU)]
+            return sum(rows) == self.rules.cards() and all(n in (0, size) for n in rows if size)
         if self.rules.won_rows:
             rows = [self.piles[i] for i in self.of(TABLEAU) if self.piles[i]]
             return bool(rows) and all(len(p) == 13 and p[0].rank == 13 and all(c.up for c in p)

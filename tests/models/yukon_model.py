@@ -67,7 +67,7 @@ ABACUS = dict(build="suit", build_step=ABACUS_STEPS, wrap=True, space="any", fou
 HEARTS = 4
 # One foundation for the whole pack, from the ace of hearts up whatever the
 # suits, round the corner.
-ACE_OF_HEARTS = dict(build="suit", foundations=1, found_suit=HEARTS, found_size=52)
+ACE_OF_HEARTS = dict(build="suit", foundations=1, found_suit=HEARTS, found_size=52, found_build="rank")
 # Seven piles of 1, 3, 5, 7, 6, 4 and 2 cards, the last face up, with the
 # rest of the pack dealt face up over all but the first. (One rules text
 # lists the fifth and sixth piles as 4 and 6 cards; another source's
