@@ -72,6 +72,7 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     if (rules.reserveRounds > 0) {
         row.stock = StockDeal::rowToReserves;
         row.reserveRounds = rules.reserveRounds;
+        row.reserveDealAtStart = true;
     }
     return row;
 }

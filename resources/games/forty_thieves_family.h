@@ -76,9 +76,9 @@ struct OpenColumnsRules {
     // after the rest, every card a foundation takes going there instead
     // (cardsPerColumn is then not used).
     int rowsDealtPastFoundations = 0;
-    // The stock deals, at each tap, this many rounds of one card to each
-    // reserve pile instead of turning cards onto a waste (0: it turns them
-    // onto the waste).
+    // The stock deals, at the start and at each tap, this many rounds of one
+    // card to each reserve pile instead of turning cards onto a waste (0: it
+    // turns them onto the waste).
     int reserveRounds = 0;
     // An empty column takes a card only from the waste.
     bool spacesFromWasteOnly = false;

@@ -15,8 +15,8 @@ VELMORA_GAME_FAMILY(forty_thieves_sparks)
         .playTime = 2,
         .intro = "Twelve single cards built down in suit, fed by a stock dealt onto two reserve piles, on "
                  "foundations that start from the Kings.",
-        .layout = "Twelve columns of one card each, face up; two reserve piles, empty until the stock is "
-                  "tapped; the stock and eight foundations, which hold the eight Kings.",
+        .layout = "Twelve columns of one card each, face up; two reserve piles of three cards "
+                  "each; the stock and eight foundations, which hold the eight Kings.",
         .columns = 12,
         .cardsPerColumn = 1,
         .dealtBases = {13, 13, 13, 13},
@@ -31,8 +31,8 @@ VELMORA_GAME_FAMILY(forty_thieves_sparks)
         .playTime = 2,
         .intro = "Twelve single cards built up in suit, fed by a stock dealt onto two reserve piles, on "
                  "foundations built down from the Kings.",
-        .layout = "Twelve columns of one card each, face up; two reserve piles, empty until the stock is "
-                  "tapped; the stock and eight foundations.",
+        .layout = "Twelve columns of one card each, face up; two reserve piles of three cards "
+                  "each; the stock and eight foundations.",
         .columns = 12,
         .cardsPerColumn = 1,
         .build = Build{Direction::up, Suits::same},
@@ -47,8 +47,8 @@ VELMORA_GAME_FAMILY(forty_thieves_sparks)
         .skill = 1,
         .playTime = 1,
         .intro = "The Spark with one pack on eight columns. Also called Simple Spark.",
-        .layout = "Eight columns of one card each, face up; two reserve piles, empty until the stock is "
-                  "tapped; the stock and four foundations.",
+        .layout = "Eight columns of one card each, face up; two reserve piles of three cards "
+                  "each; the stock and four foundations.",
         .packs = 1,
         .columns = 8,
         .cardsPerColumn = 1,

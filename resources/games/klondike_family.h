@@ -185,6 +185,9 @@ struct KlondikeRules {
     // With a stock dealt to the reserves: the rounds of one card to each
     // reserve that one tap deals.
     int reserveRounds = 1;
+    // With a stock dealt to the reserves: its first deal is made at the
+    // start, before the player's first step.
+    bool reserveDealAtStart = false;
     // An empty tableau pile takes a card only from the waste.
     bool spacesFromWasteOnly = false;
     // The highest rank the foundations take (0: the King); the ranks above

@@ -128,13 +128,18 @@ void addBaseRankSwitch(RecordBuilder& b, const KlondikeRules& rules, const Klond
 void addReserveDeal(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
                     const KlondikePiles& piles)
 {
+    const auto addRounds = [&](int key, int firstRound) {
+        for (int round = firstRound; round < rules.reserveRounds; ++round)
+            for (int reserve : piles.reserves) {
+                b.addAction(key, setCardsAction(piles.stock, Range::fromTop, 0, 1, kCardFaceUp, 1));
+                b.addAction(key, moveCardsAction(piles.stock, Range::fromTop, 0, 1, reserve));
+            }
+    };
     const int deal = addDealRow(b, piles.stock, piles.reserves);
-    for (int round = 1; round < rules.reserveRounds; ++round)
-        for (int reserve : piles.reserves) {
-            b.addAction(deal, setCardsAction(piles.stock, Range::fromTop, 0, 1, kCardFaceUp, 1));
-            b.addAction(deal, moveCardsAction(piles.stock, Range::fromTop, 0, 1, reserve));
-        }
+    addRounds(deal, 1);
     b.addCondition(deal, common.topFaceDown, piles.stock);
+    if (rules.reserveDealAtStart)
+        addRounds(b.addKey(TriggerType::afterDeal), 0);
     b.pile(piles.stock).tapKey = static_cast<std::uint16_t>(deal);
     if (rules.stock != StockDeal::reservesThenOpen)
         return;

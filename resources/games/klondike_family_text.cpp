@@ -220,7 +220,9 @@ std::string stockText(const KlondikeRules& r)
     if (r.stock == StockDeal::toFirstColumn)
         return "Tap the stock to deal one card face up onto the first tableau pile. There is no redeal.";
     if (r.stock == StockDeal::rowToReserves && r.reserveRounds > 1)
-        return "Tap the stock to deal " + number(r.reserveRounds) +
+        return std::string(r.reserveDealAtStart ? "The stock deals at the start, and again at each tap, "
+                                                  : "Tap the stock to deal ") +
+               number(r.reserveRounds) +
                " rounds of one card face up onto each reserve pile, as far as the cards go; only the top card "
                "of each is in play. There is no redeal.";
     if (r.stock == StockDeal::rowToReserves)

@@ -117,17 +117,18 @@ TEST(FortyThievesOwnRules, CardsFollowTheRoundOfSuitsOnTheTableauAndTheFoundatio
 
 // Kilowatt: stock 0, tableau 1-12, reserves 13-14. A tap deals three rounds
 // to the two reserves; only their top cards play, and they take nothing.
-TEST(FortyThievesOwnRules, ATapDealsRoundsToTheReserves)
+TEST(FortyThievesOwnRules, TheDealAndEachTapDealRoundsToTheReserves)
 {
     constexpr int kReserve = 13;
     Engine engine;
     dealEmbeddedGame(engine, "Kilowatt", 1);
     const int stock = cardsOn(engine, kStock);
-    ASSERT_EQ(cardsOn(engine, kReserve), 0);
+    ASSERT_EQ(cardsOn(engine, kReserve), 3) << "the first rounds are dealt at the start";
+    ASSERT_EQ(cardsOn(engine, kReserve + 1), 3);
     ASSERT_TRUE(applyStep(engine, Step::tapOn(kStock), nullptr));
     EXPECT_EQ(cardsOn(engine, kStock), stock - 6);
     for (int reserve : {kReserve, kReserve + 1}) {
-        ASSERT_EQ(cardsOn(engine, reserve), 3);
+        ASSERT_EQ(cardsOn(engine, reserve), 6);
         const auto& cards = engine.cardsOn(reserve);
         EXPECT_TRUE(engine.canPickUp(cards.back()));
         EXPECT_FALSE(engine.canPickUp(cards.front()));

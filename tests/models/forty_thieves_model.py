@@ -55,10 +55,11 @@ LAID_OUT = dict(build="rank_up", wrap=True, pile_size=13, won_laid_out=True)
 # One pack and no foundations, built down whatever the suits; the stock
 # only fills each space at once, and the game is won once it is spent.
 TRUSTY = dict(decks=1, waste=False, deal_to="none", start_waste=0, build="rank", fill="stock", won_laid_out=True)
-# Twelve single cards built down in suit; the aces start the foundations,
-# a space is filled at once from the waste, and an empty waste from the
-# stock.
-FAVOR = dict(decks=1, foundation_aces=4, fill="waste", waste_refill=True)
+# Twelve single cards built down in suit; the aces start the foundations
+# and a space is filled at once from the waste (from the stock when the
+# waste is empty). The rules text says nothing of turning a card onto an
+# empty waste by itself, so the player does that, as in Forty Thieves.
+FAVOR = dict(decks=1, foundation_aces=4, fill="waste")
 
 ROWS = [
     thieves("Forty Thieves", **SHIPPED),
@@ -133,7 +134,10 @@ ROWS = [
     thieves("Interchange", alternating(7, 7), **INTERCHANGE),
     thieves("Unlimited", alternating(7, 7), redeals=-1, **INTERCHANGE),
     thieves("Breakwater", alternating(7, 7), **dict(INTERCHANGE, build="rank", space="any")),
-    thieves("Alternation", alternating(7, 7), **dict(INTERCHANGE, build="alt", space="any")),
+    # Played like Interchange, whose spaces take only a king; one program
+    # lets any card in, but the rules text says no more than "like
+    # Interchange".
+    thieves("Alternation", alternating(7, 7), **dict(INTERCHANGE, build="alt")),
     # All face up; a group goes only into a space, one card onto another.
     thieves("Forty-Nine", piles(7, 7), build="alt", group="seq", onto_card_single=True),
     # Three packs, nine piles of nine; any card in a space (one rules text
@@ -145,17 +149,19 @@ ROWS = [
     thieves("Rows of Four", piles(8, 4), redeals=2, **DIPLOMAT),
     # Every card that can go to the foundations during the deal goes there
     # before the next card is dealt, so the piles still hold three each.
-    # One card moves at a time, as in Forty Thieves (one dealing moves
-    # whole runs).
-    thieves("Dieppe", piles(8, 3), foundation_aces="any", **DIPLOMAT),
+    # Runs move as a unit: one rules text says only "like Forty Thieves",
+    # but the fuller dealing lets whole runs move. The program keeps one
+    # empty marker pile after the foundations for its deal.
+    thieves("Dieppe", piles(8, 3), foundation_aces="any", markers=1, group="seq", **DIPLOMAT),
     thieves("McClellan", piles(8, 4, down=3), group="suit_seq"),
     thieves("Little Napoleon", piles(8, 4, down=3), build="rank", group="suit_seq"),
     thieves("Congress", piles(8, 1), **CONGRESS),
     thieves("Parliament", piles(8, 1), foundation_aces=8, **CONGRESS),
     # Built up or down in suit, one card at a time; four foundations up
-    # from the ace, four down from the king.
+    # from the ace, four down from the king, each of one suit.
     thieves("Wheatsheaf", piles(8, 1), **dict(CONGRESS, build="suit_updown", foundations=8,
-                                               found_base=[1] * 4 + [13] * 4, found_dir=[1] * 4 + [-1] * 4)),
+                                               found_base=[1] * 4 + [13] * 4, found_dir=[1] * 4 + [-1] * 4,
+                                               found_suit=[1, 2, 3, 4] * 2)),
     # Foundations from the king, then the ace up to the queen.
     thieves("Twin Queens", piles(8, 1), fill="waste", redeals=1, found_base=13),
     # One pack; nine empty piles built down whatever the suits, a space
@@ -168,8 +174,9 @@ ROWS = [
     thieves("Phalanx", piles(15, 1), decks=1, build="none"),
     # Eight foundations up in suit from the ace to the queen, and a ninth
     # that takes the eight kings.
-    thieves("Floradora", piles(6, 6), build="rank", foundations=9, found_base=[1] * 8 + [13],
-            found_dir=[1] * 8 + [0], found_size=[12] * 8 + [8], found_build=["suit"] * 8 + ["rank"]),
+    # The foundation of Kings comes first of the nine.
+    thieves("Floradora", piles(6, 6), build="rank", foundations=9, found_base=[13] + [1] * 8,
+            found_dir=[0] + [1] * 8, found_size=[8] + [12] * 8, found_build=["rank"] + ["suit"] * 8),
     thieves("German Patience", piles(8, 1), **LAID_OUT),
     thieves("Bavarian Patience", piles(10, 1), **LAID_OUT),
     thieves("Trusty Twelve", piles(12, 1), **TRUSTY),
