@@ -53,9 +53,6 @@ std::string tableauText(const KlondikeRules& r)
     else
         text += "Only a group built down " + suitsText(r.groupBuild.suits) +
                 " may be moved as a unit; otherwise move the top card alone. ";
-    if (r.build.wrap)
-        text += std::string(r.build.direction == Direction::up ? "An Ace may go on a King. "
-                                                               : "A King may go on an Ace. ");
     if (r.tableauFedByWasteOnly)
         text += "Cards may be put on the tableau only from the waste, and tableau cards go only to the "
                 "foundations. ";
@@ -65,9 +62,17 @@ std::string tableauText(const KlondikeRules& r)
         return text + "An empty pile takes only a card of the rank just below the foundations' base (a King "
                       "when the base is the Ace), or a group headed by one.";
     switch (r.onEmpty) {
-    case EmptyTakes::kings: text += "Only a King, or a group headed by a King, may fill an empty pile."; break;
-    case EmptyTakes::aces: text += "Only an Ace, or a group headed by an Ace, may fill an empty pile."; break;
-    case EmptyTakes::anything: text += "Any card or group may fill an empty pile."; break;
+    case EmptyTakes::kings:
+        text += r.singleCards ? "Only a King may fill an empty pile."
+                              : "Only a King, or a group headed by a King, may fill an empty pile.";
+        break;
+    case EmptyTakes::aces:
+        text += r.singleCards ? "Only an Ace may fill an empty pile."
+                              : "Only an Ace, or a group headed by an Ace, may fill an empty pile.";
+        break;
+    case EmptyTakes::anything:
+        text += r.singleCards ? "Any card may fill an empty pile." : "Any card or group may fill an empty pile.";
+        break;
     case EmptyTakes::nothing:
         text += r.stock == StockDeal::rowToTableau ? "Nothing may be put on an empty pile; only the stock's deals "
                                                      "fill it."
