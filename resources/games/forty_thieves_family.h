@@ -63,6 +63,17 @@ struct OpenColumnsRules {
     std::vector<int> dealtBases = {};
     int reserves = 0;      // open reserve piles beside the columns
     int reserveCards = 1;  // cards dealt face up to each
+    // When given, how the cards of a group moved together must lie, where
+    // that differs from `build`.
+    std::optional<Build> groupBuild = std::nullopt;
+    // Gypsy: the stock deals no rows, and only fills spaces
+    // (SpaceFill::fromStock).
+    bool stockFillsSpacesOnly = false;
+    // Any face-up card moves with the cards on it, as in Yukon.
+    bool yukonMoves = false;
+    std::vector<RankCell> cells = {};  // empty at the deal; rank 0: free cells
+    // A reserve that opens once the stock is used up (klondike_family.h).
+    int stockOutReserve = 0;
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

@@ -8,7 +8,9 @@
 #include "klondike_family_locks.h"
 #include "klondike_family_parts.h"
 #include "klondike_family_runs.h"
+#include "klondike_family_stock_out.h"
 #include "klondike_family_waste_out.h"
+#include "yukon_family.h"
 
 #include <span>
 #include <stdexcept>
@@ -159,6 +161,8 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
     const auto refuse = [&](const std::string& why) {
         throw std::runtime_error("game \"" + std::string(rules.name) + "\": " + why);
     };
+    if (!rules.columnCards.empty() && static_cast<int>(rules.columnCards.size()) != rules.columns)
+        refuse("the column sizes given must name one size for each column");
     const bool usesWaste = rules.spaceFill == SpaceFill::fromWaste || rules.spaceFill == SpaceFill::fromReserves;
     if (usesWaste && !hasWaste)
         refuse("spaces filled from the waste need a waste");
@@ -185,6 +189,12 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("the waste goes out by itself onto foundations up from the Ace, from a waste");
     if (rules.firTree && (rules.reserves % 3 != 1 || fannedReserves(rules) || rules.columns % 2 != 0))
         refuse("a fir tree holds rows of one and two reserve cards, from one to one, between two equal halves");
+    if (rules.stock == StockDeal::fillsSpaces && rules.spaceFill != SpaceFill::fromStock)
+        refuse("a stock that only fills spaces needs spaces filled from the stock");
+    if (rules.spaceFill == SpaceFill::fromStock && hasWaste)
+        refuse("spaces filled from the stock go with a stock that has no waste");
+    if (rules.yukonMoves && (rules.singleCards || rules.spaceFill == SpaceFill::fromRight))
+        refuse("Yukon moves take any face-up card with the cards on it");
     if (rules.rowDealNeedsNoSpace && rules.stock != StockDeal::rowToTableau)
         refuse("only a stock dealt in rows onto the tableau waits for its spaces to be filled");
     if (const std::string why = runFoundationsConflict(rules); !why.empty())
@@ -218,7 +228,9 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     addCards(b, rules);
 
     const CommonPrograms common = addCommonPrograms(b);
-    const int tableauPickUp = rules.singleCards ? common.topCardOnly : addRule(b, isRun(first, rules.groupBuild));
+    const int tableauPickUp = rules.yukonMoves    ? addRule(b, yukonPickUp())
+                              : rules.singleCards ? common.topCardOnly
+                                                  : addRule(b, isRun(first, rules.groupBuild));
     const int tableauAccept = addRule(b, tableauAcceptRule(rules));
     // A foundation gives back any card but its first. Foundations of whole
     // suits neither take nor give a card: runs reach them by the run keys.
@@ -267,10 +279,15 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     for (std::size_t k = 0; k < rules.cells.size(); ++k) {
         const RankCell& cell = rules.cells[k];
         const Point place = reservePlace(board, rules.reserves + static_cast<int>(k));
-        const int accept = addRule(b, count(first) == 1 && faceUp(top(first)) && rank(top(first)) == cell.rank &&
-                                          count(second) < cell.capacity);
+        const Condition ofRank = cell.rank == 0 ? always() : rank(top(first)) == cell.rank;
+        const int accept =
+            addRule(b, count(first) == 1 && faceUp(top(first)) && ofRank && count(second) < cell.capacity);
         b.addPile(makePile({.x = place.x, .y = place.y, .pickUp = common.topCardOnly, .accept = accept}));
     }
+    const int extras = rules.reserves + static_cast<int>(rules.cells.size());
+    const int stockOut = rules.stockOutReserve == 0
+                             ? -1
+                             : addStockOutReserve(b, rules, common, reservePlace(board, extras), tableauPickUp);
     for (int k = 0; k < foundationCount; ++k) {
         const bool goesDown = rules.splitFoundations && 2 * k >= foundationCount;
         const int accept = goesDown ? downFromKing : foundationAccept;
@@ -290,6 +307,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         permitReservesToFoundationsOnly(b, piles);
     else
         permitMoves(b, piles.foundations);
+    if (stockOut >= 0)
+        addStockOutOpening(b, rules, common, piles.stock, stockOut);
     if (rules.baseCardDealt)
         addDealtBaseKeys(b, piles.foundations);
     if (rules.lockedReserves)
@@ -308,7 +327,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         addTableauRedeal(b, rules, piles);
     } else if (hasStock && dealsToReserves(rules)) {
         addReserveDeal(b, rules, common, piles);
-    } else if (hasStock) {
+    } else if (hasStock && rules.stock != StockDeal::fillsSpaces) {
         const std::span<const int> targets(piles.tableau.data(),
                                            rules.stock == StockDeal::toFirstColumn ? 1 : piles.tableau.size());
         const int deal = addDealRow(b, piles.stock, targets);

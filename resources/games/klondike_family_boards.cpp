@@ -111,12 +111,12 @@ Board boardFor(const KlondikeRules& rules, bool hasStock)
         return boardWithFirTree(rules, hasStock);
     if (fannedReserves(rules))
         return boardWithFannedReserves(rules, hasStock);
-    if (rules.columns > kMostInRow && rules.reserves == 0 && rules.cells.empty())
+    if (rules.columns > kMostInRow && rules.reserves == 0 && rules.cells.empty() && rules.stockOutReserve == 0)
         return boardWithTwoTableauRows(rules, hasStock);
     const int foundations = foundationCount(rules);
     const int stockSlots = hasStock ? 2 : 0;
     // Cells take places beside the reserves.
-    const int extras = rules.reserves + static_cast<int>(rules.cells.size());
+    const int extras = rules.reserves + static_cast<int>(rules.cells.size()) + (rules.stockOutReserve != 0 ? 1 : 0);
     const int topSlots = stockSlots + extras + foundations;
     if (rules.columns <= kLargeSlots && topSlots <= rules.columns)
         return {.largeCards = true,

@@ -1,5 +1,6 @@
 // The words of a Klondike-family description, said from the game's data so
 // that each row states only its first line and its layout.
+#include <cctype>
 #include <string>
 
 #include "klondike_family.h"
@@ -13,6 +14,13 @@ std::string number(int n)
                                          "nine", "ten", "eleven", "twelve", "thirteen", "fourteen", "fifteen",
                                          "sixteen"};
     return n >= 0 && n <= 16 ? kWords[n] : std::to_string(n);
+}
+
+std::string capitalised(std::string text)
+{
+    if (!text.empty())
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text;
 }
 
 std::string suitsText(Suits suits)
@@ -29,7 +37,10 @@ std::string suitsText(Suits suits)
 
 std::string buildText(const Build& build)
 {
-    std::string text = std::string(build.direction == Direction::up ? "up " : "down ") + suitsText(build.suits);
+    const char* const direction = build.direction == Direction::up     ? "up "
+                                  : build.direction == Direction::down ? "down "
+                                                                       : "up or down ";
+    std::string text = direction + suitsText(build.suits);
     if (build.wrap)
         text += build.direction == Direction::up ? ", going on from King to Ace" : ", a King going on an Ace";
     return text;
@@ -38,7 +49,10 @@ std::string buildText(const Build& build)
 std::string tableauText(const KlondikeRules& r)
 {
     std::string text = "Build the tableau " + buildText(r.build) + ". ";
-    if (r.singleCards)
+    if (r.yukonMoves)
+        text += "Any face-up card may be moved together with all the cards on it, whether they are in "
+                "sequence or not; only the card moved has to fit where it lands. ";
+    else if (r.singleCards)
         text += "Move one card at a time. ";
     else if (r.groupBuild.suits == r.build.suits)
         text += "A group built that way may be moved as a unit. ";
@@ -59,6 +73,10 @@ std::string tableauText(const KlondikeRules& r)
     case EmptyTakes::aces: text += "Only an Ace, or a group headed by an Ace, may fill an empty pile."; break;
     case EmptyTakes::anything: text += "Any card or group may fill an empty pile."; break;
     case EmptyTakes::nothing:
+        if (r.spaceFill == SpaceFill::fromStock || r.spaceFill == SpaceFill::fromWaste) {
+            text += "Nothing may be put on an empty pile by hand.";
+            break;
+        }
         text += r.stock == StockDeal::rowToTableau ? "Nothing may be put on an empty pile; only the stock's deals "
                                                      "fill it."
                                                    : "An empty pile stays empty.";
@@ -100,6 +118,9 @@ std::string spaceFillText(const KlondikeRules& r)
     case SpaceFill::fromReserve:
         return " A tableau pile that is emptied is filled at once with the top card of the reserve pile; once "
                "the reserve is used up, a space waits for you.";
+    case SpaceFill::fromStock:
+        return " While the stock lasts, a tableau pile that is emptied is filled at once with its top card, "
+               "face up.";
     }
     return "";
 }
@@ -115,7 +136,18 @@ std::string rankName(int rank, bool plural)
 std::string cellsText(const KlondikeRules& r)
 {
     std::string text;
+    int freeCells = 0;
+    for (const RankCell& cell : r.cells)
+        freeCells += cell.rank == 0 ? 1 : 0;
+    if (freeCells == 1)
+        text += " A free cell beside the tableau, empty at the start, takes any single card, which may be played "
+                "from it to the tableau or the foundations.";
+    else if (freeCells > 1)
+        text += " " + capitalised(number(freeCells)) +
+                " free cells beside the tableau, empty at the start, each take any single card, which may be played from them to the tableau or the foundations.";
     for (const RankCell& cell : r.cells) {
+        if (cell.rank == 0)
+            continue;
         text += " A cell beside the tableau, empty at the start, takes " +
                 (cell.capacity == 1 ? "a single " + rankName(cell.rank, false)
                                     : "up to " + number(cell.capacity) + " " + rankName(cell.rank, true) +
@@ -123,6 +155,21 @@ std::string cellsText(const KlondikeRules& r)
                 "; its top card may be played to the tableau or the foundations.";
     }
     return text;
+}
+
+std::string stockOutText(const KlondikeRules& r)
+{
+    if (r.stockOutReserve == 0)
+        return "";
+    const std::string opens = " Once the stock is used up, the reserve beside the tableau opens: ";
+    if (r.stockOutReserve == kStockOutGroup)
+        return opens + "while it is empty it takes any one card or group that may be moved, which may then be "
+                       "played from it, as a whole or from its top, before it takes anything else.";
+    const std::string holds = r.stockOutReserve == kStockOutAnyNumber ? "any number of cards"
+                              : r.stockOutReserve == 1              ? "one card"
+                                                                    : "up to " + number(r.stockOutReserve) + " cards";
+    return opens + "it takes single cards, " + holds + " in all, and its top card may be played to the tableau or "
+                   "the foundations.";
 }
 
 std::string foundationText(const KlondikeRules& r)
@@ -152,6 +199,8 @@ std::string stockText(const KlondikeRules& r)
         return std::string("Tap the stock to deal one card face up onto each tableau pile") +
                (r.rowDealNeedsNoSpace ? ", once every empty pile has been filled" : "") +
                ". There is no redeal.";
+    if (r.stock == StockDeal::fillsSpaces)
+        return "The stock is used only to fill spaces. There is no redeal.";
     if (r.stock == StockDeal::toFirstColumn)
         return "Tap the stock to deal one card face up onto the first tableau pile. There is no redeal.";
     if (r.stock == StockDeal::rowToReserves)
@@ -199,7 +248,7 @@ std::string klondikeDescription(const KlondikeRules& r)
     else if (r.reserves > 0)
         text += " The top card of each reserve pile may be played to the tableau or the foundations; "
                 "nothing may be put on a reserve pile.";
-    text += cellsText(r);
+    text += cellsText(r) + stockOutText(r);
     if (r.faceUp != allCardsUp)
         text += " A face-down card that comes to the top turns face up.";
     text += "\n" + foundationText(r);

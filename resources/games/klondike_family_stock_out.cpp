@@ -1,0 +1,42 @@
+#include "klondike_family_stock_out.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace velmora::gamedb {
+
+using namespace velmora::rules;
+
+int addStockOutReserve(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common, Point place,
+                       int groupPickUp)
+{
+    const bool groups = rules.stockOutReserve == kStockOutGroup;
+    return b.addPile(makePile({.x = place.x,
+                               .y = place.y,
+                               .pickUp = groups ? groupPickUp : common.topCardOnly,
+                               .accept = common.never}));
+}
+
+void addStockOutOpening(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common, int stock,
+                        int reserve)
+{
+    if (stock < 0)
+        throw std::runtime_error("game \"" + std::string(rules.name) +
+                                 "\": a reserve opened by the used-up stock needs a stock");
+    Condition takes = never();
+    if (rules.stockOutReserve == kStockOutGroup)
+        takes = empty(second) && isRun(first, rules.groupBuild);
+    else if (rules.stockOutReserve == kStockOutAnyNumber)
+        takes = count(first) == 1 && faceUp(top(first));
+    else
+        takes = count(first) == 1 && faceUp(top(first)) && count(second) < rules.stockOutReserve;
+    const int accept = addRule(b, takes);
+    const int closed = b.addPile(makePile({.interactive = false}));
+    const int open = b.addKey(TriggerType::afterEveryStep);
+    b.addCondition(open, common.isEmpty, stock);
+    b.addCondition(open, common.always, closed);
+    b.addAction(open, setPileAction(reserve, kPileAcceptProgram, accept));
+    b.addAction(open, setPileAction(closed, kPileEnabled, 0));
+}
+
+}  // namespace velmora::gamedb
