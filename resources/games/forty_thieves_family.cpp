@@ -58,6 +58,11 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.yukonMoves = rules.yukonMoves;
     row.cells = rules.cells;
     row.stockOutReserve = rules.stockOutReserve;
+    row.foundationPerSuit = rules.foundationPerSuit;
+    row.reservesDealtLast = rules.reservesDealtLast;
+    row.lastRowLeavesOut = rules.lastRowLeavesOut;
+    row.acesOnlyInSpaces = rules.acesOnlyInSpaces;
+    row.foundationsGiveBackAfterStock = rules.foundationsGiveBackAfterStock;
     row.acesDealt = rules.acesDealt;
     row.kingsDown = rules.kingsDown;
     row.foundationsKeep = rules.foundationsKeep.value_or(own.foundationsKeep);

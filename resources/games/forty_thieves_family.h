@@ -74,6 +74,12 @@ struct OpenColumnsRules {
     std::vector<RankCell> cells = {};  // empty at the deal; rank 0: free cells
     // A reserve that opens once the stock is used up (klondike_family.h).
     int stockOutReserve = 0;
+    bool foundationPerSuit = false;  // one foundation a suit, through every pack
+    // The reserves start empty and take the stock's last cards (Gypsy).
+    bool reservesDealtLast = false;
+    int lastRowLeavesOut = 0;     // Gypsy: columns the last row leaves out at each end
+    bool acesOnlyInSpaces = false;  // an Ace goes only into a space (onEmpty: aces)
+    bool foundationsGiveBackAfterStock = false;  // played back only once the stock is used up
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

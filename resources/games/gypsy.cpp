@@ -81,6 +81,17 @@ VELMORA_GAME_FAMILY(gypsy)
         .faceUp = allCardsUp,
         .build = kSuitDown,
     }));
+    games.push_back(gypsyGame({
+        .id = 302,
+        .name = "Giant",
+        .skill = 2,
+        .playTime = 3,
+        .intro = "Gypsy begun on eight single cards, whose foundations give cards back only at the end.",
+        .layout = "Eight columns of one face-up card; the stock and eight foundations.",
+        .cardsPerColumn = 1,
+        .faceUp = allCardsUp,
+        .foundationsGiveBackAfterStock = true,
+    }));
 }
 
 }  // namespace velmora::gamedb

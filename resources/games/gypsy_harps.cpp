@@ -75,6 +75,35 @@ VELMORA_GAME_FAMILY(gypsy_harps)
         .yukonMoves = true,
     }));
     games.push_back(gypsyGame({
+        .id = 358,
+        .name = "Irmgard",
+        .skill = 2,
+        .playTime = 3,
+        .intro = "Gypsy on nine columns rising to the middle, whose spaces take only Kings.",
+        .layout = "Nine columns of one to five cards, rising to the middle one and falling again, each face down "
+                  "but its top card; the stock and eight foundations.",
+        .columnCards = {1, 2, 3, 4, 5, 4, 3, 2, 1},
+        .faceUp = topCardUp,
+        .onEmpty = EmptyTakes::kings,
+        .lastRowLeavesOut = 1,
+    }));
+    games.push_back(gypsyGame({
+        .id = 695,
+        .name = "Swiss Patience",
+        .skill = 2,
+        .playTime = 2,
+        .intro = "A one-pack Gypsy game on nine columns in which the Aces rank above the Kings.",
+        .layout = "Nine columns of one to five cards, rising to the middle one and falling again, each face down "
+                  "but its top card; the stock and four foundations.",
+        .packs = 1,
+        .columnCards = {1, 2, 3, 4, 5, 4, 3, 2, 1},
+        .faceUp = topCardUp,
+        .build = Build{Direction::down, Suits::alternate, true},
+        .onEmpty = EmptyTakes::aces,
+        .foundationBase = 2,
+        .acesOnlyInSpaces = true,
+    }));
+    games.push_back(gypsyGame({
         .id = 340,
         .name = "Hypotenuse",
         .skill = 2,

@@ -37,7 +37,8 @@ int ranksPerPack(const KlondikeRules& rules)
 
 int foundationCount(const KlondikeRules& rules)
 {
-    return suitsPerPack(rules) * rules.packs * (rules.splitFoundations ? 2 : 1);
+    const int packs = rules.foundationPerSuit ? 1 : rules.packs;
+    return suitsPerPack(rules) * packs * (rules.splitFoundations ? 2 : 1);
 }
 
 namespace {
@@ -195,6 +196,24 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("spaces filled from the stock go with a stock that has no waste");
     if (rules.yukonMoves && (rules.singleCards || rules.spaceFill == SpaceFill::fromRight))
         refuse("Yukon moves take any face-up card with the cards on it");
+    const bool reservesDealtOtherwise = fannedReserves(rules) || rules.lockedReserves || rules.firTree ||
+                                        dealsToReserves(rules) || rules.spaceFill == SpaceFill::fromReserve ||
+                                        rules.spaceFill == SpaceFill::fromReserves;
+    if (rules.reservesDealtLast &&
+        (rules.reserves == 0 || reservesDealtOtherwise || rules.stock != StockDeal::rowToTableau))
+        refuse("reserves dealt last take single cards from a stock dealt in rows");
+    if (rules.lastRowLeavesOut < 0 || (rules.lastRowLeavesOut > 0 && (2 * rules.lastRowLeavesOut >= rules.columns ||
+                                                                     rules.stock != StockDeal::rowToTableau ||
+                                                                     rules.reservesDealtLast)))
+        refuse("a last row that leaves out columns at each end needs a stock dealt in rows and columns left over");
+    if (rules.acesOnlyInSpaces && (rules.onEmpty != EmptyTakes::aces || rules.spaceRank != 0 || movableBase(rules)))
+        refuse("Aces that go only into spaces need spaces that take Aces");
+    if (rules.foundationsGiveBackAfterStock && (rules.foundationsKeep || rules.runFoundations))
+        refuse("foundations that give back once the stock is used up must give back");
+    if (rules.foundationPerSuit && (!rules.packRanks.empty() || rules.kingsDown || rules.splitFoundations ||
+                                    rules.foundationBase != 0 || rules.baseCardDealt || movableBase(rules) ||
+                                    !rules.dealtBases.empty() || rules.acesDealt))
+        refuse("a foundation for each suit goes up from the Ace through every pack");
     if (rules.rowDealNeedsNoSpace && rules.stock != StockDeal::rowToTableau)
         refuse("only a stock dealt in rows onto the tableau waits for its spaces to be filled");
     if (const std::string why = runFoundationsConflict(rules); !why.empty())
@@ -212,7 +231,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const bool noBaseMark =
         movableBase(rules) || rules.baseCardDealt || !rules.dealtBases.empty() || rules.runFoundations;
     const int reserveCards = rules.reserves * rules.reserveCards;
-    const int stockCards = packCards - tableauCards(rules) - reserveCards - dealtApart;
+    const int lastRowCards = rules.lastRowLeavesOut > 0 ? rules.columns - 2 * rules.lastRowLeavesOut : 0;
+    const int stockCards = packCards - tableauCards(rules) - reserveCards - dealtApart - lastRowCards;
     const bool hasStock = stockCards > 0 || rules.redealTableau;
     const bool hasWaste =
         stockCards > 0 && (rules.stock == StockDeal::toWaste || rules.stock == StockDeal::reservesThenOpen);
@@ -234,6 +254,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const int tableauAccept = addRule(b, tableauAcceptRule(rules));
     // A foundation gives back any card but its first. Foundations of whole
     // suits neither take nor give a card: runs reach them by the run keys.
+    // Foundations that give back only once the stock is used up start with
+    // the rule switched off.
     const int foundationPickUp = rules.foundationsKeep || rules.runFoundations
                                      ? common.never
                                      : addRule(b, count(first) == 1 && !empty(second));
@@ -272,7 +294,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
                                                      .y = place.y,
                                                      .spread = fanned ? Spread::down : Spread::squared,
                                                      .faceUp = !rules.lockedReserves,
-                                                     .dealCount = rules.reserveCards,
+                                                     .dealCount = rules.reservesDealtLast ? 0 : rules.reserveCards,
                                                      .pickUp = reservePickUp(rules, common, k),
                                                      .accept = common.never})));
     }
@@ -287,7 +309,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const int extras = rules.reserves + static_cast<int>(rules.cells.size());
     const int stockOut = rules.stockOutReserve == 0
                              ? -1
-                             : addStockOutReserve(b, rules, common, reservePlace(board, extras), tableauPickUp);
+                             : addStockOutReserve(b, rules, common, reservePlace(board, extras), board.tableauY,
+                                                  tableauPickUp);
     for (int k = 0; k < foundationCount; ++k) {
         const bool goesDown = rules.splitFoundations && 2 * k >= foundationCount;
         const int accept = goesDown ? downFromKing : foundationAccept;
@@ -297,7 +320,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
              .style = rules.runFoundations ? kStylePlain : kStyleBaseCard,
              .dealCount = basesDealt || (oneBaseCard && k == 0) ? 1 : 0,
              .dealClass = basesDealt ? 1 : 0,
-             .pickUp = foundationPickUp,
+             .pickUp = rules.foundationsGiveBackAfterStock ? common.never : foundationPickUp,
              .accept = movableBase(rules) ? foundationAcceptBeforeBase(b, rules, common, k) : accept,
              .baseRank = noBaseMark ? 0 : goesDown ? 13 : shownFoundationBase(rules)})));
     }
@@ -307,6 +330,15 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         permitReservesToFoundationsOnly(b, piles);
     else
         permitMoves(b, piles.foundations);
+    if (rules.reservesDealtLast)
+        addCardsDealtLast(b, common, piles, board.top.x(0), piles.reserves);
+    if (rules.lastRowLeavesOut > 0) {
+        const std::span<const int> middle(piles.tableau.data() + rules.lastRowLeavesOut,
+                                          piles.tableau.size() - 2 * static_cast<std::size_t>(rules.lastRowLeavesOut));
+        addCardsDealtLast(b, common, piles, board.top.x(0), middle);
+    }
+    if (rules.foundationsGiveBackAfterStock)
+        addFoundationsGiveBack(b, common, piles.stock, piles.foundations, foundationPickUp);
     if (stockOut >= 0)
         addStockOutOpening(b, rules, common, piles.stock, stockOut);
     if (rules.baseCardDealt)
@@ -352,7 +384,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     if (rules.splitFoundations)
         addWinWhenEmpty(b, common, cardsInPlay(piles));
     else
-        addWinWhenFull(b, piles.foundations, ranksPerPack(rules));
+        addWinWhenFull(b, piles.foundations, ranksPerPack(rules) * (rules.foundationPerSuit ? rules.packs : 1));
     return b.build();
 }
 

@@ -172,6 +172,22 @@ struct KlondikeRules {
     // then it holds up to this many single cards, its top card in play, or
     // takes what the two values below say (0: no such reserve).
     int stockOutReserve = 0;
+    // One foundation for each suit, which takes the cards of every pack in
+    // turn: up from the Ace to the King, then on from the next Ace.
+    bool foundationPerSuit = false;
+    // The reserves start empty: the stock's last cards, one for each
+    // reserve, lie apart under it, and a tap on the used-up stock deals them
+    // face up onto the reserves.
+    bool reservesDealtLast = false;
+    // The stock's last row leaves out this many columns at each end: its
+    // cards lie apart under the stock, and a tap on the used-up stock deals
+    // them onto the middle columns.
+    int lastRowLeavesOut = 0;
+    // An Ace, or a group headed by one, goes only into a space (which takes
+    // only Aces), never onto a card.
+    bool acesOnlyInSpaces = false;
+    // Foundation cards may be played back only once the stock is used up.
+    bool foundationsGiveBackAfterStock = false;
 };
 
 // stockOutReserve: any number of single cards.

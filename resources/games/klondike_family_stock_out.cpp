@@ -1,5 +1,6 @@
 #include "klondike_family_stock_out.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -8,13 +9,17 @@ namespace velmora::gamedb {
 using namespace velmora::rules;
 
 int addStockOutReserve(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common, Point place,
-                       int groupPickUp)
+                       int tableauY, int groupPickUp)
 {
+    // A group must be reachable card by card, so it lies fanned down, as far
+    // as the tableau below leaves room.
     const bool groups = rules.stockOutReserve == kStockOutGroup;
     return b.addPile(makePile({.x = place.x,
                                .y = place.y,
+                               .spread = groups ? Spread::down : Spread::squared,
                                .pickUp = groups ? groupPickUp : common.topCardOnly,
-                               .accept = common.never}));
+                               .accept = common.never,
+                               .fanLimit = groups ? std::max(1, tableauY - place.y - kCardHeightOnShortBoard) : 0}));
 }
 
 void addStockOutOpening(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common, int stock,
@@ -36,6 +41,18 @@ void addStockOutOpening(RecordBuilder& b, const KlondikeRules& rules, const Comm
     b.addCondition(open, common.isEmpty, stock);
     b.addCondition(open, common.always, closed);
     b.addAction(open, setPileAction(reserve, kPileAcceptProgram, accept));
+    b.addAction(open, setPileAction(closed, kPileEnabled, 0));
+}
+
+void addFoundationsGiveBack(RecordBuilder& b, const CommonPrograms& common, int stock,
+                            std::span<const int> foundations, int giveBack)
+{
+    const int closed = b.addPile(makePile({.interactive = false}));
+    const int open = b.addKey(TriggerType::afterEveryStep);
+    b.addCondition(open, common.isEmpty, stock);
+    b.addCondition(open, common.always, closed);
+    for (int foundation : foundations)
+        b.addAction(open, setPileAction(foundation, kPilePickUpProgram, giveBack));
     b.addAction(open, setPileAction(closed, kPileEnabled, 0));
 }
 

@@ -83,6 +83,8 @@ std::string tableauText(const KlondikeRules& r)
         break;
     case EmptyTakes::oneCard: text += "Any single card, but not a group, may fill an empty pile."; break;
     }
+    if (r.acesOnlyInSpaces)
+        text += " An Ace never goes onto a card, so the Aces rank above the Kings.";
     return text;
 }
 
@@ -144,7 +146,8 @@ std::string cellsText(const KlondikeRules& r)
                 "from it to the tableau or the foundations.";
     else if (freeCells > 1)
         text += " " + capitalised(number(freeCells)) +
-                " free cells beside the tableau, empty at the start, each take any single card, which may be played from them to the tableau or the foundations.";
+                " free cells beside the tableau, empty at the start, each take any single card, which may be "
+                "played from them to the tableau or the foundations.";
     for (const RankCell& cell : r.cells) {
         if (cell.rank == 0)
             continue;
@@ -186,10 +189,18 @@ std::string foundationText(const KlondikeRules& r)
                                       "base of every foundation: the others start with the other cards of that "
                                       "rank. Build the foundations up in suit, one card at a time, going on from "
                                       "King to Ace until each holds thirteen cards.")
+        : r.foundationPerSuit
+            ? "Build the foundations up in suit from the Ace, one card at a time, each taking its suit from every "
+              "pack: after a King comes the next Ace."
+        : r.foundationBase != 0
+            ? "Build the foundations up " + suits + " from the " + rankName(r.foundationBase, false) +
+                  ", going on from King to Ace, one card at a time."
         : r.kingsDown   ? "Build the foundations down " + suits + " from the King, one card at a time."
                         : "Build the foundations up " + suits + " from the Ace, one card at a time.";
     if (r.foundationsKeep)
         text += " Cards played there stay there.";
+    if (r.foundationsGiveBackAfterStock)
+        text += " Their cards may be played back only once the stock is used up.";
     return text;
 }
 
@@ -197,8 +208,16 @@ std::string stockText(const KlondikeRules& r)
 {
     if (r.stock == StockDeal::rowToTableau)
         return std::string("Tap the stock to deal one card face up onto each tableau pile") +
-               (r.rowDealNeedsNoSpace ? ", once every empty pile has been filled" : "") +
-               ". There is no redeal.";
+               (r.rowDealNeedsNoSpace ? ", once every empty pile has been filled" : "") + "." +
+               (r.reservesDealtLast ? " Its last " + number(r.reserves) +
+                                          " cards are kept apart: once it has dealt its rows, tap it again to deal "
+                                          "them face up, one onto each reserve pile, spaces or not."
+                                    : "") +
+               (r.lastRowLeavesOut > 0
+                    ? " Its last row, of " + number(r.columns - 2 * r.lastRowLeavesOut) + " cards, goes onto the " +
+                          "middle columns only, leaving out " + number(r.lastRowLeavesOut) + " at each end."
+                    : "") +
+               " There is no redeal.";
     if (r.stock == StockDeal::fillsSpaces)
         return "The stock is used only to fill spaces. There is no redeal.";
     if (r.stock == StockDeal::toFirstColumn)
@@ -231,8 +250,8 @@ std::string stockText(const KlondikeRules& r)
 
 std::string klondikeDescription(const KlondikeRules& r)
 {
-    const int foundations = suitsPerPack(r) * r.packs;
-    const int cards = ranksPerPack(r) * foundations;
+    const int foundations = suitsPerPack(r) * (r.foundationPerSuit ? 1 : r.packs);
+    const int cards = ranksPerPack(r) * suitsPerPack(r) * r.packs;
     const std::string object =
         r.runFoundations ? "Build " + number(foundations) +
                                " runs in the tableau, each a whole suit from King down to Ace, and so move all " +

@@ -1,6 +1,7 @@
 // Gypsy-family rules of their own: spaces filled at once from the stock, a
-// stock that does nothing else, and Yukon moves of any face-up card with the
-// cards on it.
+// stock that does nothing else, Yukon moves of any face-up card with the
+// cards on it, a last row dealt to the middle columns, Aces above Kings, and
+// foundations that give back only at the end.
 #include <string>
 #include <vector>
 
@@ -149,6 +150,74 @@ TEST(GypsyOwnRules, AYukonMoveTakesNoFaceDownCard)
     const int eight = cardOf(engine, kSpades, 8);
     arrangeBoard(engine, {{1, {eight}, false}, {2, {cardOf(engine, kHearts, 9)}}}, kStock);
     EXPECT_FALSE(move(engine, eight, 2));
+}
+
+// Irmgard: stock 0, tableau 1-9, foundations 10-17, and the last row's
+// seven cards apart on pile 18.
+TEST(GypsyOwnRules, TheLastRowGoesOntoTheMiddleColumnsOnly)
+{
+    Engine engine;
+    dealEmbeddedGame(engine, "Irmgard", 1);
+    ASSERT_EQ(cardsOn(engine, 18), 7);
+    const int stockCards = cardsOn(engine, kStock);
+    EXPECT_EQ(stockCards % 9, 0) << "the rows before the last use up the stock";
+    ASSERT_TRUE(tapStock(engine));
+    EXPECT_EQ(cardsOn(engine, kStock), stockCards - 9) << "a full row first";
+
+    std::vector<int> lastRow;
+    for (int rank = 1; rank <= 7; ++rank)
+        lastRow.push_back(cardOf(engine, kDiamonds, rank));
+    std::vector<PileContent> board{{18, lastRow, false}};
+    for (int pile = 1; pile <= 8; ++pile)
+        board.push_back({pile, {cardOf(engine, kClubs, pile + 1)}});
+    arrangeBoard(engine, board, 9);
+    const int ninth = cardsOn(engine, 9);
+    ASSERT_TRUE(tapStock(engine)) << "the used-up stock deals the last row";
+    EXPECT_EQ(cardsOn(engine, 18), 0);
+    EXPECT_EQ(cardsOn(engine, 1), 1) << "the first column is left out";
+    EXPECT_EQ(cardsOn(engine, 9), ninth) << "the last column is left out";
+    for (int pile = 2; pile <= 8; ++pile) {
+        ASSERT_EQ(cardsOn(engine, pile), 2) << "column " << pile;
+        EXPECT_TRUE(isFaceUp(engine, engine.topCard(pile)));
+    }
+    EXPECT_FALSE(tapStock(engine));
+}
+
+// Swiss Patience: stock 0, tableau 1-9, foundations 10-13.
+const DropCase kSwissDrops[] = {
+    {"Swiss Patience", 1, 2, {{kClubs, 2}}, {kHearts, 1}, false, "an Ace never goes onto a Two"},
+    {"Swiss Patience", 1, 2, {{kClubs, 1}}, {kHearts, 13}, true, "a King goes onto an Ace"},
+    {"Swiss Patience", 1, 2, {{kClubs, 1}}, {kSpades, 13}, false, "a King goes onto an Ace of the other colour"},
+    {"Swiss Patience", 1, 2, {}, {kHearts, 1}, true, "an Ace fills a space"},
+    {"Swiss Patience", 1, 2, {}, {kHearts, 13}, false, "a King does not fill a space"},
+    {"Swiss Patience", 1, 10, {}, {kHearts, 2}, true, "a foundation starts from a Two"},
+    {"Swiss Patience", 1, 10, {}, {kHearts, 1}, false, "a foundation does not start from an Ace"},
+    {"Swiss Patience", 1, 10, {{kHearts, 13}}, {kHearts, 1}, true, "the Ace follows the King on a foundation"},
+};
+
+TEST(GypsyOwnRules, SwissPatienceRanksTheAcesAboveTheKings)
+{
+    for (const DropCase& drop : kSwissDrops)
+        expectDrop(drop);
+}
+
+// Giant: stock 0, tableau 1-8, foundations 9-16.
+TEST(GypsyOwnRules, FoundationCardsComeBackOnlyOnceTheStockIsUsedUp)
+{
+    for (const bool stockUsedUp : {false, true}) {
+        SCOPED_TRACE(stockUsedUp ? "stock used up" : "stock still dealing");
+        Engine engine;
+        dealEmbeddedGame(engine, "Giant", 1);
+        const int two = cardOf(engine, kSpades, 2);
+        arrangeBoard(engine,
+                     {{9, {cardOf(engine, kSpades, 1), two}},
+                      {1, {cardOf(engine, kHearts, 3)}},
+                      {2, {cardOf(engine, kClubs, 9)}},
+                      {3, {cardOf(engine, kHearts, 10)}}},
+                     stockUsedUp ? 8 : kStock);
+        ASSERT_TRUE(move(engine, cardOf(engine, kClubs, 9), 3)) << "a first step";
+        EXPECT_EQ(move(engine, two, 1), stockUsedUp);
+    }
 }
 
 }  // namespace
