@@ -169,6 +169,8 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("spaces filled from the waste need a waste");
     if (rules.spaceFill == SpaceFill::fromReserves && rules.reserves != 2)
         refuse("spaces filled from the fuller reserve need two reserve piles");
+    if (rules.stockOutReserve == kStockOutGroup && (!rules.cells.empty() || rules.reserves > 0))
+        refuse("a reserve that takes groups lies in the tableau's row, beside no other reserves or cells");
     if (!rules.cells.empty() && fannedReserves(rules))
         refuse("cells lie beside single-card reserves only");
     if (!rules.dealtBases.empty() && (rules.dealtBases.size() != 4 || !rules.packSuits.empty() || rules.acesDealt))
@@ -306,11 +308,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
             addRule(b, count(first) == 1 && faceUp(top(first)) && ofRank && count(second) < cell.capacity);
         b.addPile(makePile({.x = place.x, .y = place.y, .pickUp = common.topCardOnly, .accept = accept}));
     }
-    const int extras = rules.reserves + static_cast<int>(rules.cells.size());
-    const int stockOut = rules.stockOutReserve == 0
-                             ? -1
-                             : addStockOutReserve(b, rules, common, reservePlace(board, extras), board.tableauY,
-                                                  tableauPickUp);
+    const int stockOut =
+        rules.stockOutReserve == 0 ? -1 : addStockOutReserve(b, rules, common, board, tableauPickUp);
     for (int k = 0; k < foundationCount; ++k) {
         const bool goesDown = rules.splitFoundations && 2 * k >= foundationCount;
         const int accept = goesDown ? downFromKing : foundationAccept;

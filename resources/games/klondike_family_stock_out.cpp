@@ -1,6 +1,5 @@
 #include "klondike_family_stock_out.h"
 
-#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -8,18 +7,21 @@ namespace velmora::gamedb {
 
 using namespace velmora::rules;
 
-int addStockOutReserve(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common, Point place,
-                       int tableauY, int groupPickUp)
+int addStockOutReserve(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
+                       const Board& board, int groupPickUp)
 {
-    // A group must be reachable card by card, so it lies fanned down, as far
-    // as the tableau below leaves room.
+    // A group must be reachable card by card, so it lies fanned down as one
+    // more column of the tableau's row; single cards lie beside the
+    // reserves.
     const bool groups = rules.stockOutReserve == kStockOutGroup;
+    const int extras = rules.reserves + static_cast<int>(rules.cells.size());
+    const Point place =
+        groups ? Point{board.tableau.x(rules.columns + rules.reserves), board.tableauY} : reservePlace(board, extras);
     return b.addPile(makePile({.x = place.x,
                                .y = place.y,
                                .spread = groups ? Spread::down : Spread::squared,
                                .pickUp = groups ? groupPickUp : common.topCardOnly,
-                               .accept = common.never,
-                               .fanLimit = groups ? std::max(1, tableauY - place.y - kCardHeightOnShortBoard) : 0}));
+                               .accept = common.never}));
 }
 
 void addStockOutOpening(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common, int stock,

@@ -11,11 +11,10 @@
 
 namespace velmora::gamedb {
 
-// The reserve pile at `place`, above a tableau at tableauY; it takes
-// nothing until the key of addStockOutOpening opens it. groupPickUp: how a
-// group leaves it.
-int addStockOutReserve(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common, Point place,
-                       int tableauY, int groupPickUp);
+// The reserve pile, placed on the board; it takes nothing until the key of
+// addStockOutOpening opens it. groupPickUp: how a group leaves it.
+int addStockOutReserve(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
+                       const Board& board, int groupPickUp);
 
 // After any step that leaves the stock empty, the reserve takes the cards
 // its rules allow. A flag pile, added here after the foundations, records

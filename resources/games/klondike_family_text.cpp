@@ -145,9 +145,10 @@ std::string cellsText(const KlondikeRules& r)
         text += " A free cell beside the tableau, empty at the start, takes any single card, which may be played "
                 "from it to the tableau or the foundations.";
     else if (freeCells > 1)
-        text += " " + capitalised(number(freeCells)) +
-                " free cells beside the tableau, empty at the start, each take any single card, which may be "
-                "played from them to the tableau or the foundations.";
+        text.append(" ")
+            .append(capitalised(number(freeCells)))
+            .append(" free cells beside the tableau, empty at the start, each take any single card, which may be "
+                    "played from them to the tableau or the foundations.");
     for (const RankCell& cell : r.cells) {
         if (cell.rank == 0)
             continue;
