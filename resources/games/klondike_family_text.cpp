@@ -106,9 +106,10 @@ std::string spaceFillText(const KlondikeRules& r)
     switch (r.spaceFill) {
     case SpaceFill::none: return "";
     case SpaceFill::fromWaste:
-        return " A tableau pile that is emptied is filled at once with the top card of the waste; when the "
-               "waste is empty, the stock first turns its cards onto it. Only when both are used up does a "
-               "space wait for you.";
+        return std::string(" A tableau pile that is emptied is filled at once with the top card of the waste; "
+                           "when the waste is empty, the stock first turns its cards onto it. ") +
+               (r.onEmpty == EmptyTakes::nothing ? "Once both are used up, an emptied pile stays empty."
+                                                 : "Only when both are used up does a space wait for you.");
     case SpaceFill::fromReserves:
         return " A tableau pile that is emptied is filled at once with the top card of the reserve pile "
                "holding more cards (the left one when they hold the same number); once both reserve piles "
