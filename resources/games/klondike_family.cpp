@@ -157,7 +157,7 @@ void addDealtBaseKeys(RecordBuilder& b, std::span<const int> foundations)
 }  // namespace
 
 // Row data that the piles cannot carry out: refused when the game is built.
-void requireConsistent(const KlondikeRules& rules, bool hasWaste)
+void requireConsistent(const KlondikeRules& rules, bool hasStock, bool hasWaste)
 {
     const auto refuse = [&](const std::string& why) {
         throw std::runtime_error("game \"" + std::string(rules.name) + "\": " + why);
@@ -192,6 +192,11 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("the waste goes out by itself onto foundations up from the Ace, from a waste");
     if (rules.firTree && (rules.reserves % 3 != 1 || fannedReserves(rules) || rules.columns % 2 != 0))
         refuse("a fir tree holds rows of one and two reserve cards, from one to one, between two equal halves");
+    const bool needsStock = rules.spaceFill == SpaceFill::fromStock || rules.reservesDealtLast ||
+                            rules.lastRowLeavesOut > 0 || rules.foundationsGiveBackAfterStock ||
+                            rules.stockOutReserve != 0;
+    if (needsStock && !hasStock)
+        refuse("spaces filled from the stock, cards kept back from it, or piles it opens need a stock");
     if (rules.stock == StockDeal::fillsSpaces && rules.spaceFill != SpaceFill::fromStock)
         refuse("a stock that only fills spaces needs spaces filled from the stock");
     if (rules.spaceFill == SpaceFill::fromStock && hasWaste)
@@ -238,7 +243,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const bool hasStock = stockCards > 0 || rules.redealTableau;
     const bool hasWaste =
         stockCards > 0 && (rules.stock == StockDeal::toWaste || rules.stock == StockDeal::reservesThenOpen);
-    requireConsistent(rules, hasWaste);
+    requireConsistent(rules, hasStock, hasWaste);
     const Board board = boardFor(rules, hasStock);
 
     RecordBuilder b(rules.id, rules.name);

@@ -109,11 +109,8 @@ void addFillsFromReserve(RecordBuilder& b, const CommonPrograms& common, std::sp
 }
 
 // A space takes the stock's top card, turned face up, while the stock lasts.
-void addFillsFromStock(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
-                       std::span<const int> tableau, int stock)
+void addFillsFromStock(RecordBuilder& b, const CommonPrograms& common, std::span<const int> tableau, int stock)
 {
-    if (stock < 0)
-        throw std::runtime_error("game \"" + std::string(rules.name) + "\": spaces filled from the stock need a stock");
     for (int pile : tableau) {
         const int fill = b.addKey(TriggerType::afterEveryStepRepeated);
         b.addCondition(fill, common.isEmpty, pile);
@@ -135,7 +132,7 @@ void addSpaceFillKeys(RecordBuilder& b, const KlondikeRules& rules, const Common
     case SpaceFill::fromReserves: addFillsFromReserves(b, common, piles, tableau, reserves); return;
     case SpaceFill::fromRight: addFillsFromRight(b, rules, common, tableau); return;
     case SpaceFill::fromReserve: addFillsFromReserve(b, common, tableau, reserves.front()); return;
-    case SpaceFill::fromStock: addFillsFromStock(b, rules, common, tableau, piles.stock); return;
+    case SpaceFill::fromStock: addFillsFromStock(b, common, tableau, piles.stock); return;
     }
 }
 

@@ -1,8 +1,5 @@
 #include "klondike_family_stock_out.h"
 
-#include <stdexcept>
-#include <string>
-
 namespace velmora::gamedb {
 
 using namespace velmora::rules;
@@ -27,9 +24,6 @@ int addStockOutReserve(RecordBuilder& b, const KlondikeRules& rules, const Commo
 void addStockOutOpening(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common, int stock,
                         int reserve)
 {
-    if (stock < 0)
-        throw std::runtime_error("game \"" + std::string(rules.name) +
-                                 "\": a reserve opened by the used-up stock needs a stock");
     Condition takes = never();
     if (rules.stockOutReserve == kStockOutGroup)
         takes = empty(second) && isRun(first, rules.groupBuild);
