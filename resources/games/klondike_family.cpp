@@ -317,7 +317,12 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         rules.stockOutReserve == 0 ? -1 : addStockOutReserve(b, rules, common, board, tableauPickUp);
     for (int k = 0; k < foundationCount; ++k) {
         const bool goesDown = rules.splitFoundations && 2 * k >= foundationCount;
-        const int accept = goesDown ? downFromKing : foundationAccept;
+        // One foundation a suit is bound to its suit, so that no suit is left
+        // without one.
+        const int ownSuit = rules.foundationPerSuit ? k + 1 : 0;
+        const int accept = goesDown ? downFromKing
+                           : ownSuit != 0 ? addRule(b, foundationAcceptRule(rules) && suit(top(first)) == ownSuit)
+                                          : foundationAccept;
         piles.foundations.push_back(b.addPile(makePile(
             {.x = foundationPlace(board, k).x,
              .y = foundationPlace(board, k).y,
@@ -326,7 +331,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
              .dealClass = basesDealt ? 1 : 0,
              .pickUp = rules.foundationsGiveBackAfterStock ? common.never : foundationPickUp,
              .accept = movableBase(rules) ? foundationAcceptBeforeBase(b, rules, common, k) : accept,
-             .baseRank = noBaseMark ? 0 : goesDown ? 13 : shownFoundationBase(rules)})));
+             .baseRank = noBaseMark ? 0 : goesDown ? 13 : shownFoundationBase(rules),
+             .baseSuit = ownSuit})));
     }
     if (rules.tableauFedByWasteOnly)
         permitWasteFedMoves(b, piles);

@@ -192,8 +192,8 @@ std::string foundationText(const KlondikeRules& r)
                                       "rank. Build the foundations up in suit, one card at a time, going on from "
                                       "King to Ace until each holds thirteen cards.")
         : r.foundationPerSuit
-            ? "Build the foundations up in suit from the Ace, one card at a time, each taking its suit from every "
-              "pack: after a King comes the next Ace."
+            ? "Each foundation belongs to one suit. Build them up in suit from the Ace, one card at a time, each "
+              "taking its suit from every pack: after a King comes the next Ace."
         : r.foundationBase != 0
             ? "Build the foundations up " + suits + " from the " + rankName(r.foundationBase, false) +
                   ", going on from King to Ace, one card at a time."

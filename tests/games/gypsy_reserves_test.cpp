@@ -196,9 +196,12 @@ TEST(GypsyReserves, AFoundationTakesItsSuitFromBothPacksInTurn)
     for (int rank = 1; rank <= 13; ++rank)
         spades.push_back(cardOf(engine, kSpades, rank));
     const int secondAce = secondCardOf(engine, kSpades, 1), secondTwo = secondCardOf(engine, kSpades, 2);
-    arrangeBoard(engine, {{kConeFoundation, spades}, {1, {secondTwo}}, {2, {secondAce}}}, kStock);
+    const int clubsAce = cardOf(engine, kClubs, 1);
+    arrangeBoard(engine, {{kConeFoundation, spades}, {1, {secondTwo}}, {2, {secondAce}}, {3, {clubsAce}}}, kStock);
     EXPECT_FALSE(move(engine, secondTwo, kConeFoundation)) << "the second pack starts again from its Ace";
     EXPECT_FALSE(move(engine, secondTwo, kConeFoundation + 1)) << "an empty foundation takes only an Ace";
+    EXPECT_FALSE(move(engine, secondAce, kConeFoundation + 1)) << "the second foundation is the Clubs'";
+    EXPECT_TRUE(engine.canDrop(clubsAce, kConeFoundation + 1));
     ASSERT_TRUE(move(engine, secondAce, kConeFoundation)) << "after the King comes the next Ace";
     EXPECT_TRUE(move(engine, secondTwo, kConeFoundation));
     EXPECT_EQ(cardsOn(engine, kConeFoundation), 15);
