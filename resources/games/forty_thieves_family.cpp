@@ -36,7 +36,9 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.intro = rules.intro;
     row.layout = rules.layout;
     row.packs = rules.packs;
-    row.columns = rules.columns.value_or(own.columns);
+    // Column sizes given one by one also give the number of columns.
+    const int givenColumns = static_cast<int>(rules.columnCards.size());
+    row.columns = rules.columns.value_or(givenColumns > 0 ? givenColumns : own.columns);
     row.firstPileCards = rules.cardsPerColumn.value_or(own.cardsPerColumn);
     row.extraPerPile = 0;
     row.columnCards = rules.columnCards;
@@ -47,10 +49,19 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.onEmpty = rules.onEmpty;
     row.spaceRank = rules.spaceRank;
     row.spaceFill = rules.spaceFill;
-    row.stock = family == Family::gypsy ? StockDeal::rowToTableau : StockDeal::toWaste;
+    row.stock = family == Family::fortyThieves ? StockDeal::toWaste
+                : rules.stockFillsSpacesOnly       ? StockDeal::fillsSpaces
+                                                   : StockDeal::rowToTableau;
     row.stockDeal = rules.stockDeal;
     row.redeals = family == Family::gypsy ? 0 : rules.redeals;
     row.rowDealNeedsNoSpace = rules.rowDealNeedsNoSpace;
+    row.yukonMoves = rules.yukonMoves;
+    row.stockOutReserve = rules.stockOutReserve;
+    row.foundationPerSuit = rules.foundationPerSuit;
+    row.reservesDealtLast = rules.reservesDealtLast;
+    row.lastRowLeavesOut = rules.lastRowLeavesOut;
+    row.acesOnlyInSpaces = rules.acesOnlyInSpaces;
+    row.foundationsGiveBackAfterStock = rules.foundationsGiveBackAfterStock;
     row.acesDealt = rules.acesDealt;
     row.kingsDown = rules.kingsDown;
     row.foundationsKeep = rules.foundationsKeep.value_or(own.foundationsKeep);

@@ -82,7 +82,8 @@ struct OpenColumnsRules {
     int reserveRounds = 0;
     // An empty column takes a card only from the waste.
     bool spacesFromWasteOnly = false;
-    // Cells beside the columns, empty at the deal, each taking one rank.
+    // Cells beside the columns, empty at the deal, each taking one rank
+    // (rank 0: any card, a free cell).
     std::vector<RankCell> cells = {};
     // The highest rank the foundations take (0: the King); cells that keep
     // their cards take the ranks above.
@@ -93,6 +94,19 @@ struct OpenColumnsRules {
     // A group moves as a unit only into an empty column; onto a card only the
     // top card goes.
     bool groupsOnlyToSpaces = false;
+    // Gypsy: the stock deals no rows, and only fills spaces
+    // (SpaceFill::fromStock).
+    bool stockFillsSpacesOnly = false;
+    // Any face-up card moves with the cards on it, as in Yukon.
+    bool yukonMoves = false;
+    // A reserve that opens once the stock is used up (klondike_family.h).
+    int stockOutReserve = 0;
+    bool foundationPerSuit = false;  // one foundation a suit, through every pack
+    // The reserves start empty and take the stock's last cards (Gypsy).
+    bool reservesDealtLast = false;
+    int lastRowLeavesOut = 0;     // Gypsy: columns the last row leaves out at each end
+    bool acesOnlyInSpaces = false;  // an Ace goes only into a space (onEmpty: aces)
+    bool foundationsGiveBackAfterStock = false;  // played back only once the stock is used up
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

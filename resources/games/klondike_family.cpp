@@ -10,8 +10,10 @@
 #include "klondike_family_locks.h"
 #include "klondike_family_parts.h"
 #include "klondike_family_runs.h"
+#include "klondike_family_stock_out.h"
 #include "klondike_family_waste_out.h"
 #include "klondike_family_waste_spaces.h"
+#include "yukon_family.h"
 
 #include <span>
 #include <stdexcept>
@@ -39,7 +41,8 @@ int ranksPerPack(const KlondikeRules& rules)
 
 int foundationCount(const KlondikeRules& rules)
 {
-    return suitsPerPack(rules) * rules.packs * (rules.splitFoundations && !rules.splitOncePerSuit ? 2 : 1);
+    const int packs = rules.foundationPerSuit ? 1 : rules.packs;
+    return suitsPerPack(rules) * packs * (rules.splitFoundations && !rules.splitOncePerSuit ? 2 : 1);
 }
 
 namespace {
@@ -176,16 +179,20 @@ void addTurnUpByTap(RecordBuilder& b, const CommonPrograms& common, std::span<co
 }  // namespace
 
 // Row data that the piles cannot carry out: refused when the game is built.
-void requireConsistent(const KlondikeRules& rules, bool hasWaste)
+void requireConsistent(const KlondikeRules& rules, bool hasStock, bool hasWaste)
 {
     const auto refuse = [&](const std::string& why) {
         throw std::runtime_error("game \"" + std::string(rules.name) + "\": " + why);
     };
+    if (!rules.columnCards.empty() && static_cast<int>(rules.columnCards.size()) != rules.columns)
+        refuse("the column sizes given must name one size for each column");
     const bool usesWaste = rules.spaceFill == SpaceFill::fromWaste || rules.spaceFill == SpaceFill::fromReserves;
     if (usesWaste && !hasWaste)
         refuse("spaces filled from the waste need a waste");
     if (rules.spaceFill == SpaceFill::fromReserves && rules.reserves != 2)
         refuse("spaces filled from the fuller reserve need two reserve piles");
+    if (rules.stockOutReserve == kStockOutGroup && (!rules.cells.empty() || rules.reserves > 0))
+        refuse("a reserve that takes groups lies in the tableau's row, beside no other reserves or cells");
     if (!rules.cells.empty() && fannedReserves(rules))
         refuse("cells lie beside single-card reserves only");
     if (!rules.dealtBases.empty() && (rules.dealtBases.size() != 4 || !rules.packSuits.empty() || rules.acesDealt))
@@ -209,6 +216,35 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("a fir tree holds rows of one and two reserve cards, from one to one, between two equal halves");
     if (rules.groupsOnlyToSpaces && rules.singleCards)
         refuse("groups that go only into spaces need groups that move");
+    const bool needsStock = rules.spaceFill == SpaceFill::fromStock || rules.reservesDealtLast ||
+                            rules.lastRowLeavesOut > 0 || rules.foundationsGiveBackAfterStock ||
+                            rules.stockOutReserve != 0;
+    if (needsStock && !hasStock)
+        refuse("spaces filled from the stock, cards kept back from it, or piles it opens need a stock");
+    if (rules.stock == StockDeal::fillsSpaces && rules.spaceFill != SpaceFill::fromStock)
+        refuse("a stock that only fills spaces needs spaces filled from the stock");
+    if (rules.spaceFill == SpaceFill::fromStock && hasWaste)
+        refuse("spaces filled from the stock go with a stock that has no waste");
+    if (rules.yukonMoves && (rules.singleCards || rules.spaceFill == SpaceFill::fromRight))
+        refuse("Yukon moves take any face-up card with the cards on it");
+    const bool reservesDealtOtherwise = fannedReserves(rules) || rules.lockedReserves || rules.firTree ||
+                                        dealsToReserves(rules) || rules.spaceFill == SpaceFill::fromReserve ||
+                                        rules.spaceFill == SpaceFill::fromReserves;
+    if (rules.reservesDealtLast &&
+        (rules.reserves == 0 || reservesDealtOtherwise || rules.stock != StockDeal::rowToTableau))
+        refuse("reserves dealt last take single cards from a stock dealt in rows");
+    if (rules.lastRowLeavesOut < 0 || (rules.lastRowLeavesOut > 0 && (2 * rules.lastRowLeavesOut >= rules.columns ||
+                                                                     rules.stock != StockDeal::rowToTableau ||
+                                                                     rules.reservesDealtLast)))
+        refuse("a last row that leaves out columns at each end needs a stock dealt in rows and columns left over");
+    if (rules.acesOnlyInSpaces && (rules.onEmpty != EmptyTakes::aces || rules.spaceRank != 0 || movableBase(rules)))
+        refuse("Aces that go only into spaces need spaces that take Aces");
+    if (rules.foundationsGiveBackAfterStock && (rules.foundationsKeep || rules.runFoundations))
+        refuse("foundations that give back once the stock is used up must give back");
+    if (rules.foundationPerSuit && (!rules.packRanks.empty() || rules.kingsDown || rules.splitFoundations ||
+                                    rules.foundationBase != 0 || rules.baseCardDealt || movableBase(rules) ||
+                                    !rules.dealtBases.empty() || rules.acesDealt))
+        refuse("a foundation for each suit goes up from the Ace through every pack");
     if (rules.rowDealNeedsNoSpace && rules.stock != StockDeal::rowToTableau)
         refuse("only a stock dealt in rows onto the tableau waits for its spaces to be filled");
     if (const std::string why = runFoundationsConflict(rules); !why.empty())
@@ -245,11 +281,12 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const bool noBaseMark =
         movableBase(rules) || rules.baseCardDealt || !rules.dealtBases.empty() || rules.runFoundations;
     const int reserveCards = rules.reserves * rules.reserveCards;
-    const int stockCards = packCards - tableauCards(rules) - reserveCards - dealtApart;
+    const int lastRowCards = rules.lastRowLeavesOut > 0 ? rules.columns - 2 * rules.lastRowLeavesOut : 0;
+    const int stockCards = packCards - tableauCards(rules) - reserveCards - dealtApart - lastRowCards;
     const bool hasStock = stockCards > 0 || rules.redealTableau;
     const bool hasWaste =
         stockCards > 0 && (rules.stock == StockDeal::toWaste || rules.stock == StockDeal::reservesThenOpen);
-    requireConsistent(rules, hasWaste);
+    requireConsistent(rules, hasStock, hasWaste);
     const Board board = boardFor(rules, hasStock);
 
     RecordBuilder b(rules.id, rules.name);
@@ -261,12 +298,16 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     addCards(b, rules);
 
     const CommonPrograms common = addCommonPrograms(b);
-    const int tableauPickUp = rules.singleCards ? common.topCardOnly : addRule(b, isRun(first, rules.groupBuild));
+    const int tableauPickUp = rules.yukonMoves    ? addRule(b, yukonPickUp())
+                              : rules.singleCards ? common.topCardOnly
+                                                  : addRule(b, isRun(first, rules.groupBuild));
     const Condition onFaceDown = !empty(second) && faceDown(top(second));
     const int tableauAccept =
         addRule(b, rules.blindTableau ? tableauAcceptRule(rules) || onFaceDown : tableauAcceptRule(rules));
     // A foundation gives back any card but its first. Foundations of whole
     // suits neither take nor give a card: runs reach them by the run keys.
+    // Foundations that give back only once the stock is used up start with
+    // the rule switched off.
     const int foundationPickUp = rules.foundationsKeep || rules.runFoundations
                                      ? common.never
                                      : addRule(b, count(first) == 1 && !empty(second));
@@ -310,31 +351,38 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
                                                      .y = place.y,
                                                      .spread = fanned ? Spread::down : Spread::squared,
                                                      .faceUp = !rules.lockedReserves,
-                                                     .dealCount = rules.reserveCards,
+                                                     .dealCount = rules.reservesDealtLast ? 0 : rules.reserveCards,
                                                      .pickUp = reservePickUp(rules, common, k),
                                                      .accept = reserveAccept})));
     }
     for (std::size_t k = 0; k < rules.cells.size(); ++k) {
         const RankCell& cell = rules.cells[k];
         const Point place = reservePlace(board, rules.reserves + static_cast<int>(k));
-        const int accept = addRule(b, count(first) == 1 && faceUp(top(first)) && rank(top(first)) == cell.rank &&
-                                          count(second) < cell.capacity);
+        const Condition ofRank = cell.rank == 0 ? always() : rank(top(first)) == cell.rank;
+        const int accept =
+            addRule(b, count(first) == 1 && faceUp(top(first)) && ofRank && count(second) < cell.capacity);
         const int pickUp = cell.keepsCards ? common.never : common.topCardOnly;
         b.addPile(makePile({.x = place.x, .y = place.y, .pickUp = pickUp, .accept = accept}));
     }
+    const int stockOut =
+        rules.stockOutReserve == 0 ? -1 : addStockOutReserve(b, rules, common, board, tableauPickUp);
     for (int k = 0; k < foundationCount; ++k) {
         const bool goesDown = rules.splitFoundations && 2 * k >= foundationCount;
-        const int ownSuit = splitFoundationSuit(rules, k);
-        const int accept = ownSuit != 0 ? splitFoundationAccept(b, goesDown, ownSuit)
-                           : goesDown   ? downFromKing
-                                        : foundationAccept;
+        // One foundation a suit is bound to its suit, so that no suit is left
+        // without one.
+        const int ownSuit = rules.foundationPerSuit ? k + 1 : splitFoundationSuit(rules, k);
+        const int accept = rules.foundationPerSuit
+                               ? addRule(b, foundationAcceptRule(rules) && suit(top(first)) == ownSuit)
+                           : ownSuit != 0 ? splitFoundationAccept(b, goesDown, ownSuit)
+                           : goesDown     ? downFromKing
+                                          : foundationAccept;
         piles.foundations.push_back(b.addPile(makePile(
             {.x = foundationPlace(board, k).x,
              .y = foundationPlace(board, k).y,
              .style = rules.runFoundations ? kStylePlain : kStyleBaseCard,
              .dealCount = basesDealt || (oneBaseCard && k == 0) ? 1 : 0,
              .dealClass = basesDealt ? 1 : 0,
-             .pickUp = foundationPickUp,
+             .pickUp = rules.foundationsGiveBackAfterStock ? common.never : foundationPickUp,
              .accept = movableBase(rules) ? foundationAcceptBeforeBase(b, rules, common, k) : accept,
              .baseRank = noBaseMark ? 0 : goesDown ? 13 : shownFoundationBase(rules),
              .baseSuit = ownSuit})));
@@ -345,6 +393,17 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         permitReservesToFoundationsOnly(b, piles);
     else
         permitMoves(b, piles.foundations);
+    if (rules.reservesDealtLast)
+        addCardsDealtLast(b, common, piles, board.top.x(0), piles.reserves);
+    if (rules.lastRowLeavesOut > 0) {
+        const std::span<const int> middle(piles.tableau.data() + rules.lastRowLeavesOut,
+                                          piles.tableau.size() - 2 * static_cast<std::size_t>(rules.lastRowLeavesOut));
+        addCardsDealtLast(b, common, piles, board.top.x(0), middle);
+    }
+    if (rules.foundationsGiveBackAfterStock)
+        addFoundationsGiveBack(b, common, piles.stock, piles.foundations, foundationPickUp);
+    if (stockOut >= 0)
+        addStockOutOpening(b, rules, common, piles.stock, stockOut);
     if (rules.baseCardDealt)
         addDealtBaseKeys(b, rules, piles.foundations);
     if (rules.lockedReserves)
@@ -365,7 +424,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         addTableauRedeal(b, rules, piles);
     } else if (hasStock && dealsToReserves(rules)) {
         addReserveDeal(b, rules, common, piles);
-    } else if (hasStock) {
+    } else if (hasStock && rules.stock != StockDeal::fillsSpaces) {
         const std::span<const int> targets(piles.tableau.data(),
                                            rules.stock == StockDeal::toFirstColumn ? 1 : piles.tableau.size());
         const int deal = addDealRow(b, piles.stock, targets);
@@ -395,7 +454,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     if (rules.splitFoundations || rules.foundationTopRank != 0)
         addWinWhenEmpty(b, common, cardsInPlay(piles));
     else
-        addWinWhenFull(b, piles.foundations, ranksPerPack(rules));
+        addWinWhenFull(b, piles.foundations, ranksPerPack(rules) * (rules.foundationPerSuit ? rules.packs : 1));
     return b.build();
 }
 

@@ -34,7 +34,7 @@ bool firstRowsDown(int, int position, int)
 // A cell that takes only cards of one rank, one at a time, up to its
 // capacity; its top card may be played on.
 struct RankCell {
-    int rank;
+    int rank;  // 0: a free cell, taking any card
     int capacity = 1;
     // The cell is a foundation of that rank: its cards never leave.
     bool keepsCards = false;
@@ -47,6 +47,7 @@ enum class SpaceFill {
     fromReserves,  // the top card of the fuller reserve pile, of the waste once the reserves are empty
     fromRight,  // the longest movable group at the top of the pile to its right
     fromReserve,  // the top card of the one reserve pile while it lasts; then the player fills it
+    fromStock,    // the stock's top card, turned face up, while it lasts; then onEmpty says
 };
 
 enum class StockDeal {
@@ -58,6 +59,7 @@ enum class StockDeal {
     // in play.
     reservesThenOpen,
     toFirstColumn,  // a tap deals one card face up onto the first tableau column; no waste
+    fillsSpaces,    // no tap deals: the stock only fills spaces (SpaceFill::fromStock); no waste
 };
 
 // Where the foundations' base rank comes from.
@@ -197,7 +199,36 @@ struct KlondikeRules {
     // A face-down card on top of a tableau pile stays face down until the
     // player taps the pile, and meanwhile takes any card or group.
     bool blindTableau = false;
+    // Any face-up tableau card may be moved with all the cards on it, in
+    // sequence or not, as in Yukon; only the card moved has to fit.
+    bool yukonMoves = false;
+    // A reserve beside the tableau that opens once the stock is used up:
+    // then it holds up to this many single cards, its top card in play, or
+    // takes what the two values below say (0: no such reserve).
+    int stockOutReserve = 0;
+    // One foundation for each suit, which takes the cards of every pack in
+    // turn: up from the Ace to the King, then on from the next Ace.
+    bool foundationPerSuit = false;
+    // The reserves start empty: the stock's last cards, one for each
+    // reserve, lie apart under it, and a tap on the used-up stock deals them
+    // face up onto the reserves.
+    bool reservesDealtLast = false;
+    // The stock's last row leaves out this many columns at each end: its
+    // cards lie apart under the stock, and a tap on the used-up stock deals
+    // them onto the middle columns.
+    int lastRowLeavesOut = 0;
+    // An Ace, or a group headed by one, goes only into a space (which takes
+    // only Aces), never onto a card.
+    bool acesOnlyInSpaces = false;
+    // Foundation cards may be played back only once the stock is used up.
+    bool foundationsGiveBackAfterStock = false;
 };
+
+// stockOutReserve: any number of single cards.
+inline constexpr int kStockOutAnyNumber = -1;
+// stockOutReserve: one card or built group at a time, when empty, that
+// leaves it as it came.
+inline constexpr int kStockOutGroup = -2;
 
 // The ranks in each pack, and so the cards each foundation holds.
 int ranksPerPack(const KlondikeRules& rules);

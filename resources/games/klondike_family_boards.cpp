@@ -35,15 +35,15 @@ constexpr int kTableauRowStep = 52;
 // card under the next row, for games with too many reserves for two rows.
 constexpr int kCloseRowStep = 19;
 
-// Reserve piles of several cards are fanned down beside the tableau, as
-// further columns of its row; the top row holds the stock, the waste and the
-// foundations.
+// Reserve piles of several cards, and a reserve opened by the used-up stock
+// that takes groups, are fanned down beside the tableau, as further columns
+// of its row; the top row holds the stock, the waste and the foundations.
 Board boardWithFannedReserves(const KlondikeRules& rules, bool hasStock)
 {
     const int foundations = foundationCount(rules);
     const int stockSlots = hasStock ? 2 : 0;
     const int topSlots = stockSlots + foundations;
-    const int rowSlots = rules.columns + rules.reserves;
+    const int rowSlots = rules.columns + rules.reserves + (rules.stockOutReserve == kStockOutGroup ? 1 : 0);
     if (rowSlots <= kLargeSlots && topSlots <= kLargeSlots) {
         const int slots = std::max(rowSlots, topSlots);
         const Grid row{kLargeGrid.x((kLargeSlots - rowSlots) / 2), kLargeGrid.step};
@@ -109,14 +109,15 @@ Board boardFor(const KlondikeRules& rules, bool hasStock)
 {
     if (rules.firTree)
         return boardWithFirTree(rules, hasStock);
-    if (fannedReserves(rules))
+    // A reserve that takes groups lies fanned like one more column.
+    if (fannedReserves(rules) || rules.stockOutReserve == kStockOutGroup)
         return boardWithFannedReserves(rules, hasStock);
-    if (rules.columns > kMostInRow && rules.reserves == 0 && rules.cells.empty())
+    if (rules.columns > kMostInRow && rules.reserves == 0 && rules.cells.empty() && rules.stockOutReserve == 0)
         return boardWithTwoTableauRows(rules, hasStock);
     const int foundations = foundationCount(rules);
     const int stockSlots = hasStock ? 2 : 0;
     // Cells take places beside the reserves.
-    const int extras = rules.reserves + static_cast<int>(rules.cells.size());
+    const int extras = rules.reserves + static_cast<int>(rules.cells.size()) + (rules.stockOutReserve != 0 ? 1 : 0);
     const int topSlots = stockSlots + extras + foundations;
     if (rules.columns <= kLargeSlots && topSlots <= rules.columns)
         return {.largeCards = true,

@@ -1,6 +1,7 @@
 #include "klondike_family_parts.h"
 
 #include "game_parts_base_rank.h"
+#include "klondike_family_boards.h"
 
 namespace velmora::gamedb {
 
@@ -46,6 +47,8 @@ Condition acrossRankGaps(const KlondikeRules& rules)
 
 Condition foundationAcceptRule(const KlondikeRules& rules)
 {
+    if (rules.foundationPerSuit)
+        return acceptsOnFoundation(1, Direction::up, true);
     // Every foundation holds its dealt base, which never leaves it, so an
     // empty one needs no rank (0 takes none).
     // With more than one pack a foundation stops at a full suit, where the
@@ -65,9 +68,11 @@ Condition foundationAcceptRule(const KlondikeRules& rules)
 
 Condition tableauAcceptRule(const KlondikeRules& rules)
 {
-    const Condition rule = rules.spaceRank != 0
-                               ? acceptsBuiltOnRank(rules.build, rules.spaceRank)
-                               : acceptsBuilt(rules.build, movableBase(rules) ? EmptyTakes::nothing : rules.onEmpty);
+    Condition rule = rules.acesOnlyInSpaces
+                         ? acceptsBuilt(rules.build, EmptyTakes::aces) && (empty(second) || rank(bottom(first)) != 1)
+                     : rules.spaceRank != 0
+                         ? acceptsBuiltOnRank(rules.build, rules.spaceRank)
+                         : acceptsBuilt(rules.build, movableBase(rules) ? EmptyTakes::nothing : rules.onEmpty);
     return rules.groupsOnlyToSpaces ? rule && (empty(second) || count(first) == 1) : rule;
 }
 
@@ -260,6 +265,21 @@ void addTableauRedeal(RecordBuilder& b, const KlondikeRules& rules, const Klondi
         }
     b.addCounter(key, rules.redeals);
     b.pile(piles.stock).emptyTapKey = static_cast<std::uint16_t>(key);
+}
+
+// The cards kept back lie face down on a pile of their own under the
+// stock; a tap on the used-up stock deals them, one onto each target.
+void addCardsDealtLast(RecordBuilder& b, const CommonPrograms& common, const KlondikePiles& piles, int stockX,
+                       std::span<const int> targets)
+{
+    const int apart = b.addPile(makePile({.x = stockX,
+                                          .y = kTopRowY,
+                                          .faceUp = false,
+                                          .interactive = false,
+                                          .dealCount = static_cast<int>(targets.size())}));
+    const int deal = addDealRow(b, apart, targets);
+    b.addCondition(deal, common.notEmpty, apart);
+    b.pile(piles.stock).emptyTapKey = static_cast<std::uint16_t>(deal);
 }
 
 }  // namespace velmora::gamedb

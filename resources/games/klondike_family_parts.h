@@ -4,6 +4,7 @@
 // again. Used by klondikeGame.
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include "klondike_family.h"
@@ -46,5 +47,10 @@ void permitReservesToFoundationsOnly(RecordBuilder& b, const KlondikePiles& pile
 void addFallingDeal(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
                     const KlondikePiles& piles);
 void addTableauRedeal(RecordBuilder& b, const KlondikeRules& rules, const KlondikePiles& piles);
+// Cards kept back from the stock, one for each target pile (reserves, or
+// the middle columns of a last row): their pile under the stock, at stockX,
+// and the stock's empty-tap key that deals them.
+void addCardsDealtLast(RecordBuilder& b, const CommonPrograms& common, const KlondikePiles& piles, int stockX,
+                       std::span<const int> targets);
 
 }  // namespace velmora::gamedb

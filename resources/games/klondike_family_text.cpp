@@ -1,5 +1,6 @@
 // The words of a Klondike-family description, said from the game's data so
 // that each row states only its first line and its layout.
+#include <cctype>
 #include <string>
 
 #include "klondike_family.h"
@@ -13,6 +14,13 @@ std::string number(int n)
                                          "nine", "ten", "eleven", "twelve", "thirteen", "fourteen", "fifteen",
                                          "sixteen"};
     return n >= 0 && n <= 16 ? kWords[n] : std::to_string(n);
+}
+
+std::string capitalised(std::string text)
+{
+    if (!text.empty())
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text;
 }
 
 std::string suitsText(Suits suits)
@@ -43,7 +51,10 @@ std::string buildText(const Build& build)
 std::string tableauText(const KlondikeRules& r)
 {
     std::string text = "Build the tableau " + buildText(r.build) + ". ";
-    if (r.singleCards)
+    if (r.yukonMoves)
+        text += "Any face-up card may be moved together with all the cards on it, whether they are in "
+                "sequence or not; only the card moved has to fit where it lands. ";
+    else if (r.singleCards)
         text += "Move one card at a time. ";
     else if (r.groupsOnlyToSpaces)
         text += "A group built that way may be moved as a unit only into an empty pile; onto another card "
@@ -74,12 +85,18 @@ std::string tableauText(const KlondikeRules& r)
         text += r.singleCards ? "Any card may fill an empty pile." : "Any card or group may fill an empty pile.";
         break;
     case EmptyTakes::nothing:
+        if (r.spaceFill == SpaceFill::fromStock || r.spaceFill == SpaceFill::fromWaste) {
+            text += "Nothing may be put on an empty pile by hand.";
+            break;
+        }
         text += r.stock == StockDeal::rowToTableau ? "Nothing may be put on an empty pile; only the stock's deals "
                                                      "fill it."
                                                    : "An empty pile stays empty.";
         break;
     case EmptyTakes::oneCard: text += "Any single card, but not a group, may fill an empty pile."; break;
     }
+    if (r.acesOnlyInSpaces)
+        text += " An Ace never goes onto a card, so the Aces rank above the Kings.";
     return text;
 }
 
@@ -101,9 +118,10 @@ std::string spaceFillText(const KlondikeRules& r)
     switch (r.spaceFill) {
     case SpaceFill::none: return "";
     case SpaceFill::fromWaste:
-        return " A tableau pile that is emptied is filled at once with the top card of the waste; when the "
-               "waste is empty, the stock first turns its cards onto it. Only when both are used up does a "
-               "space wait for you.";
+        return std::string(" A tableau pile that is emptied is filled at once with the top card of the waste; "
+                           "when the waste is empty, the stock first turns its cards onto it. ") +
+               (r.onEmpty == EmptyTakes::nothing ? "Once both are used up, an emptied pile stays empty."
+                                                 : "Only when both are used up does a space wait for you.");
     case SpaceFill::fromReserves:
         return " A tableau pile that is emptied is filled at once with the top card of the reserve pile "
                "holding more cards (the left one when they hold the same number); once both reserve piles "
@@ -115,6 +133,9 @@ std::string spaceFillText(const KlondikeRules& r)
     case SpaceFill::fromReserve:
         return " A tableau pile that is emptied is filled at once with the top card of the reserve pile; once "
                "the reserve is used up, a space waits for you.";
+    case SpaceFill::fromStock:
+        return " While the stock lasts, a tableau pile that is emptied is filled at once with its top card, "
+               "face up.";
     }
     return "";
 }
@@ -164,7 +185,20 @@ std::string dealtBaseText(int base)
 std::string cellsText(const KlondikeRules& r)
 {
     std::string text;
+    int freeCells = 0;
+    for (const RankCell& cell : r.cells)
+        freeCells += cell.rank == 0 ? 1 : 0;
+    if (freeCells == 1)
+        text += " A free cell beside the tableau, empty at the start, takes any single card, which may be played "
+                "from it to the tableau or the foundations.";
+    else if (freeCells > 1)
+        text.append(" ")
+            .append(capitalised(number(freeCells)))
+            .append(" free cells beside the tableau, empty at the start, each take any single card, which may be "
+                    "played from them to the tableau or the foundations.");
     for (const RankCell& cell : r.cells) {
+        if (cell.rank == 0)
+            continue;
         if (cell.keepsCards) {
             text += " A further foundation beside the tableau, empty at the start, takes " +
                     (cell.capacity == 1 ? "a single " + rankName(cell.rank, false)
@@ -180,6 +214,21 @@ std::string cellsText(const KlondikeRules& r)
                 "; its top card may be played to the tableau or the foundations.";
     }
     return text;
+}
+
+std::string stockOutText(const KlondikeRules& r)
+{
+    if (r.stockOutReserve == 0)
+        return "";
+    const std::string opens = " Once the stock is used up, the reserve beside the tableau opens: ";
+    if (r.stockOutReserve == kStockOutGroup)
+        return opens + "while it is empty it takes any one card or group that may be moved, which may then be "
+                       "played from it, as a whole or from its top, before it takes anything else.";
+    const std::string holds = r.stockOutReserve == kStockOutAnyNumber ? "any number of cards"
+                              : r.stockOutReserve == 1              ? "one card"
+                                                                    : "up to " + number(r.stockOutReserve) + " cards";
+    return opens + "it takes single cards, " + holds + " in all, and its top card may be played to the tableau or "
+                   "the foundations.";
 }
 
 std::string foundationText(const KlondikeRules& r)
@@ -202,6 +251,9 @@ std::string foundationText(const KlondikeRules& r)
                                       "base of every foundation: the others start with the other cards of that "
                                       "rank. Build the foundations up in suit, one card at a time, going on from "
                                       "King to Ace until each holds thirteen cards.")
+        : r.foundationPerSuit
+            ? "Each foundation belongs to one suit. Build them up in suit from the Ace, one card at a time, each "
+              "taking its suit from every pack: after a King comes the next Ace."
         : r.foundationBase != 0 ? fixedBaseText(r.foundationBase)
         : sameDealtBase(r) != 0 ? dealtBaseText(sameDealtBase(r))
         : !r.dealtBases.empty() ? "Each foundation starts with a card dealt to it. Build the foundations up in suit "
@@ -213,6 +265,8 @@ std::string foundationText(const KlondikeRules& r)
                                 : "Build the foundations up " + suits + " from the Ace, one card at a time.";
     if (r.foundationsKeep)
         text += " Cards played there stay there.";
+    if (r.foundationsGiveBackAfterStock)
+        text += " Their cards may be played back only once the stock is used up.";
     return text;
 }
 
@@ -220,8 +274,18 @@ std::string stockText(const KlondikeRules& r)
 {
     if (r.stock == StockDeal::rowToTableau)
         return std::string("Tap the stock to deal one card face up onto each tableau pile") +
-               (r.rowDealNeedsNoSpace ? ", once every empty pile has been filled" : "") +
-               ". There is no redeal.";
+               (r.rowDealNeedsNoSpace ? ", once every empty pile has been filled" : "") + "." +
+               (r.reservesDealtLast ? " Its last " + number(r.reserves) +
+                                          " cards are kept apart: once it has dealt its rows, tap it again to deal "
+                                          "them face up, one onto each reserve pile, spaces or not."
+                                    : "") +
+               (r.lastRowLeavesOut > 0
+                    ? " Its last row, of " + number(r.columns - 2 * r.lastRowLeavesOut) + " cards, goes onto the " +
+                          "middle columns only, leaving out " + number(r.lastRowLeavesOut) + " at each end."
+                    : "") +
+               " There is no redeal.";
+    if (r.stock == StockDeal::fillsSpaces)
+        return "The stock is used only to fill spaces. There is no redeal.";
     if (r.stock == StockDeal::toFirstColumn)
         return "Tap the stock to deal one card face up onto the first tableau pile. There is no redeal.";
     if (r.stock == StockDeal::rowToReserves && r.reserveRounds > 1)
@@ -258,8 +322,8 @@ std::string stockText(const KlondikeRules& r)
 
 std::string klondikeDescription(const KlondikeRules& r)
 {
-    const int foundations = suitsPerPack(r) * r.packs;
-    const int cards = ranksPerPack(r) * foundations;
+    const int foundations = suitsPerPack(r) * (r.foundationPerSuit ? 1 : r.packs);
+    const int cards = ranksPerPack(r) * suitsPerPack(r) * r.packs;
     int keptCells = 0;
     for (const RankCell& cell : r.cells)
         keptCells += cell.keepsCards ? 1 : 0;
@@ -282,7 +346,7 @@ std::string klondikeDescription(const KlondikeRules& r)
     else if (r.reserves > 0)
         text += " The top card of each reserve pile may be played to the tableau or the foundations; "
                 "nothing may be put on a reserve pile.";
-    text += cellsText(r);
+    text += cellsText(r) + stockOutText(r);
     if (r.blindTableau)
         text += " A face-down card on top of a pile stays face down until you tap it to turn it up; until "
                 "then any card may be put on it.";

@@ -381,6 +381,8 @@ std::vector<ColumnDeal> yukonDeal(int columns)
     return deal;
 }
 
+rules::Condition yukonPickUp() { return faceUp(bottom(first)); }
+
 GameDefinition yukonGame(const YukonRules& rules)
 {
     const Geometry g = geometryFor(static_cast<int>(rules.columns.size()));
@@ -394,7 +396,7 @@ GameDefinition yukonGame(const YukonRules& rules)
 
     Programs p;
     p.common = addCommonPrograms(b);
-    p.tableauPickUp = addRule(b, faceUp(bottom(first)));
+    p.tableauPickUp = addRule(b, yukonPickUp());
     p.tableauAccept = addRule(b, rules.suitSteps ? acceptsSuitStepDown(rules.onEmpty)
                                                  : acceptsBuilt(rules.build, rules.onEmpty));
     p.foundationAccept = addFoundationAccept(b, rules);

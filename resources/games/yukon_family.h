@@ -76,4 +76,8 @@ struct YukonRules {
 
 GameDefinition yukonGame(const YukonRules& rules);
 
+// The pick-up rule of a Yukon tableau: any face-up card, with every card on
+// it, in sequence or not.
+rules::Condition yukonPickUp();
+
 }  // namespace velmora::gamedb

@@ -197,6 +197,25 @@ constexpr CheckSettings kSettings[] = {
     // search wins none of deals 1 to 3, a beam of 300 wins deal 1 within
     // 200,000 states.
     {80, 200'000, 300},
+    // Hypotenuse and Eternal Triangle: Gypsy deals with Kings alone in the
+    // spaces; the default search wins none of deals 1 to 3 within 20,000
+    // states, a beam of 300 wins one of them within 200,000.
+    {340, 200'000, 300},
+    {241, 200'000, 300},
+    // Yeast Dough, Millie, Milligan Harp, Miss Milligan, Imperial Guards and
+    // Giant: Gypsy deals of nine or more rows from the stock; neither the
+    // default search nor a beam of 300 within 200,000 states wins any of
+    // deals 1 to 3, a beam of 1,000 wins one of them within 400,000.
+    {791, 400'000, 1000},
+    {452, 400'000, 1000},
+    {454, 400'000, 1000},
+    {456, 400'000, 1000},
+    {344, 400'000, 1000},
+    {302, 400'000, 1000},
+    // Small Triangle: one pack on seven columns with Kings alone in the
+    // spaces; neither the default search nor a beam of 300 within 200,000
+    // states wins any of deals 1 to 4, and the beam wins deal 5.
+    {657, 200'000, 300, 5},
 };
 
 }  // namespace

@@ -1,0 +1,75 @@
+// Gypsy games on many single cards, some of whose spaces are filled at once
+// from the stock or the waste; each a row for gypsyGame or fortyThievesGame.
+#include "forty_thieves_family.h"
+#include "game_registry.h"
+
+namespace velmora::gamedb {
+
+VELMORA_GAME_FAMILY(gypsy_refills)
+{
+    games.push_back(gypsyGame({
+        .id = 315,
+        .name = "Grandee",
+        .skill = 2,
+        .playTime = 3,
+        .intro = "A two-pack patience on fourteen single cards built down in suit, one card at a time.",
+        .layout = "Fourteen columns of one face-up card; the stock and eight foundations.",
+        .columns = 14,
+        .cardsPerColumn = 1,
+        .faceUp = allCardsUp,
+        .build = kSuitDown,
+        .groups = false,
+    }));
+    games.push_back(gypsyGame({
+        .id = 81,
+        .name = "Blockade",
+        .skill = 2,
+        .playTime = 3,
+        .intro = "A two-pack patience on twelve columns built down in suit, whose spaces are filled from the "
+                 "stock.",
+        .layout = "Twelve columns of one face-up card; the stock and eight foundations.",
+        .columns = 12,
+        .cardsPerColumn = 1,
+        .faceUp = allCardsUp,
+        .build = kSuitDown,
+        .spaceFill = SpaceFill::fromStock,
+    }));
+    games.push_back(gypsyGame({
+        .id = 748,
+        .name = "Turncoats",
+        .skill = 2,
+        .playTime = 2,
+        .intro = "A one-pack patience on twelve single cards built up or down in alternating colours, whose "
+                 "spaces are filled from the stock.",
+        .layout = "Twelve columns of one face-up card; the stock and four foundations.",
+        .packs = 1,
+        .columns = 12,
+        .cardsPerColumn = 1,
+        .faceUp = allCardsUp,
+        .build = Build{Direction::either, Suits::alternate},
+        .groups = false,
+        .onEmpty = EmptyTakes::nothing,
+        .spaceFill = SpaceFill::fromStock,
+        .stockFillsSpacesOnly = true,
+    }));
+    games.push_back(fortyThievesGame({
+        .id = 773,
+        .name = "Voracious",
+        .skill = 2,
+        .playTime = 3,
+        .category = Category::other,
+        .intro = "A two-pack patience on twelve single cards built down in suit, whose spaces are filled from "
+                 "the waste.",
+        .layout = "Twelve columns of one face-up card; the stock, the waste and eight foundations.",
+        .columns = 12,
+        .cardsPerColumn = 1,
+        .faceUp = allCardsUp,
+        .build = kSuitDown,
+        .groups = false,
+        .onEmpty = EmptyTakes::nothing,
+        .spaceFill = SpaceFill::fromWaste,
+        .foundationsKeep = false,
+    }));
+}
+
+}  // namespace velmora::gamedb
