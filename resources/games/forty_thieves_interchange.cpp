@@ -46,7 +46,7 @@ VELMORA_GAME_FAMILY(forty_thieves_interchange)
     games.push_back(fortyThievesGame({
         .id = 22,
         .name = "Alternation",
-        .skill = 2,
+        .skill = 3,
         .playTime = 3,
         .intro = "Interchange built down in alternating colours. As in Interchange, and as most accounts "
                  "have it, only a King starts an empty column.",
