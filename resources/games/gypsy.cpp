@@ -44,6 +44,7 @@ VELMORA_GAME_FAMILY(gypsy)
         .intro = "Gypsy begun with a single card on each column.",
         .layout = "Eight columns of one face-up card; the stock and eight foundations.",
         .cardsPerColumn = 1,
+        .faceUp = allCardsUp,
     }));
     games.push_back(gypsyGame({
         .id = 233,

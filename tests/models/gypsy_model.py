@@ -57,15 +57,17 @@ ROWS = [
     gypsy("Yeast Dough", ["UUU"] * 8),
     gypsy("Millie", ["U"] * 8),
     # Foundation cards come back only once the stock is spent.
-    gypsy("Giant", ["U"] * 8, found_back="stock_spent"),
+    gypsy("Giant", ["U"] * 8, found_back="stock_spent", markers=1),
     gypsy("Eclipse", ["UUUU"] * 13, build="suit"),
     gypsy("Elba", ["ddddU"] * 10, **KINGS),
     gypsy("Hypotenuse", triangle(10), **KINGS),
     gypsy("Eternal Triangle", face_up(triangle(10)), **KINGS),
     gypsy("Small Triangle", triangle(7), decks=1, **KINGS),
-    # Once spent, the stock keeps single cards from anywhere, its top one in
-    # play.
-    gypsy("Right Triangle", triangle(10), stock_reserve=True, **KINGS),
+    # Once the stock is spent, a reserve beside the tableau keeps any number
+    # of single cards from anywhere, its top one in play. (One program lets
+    # the spent stock itself serve as that reserve; the record lays out a
+    # pile of its own, with an empty marker pile after the foundations.)
+    gypsy("Right Triangle", triangle(10), cells=1, cell_late=True, cell_size=104, markers=1, **KINGS),
     gypsy("Milligan Harp", triangle(8), **HARP),
     gypsy("Carlton", face_up(triangle(8)), **HARP),
     # Built down whatever the suits; only runs in suit move together.
@@ -77,7 +79,7 @@ ROWS = [
     gypsy("Milligan Cell", ["U"] * 8, cells=4, found_back=False, **KINGS),
     # Eleven piles, five face-down cards under the middle one's face-up card;
     # a cell of three cards opens once the stock is spent.
-    gypsy("Surprise", peaked(11, 5), cells=1, cell_size=3, cell_late=True, **KINGS),
+    gypsy("Surprise", peaked(11, 5), cells=1, cell_size=3, cell_late=True, **KINGS, markers=1),
     gypsy("Blockade", ["U"] * 12, **BLOCKADE),
     # One rules text calls this Blockade with thirteen piles of three; the
     # fuller dealing builds in alternate colours, a space taking a king and
@@ -96,8 +98,8 @@ ROWS = [
     # space at once; once both are spent a space stays empty.
     gypsy("Voracious", ["U"] * 12, build="suit", group="single", waste=True, deal_to="waste", start_waste=1,
           fill="waste", space="none"),
-    gypsy("Miss Milligan", ["U"] * 8, **dict(MILLIGAN, space="king")),
-    gypsy("Imperial Guards", ["U"] * 8, **MILLIGAN),
+    gypsy("Miss Milligan", ["U"] * 8, **dict(MILLIGAN, space="king"), markers=1),
+    gypsy("Imperial Guards", ["U"] * 8, **MILLIGAN, markers=1),
     # One pack: the queens start the foundations, which go up round the
     # corner to the jack; the jacks lie on four reserves and go only to the
     # foundations. Built down in alternate colours round the corner, one
@@ -106,13 +108,13 @@ ROWS = [
           sources={"tableau", "foundation"}, fill="stock", found_base=12, foundation_aces=4),
     # Nine piles, up to four face-down cards under the middle one's face-up
     # card; the stock's last seven cards go to the seven middle piles.
-    gypsy("Irmgard", peaked(9, 4), short_deal="middle", **KINGS),
+    gypsy("Irmgard", peaked(9, 4), short_deal="middle", kept_apart=True, **KINGS),
     # Seven face-up piles of 1 to 4 cards and back; built round the corner.
     # The stock deals only while no pile is empty, and its last four cards go
     # to four reserves; each suit's foundation takes both packs' cards, from
     # the ace up to the king twice over.
     gypsy("Cone", face_up(peaked(7, 3)), wrap=True, reserves=[""] * 4, deal_waits=True, last_to_reserves=True,
-          foundations=4, found_size=26),
+          foundations=4, found_size=26, found_suit=[1, 2, 3, 4], kept_apart=True),
     # Every ace the stock deals, in the deal too, goes to the foundations
     # and the next card takes its place; foundation cards stay.
     gypsy("Die Koenigsbergerin", ["UUU"] * 8, foundation_aces="any", deal_aces_out=True, found_back=False),

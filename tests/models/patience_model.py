@@ -7,7 +7,7 @@ with what follows by itself (spaces filled, whole suits or waste cards going
 out: see patience_fills)."""
 
 from patience_fills import Fills
-from patience_rules import (CELL, FOUNDATION, RESERVE, SPENT, STOCK, SUITS, TABLEAU, WASTE, Card, by_suit,
+from patience_rules import (CELL, FOUNDATION, KEPT, RESERVE, SPENT, STOCK, SUITS, TABLEAU, WASTE, Card, by_suit,
                             fits)
 
 # The piles a tap deals to, by the `deal_to` setting.
@@ -100,6 +100,8 @@ class Model(Fills):
             return not stock[-1].up and room
         if stock:
             return not stock[-1].up
+        if self.kept():
+            return True
         if self.rules.relay:
             return self.redeals_left != 0
         return self.rules.deal_to == "waste" and bool(self.piles[self.waste_at]) and self.redeals_left != 0
@@ -107,7 +109,13 @@ class Model(Fills):
     def reserves_last(self, stock):
         """Whether, with last_to_reserves, the stock is down to as many
         cards as there are reserves, which its next tap deals there."""
+        if self.rules.kept_apart:
+            return self.rules.last_to_reserves and not stock and bool(self.kept())
         return self.rules.last_to_reserves and len(stock) <= len(self.of(RESERVE))
+
+    def kept(self):
+        """The cards kept apart for the last deal (kept_apart), else none."""
+        return self.piles[self.of(KEPT)[0]] if self.rules.kept_apart else []
 
     def relaying(self, step):
         """Whether the step gathers the tableau and lays it out anew, which
@@ -346,6 +354,12 @@ class Model(Fills):
 
     def tap(self):
         stock = self.piles[self.stock_at]
+        if not stock and self.kept():
+            kept = self.kept()
+            targets = self.of(RESERVE) if self.rules.last_to_reserves else self.dealt_piles(len(kept))
+            for i in targets:
+                self.deal_one(kept, i)
+            return
         if not stock:
             waste = self.piles[self.waste_at]
             # Turning the waste over puts its first card back on top.

@@ -7,6 +7,7 @@ SPENT = "spent stock"
 # An empty pile after the foundations that the program keeps for its own
 # bookkeeping (which pass through the stock it is on); no card goes there.
 MARKER = "marker"
+KEPT = "kept"
 
 
 def colour(suit):
@@ -71,7 +72,7 @@ DEFAULTS = dict(
     reserve_fill=False, foundations=None, foundation_aces=0, found_dealt=None, found_base=1, found_dir=1,
     found_build="suit", found_suit=None, found_sources=None, found_size=13, found_whole=False, found_back=False,
     found_across=False, won_rows=None, won_laid_out=False, markers=0, last_two_open=False, ranks=None,
-    stock_last=False, differs=())
+    stock_last=False, kept_apart=False, differs=())
 
 
 class Rules:
@@ -155,7 +156,10 @@ class Rules:
     other is turned face up in play on the stock. ranks: the ranks of a pack
     stripped of some, lowest first; the foundations climb through them in that
     order (found_size: as many). stock_last: the stock and waste are listed
-    after every other pile. differs: points on which the program is known to
+    after every other pile. kept_apart: the cards of the last deal
+    (last_to_reserves, or short_deal 'middle') lie face down on a pile of
+    their own after every other, as the program keeps them, and a tap on the
+    used-up stock deals them. differs: points on which the program is known to
     differ (see MISMATCHES.md)."""
 
     def __init__(self, name, deal, **settings):
@@ -186,6 +190,7 @@ class Rules:
         roles = [TABLEAU] * len(self.deal) + [RESERVE] * len(self.reserves) + [CELL] * len(self.cells)
         roles += [] if self.won_rows or self.won_laid_out else [FOUNDATION] * self.foundations
         roles += [MARKER] * self.markers
+        roles += [KEPT] if self.kept_apart else []
         return roles + dealing if self.stock_last else dealing + roles
 
     def patterns(self):
