@@ -60,6 +60,9 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.dealtBases = rules.dealtBases;
     row.reserves = rules.reserves;
     row.reserveCards = rules.reserveCards;
+    row.columnCapacity = rules.columnCapacity;
+    row.tableauOnly = rules.tableauOnly;
+    row.stockInPlay = rules.stockInPlay;
     return row;
 }
 

@@ -63,6 +63,13 @@ struct OpenColumnsRules {
     std::vector<int> dealtBases = {};
     int reserves = 0;      // open reserve piles beside the columns
     int reserveCards = 1;  // cards dealt face up to each
+    int columnCapacity = 0;  // the most cards a column holds (0: no limit)
+    // No foundations: won once every card lies on the columns, each then
+    // empty or, with a columnCapacity, full.
+    bool tableauOnly = false;
+    // With SpaceFill::fromStock, the stock's cards lie face up and its top
+    // card may be played as well.
+    bool stockInPlay = false;
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

@@ -35,6 +35,8 @@ int ranksPerPack(const KlondikeRules& rules)
 
 int foundationCount(const KlondikeRules& rules)
 {
+    if (rules.tableauOnly)
+        return 0;
     return suitsPerPack(rules) * rules.packs * (rules.splitFoundations ? 2 : 1);
 }
 
@@ -189,6 +191,16 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("only a stock dealt in rows onto the tableau waits for its spaces to be filled");
     if (const std::string why = runFoundationsConflict(rules); !why.empty())
         refuse(why);
+    if (rules.tableauOnly &&
+        (rules.acesDealt || !rules.dealtBases.empty() || rules.baseCardDealt || movableBase(rules) ||
+         rules.splitFoundations || rules.wasteOut || rules.runFoundations || rules.reservesFeedFoundationsOnly ||
+         rules.tableauFedByWasteOnly))
+        refuse("a game without foundations neither deals cards to them nor plays to them alone");
+    const bool fillsFromStock = rules.spaceFill == SpaceFill::fromStock;
+    if (fillsFromStock && (rules.stock != StockDeal::toWaste || rules.redeals != 0 || rules.dealCountFalls))
+        refuse("a stock that only fills spaces is dealt no other way and never again");
+    if (rules.stockInPlay && !fillsFromStock)
+        refuse("only a stock that fills the spaces has its top card in play");
 }
 
 GameDefinition klondikeGame(const KlondikeRules& rules)
@@ -204,8 +216,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const int reserveCards = rules.reserves * rules.reserveCards;
     const int stockCards = packCards - tableauCards(rules) - reserveCards - dealtApart;
     const bool hasStock = stockCards > 0 || rules.redealTableau;
-    const bool hasWaste =
-        stockCards > 0 && (rules.stock == StockDeal::toWaste || rules.stock == StockDeal::reservesThenOpen);
+    const bool hasWaste = stockCards > 0 && rules.spaceFill != SpaceFill::fromStock &&
+                          (rules.stock == StockDeal::toWaste || rules.stock == StockDeal::reservesThenOpen);
     requireConsistent(rules, hasWaste);
     const Board board = boardFor(rules, hasStock);
 
@@ -232,10 +244,10 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     KlondikePiles piles;
     if (hasStock) {
         const int wasteCards = hasWaste && rules.stock == StockDeal::toWaste ? rules.stockDeal : 0;
-        const bool stockInPlay = rules.stock == StockDeal::reservesThenOpen;
+        const bool stockInPlay = rules.stock == StockDeal::reservesThenOpen || rules.stockInPlay;
         piles.stock = b.addPile(makePile({.x = board.top.x(0),
                                           .y = kTopRowY,
-                                          .faceUp = false,
+                                          .faceUp = rules.stockInPlay,
                                           .dealCount = stockCards - wasteCards,
                                           .pickUp = stockInPlay ? common.topCardOnly : 0}));
         if (hasWaste)
@@ -308,7 +320,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         addTableauRedeal(b, rules, piles);
     } else if (hasStock && dealsToReserves(rules)) {
         addReserveDeal(b, rules, common, piles);
-    } else if (hasStock) {
+    } else if (hasStock && rules.spaceFill != SpaceFill::fromStock) {
         const std::span<const int> targets(piles.tableau.data(),
                                            rules.stock == StockDeal::toFirstColumn ? 1 : piles.tableau.size());
         const int deal = addDealRow(b, piles.stock, targets);
@@ -330,7 +342,9 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         addRunKeys(b, common, piles.tableau, piles.foundations);
     if (dealsFaceDown(rules))
         addTurnUpKeys(b, common, piles.tableau);
-    if (rules.splitFoundations)
+    if (rules.tableauOnly)
+        addTableauWin(b, rules, common, piles);
+    else if (rules.splitFoundations)
         addWinWhenEmpty(b, common, cardsInPlay(piles));
     else
         addWinWhenFull(b, piles.foundations, ranksPerPack(rules));

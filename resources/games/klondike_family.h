@@ -43,6 +43,7 @@ enum class SpaceFill {
     fromReserves,  // the top card of the fuller reserve pile, of the waste once the reserves are empty
     fromRight,  // the longest movable group at the top of the pile to its right
     fromReserve,  // the top card of the one reserve pile while it lasts; then the player fills it
+    fromStock,  // the stock's top card; the stock has no waste and no other deal
 };
 
 enum class StockDeal {
@@ -163,6 +164,14 @@ struct KlondikeRules {
     bool runFoundations = false;
     // The stock deals its row only while no tableau pile is empty.
     bool rowDealNeedsNoSpace = false;
+    // The most cards a tableau pile holds (0: no limit).
+    int columnCapacity = 0;
+    // No foundations: the game is won once every card lies on the tableau,
+    // each pile then empty or, with a columnCapacity, full.
+    bool tableauOnly = false;
+    // With SpaceFill::fromStock, the stock's cards lie face up and its top
+    // card may be played as well.
+    bool stockInPlay = false;
 };
 
 // The ranks in each pack, and so the cards each foundation holds.

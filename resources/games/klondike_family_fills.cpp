@@ -1,6 +1,6 @@
 // The keys that close an emptied Klondike-family tableau pile at once: from
-// the waste, from the fuller of two reserve piles, or from the pile to its
-// right.
+// the waste, from the fuller of two reserve piles, from the pile to its
+// right, or from the stock.
 #include "klondike_family_fills.h"
 
 #include <stdexcept>
@@ -108,6 +108,18 @@ void addFillsFromReserve(RecordBuilder& b, const CommonPrograms& common, std::sp
     }
 }
 
+// A space takes the stock's top card, turned face up.
+void addFillsFromStock(RecordBuilder& b, const CommonPrograms& common, int stock, std::span<const int> tableau)
+{
+    for (int pile : tableau) {
+        const int fill = b.addKey(TriggerType::afterEveryStepRepeated);
+        b.addCondition(fill, common.isEmpty, pile);
+        b.addCondition(fill, common.notEmpty, stock);
+        b.addAction(fill, setCardsAction(stock, Range::fromTop, 0, 1, kCardFaceUp, 1));
+        b.addAction(fill, moveCardsAction(stock, Range::fromTop, 0, 1, pile));
+    }
+}
+
 }  // namespace
 
 void addSpaceFillKeys(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common, StockPiles piles,
@@ -120,6 +132,7 @@ void addSpaceFillKeys(RecordBuilder& b, const KlondikeRules& rules, const Common
     case SpaceFill::fromReserves: addFillsFromReserves(b, common, piles, tableau, reserves); return;
     case SpaceFill::fromRight: addFillsFromRight(b, rules, common, tableau); return;
     case SpaceFill::fromReserve: addFillsFromReserve(b, common, tableau, reserves.front()); return;
+    case SpaceFill::fromStock: addFillsFromStock(b, common, piles.stock, tableau); return;
     }
 }
 

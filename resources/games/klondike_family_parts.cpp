@@ -60,9 +60,12 @@ Condition foundationAcceptRule(const KlondikeRules& rules)
 
 Condition tableauAcceptRule(const KlondikeRules& rules)
 {
-    if (rules.spaceRank != 0)
-        return acceptsBuiltOnRank(rules.build, rules.spaceRank);
-    return acceptsBuilt(rules.build, movableBase(rules) ? EmptyTakes::nothing : rules.onEmpty);
+    const Condition rule = rules.spaceRank != 0
+                               ? acceptsBuiltOnRank(rules.build, rules.spaceRank)
+                               : acceptsBuilt(rules.build, movableBase(rules) ? EmptyTakes::nothing : rules.onEmpty);
+    if (rules.columnCapacity == 0)
+        return rule;
+    return count(first) + count(second) <= rules.columnCapacity && rule;
 }
 
 int shownFoundationBase(const KlondikeRules& rules)
@@ -244,6 +247,24 @@ void addTableauRedeal(RecordBuilder& b, const KlondikeRules& rules, const Klondi
         }
     b.addCounter(key, rules.redeals);
     b.pile(piles.stock).emptyTapKey = static_cast<std::uint16_t>(key);
+}
+
+// Declared after every step once no card is left in the stock or the waste;
+// with a column capacity each tableau pile must also be empty or full, as a
+// pile short of it means the cards lie wrongly spread.
+void addTableauWin(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
+                   const KlondikePiles& piles)
+{
+    const int key = b.addKey(TriggerType::afterEveryStep);
+    b.addAction(key, declareWonAction());
+    for (int pile : {piles.stock, piles.waste})
+        if (pile >= 0)
+            b.addCondition(key, common.isEmpty, pile);
+    if (rules.columnCapacity == 0)
+        return;
+    const int emptyOrFull = addRule(b, empty(first) || count(first) == rules.columnCapacity);
+    for (int pile : piles.tableau)
+        b.addCondition(key, emptyOrFull, pile);
 }
 
 }  // namespace velmora::gamedb

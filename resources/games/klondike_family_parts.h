@@ -46,5 +46,9 @@ void permitReservesToFoundationsOnly(RecordBuilder& b, const KlondikePiles& pile
 void addFallingDeal(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
                     const KlondikePiles& piles);
 void addTableauRedeal(RecordBuilder& b, const KlondikeRules& rules, const KlondikePiles& piles);
+// The win of a game without foundations: the stock and the waste are empty
+// and, with a column capacity, every tableau pile is empty or full.
+void addTableauWin(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
+                   const KlondikePiles& piles);
 
 }  // namespace velmora::gamedb

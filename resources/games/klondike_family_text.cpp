@@ -48,6 +48,8 @@ std::string tableauText(const KlondikeRules& r)
     if (r.build.wrap)
         text += std::string(r.build.direction == Direction::up ? "An Ace may go on a King. "
                                                                : "A King may go on an Ace. ");
+    if (r.columnCapacity > 0)
+        text += "A tableau pile holds at most " + number(r.columnCapacity) + " cards. ";
     if (r.tableauFedByWasteOnly)
         text += "Cards may be put on the tableau only from the waste, and tableau cards go only to the "
                 "foundations. ";
@@ -100,6 +102,9 @@ std::string spaceFillText(const KlondikeRules& r)
     case SpaceFill::fromReserve:
         return " A tableau pile that is emptied is filled at once with the top card of the reserve pile; once "
                "the reserve is used up, a space waits for you.";
+    case SpaceFill::fromStock:
+        return " A tableau pile that is emptied is filled at once with the top card of the stock; once the "
+               "stock is used up, a space waits for you.";
     }
     return "";
 }
@@ -148,6 +153,10 @@ std::string foundationText(const KlondikeRules& r)
 
 std::string stockText(const KlondikeRules& r)
 {
+    if (r.spaceFill == SpaceFill::fromStock)
+        return r.stockInPlay ? "The stock lies face up and its top card may also be played to the tableau; "
+                               "there is no waste and no redeal."
+                             : "The stock is dealt only into the spaces; there is no waste and no redeal.";
     if (r.stock == StockDeal::rowToTableau)
         return std::string("Tap the stock to deal one card face up onto each tableau pile") +
                (r.rowDealNeedsNoSpace ? ", once every empty pile has been filled" : "") +
@@ -184,12 +193,16 @@ std::string klondikeDescription(const KlondikeRules& r)
 {
     const int foundations = suitsPerPack(r) * r.packs;
     const int cards = ranksPerPack(r) * foundations;
-    const std::string object =
-        r.runFoundations ? "Build " + number(foundations) +
-                               " runs in the tableau, each a whole suit from King down to Ace, and so move all " +
-                               std::to_string(cards) + " cards to the " + number(foundations) + " foundations."
-                         : "Move all " + std::to_string(cards) + " cards to the " + number(foundations) +
-                               " foundations.";
+    std::string object = "Move all " + std::to_string(cards) + " cards to the " + number(foundations) + " foundations.";
+    if (r.runFoundations)
+        object = "Build " + number(foundations) +
+                 " runs in the tableau, each a whole suit from King down to Ace, and so move all " +
+                 std::to_string(cards) + " cards to the " + number(foundations) + " foundations.";
+    if (r.tableauOnly)
+        object = "Move all " + std::to_string(cards) + " cards onto the tableau" +
+                 (r.columnCapacity > 0 ? ", every pile ending either empty or with " + number(r.columnCapacity) +
+                                             " cards."
+                                       : ", leaving none in the stock.");
     std::string text = std::string(r.intro) + "\n<b>Object</b>\n" + object + "\n<b>Layout</b>\n" + r.layout +
                        "\n<b>Rules</b>\n" + tableauText(r);
     text += spaceFillText(r);
@@ -202,7 +215,8 @@ std::string klondikeDescription(const KlondikeRules& r)
     text += cellsText(r);
     if (r.faceUp != allCardsUp)
         text += " A face-down card that comes to the top turns face up.";
-    text += "\n" + foundationText(r);
+    if (!r.tableauOnly)
+        text += "\n" + foundationText(r);
     if (r.acesDealt)
         text += " The Aces are dealt to them at the start.";
     const int tableau = [&] {
