@@ -63,6 +63,11 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.columnCapacity = rules.columnCapacity;
     row.tableauOnly = rules.tableauOnly;
     row.stockInPlay = rules.stockInPlay;
+    row.dealNeedsEmptyWaste = rules.dealNeedsEmptyWaste;
+    row.foundationPerSuit = rules.foundationPerSuit;
+    row.tableauTakesAnyCard = rules.tableauTakesAnyCard;
+    row.kingsHalf = rules.kingsHalf;
+    row.tableauFedByWasteOnly = rules.tableauFedByWasteOnly;
     return row;
 }
 

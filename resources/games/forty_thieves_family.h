@@ -70,6 +70,18 @@ struct OpenColumnsRules {
     // With SpaceFill::fromStock, the stock's cards lie face up and its top
     // card may be played as well.
     bool stockInPlay = false;
+    bool dealNeedsEmptyWaste = false;  // Forty Thieves: the stock is tapped only while the waste is empty
+    // One foundation for each suit, taking that suit of every pack: up from
+    // the Ace, and on from King to Ace for each further pack.
+    bool foundationPerSuit = false;
+    // A column takes any single card on it, whatever its rank and suit.
+    bool tableauTakesAnyCard = false;
+    // The second half of the foundations go down in suit from the King; with
+    // acesDealt, each starts with its Ace or King.
+    bool kingsHalf = false;
+    // The columns take cards from the waste alone and give only to the
+    // foundations.
+    bool tableauFedByWasteOnly = false;
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

@@ -37,6 +37,8 @@ int foundationCount(const KlondikeRules& rules)
 {
     if (rules.tableauOnly)
         return 0;
+    if (rules.foundationPerSuit)
+        return suitsPerPack(rules);
     return suitsPerPack(rules) * rules.packs * (rules.splitFoundations ? 2 : 1);
 }
 
@@ -70,12 +72,15 @@ bool dealsFaceDown(const KlondikeRules& rules)
     return false;
 }
 
-// Whether the foundations receive the card at the deal.
-bool dealtToFoundation(const KlondikeRules& rules, int suit, int rank)
+// The deal class of a card: 1 for a card the foundations receive at the
+// deal (2 for a King that starts a foundation going down), else 0.
+int dealClassOf(const KlondikeRules& rules, int pack, int suit, int rank)
 {
     if (!rules.dealtBases.empty())
-        return rules.dealtBases[static_cast<std::size_t>(suit - 1)] == rank;
-    return rules.acesDealt && rank == 1;
+        return rules.dealtBases[static_cast<std::size_t>(suit - 1)] == rank ? 1 : 0;
+    if (rules.acesDealt && rules.kingsHalf)
+        return pack == 0 && rank == 1 ? 1 : pack == 1 && rank == 13 ? 2 : 0;
+    return rules.acesDealt && rank == 1 ? 1 : 0;
 }
 
 void addCards(RecordBuilder& b, const KlondikeRules& rules)
@@ -92,7 +97,7 @@ void addCards(RecordBuilder& b, const KlondikeRules& rules)
     for (int pack = 0; pack < rules.packs; ++pack)
         for (int suit : suits)
             for (int rank : ranks)
-                b.addCard(suit, rank, dealtToFoundation(rules, suit, rank) ? 1 : 0);
+                b.addCard(suit, rank, dealClassOf(rules, pack, suit, rank));
 }
 
 std::vector<int> addTableau(RecordBuilder& b, const KlondikeRules& rules, const Board& board, int pickUp,
@@ -201,6 +206,17 @@ void requireConsistent(const KlondikeRules& rules, bool hasWaste)
         refuse("a stock that only fills spaces is dealt no other way and never again");
     if (rules.stockInPlay && !fillsFromStock)
         refuse("only a stock that fills the spaces has its top card in play");
+    if (rules.dealNeedsEmptyWaste && (!hasWaste || rules.stock != StockDeal::toWaste || rules.dealCountFalls))
+        refuse("only a stock turned onto a waste waits for the waste to be played");
+    if (rules.foundationPerSuit &&
+        (rules.kingsDown || rules.splitFoundations || !rules.dealtBases.empty() || rules.acesDealt ||
+         movableBase(rules) || rules.baseCardDealt || rules.foundationBase != 0 || !rules.packRanks.empty() ||
+         rules.runFoundations || rules.wasteOut || rules.tableauOnly))
+        refuse("a foundation for each suit goes up from the Ace, and takes nothing dealt");
+    if (rules.kingsHalf && (rules.packs != 2 || rules.splitFoundations || rules.kingsDown || movableBase(rules) ||
+                            rules.baseCardDealt || !rules.dealtBases.empty() || rules.foundationBase != 0 ||
+                            !rules.packRanks.empty() || rules.runFoundations || rules.wasteOut))
+        refuse("foundations half up from the Ace and half down from the King need two full packs");
 }
 
 GameDefinition klondikeGame(const KlondikeRules& rules)
@@ -239,7 +255,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
                                      : addRule(b, count(first) == 1 && !empty(second));
     const int foundationAccept =
         movableBase(rules) || rules.runFoundations ? common.never : addRule(b, foundationAcceptRule(rules));
-    const int downFromKing = rules.splitFoundations ? addRule(b, acceptsOnFoundation(13, Direction::down)) : 0;
+    const bool halfDown = rules.splitFoundations || rules.kingsHalf;
+    const int downFromKing = halfDown ? addRule(b, acceptsOnFoundation(13, Direction::down)) : 0;
 
     KlondikePiles piles;
     if (hasStock) {
@@ -284,14 +301,14 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         b.addPile(makePile({.x = place.x, .y = place.y, .pickUp = common.topCardOnly, .accept = accept}));
     }
     for (int k = 0; k < foundationCount; ++k) {
-        const bool goesDown = rules.splitFoundations && 2 * k >= foundationCount;
+        const bool goesDown = halfDown && 2 * k >= foundationCount;
         const int accept = goesDown ? downFromKing : foundationAccept;
         piles.foundations.push_back(b.addPile(makePile(
             {.x = foundationPlace(board, k).x,
              .y = foundationPlace(board, k).y,
              .style = rules.runFoundations ? kStylePlain : kStyleBaseCard,
              .dealCount = basesDealt || (oneBaseCard && k == 0) ? 1 : 0,
-             .dealClass = basesDealt ? 1 : 0,
+             .dealClass = basesDealt ? (goesDown && rules.kingsHalf ? 2 : 1) : 0,
              .pickUp = foundationPickUp,
              .accept = movableBase(rules) ? foundationAcceptBeforeBase(b, rules, common, k) : accept,
              .baseRank = noBaseMark ? 0 : goesDown ? 13 : shownFoundationBase(rules)})));
@@ -311,8 +328,10 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     if (hasWaste && rules.dealCountFalls) {
         addFallingDeal(b, rules, common, piles);
     } else if (hasWaste && rules.stock == StockDeal::toWaste) {
-        b.pile(piles.stock).tapKey =
-            static_cast<std::uint16_t>(addDealToWaste(b, piles.stock, piles.waste, rules.stockDeal));
+        const int deal = addDealToWaste(b, piles.stock, piles.waste, rules.stockDeal);
+        if (rules.dealNeedsEmptyWaste)
+            b.addCondition(deal, common.isEmpty, piles.waste);
+        b.pile(piles.stock).tapKey = static_cast<std::uint16_t>(deal);
         if (rules.redeals != 0)
             b.pile(piles.stock).emptyTapKey =
                 static_cast<std::uint16_t>(addRedeal(b, common, piles.stock, piles.waste, rules.redeals));
@@ -346,6 +365,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         addTableauWin(b, rules, common, piles);
     else if (rules.splitFoundations)
         addWinWhenEmpty(b, common, cardsInPlay(piles));
+    else if (rules.foundationPerSuit)
+        addWinWhenFull(b, piles.foundations, ranksPerPack(rules) * rules.packs);
     else
         addWinWhenFull(b, piles.foundations, ranksPerPack(rules));
     return b.build();

@@ -172,6 +172,19 @@ struct KlondikeRules {
     // With SpaceFill::fromStock, the stock's cards lie face up and its top
     // card may be played as well.
     bool stockInPlay = false;
+    // The stock is tapped only while the waste is empty.
+    bool dealNeedsEmptyWaste = false;
+    // One foundation for each suit, taking that suit of every pack: up from
+    // the Ace, and on from King to Ace for each further pack.
+    bool foundationPerSuit = false;
+    // A tableau pile takes any single card on it, whatever its rank and
+    // suit (an empty one: what onEmpty says).
+    bool tableauTakesAnyCard = false;
+    // The second half of the foundations go down in suit from the King, the
+    // first half up from the Ace, each holding one suit of one pack. With
+    // acesDealt an Ace is dealt to each of the first half and a King to each
+    // of the second.
+    bool kingsHalf = false;
 };
 
 // The ranks in each pack, and so the cards each foundation holds.

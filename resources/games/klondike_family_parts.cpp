@@ -52,6 +52,9 @@ Condition foundationAcceptRule(const KlondikeRules& rules)
         return acceptsOnFoundation(0, Direction::up, true, Suits::same, rules.foundationStep);
     if (rules.foundationBase != 0)
         return acceptsRoundFromBase(rules.foundationBase, rules.packs > 1);
+    if (rules.foundationPerSuit)
+        return count(second) < 13 * rules.packs &&
+               acceptsOnFoundation(1, Direction::up, true, rules.foundationSuits);
     const Condition rule = rules.kingsDown
                                ? acceptsOnFoundation(13, Direction::down, false, rules.foundationSuits)
                                : acceptsOnFoundation(1, Direction::up, false, rules.foundationSuits);
@@ -60,9 +63,11 @@ Condition foundationAcceptRule(const KlondikeRules& rules)
 
 Condition tableauAcceptRule(const KlondikeRules& rules)
 {
-    const Condition rule = rules.spaceRank != 0
-                               ? acceptsBuiltOnRank(rules.build, rules.spaceRank)
-                               : acceptsBuilt(rules.build, movableBase(rules) ? EmptyTakes::nothing : rules.onEmpty);
+    Condition rule = rules.spaceRank != 0
+                         ? acceptsBuiltOnRank(rules.build, rules.spaceRank)
+                         : acceptsBuilt(rules.build, movableBase(rules) ? EmptyTakes::nothing : rules.onEmpty);
+    if (rules.tableauTakesAnyCard)
+        rule = rule || (!empty(second) && count(first) == 1 && faceUp(top(first)));
     if (rules.columnCapacity == 0)
         return rule;
     return count(first) + count(second) <= rules.columnCapacity && rule;

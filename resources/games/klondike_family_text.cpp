@@ -37,7 +37,9 @@ std::string buildText(const Build& build)
 
 std::string tableauText(const KlondikeRules& r)
 {
-    std::string text = "Build the tableau " + buildText(r.build) + ". ";
+    std::string text = r.tableauTakesAnyCard ? std::string("Any card may be put on a tableau pile, whatever lies "
+                                                           "there. ")
+                                             : "Build the tableau " + buildText(r.build) + ". ";
     if (r.singleCards)
         text += "Move one card at a time. ";
     else if (r.groupBuild.suits == r.build.suits)
@@ -144,8 +146,13 @@ std::string foundationText(const KlondikeRules& r)
                                       "base of every foundation: the others start with the other cards of that "
                                       "rank. Build the foundations up in suit, one card at a time, going on from "
                                       "King to Ace until each holds thirteen cards.")
+        : r.kingsHalf   ? "Build half the foundations up " + suits + " from the Ace and the other half down " +
+                            suits + " from the King, one card at a time."
         : r.kingsDown   ? "Build the foundations down " + suits + " from the King, one card at a time."
                         : "Build the foundations up " + suits + " from the Ace, one card at a time.";
+    if (r.foundationPerSuit)
+        text += " Each foundation takes its suit from every pack, going on from King to Ace, until it holds " +
+                std::to_string(13 * r.packs) + " cards.";
     if (r.foundationsKeep)
         text += " Cards played there stay there.";
     return text;
@@ -179,6 +186,8 @@ std::string stockText(const KlondikeRules& r)
     std::string text = r.stockDeal == 1 ? "Tap the stock to turn one card onto the waste"
                                         : "Tap the stock to turn " + number(r.stockDeal) + " cards onto the waste";
     text += "; only the top card of the waste is in play. ";
+    if (r.dealNeedsEmptyWaste)
+        text += "The stock may be tapped again only once the waste is empty. ";
     if (r.redeals == 0)
         return text + "There is no redeal.";
     text += "Tap the empty stock to turn the waste over and deal it again";
@@ -193,7 +202,8 @@ std::string klondikeDescription(const KlondikeRules& r)
 {
     const int foundations = suitsPerPack(r) * r.packs;
     const int cards = ranksPerPack(r) * foundations;
-    std::string object = "Move all " + std::to_string(cards) + " cards to the " + number(foundations) + " foundations.";
+    std::string object = "Move all " + std::to_string(cards) + " cards to the " +
+                         number(r.foundationPerSuit ? suitsPerPack(r) : foundations) + " foundations.";
     if (r.runFoundations)
         object = "Build " + number(foundations) +
                  " runs in the tableau, each a whole suit from King down to Ace, and so move all " +
@@ -218,7 +228,8 @@ std::string klondikeDescription(const KlondikeRules& r)
     if (!r.tableauOnly)
         text += "\n" + foundationText(r);
     if (r.acesDealt)
-        text += " The Aces are dealt to them at the start.";
+        text += r.kingsHalf ? " An Ace and a King of each suit are dealt to them at the start."
+                            : " The Aces are dealt to them at the start.";
     const int tableau = [&] {
         int n = 0;
         if (r.rowsSendingAcesOut > 0)
