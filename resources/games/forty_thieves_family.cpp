@@ -49,9 +49,9 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.onEmpty = rules.onEmpty;
     row.spaceRank = rules.spaceRank;
     row.spaceFill = rules.spaceFill;
-    row.stock = family == Family::fortyThieves ? StockDeal::toWaste
-                : rules.stockFillsSpacesOnly       ? StockDeal::fillsSpaces
-                                                   : StockDeal::rowToTableau;
+    row.stock = rules.stockFillsSpacesOnly       ? StockDeal::fillsSpaces
+                : family == Family::fortyThieves ? StockDeal::toWaste
+                                                 : StockDeal::rowToTableau;
     row.stockDeal = rules.stockDeal;
     row.redeals = family == Family::gypsy ? 0 : rules.redeals;
     row.rowDealNeedsNoSpace = rules.rowDealNeedsNoSpace;
@@ -85,6 +85,13 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
         row.reserveRounds = rules.reserveRounds;
         row.reserveDealAtStart = true;
     }
+    row.columnCapacity = rules.columnCapacity;
+    row.tableauOnly = rules.tableauOnly;
+    row.stockInPlay = rules.stockInPlay;
+    row.dealNeedsEmptyWaste = rules.dealNeedsEmptyWaste;
+    row.tableauTakesAnyCard = rules.tableauTakesAnyCard;
+    row.kingsHalf = rules.kingsHalf;
+    row.tableauFedByWasteOnly = rules.tableauFedByWasteOnly;
     return row;
 }
 

@@ -94,8 +94,8 @@ struct OpenColumnsRules {
     // A group moves as a unit only into an empty column; onto a card only the
     // top card goes.
     bool groupsOnlyToSpaces = false;
-    // Gypsy: the stock deals no rows, and only fills spaces
-    // (SpaceFill::fromStock).
+    // The stock deals no rows and turns no cards onto a waste: it only fills
+    // spaces (SpaceFill::fromStock).
     bool stockFillsSpacesOnly = false;
     // Any face-up card moves with the cards on it, as in Yukon.
     bool yukonMoves = false;
@@ -107,6 +107,22 @@ struct OpenColumnsRules {
     int lastRowLeavesOut = 0;     // Gypsy: columns the last row leaves out at each end
     bool acesOnlyInSpaces = false;  // an Ace goes only into a space (onEmpty: aces)
     bool foundationsGiveBackAfterStock = false;  // played back only once the stock is used up
+    int columnCapacity = 0;  // the most cards a column holds (0: no limit)
+    // No foundations: won once every card lies on the columns, each then
+    // empty or, with a columnCapacity, full.
+    bool tableauOnly = false;
+    // With stockFillsSpacesOnly, the stock's top card lies face up and may
+    // be played as well.
+    bool stockInPlay = false;
+    bool dealNeedsEmptyWaste = false;  // Forty Thieves: the stock is tapped only while the waste is empty
+    // A column takes any single card on it, whatever its rank and suit.
+    bool tableauTakesAnyCard = false;
+    // The second half of the foundations go down in suit from the King; with
+    // acesDealt, each starts with its Ace or King.
+    bool kingsHalf = false;
+    // The columns take cards from the waste alone and give only to the
+    // foundations.
+    bool tableauFedByWasteOnly = false;
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

@@ -41,6 +41,8 @@ int ranksPerPack(const KlondikeRules& rules)
 
 int foundationCount(const KlondikeRules& rules)
 {
+    if (rules.tableauOnly)
+        return 0;
     const int packs = rules.foundationPerSuit ? 1 : rules.packs;
     return suitsPerPack(rules) * packs * (rules.splitFoundations && !rules.splitOncePerSuit ? 2 : 1);
 }
@@ -75,12 +77,15 @@ bool dealsFaceDown(const KlondikeRules& rules)
     return false;
 }
 
-// Whether the foundations receive the card at the deal.
-bool dealtToFoundation(const KlondikeRules& rules, int suit, int rank)
+// The deal class of a card: 1 for a card the foundations receive at the
+// deal (2 for a King that starts a foundation going down), else 0.
+int dealClassOf(const KlondikeRules& rules, int pack, int suit, int rank)
 {
     if (!rules.dealtBases.empty())
-        return rules.dealtBases[static_cast<std::size_t>(suit - 1)] == rank;
-    return rules.acesDealt && rank == 1;
+        return rules.dealtBases[static_cast<std::size_t>(suit - 1)] == rank ? 1 : 0;
+    if (rules.acesDealt && rules.kingsHalf)
+        return pack == 0 && rank == 1 ? 1 : pack == 1 && rank == 13 ? 2 : 0;
+    return rules.acesDealt && rank == 1 ? 1 : 0;
 }
 
 void addCards(RecordBuilder& b, const KlondikeRules& rules)
@@ -97,7 +102,7 @@ void addCards(RecordBuilder& b, const KlondikeRules& rules)
     for (int pack = 0; pack < rules.packs; ++pack)
         for (int suit : suits)
             for (int rank : ranks)
-                b.addCard(suit, rank, dealtToFoundation(rules, suit, rank) ? 1 : 0);
+                b.addCard(suit, rank, dealClassOf(rules, pack, suit, rank));
 }
 
 std::vector<int> addTableau(RecordBuilder& b, const KlondikeRules& rules, const Board& board, int pickUp,
@@ -251,6 +256,22 @@ void requireConsistent(const KlondikeRules& rules, bool hasStock, bool hasWaste)
         refuse(why);
     if (const std::string why = openColumnsConflict(rules, hasWaste); !why.empty())
         refuse(why);
+    if (rules.tableauOnly &&
+        (rules.acesDealt || !rules.dealtBases.empty() || rules.baseCardDealt || movableBase(rules) ||
+         rules.splitFoundations || rules.wasteOut || rules.runFoundations || rules.reservesFeedFoundationsOnly ||
+         rules.tableauFedByWasteOnly))
+        refuse("a game without foundations neither deals cards to them nor plays to them alone");
+    if (rules.stockInPlay && rules.stock != StockDeal::fillsSpaces)
+        refuse("only a stock that fills the spaces has its top card in play");
+    if (rules.dealNeedsEmptyWaste && (!hasWaste || rules.stock != StockDeal::toWaste || rules.dealCountFalls))
+        refuse("only a stock turned onto a waste waits for the waste to be played");
+    if (rules.foundationPerSuit && (rules.foundationTopRank != 0 || rules.tableauOnly))
+        refuse("a foundation for each suit goes up from the Ace to the last King");
+    if (rules.kingsHalf && (rules.packs != 2 || rules.splitFoundations || rules.kingsDown || movableBase(rules) ||
+                            rules.baseCardDealt || !rules.dealtBases.empty() || rules.foundationBase != 0 ||
+                            !rules.packRanks.empty() || rules.runFoundations || rules.wasteOut ||
+                            rules.foundationPerSuit))
+        refuse("foundations half up from the Ace and half down from the King need two full packs");
 }
 
 namespace {
@@ -315,18 +336,22 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const int foundationAccept = movableBase(rules) || rules.runFoundations || rules.splitOncePerSuit
                                      ? common.never
                                      : addRule(b, foundationAcceptRule(rules));
-    const bool downFromAnyKing = rules.splitFoundations && !rules.splitOncePerSuit;
+    const bool halfDown = rules.splitFoundations || rules.kingsHalf;
+    const bool downFromAnyKing = halfDown && !rules.splitOncePerSuit;
     const int downFromKing = downFromAnyKing ? addRule(b, acceptsOnFoundation(13, Direction::down)) : 0;
 
     KlondikePiles piles;
     if (hasStock) {
         const int wasteCards = hasWaste && rules.stock == StockDeal::toWaste ? rules.stockDeal : 0;
-        const bool stockInPlay = rules.stock == StockDeal::reservesThenOpen;
+        const bool stockInPlay = rules.stock == StockDeal::reservesThenOpen || rules.stockInPlay;
         piles.stock = b.addPile(makePile({.x = board.top.x(0),
                                           .y = kTopRowY,
                                           .faceUp = false,
                                           .dealCount = stockCards - wasteCards,
                                           .pickUp = stockInPlay ? common.topCardOnly : 0}));
+        // A stock in play shows its top card, and turns up each next one.
+        if (rules.stockInPlay && stockCards - wasteCards > 0)
+            b.addFaceToggle(piles.stock, stockCards - wasteCards - 1);
         if (hasWaste)
             piles.waste = b.addPile(makePile({.x = board.top.x(1),
                                               .y = kTopRowY,
@@ -367,7 +392,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const int stockOut =
         rules.stockOutReserve == 0 ? -1 : addStockOutReserve(b, rules, common, board, tableauPickUp);
     for (int k = 0; k < foundationCount; ++k) {
-        const bool goesDown = rules.splitFoundations && 2 * k >= foundationCount;
+        const bool goesDown = halfDown && 2 * k >= foundationCount;
         // One foundation a suit is bound to its suit, so that no suit is left
         // without one.
         const int ownSuit = rules.foundationPerSuit ? k + 1 : splitFoundationSuit(rules, k);
@@ -381,7 +406,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
              .y = foundationPlace(board, k).y,
              .style = rules.runFoundations ? kStylePlain : kStyleBaseCard,
              .dealCount = basesDealt || (oneBaseCard && k == 0) ? 1 : 0,
-             .dealClass = basesDealt ? 1 : 0,
+             .dealClass = basesDealt ? (goesDown && rules.kingsHalf ? 2 : 1) : 0,
              .pickUp = rules.foundationsGiveBackAfterStock ? common.never : foundationPickUp,
              .accept = movableBase(rules) ? foundationAcceptBeforeBase(b, rules, common, k) : accept,
              .baseRank = noBaseMark ? 0 : goesDown ? 13 : shownFoundationBase(rules),
@@ -415,8 +440,10 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     if (hasWaste && rules.dealCountFalls) {
         addFallingDeal(b, rules, common, piles);
     } else if (hasWaste && rules.stock == StockDeal::toWaste) {
-        b.pile(piles.stock).tapKey =
-            static_cast<std::uint16_t>(addDealToWaste(b, piles.stock, piles.waste, rules.stockDeal));
+        const int deal = addDealToWaste(b, piles.stock, piles.waste, rules.stockDeal);
+        if (rules.dealNeedsEmptyWaste)
+            b.addCondition(deal, common.isEmpty, piles.waste);
+        b.pile(piles.stock).tapKey = static_cast<std::uint16_t>(deal);
         if (rules.redeals != 0)
             b.pile(piles.stock).emptyTapKey =
                 static_cast<std::uint16_t>(addRedeal(b, common, piles.stock, piles.waste, rules.redeals));
@@ -447,11 +474,15 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     // turned up in the same step.
     if (rules.runFoundations)
         addRunKeys(b, common, piles.tableau, piles.foundations);
+    if (rules.stockInPlay)
+        addTurnUpKeys(b, common, std::span<const int>(&piles.stock, 1));
     if (rules.blindTableau)
         addTurnUpByTap(b, common, piles.tableau);
     else if (dealsFaceDown(rules))
         addTurnUpKeys(b, common, piles.tableau);
-    if (rules.splitFoundations || rules.foundationTopRank != 0)
+    if (rules.tableauOnly)
+        addTableauWin(b, rules, common, piles);
+    else if (rules.splitFoundations || rules.foundationTopRank != 0)
         addWinWhenEmpty(b, common, cardsInPlay(piles));
     else
         addWinWhenFull(b, piles.foundations, ranksPerPack(rules) * (rules.foundationPerSuit ? rules.packs : 1));

@@ -222,6 +222,24 @@ struct KlondikeRules {
     bool acesOnlyInSpaces = false;
     // Foundation cards may be played back only once the stock is used up.
     bool foundationsGiveBackAfterStock = false;
+    // The most cards a tableau pile holds (0: no limit).
+    int columnCapacity = 0;
+    // No foundations: the game is won once every card lies on the tableau,
+    // each pile then empty or, with a columnCapacity, full.
+    bool tableauOnly = false;
+    // With a stock that only fills spaces, its top card lies face up and may
+    // be played as well.
+    bool stockInPlay = false;
+    // The stock is tapped only while the waste is empty.
+    bool dealNeedsEmptyWaste = false;
+    // A tableau pile takes any single card on it, whatever its rank and
+    // suit (an empty one: what onEmpty says).
+    bool tableauTakesAnyCard = false;
+    // The second half of the foundations go down in suit from the King, the
+    // first half up from the Ace, each holding one suit of one pack. With
+    // acesDealt an Ace is dealt to each of the first half and a King to each
+    // of the second.
+    bool kingsHalf = false;
 };
 
 // stockOutReserve: any number of single cards.

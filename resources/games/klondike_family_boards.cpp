@@ -67,7 +67,7 @@ Board boardWithFannedReserves(const KlondikeRules& rules, bool hasStock)
 // under the stock, the waste and the foundations in two rows at their right.
 Board boardWithTwoTableauRows(const KlondikeRules& rules, bool hasStock)
 {
-    const int foundations = suitsPerPack(rules) * rules.packs;
+    const int foundations = foundationCount(rules);
     const int stockSlots = hasStock ? 2 : 0;
     const int onTop = (foundations + 1) / 2;
     const int perRow = (rules.columns + 1) / 2;

@@ -73,7 +73,13 @@ Condition tableauAcceptRule(const KlondikeRules& rules)
                      : rules.spaceRank != 0
                          ? acceptsBuiltOnRank(rules.build, rules.spaceRank)
                          : acceptsBuilt(rules.build, movableBase(rules) ? EmptyTakes::nothing : rules.onEmpty);
-    return rules.groupsOnlyToSpaces ? rule && (empty(second) || count(first) == 1) : rule;
+    if (rules.groupsOnlyToSpaces)
+        rule = rule && (empty(second) || count(first) == 1);
+    if (rules.tableauTakesAnyCard)
+        rule = rule || (!empty(second) && count(first) == 1 && faceUp(top(first)));
+    if (rules.columnCapacity == 0)
+        return rule;
+    return count(first) + count(second) <= rules.columnCapacity && rule;
 }
 
 int shownFoundationBase(const KlondikeRules& rules)
@@ -280,6 +286,24 @@ void addCardsDealtLast(RecordBuilder& b, const CommonPrograms& common, const Klo
     const int deal = addDealRow(b, apart, targets);
     b.addCondition(deal, common.notEmpty, apart);
     b.pile(piles.stock).emptyTapKey = static_cast<std::uint16_t>(deal);
+}
+
+// Declared after every step once no card is left in the stock or the waste;
+// with a column capacity each tableau pile must also be empty or full, as a
+// pile short of it means the cards lie wrongly spread.
+void addTableauWin(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
+                   const KlondikePiles& piles)
+{
+    const int key = b.addKey(TriggerType::afterEveryStep);
+    b.addAction(key, declareWonAction());
+    for (int pile : {piles.stock, piles.waste})
+        if (pile >= 0)
+            b.addCondition(key, common.isEmpty, pile);
+    if (rules.columnCapacity == 0)
+        return;
+    const int emptyOrFull = addRule(b, empty(first) || count(first) == rules.columnCapacity);
+    for (int pile : piles.tableau)
+        b.addCondition(key, emptyOrFull, pile);
 }
 
 }  // namespace velmora::gamedb

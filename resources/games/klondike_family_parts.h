@@ -52,5 +52,9 @@ void addTableauRedeal(RecordBuilder& b, const KlondikeRules& rules, const Klondi
 // and the stock's empty-tap key that deals them.
 void addCardsDealtLast(RecordBuilder& b, const CommonPrograms& common, const KlondikePiles& piles, int stockX,
                        std::span<const int> targets);
+// The win of a game without foundations: the stock and the waste are empty
+// and, with a column capacity, every tableau pile is empty or full.
+void addTableauWin(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
+                   const KlondikePiles& piles);
 
 }  // namespace velmora::gamedb

@@ -50,7 +50,9 @@ std::string buildText(const Build& build)
 
 std::string tableauText(const KlondikeRules& r)
 {
-    std::string text = "Build the tableau " + buildText(r.build) + ". ";
+    std::string text = r.tableauTakesAnyCard ? std::string("Any card may be put on a tableau pile, whatever lies "
+                                                           "there. ")
+                                             : "Build the tableau " + buildText(r.build) + ". ";
     if (r.yukonMoves)
         text += "Any face-up card may be moved together with all the cards on it, whether they are in "
                 "sequence or not; only the card moved has to fit where it lands. ";
@@ -64,6 +66,8 @@ std::string tableauText(const KlondikeRules& r)
     else
         text += "Only a group built down " + suitsText(r.groupBuild.suits) +
                 " may be moved as a unit; otherwise move the top card alone. ";
+    if (r.columnCapacity > 0)
+        text += "A tableau pile holds at most " + number(r.columnCapacity) + " cards. ";
     if (r.tableauFedByWasteOnly)
         text += "Cards may be put on the tableau only from the waste, and tableau cards go only to the "
                 "foundations. ";
@@ -258,6 +262,8 @@ std::string foundationText(const KlondikeRules& r)
         : sameDealtBase(r) != 0 ? dealtBaseText(sameDealtBase(r))
         : !r.dealtBases.empty() ? "Each foundation starts with a card dealt to it. Build the foundations up in suit "
                                   "from them, one card at a time, going on from King to Ace."
+        : r.kingsHalf           ? "Build half the foundations up " + suits + " from the Ace and the other half down " +
+                            suits + " from the King, one card at a time."
         : r.kingsDown           ? "Build the foundations down " + suits + " from the King, one card at a time."
         : r.foundationTopRank != 0
             ? "Build the foundations up " + suits + " from the Ace to the " + rankName(r.foundationTopRank, false) +
@@ -285,7 +291,9 @@ std::string stockText(const KlondikeRules& r)
                     : "") +
                " There is no redeal.";
     if (r.stock == StockDeal::fillsSpaces)
-        return "The stock is used only to fill spaces. There is no redeal.";
+        return r.stockInPlay ? "The stock's top card lies face up: the stock fills the spaces, and its top card "
+                               "may also be played to the tableau. There is no redeal."
+                             : "The stock is used only to fill spaces. There is no redeal.";
     if (r.stock == StockDeal::toFirstColumn)
         return "Tap the stock to deal one card face up onto the first tableau pile. There is no redeal.";
     if (r.stock == StockDeal::rowToReserves && r.reserveRounds > 1)
@@ -310,6 +318,8 @@ std::string stockText(const KlondikeRules& r)
     std::string text = r.stockDeal == 1 ? "Tap the stock to turn one card onto the waste"
                                         : "Tap the stock to turn " + number(r.stockDeal) + " cards onto the waste";
     text += "; only the top card of the waste is in play. ";
+    if (r.dealNeedsEmptyWaste)
+        text += "The stock may be tapped again only once the waste is empty. ";
     if (r.redeals == 0)
         return text + "There is no redeal.";
     text += "Tap the empty stock to turn the waste over and deal it again";
@@ -327,12 +337,17 @@ std::string klondikeDescription(const KlondikeRules& r)
     int keptCells = 0;
     for (const RankCell& cell : r.cells)
         keptCells += cell.keepsCards ? 1 : 0;
-    const std::string object =
+    std::string object =
         r.runFoundations ? "Build " + number(foundations) +
                                " runs in the tableau, each a whole suit from King down to Ace, and so move all " +
                                std::to_string(cards) + " cards to the " + number(foundations) + " foundations."
                          : "Move all " + std::to_string(cards) + " cards to the " + number(foundations + keptCells) +
                                " foundations.";
+    if (r.tableauOnly)
+        object = "Move all " + std::to_string(cards) + " cards onto the tableau" +
+                 (r.columnCapacity > 0 ? ", every pile ending either empty or with " + number(r.columnCapacity) +
+                                             " cards."
+                                       : ", leaving none in the stock.");
     std::string text = std::string(r.intro) + "\n<b>Object</b>\n" + object + "\n<b>Layout</b>\n" + r.layout +
                        "\n<b>Rules</b>\n" + tableauText(r);
     text += spaceFillText(r);
@@ -352,9 +367,11 @@ std::string klondikeDescription(const KlondikeRules& r)
                 "then any card may be put on it.";
     else if (r.faceUp != allCardsUp)
         text += " A face-down card that comes to the top turns face up.";
-    text += "\n" + foundationText(r);
+    if (!r.tableauOnly)
+        text += "\n" + foundationText(r);
     if (r.acesDealt)
-        text += " The Aces are dealt to them at the start.";
+        text += r.kingsHalf ? " An Ace and a King of each suit are dealt to them at the start."
+                            : " The Aces are dealt to them at the start.";
     if (r.rowsDealtPastFoundations > 0)
         text += " While the columns are dealt, each card that a foundation takes goes there instead, and the "
                 "next card takes its place in the column.";

@@ -28,9 +28,11 @@ def alternating(count, cards):
 
 
 # Piles that take any card, but only from the waste, and give theirs only
-# to the foundations; each space takes the waste's card at once. Four
-# foundations go up from the ace, four down from the king.
-NUMERICA = dict(build="any", sources={"waste"}, fill="waste_top", foundations=8, found_base=[1] * 4 + [13] * 4,
+# to the foundations; each space takes the waste's card at once, or the
+# stock's when the waste is empty (the rules text: "filled from the stock
+# immediately"; one program fills only from a waste that holds a card).
+# Four foundations go up from the ace, four down from the king.
+NUMERICA = dict(build="any", sources={"waste"}, fill="waste", foundations=8, found_base=[1] * 4 + [13] * 4,
                 found_dir=[1] * 4 + [-1] * 4)
 # No waste: the stock deals three rounds of one card to each of two open
 # piles at a tap, each starting with three.
@@ -202,9 +204,9 @@ ROWS = [
     thieves("Double Line", piles(20, 1), pile_size=2, **NUMERICA),
     # Built down round the corner, groups moving; two cards a tap onto a
     # waste that must be empty first. Each suit's foundation takes both
-    # packs' cards, from the ace up to the king twice over.
+    # packs' cards, from the ace up to the king twice over, each its own suit.
     thieves("Glacier", piles(12, 1), build="rank", wrap=True, group="seq", draw=2, waste_size=2, foundations=4,
-            found_size=26),
+            found_size=26, found_suit=[1, 2, 3, 4]),
     # No tableau: the fives and sixes start the foundations, the fives going
     # down to the ace and on to the king, the sixes up to the queen; one
     # redeal.

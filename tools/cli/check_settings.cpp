@@ -216,6 +216,15 @@ constexpr CheckSettings kSettings[] = {
     // spaces; neither the default search nor a beam of 300 within 200,000
     // states wins any of deals 1 to 4, and the beam wins deal 5.
     {657, 200'000, 300, 5},
+    // Trusty Twelve: no foundations, so the progress measure sees only the
+    // stock shrink as spaces are made; the default search wins none of deals
+    // 1 to 3 within 20,000 states, a beam of 300 wins deal 1 within that.
+    {747, 20'000, 300},
+    // Colorado: every card turned must be placed before the next, on any of
+    // twenty piles, so each step has some twenty moves much alike and the
+    // game runs over two hundred steps; narrower searches win none of deals
+    // 1 to 6, a beam of 5,000 wins deal 1 within 3,000,000 states (a minute).
+    {148, 3'000'000, 5000},
 };
 
 }  // namespace
