@@ -73,6 +73,17 @@ int cardOf(const Engine& engine, int suit, int rank)
     return 0;
 }
 
+std::vector<int> suitOfPack(const Engine& engine, int suit, int pack)
+{
+    std::vector<int> suitCards(13, -1);
+    std::vector<int> seen(14, 0);
+    const auto& cards = engine.definition().cards;
+    for (std::size_t c = 0; c < cards.size(); ++c)
+        if (cards[c].suit == suit && seen[cards[c].rank]++ == pack)
+            suitCards[static_cast<std::size_t>(cards[c].rank - 1)] = static_cast<int>(c);
+    return suitCards;
+}
+
 void arrangeBoard(Engine& engine, const std::vector<PileContent>& piles, int rest)
 {
     GameState state = engine.state();

@@ -33,6 +33,10 @@ void expectRecordedWin(const std::string& name, GameNumber number, std::string_v
 // Card number of the first card with this suit and rank (1..4, 1..13).
 int cardOf(const Engine& engine, int suit, int rank);
 
+// The card numbers of one suit of one pack, Ace first (pack 0: the first
+// copy of each card).
+std::vector<int> suitOfPack(const Engine& engine, int suit, int pack);
+
 // Puts the game into a chosen position: clears every pile, then lays the
 // given cards (bottom first) face up on the given piles; every other card
 // goes face down onto `rest`. Rebuilds counts, positions and open flags, and

@@ -16,18 +16,6 @@ using namespace velmora::testing;
 
 constexpr int kSpades = 1, kClubs = 2, kDiamonds = 3, kHearts = 4;
 
-// The cards of one suit and pack, Ace first (pack 0: the first copies).
-std::vector<int> suitOfPack(const Engine& engine, int suit, int pack)
-{
-    std::vector<int> suitCards(13, -1);
-    std::vector<int> seen(14, 0);
-    const auto& cards = engine.definition().cards;
-    for (std::size_t c = 0; c < cards.size(); ++c)
-        if (cards[c].suit == suit && seen[cards[c].rank]++ == pack)
-            suitCards[static_cast<std::size_t>(cards[c].rank - 1)] = static_cast<int>(c);
-    return suitCards;
-}
-
 bool move(Engine& engine, int card, int pile)
 {
     if (!engine.moveCards(card, pile, nullptr))
