@@ -15,8 +15,6 @@ namespace {
 
 using namespace velmora::testing;
 
-int cardsOn(const Engine& engine, int pile) { return static_cast<int>(engine.cardsOn(pile).size()); }
-
 int rankOf(const Engine& engine, int card) { return engine.definition().cards[static_cast<std::size_t>(card)].rank; }
 
 struct CastleShape {

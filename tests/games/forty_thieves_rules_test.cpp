@@ -28,8 +28,6 @@ constexpr Layout kFortyThieves{"Forty Thieves", 10, 4, false};
 constexpr Layout kBusyAces{"Busy Aces", 12, 1, false};
 constexpr Layout kLucas{"Lucas", 13, 3, true};
 
-int cardsOn(const Engine& engine, int pile) { return static_cast<int>(engine.cardsOn(pile).size()); }
-bool isFaceUp(const Engine& engine, int card) { return engine.state().cards[static_cast<std::size_t>(card)].faceUp != 0; }
 int secondCopy(const Engine& engine, int suit, int rank) { return cardOf(engine, suit, rank) + 52; }
 
 bool move(Engine& engine, int card, int pile)

@@ -26,8 +26,6 @@ constexpr Piles kEightColumns{8, 4};  // FreeCell and Baker's Game
 constexpr Piles kEightOff{8, 8};
 constexpr Piles kSeahaven{10, 4};
 
-int cardsOn(const Engine& engine, int pile) { return static_cast<int>(engine.cardsOn(pile).size()); }
-
 // Lays out chosen boards: cards are taken by suit and rank and the rest are
 // handed out as fillers, so no card is used twice.
 class BoardPlan {

@@ -73,6 +73,13 @@ int cardOf(const Engine& engine, int suit, int rank)
     return 0;
 }
 
+int cardsOn(const Engine& engine, int pile) { return static_cast<int>(engine.cardsOn(pile).size()); }
+
+bool isFaceUp(const Engine& engine, int card)
+{
+    return engine.state().cards[static_cast<std::size_t>(card)].faceUp != 0;
+}
+
 std::vector<int> suitOfPack(const Engine& engine, int suit, int pack)
 {
     std::vector<int> suitCards(13, -1);

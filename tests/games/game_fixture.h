@@ -33,6 +33,10 @@ void expectRecordedWin(const std::string& name, GameNumber number, std::string_v
 // Card number of the first card with this suit and rank (1..4, 1..13).
 int cardOf(const Engine& engine, int suit, int rank);
 
+// How many cards lie on the pile, and whether a card lies face up.
+int cardsOn(const Engine& engine, int pile);
+bool isFaceUp(const Engine& engine, int card);
+
 // The card numbers of one suit of one pack, Ace first (pack 0: the first
 // copy of each card).
 std::vector<int> suitOfPack(const Engine& engine, int suit, int pack);

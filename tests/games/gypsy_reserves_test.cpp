@@ -19,11 +19,6 @@ using namespace velmora::testing;
 constexpr int kSpades = 1, kClubs = 2, kDiamonds = 3, kHearts = 4;
 constexpr int kStock = 0;
 
-int cardsOn(const Engine& engine, int pile) { return static_cast<int>(engine.cardsOn(pile).size()); }
-bool isFaceUp(const Engine& engine, int card)
-{
-    return engine.state().cards[static_cast<std::size_t>(card)].faceUp != 0;
-}
 bool move(Engine& engine, int card, int pile)
 {
     return applyStep(engine, Step::moveOnto(static_cast<std::uint16_t>(card), static_cast<std::uint16_t>(pile)),

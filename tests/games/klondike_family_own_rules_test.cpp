@@ -19,13 +19,8 @@ using namespace velmora::testing;
 
 constexpr int kSpades = 1, kClubs = 2, kDiamonds = 3, kHearts = 4;
 
-int cardsOn(const Engine& engine, int pile) { return static_cast<int>(engine.cardsOn(pile).size()); }
 int rankOf(const Engine& engine, int card) { return engine.definition().cards[static_cast<std::size_t>(card)].rank; }
 int suitOf(const Engine& engine, int card) { return engine.definition().cards[static_cast<std::size_t>(card)].suit; }
-bool isFaceUp(const Engine& engine, int card)
-{
-    return engine.state().cards[static_cast<std::size_t>(card)].faceUp != 0;
-}
 int rankAbove(int rank) { return rank == 13 ? 1 : rank + 1; }
 int rankBelow(int rank) { return rank == 1 ? 13 : rank - 1; }
 std::uint32_t shownRank(const Engine& engine, int pile)

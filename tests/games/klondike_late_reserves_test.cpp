@@ -18,7 +18,6 @@ using namespace velmora::testing;
 constexpr int kSpades = 1, kClubs = 2, kDiamonds = 3, kHearts = 4;
 constexpr int kSecondPack = 52;
 
-int cardsOn(const Engine& engine, int pile) { return static_cast<int>(engine.cardsOn(pile).size()); }
 bool faceUp(const Engine& engine, int card) { return engine.state().cards[static_cast<std::size_t>(card)].faceUp != 0; }
 bool tap(Engine& engine, int pile) { return applyStep(engine, Step::tapOn(static_cast<std::uint16_t>(pile)), nullptr); }
 bool move(Engine& engine, int card, int pile)

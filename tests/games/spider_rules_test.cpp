@@ -29,9 +29,6 @@ const Layout kSpiderette{"Spiderette", {1, 2, 3, 4, 5, 6, 7}, {0, 1, 2, 3, 4, 5,
 const Layout kScorpion{"Scorpion", {7, 7, 7, 7, 7, 7, 7}, {3, 3, 3, 3, 0, 0, 0}, 4, 3};
 const Layout kSimpleSimon{"Simple Simon", {8, 8, 8, 7, 6, 5, 4, 3, 2, 1}, std::vector<int>(10, 0), 4, -1};
 
-int cardsOn(const Engine& engine, int pile) { return static_cast<int>(engine.cardsOn(pile).size()); }
-bool isFaceUp(const Engine& engine, int card) { return engine.state().cards[static_cast<std::size_t>(card)].faceUp != 0; }
-
 int faceDownOn(const Engine& engine, int pile)
 {
     int down = 0;

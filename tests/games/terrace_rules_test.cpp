@@ -19,9 +19,6 @@ constexpr int kFoundation = 9;  // the first of eight
 constexpr int kTerrace = 17, kStock = 18, kWaste = 19;
 constexpr int kSpades = 1, kClubs = 2, kDiamonds = 3, kHearts = 4;
 
-int cardsOn(const Engine& engine, int pile) { return static_cast<int>(engine.cardsOn(pile).size()); }
-bool isFaceUp(const Engine& engine, int card) { return engine.state().cards[static_cast<std::size_t>(card)].faceUp != 0; }
-
 bool move(Engine& engine, int card, int pile)
 {
     return applyStep(engine, Step::moveOnto(static_cast<std::uint16_t>(card), static_cast<std::uint16_t>(pile)),
