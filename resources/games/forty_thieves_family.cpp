@@ -55,6 +55,7 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.stockDeal = rules.stockDeal;
     row.redeals = family == Family::gypsy ? 0 : rules.redeals;
     row.rowDealNeedsNoSpace = rules.rowDealNeedsNoSpace;
+    row.rowsPerTap = rules.rowsPerTap;
     row.yukonMoves = rules.yukonMoves;
     row.stockOutReserve = rules.stockOutReserve;
     row.foundationPerSuit = rules.foundationPerSuit;
@@ -84,14 +85,17 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
         row.stock = StockDeal::rowToReserves;
         row.reserveRounds = rules.reserveRounds;
         row.reserveDealAtStart = true;
+        row.reservesDealtInTurn = rules.reservesDealtInTurn;
     }
     row.columnCapacity = rules.columnCapacity;
     row.tableauOnly = rules.tableauOnly;
+    row.tableauRunsWin = rules.tableauRunsWin;
     row.stockInPlay = rules.stockInPlay;
     row.dealNeedsEmptyWaste = rules.dealNeedsEmptyWaste;
     row.tableauTakesAnyCard = rules.tableauTakesAnyCard;
     row.kingsHalf = rules.kingsHalf;
     row.tableauFedByWasteOnly = rules.tableauFedByWasteOnly;
+    row.foundationsByTwos = rules.foundationsByTwos;
     return row;
 }
 

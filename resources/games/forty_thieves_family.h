@@ -47,6 +47,7 @@ struct OpenColumnsRules {
 
     int stockDeal = 1;  // Forty Thieves: cards turned onto the waste by one tap
     int redeals = 0;    // Forty Thieves: passes after the first, -1 no limit
+    int rowsPerTap = 1;  // Gypsy: the rows one tap deals
     bool rowDealNeedsNoSpace = false;  // Gypsy: the stock deals only while no column is empty
 
     bool acesDealt = false;  // the Aces start on the foundations
@@ -80,6 +81,9 @@ struct OpenColumnsRules {
     // card to each reserve pile instead of turning cards onto a waste (0: it
     // turns them onto the waste).
     int reserveRounds = 0;
+    // The reserveRounds cards of a deal go to one reserve after another, all
+    // of a reserve's before the next one's, instead of a round at a time.
+    bool reservesDealtInTurn = false;
     // An empty column takes a card only from the waste.
     bool spacesFromWasteOnly = false;
     // Cells beside the columns, empty at the deal, each taking one rank
@@ -111,6 +115,9 @@ struct OpenColumnsRules {
     // No foundations: won once every card lies on the columns, each then
     // empty or, with a columnCapacity, full.
     bool tableauOnly = false;
+    // With tableauOnly: each column must end empty or as one run of thirteen
+    // cards lying by the build, King to Ace when built down.
+    bool tableauRunsWin = false;
     // With stockFillsSpacesOnly, the stock's top card lies face up and may
     // be played as well.
     bool stockInPlay = false;
@@ -123,6 +130,8 @@ struct OpenColumnsRules {
     // The columns take cards from the waste alone and give only to the
     // foundations.
     bool tableauFedByWasteOnly = false;
+    // Foundations by twos, from the dealt Aces and twos (klondike_family.h).
+    bool foundationsByTwos = false;
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

@@ -70,6 +70,40 @@ VELMORA_GAME_FAMILY(gypsy_refills)
         .spaceFill = SpaceFill::fromWaste,
         .foundationsKeep = false,
     }));
+    games.push_back(gypsyGame({
+        .id = 468,
+        .name = "Mount Olympus",
+        .skill = 2,
+        .playTime = 2,
+        .intro = "A two-pack patience built by twos, on foundations that start from every Ace and two.",
+        .layout = "Nine columns of one face-up card; the stock and sixteen foundations, which hold the eight "
+                  "Aces and the eight twos.",
+        .columns = 9,
+        .cardsPerColumn = 1,
+        .faceUp = allCardsUp,
+        .build = Build{Direction::down, Suits::same, false, 2},
+        .spaceFill = SpaceFill::fromStock,
+        .foundationsKeep = true,
+        .foundationsByTwos = true,
+    }));
+    games.push_back(gypsyGame({
+        .id = 798,
+        .name = "Zeus",
+        .skill = 2,
+        .playTime = 2,
+        .intro = "Mount Olympus begun with four cards on each column, whose spaces, once the stock is used up, "
+                 "take only Kings and Queens.",
+        .layout = "Nine columns of four face-up cards; the stock and sixteen foundations, which hold the eight "
+                  "Aces and the eight twos.",
+        .columns = 9,
+        .cardsPerColumn = 4,
+        .faceUp = allCardsUp,
+        .build = Build{Direction::down, Suits::same, false, 2},
+        .onEmpty = EmptyTakes::kingsOrQueens,
+        .spaceFill = SpaceFill::fromStock,
+        .foundationsKeep = true,
+        .foundationsByTwos = true,
+    }));
 }
 
 }  // namespace velmora::gamedb

@@ -93,6 +93,24 @@ VELMORA_GAME_FAMILY(gypsy_reserves)
         .onEmpty = EmptyTakes::kings,
         .stockOutReserve = kStockOutAnyNumber,
     }));
+    games.push_back(gypsyGame({
+        .id = 139,
+        .name = "Cicely",
+        .skill = 2,
+        .playTime = 2,
+        .intro = "A two-pack patience of eight columns built up or down in suit, beside eight free cells, whose "
+                 "stock deals four rows at a time.",
+        .layout = "Eight columns of four face-up cards; eight cells of one face-up card each; the stock and eight "
+                  "foundations, four for building up and four for building down.",
+        .cardsPerColumn = 4,
+        .faceUp = allCardsUp,
+        .build = Build{Direction::either, Suits::same},
+        .groups = false,
+        .rowsPerTap = 4,
+        .reserves = 8,
+        .reservesTakeAnyCard = true,
+        .kingsHalf = true,
+    }));
 }
 
 }  // namespace velmora::gamedb

@@ -44,7 +44,8 @@ int foundationCount(const KlondikeRules& rules)
     if (rules.tableauOnly)
         return 0;
     const int packs = rules.foundationPerSuit ? 1 : rules.packs;
-    return suitsPerPack(rules) * packs * (rules.splitFoundations && !rules.splitOncePerSuit ? 2 : 1);
+    const bool doubled = (rules.splitFoundations && !rules.splitOncePerSuit) || rules.foundationsByTwos;
+    return suitsPerPack(rules) * packs * (doubled ? 2 : 1);
 }
 
 namespace {
@@ -83,6 +84,8 @@ int dealClassOf(const KlondikeRules& rules, int pack, int suit, int rank)
 {
     if (!rules.dealtBases.empty())
         return rules.dealtBases[static_cast<std::size_t>(suit - 1)] == rank ? 1 : 0;
+    if (rules.foundationsByTwos)
+        return rank <= 2 ? rank : 0;
     if (rules.acesDealt && rules.kingsHalf)
         return pack == 0 && rank == 1 ? 1 : pack == 1 && rank == 13 ? 2 : 0;
     return rules.acesDealt && rank == 1 ? 1 : 0;
@@ -90,7 +93,8 @@ int dealClassOf(const KlondikeRules& rules, int pack, int suit, int rank)
 
 void addCards(RecordBuilder& b, const KlondikeRules& rules)
 {
-    if (!rules.acesDealt && rules.dealtBases.empty() && rules.packSuits.empty() && rules.packRanks.empty()) {
+    if (!rules.acesDealt && !rules.foundationsByTwos && rules.dealtBases.empty() && rules.packSuits.empty() &&
+        rules.packRanks.empty()) {
         b.addPacks(rules.packs);
         return;
     }
@@ -250,6 +254,8 @@ void requireConsistent(const KlondikeRules& rules, bool hasStock, bool hasWaste)
                                     rules.foundationBase != 0 || rules.baseCardDealt || movableBase(rules) ||
                                     !rules.dealtBases.empty() || rules.acesDealt))
         refuse("a foundation for each suit goes up from the Ace through every pack");
+    if (rules.rowsPerTap != 1 && (rules.stock != StockDeal::rowToTableau || rules.rowsPerTap < 1))
+        refuse("only a stock dealt in rows onto the tableau deals several rows at a tap");
     if (rules.rowDealNeedsNoSpace && rules.stock != StockDeal::rowToTableau)
         refuse("only a stock dealt in rows onto the tableau waits for its spaces to be filled");
     if (const std::string why = runFoundationsConflict(rules); !why.empty())
@@ -267,6 +273,12 @@ void requireConsistent(const KlondikeRules& rules, bool hasStock, bool hasWaste)
         refuse("only a stock turned onto a waste waits for the waste to be played");
     if (rules.foundationPerSuit && (rules.foundationTopRank != 0 || rules.tableauOnly))
         refuse("a foundation for each suit goes up from the Ace to the last King");
+    if (rules.foundationsByTwos &&
+        (rules.acesDealt || rules.kingsDown || rules.kingsHalf || rules.splitFoundations || movableBase(rules) ||
+         rules.baseCardDealt || !rules.dealtBases.empty() || rules.foundationBase != 0 || !rules.packRanks.empty() ||
+         rules.runFoundations || rules.wasteOut || rules.foundationPerSuit || rules.tableauOnly ||
+         rules.foundationTopRank != 0 || rules.rowsDealtPastFoundations > 0 || rules.rowsSendingAcesOut > 0))
+        refuse("foundations by twos start from the dealt Aces and twos and build up in suit");
     if (rules.kingsHalf && (rules.packs != 2 || rules.splitFoundations || rules.kingsDown || movableBase(rules) ||
                             rules.baseCardDealt || !rules.dealtBases.empty() || rules.foundationBase != 0 ||
                             !rules.packRanks.empty() || rules.runFoundations || rules.wasteOut ||
@@ -296,7 +308,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const int foundationCount = gamedb::foundationCount(rules);
     const int packCards = ranksPerPack(rules) * suitsPerPack(rules) * rules.packs;
     const bool oneBaseCard = rules.baseCardDealt || rules.base == FoundationBase::dealtCard;
-    const bool basesDealt = rules.acesDealt || !rules.dealtBases.empty();
+    const bool basesDealt = rules.acesDealt || !rules.dealtBases.empty() || rules.foundationsByTwos;
     const int dealtApart = basesDealt ? foundationCount : oneBaseCard ? 1 : 0;
     // Foundations whose base is dealt or chosen in play show no rank when empty.
     const bool noBaseMark =
@@ -339,6 +351,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const bool halfDown = rules.splitFoundations || rules.kingsHalf;
     const bool downFromAnyKing = halfDown && !rules.splitOncePerSuit;
     const int downFromKing = downFromAnyKing ? addRule(b, acceptsOnFoundation(13, Direction::down)) : 0;
+    const int byTwosFromTwo =
+        rules.foundationsByTwos ? addRule(b, acceptsOnFoundation(2, Direction::up, false, Suits::same, 2)) : 0;
 
     KlondikePiles piles;
     if (hasStock) {
@@ -393,6 +407,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         rules.stockOutReserve == 0 ? -1 : addStockOutReserve(b, rules, common, board, tableauPickUp);
     for (int k = 0; k < foundationCount; ++k) {
         const bool goesDown = halfDown && 2 * k >= foundationCount;
+        const bool evenRanks = rules.foundationsByTwos && 2 * k >= foundationCount;
         // One foundation a suit is bound to its suit, so that no suit is left
         // without one.
         const int ownSuit = rules.foundationPerSuit ? k + 1 : splitFoundationSuit(rules, k);
@@ -400,16 +415,17 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
                                ? addRule(b, foundationAcceptRule(rules) && suit(top(first)) == ownSuit)
                            : ownSuit != 0 ? splitFoundationAccept(b, goesDown, ownSuit)
                            : goesDown     ? downFromKing
+                           : evenRanks    ? byTwosFromTwo
                                           : foundationAccept;
         piles.foundations.push_back(b.addPile(makePile(
             {.x = foundationPlace(board, k).x,
              .y = foundationPlace(board, k).y,
              .style = rules.runFoundations ? kStylePlain : kStyleBaseCard,
              .dealCount = basesDealt || (oneBaseCard && k == 0) ? 1 : 0,
-             .dealClass = basesDealt ? (goesDown && rules.kingsHalf ? 2 : 1) : 0,
+             .dealClass = basesDealt ? ((goesDown && rules.kingsHalf) || evenRanks ? 2 : 1) : 0,
              .pickUp = rules.foundationsGiveBackAfterStock ? common.never : foundationPickUp,
              .accept = movableBase(rules) ? foundationAcceptBeforeBase(b, rules, common, k) : accept,
-             .baseRank = noBaseMark ? 0 : goesDown ? 13 : shownFoundationBase(rules),
+             .baseRank = noBaseMark ? 0 : goesDown ? 13 : evenRanks ? 2 : shownFoundationBase(rules),
              .baseSuit = ownSuit})));
     }
     if (rules.tableauFedByWasteOnly)
@@ -452,8 +468,11 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     } else if (hasStock && dealsToReserves(rules)) {
         addReserveDeal(b, rules, common, piles);
     } else if (hasStock && rules.stock != StockDeal::fillsSpaces) {
-        const std::span<const int> targets(piles.tableau.data(),
-                                           rules.stock == StockDeal::toFirstColumn ? 1 : piles.tableau.size());
+        const std::span<const int> row(piles.tableau.data(),
+                                       rules.stock == StockDeal::toFirstColumn ? 1 : piles.tableau.size());
+        std::vector<int> targets;
+        for (int round = 0; round < rules.rowsPerTap; ++round)
+            targets.insert(targets.end(), row.begin(), row.end());
         const int deal = addDealRow(b, piles.stock, targets);
         if (rules.rowDealNeedsNoSpace)
             for (int pile : piles.tableau)
@@ -482,7 +501,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         addTurnUpKeys(b, common, piles.tableau);
     if (rules.tableauOnly)
         addTableauWin(b, rules, common, piles);
-    else if (rules.splitFoundations || rules.foundationTopRank != 0)
+    else if (rules.splitFoundations || rules.foundationTopRank != 0 || rules.foundationsByTwos)
         addWinWhenEmpty(b, common, cardsInPlay(piles));
     else
         addWinWhenFull(b, piles.foundations, ranksPerPack(rules) * (rules.foundationPerSuit ? rules.packs : 1));

@@ -167,6 +167,8 @@ struct KlondikeRules {
     // down to Ace at the top of a tableau pile leaves by itself for the
     // first empty foundation, and no card goes there alone or comes back.
     bool runFoundations = false;
+    // With a stock dealt in rows onto the tableau: the rows one tap deals.
+    int rowsPerTap = 1;
     // The stock deals its row only while no tableau pile is empty.
     bool rowDealNeedsNoSpace = false;
     // A group moves as a unit only into an empty tableau pile; onto a card
@@ -190,6 +192,9 @@ struct KlondikeRules {
     // With a stock dealt to the reserves: its first deal is made at the
     // start, before the player's first step.
     bool reserveDealAtStart = false;
+    // With a stock dealt to the reserves: each reserve gets all its cards of
+    // a deal before the next one gets any, instead of a round at a time.
+    bool reservesDealtInTurn = false;
     // An empty tableau pile takes a card only from the waste.
     bool spacesFromWasteOnly = false;
     // The highest rank the foundations take (0: the King); the ranks above
@@ -227,6 +232,9 @@ struct KlondikeRules {
     // No foundations: the game is won once every card lies on the tableau,
     // each pile then empty or, with a columnCapacity, full.
     bool tableauOnly = false;
+    // With tableauOnly: each pile must end empty or as one run of a whole
+    // pack's ranks lying by groupBuild, King to Ace when built down.
+    bool tableauRunsWin = false;
     // With a stock that only fills spaces, its top card lies face up and may
     // be played as well.
     bool stockInPlay = false;
@@ -240,6 +248,10 @@ struct KlondikeRules {
     // acesDealt an Ace is dealt to each of the first half and a King to each
     // of the second.
     bool kingsHalf = false;
+    // Foundations built up in suit by twos: half from the Aces through the
+    // odd ranks to the King, half from the twos through the even ranks to
+    // the Queen, every Ace and two being dealt to them at the start.
+    bool foundationsByTwos = false;
 };
 
 // stockOutReserve: any number of single cards.

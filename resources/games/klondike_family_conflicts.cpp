@@ -25,6 +25,11 @@ std::string openColumnsConflict(const KlondikeRules& rules, bool hasWaste)
         return "columns dealt past the foundations need empty foundations built up in suit from the Ace";
     if (rules.reserveRounds != 1 && (rules.stock != StockDeal::rowToReserves || rules.reserveRounds < 1))
         return "only a stock dealt to the reserves deals them rounds, at least one a tap";
+    if (rules.tableauRunsWin && (!rules.tableauOnly || rules.groupBuild.direction != Direction::down ||
+                                 rules.columnCapacity != 0))
+        return "winning runs lie on a tableau without foundations, built down from the King";
+    if (rules.reservesDealtInTurn && rules.stock != StockDeal::rowToReserves)
+        return "only a stock dealt to the reserves deals them one after another";
     const bool usualMoves = !rules.tableauFedByWasteOnly && !rules.reservesFeedFoundationsOnly;
     if (rules.spacesFromWasteOnly && (!hasWaste || !usualMoves))
         return "spaces that take only the waste's card need a waste, and the usual moves around it";

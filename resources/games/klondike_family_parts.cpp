@@ -57,6 +57,8 @@ Condition foundationAcceptRule(const KlondikeRules& rules)
         const Condition rule = acceptsOnFoundation(0, Direction::up, true, Suits::same, rules.foundationStep);
         return rules.packs > 1 ? rule && count(second) < ranksPerPack(rules) : rule;
     }
+    if (rules.foundationsByTwos)
+        return acceptsOnFoundation(1, Direction::up, false, Suits::same, 2);
     if (rules.foundationBase != 0)
         return acceptsRoundFromBase(rules.foundationBase, rules.packs > 1);
     const Condition rule = rules.kingsDown
@@ -139,15 +141,24 @@ void addBaseRankSwitch(RecordBuilder& b, const KlondikeRules& rules, const Klond
 void addReserveDeal(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
                     const KlondikePiles& piles)
 {
-    const auto addRounds = [&](int key, int firstRound) {
-        for (int round = firstRound; round < rules.reserveRounds; ++round)
-            for (int reserve : piles.reserves) {
-                b.addAction(key, setCardsAction(piles.stock, Range::fromTop, 0, 1, kCardFaceUp, 1));
-                b.addAction(key, moveCardsAction(piles.stock, Range::fromTop, 0, 1, reserve));
-            }
+    const auto dealOne = [&](int key, int reserve) {
+        b.addAction(key, setCardsAction(piles.stock, Range::fromTop, 0, 1, kCardFaceUp, 1));
+        b.addAction(key, moveCardsAction(piles.stock, Range::fromTop, 0, 1, reserve));
     };
-    const int deal = addDealRow(b, piles.stock, piles.reserves);
-    addRounds(deal, 1);
+    const auto addRounds = [&](int key, int firstRound) {
+        if (rules.reservesDealtInTurn) {
+            for (int reserve : piles.reserves)
+                for (int round = firstRound; round < rules.reserveRounds; ++round)
+                    dealOne(key, reserve);
+            return;
+        }
+        for (int round = firstRound; round < rules.reserveRounds; ++round)
+            for (int reserve : piles.reserves)
+                dealOne(key, reserve);
+    };
+    const int deal = rules.reservesDealtInTurn ? b.addKey(TriggerType::never)
+                                               : addDealRow(b, piles.stock, piles.reserves);
+    addRounds(deal, rules.reservesDealtInTurn ? 0 : 1);
     b.addCondition(deal, common.topFaceDown, piles.stock);
     if (rules.reserveDealAtStart)
         addRounds(b.addKey(TriggerType::afterDeal), 0);
@@ -290,7 +301,8 @@ void addCardsDealtLast(RecordBuilder& b, const CommonPrograms& common, const Klo
 
 // Declared after every step once no card is left in the stock or the waste;
 // with a column capacity each tableau pile must also be empty or full, as a
-// pile short of it means the cards lie wrongly spread.
+// pile short of it means the cards lie wrongly spread, and with winning runs
+// empty or one whole run.
 void addTableauWin(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
                    const KlondikePiles& piles)
 {
@@ -299,6 +311,13 @@ void addTableauWin(RecordBuilder& b, const KlondikeRules& rules, const CommonPro
     for (int pile : {piles.stock, piles.waste})
         if (pile >= 0)
             b.addCondition(key, common.isEmpty, pile);
+    if (rules.tableauRunsWin) {
+        const int emptyOrRun = addRule(b, empty(first) || (count(first) == ranksPerPack(rules) &&
+                                                           isRun(first, rules.groupBuild)));
+        for (int pile : piles.tableau)
+            b.addCondition(key, emptyOrRun, pile);
+        return;
+    }
     if (rules.columnCapacity == 0)
         return;
     const int emptyOrFull = addRule(b, empty(first) || count(first) == rules.columnCapacity);

@@ -43,6 +43,8 @@ std::string buildText(const Build& build)
                                   : build.direction == Direction::either ? "up or down "
                                                                          : "down ";
     std::string text = direction + suitsText(build.suits);
+    if (build.step == 2)
+        text += " by twos";
     if (build.wrap)
         text += build.direction == Direction::up ? ", going on from King to Ace" : ", a King going on an Ace";
     return text;
@@ -80,6 +82,10 @@ std::string tableauText(const KlondikeRules& r)
     case EmptyTakes::kings:
         text += r.singleCards ? "Only a King may fill an empty pile."
                               : "Only a King, or a group headed by a King, may fill an empty pile.";
+        break;
+    case EmptyTakes::kingsOrQueens:
+        text += r.singleCards ? "Only a King or a Queen may fill an empty pile."
+                              : "Only a King or a Queen, or a group headed by one, may fill an empty pile.";
         break;
     case EmptyTakes::aces:
         text += r.singleCards ? "Only an Ace may fill an empty pile."
@@ -243,6 +249,11 @@ std::string foundationText(const KlondikeRules& r)
                "its own, and none comes back.";
     if (r.base != FoundationBase::fixed)
         return baseText(r) + (r.foundationsKeep ? " Cards played there stay there." : "");
+    if (r.foundationsByTwos)
+        return "Build the foundations up in suit by twos: half of them from the Aces through the odd ranks "
+               "(Ace, 3, 5, 7, 9, Jack, King), the other half from the twos through the even ranks (2, 4, 6, 8, "
+               "10, Queen). The Aces and twos are dealt to them at the start." +
+               std::string(r.foundationsKeep ? " Cards played there stay there." : "");
     if (r.splitOncePerSuit)
         return std::string("Each suit has two foundations: build the one among the first four up in suit from "
                            "its Ace to its King, and the one among the last four down in suit from its King to "
@@ -279,7 +290,9 @@ std::string foundationText(const KlondikeRules& r)
 std::string stockText(const KlondikeRules& r)
 {
     if (r.stock == StockDeal::rowToTableau)
-        return std::string("Tap the stock to deal one card face up onto each tableau pile") +
+        return std::string(r.rowsPerTap > 1 ? "Tap the stock to deal " + number(r.rowsPerTap) +
+                                                  " rounds of one card face up onto each tableau pile"
+                                            : "Tap the stock to deal one card face up onto each tableau pile") +
                (r.rowDealNeedsNoSpace ? ", once every empty pile has been filled" : "") + "." +
                (r.reservesDealtLast ? " Its last " + number(r.reserves) +
                                           " cards are kept apart: once it has dealt its rows, tap it again to deal "
@@ -296,6 +309,12 @@ std::string stockText(const KlondikeRules& r)
                              : "The stock is used only to fill spaces. There is no redeal.";
     if (r.stock == StockDeal::toFirstColumn)
         return "Tap the stock to deal one card face up onto the first tableau pile. There is no redeal.";
+    if (r.stock == StockDeal::rowToReserves && r.reservesDealtInTurn)
+        return std::string(r.reserveDealAtStart ? "The stock deals at the start, and again at each tap, "
+                                                : "Tap the stock to deal ") +
+               number(r.reserveRounds) +
+               " cards face up onto each reserve pile in turn, as far as the cards go; only the top card of "
+               "each is in play. There is no redeal.";
     if (r.stock == StockDeal::rowToReserves && r.reserveRounds > 1)
         return std::string(r.reserveDealAtStart ? "The stock deals at the start, and again at each tap, "
                                                   : "Tap the stock to deal ") +
@@ -332,7 +351,7 @@ std::string stockText(const KlondikeRules& r)
 
 std::string klondikeDescription(const KlondikeRules& r)
 {
-    const int foundations = suitsPerPack(r) * (r.foundationPerSuit ? 1 : r.packs);
+    const int foundations = suitsPerPack(r) * (r.foundationPerSuit ? 1 : r.packs) * (r.foundationsByTwos ? 2 : 1);
     const int cards = ranksPerPack(r) * suitsPerPack(r) * r.packs;
     int keptCells = 0;
     for (const RankCell& cell : r.cells)
@@ -343,7 +362,11 @@ std::string klondikeDescription(const KlondikeRules& r)
                                std::to_string(cards) + " cards to the " + number(foundations) + " foundations."
                          : "Move all " + std::to_string(cards) + " cards to the " + number(foundations + keptCells) +
                                " foundations.";
-    if (r.tableauOnly)
+    if (r.tableauRunsWin)
+        object = "Build all " + std::to_string(cards) + " cards into " + number(cards / ranksPerPack(r)) +
+                 " runs of " + number(ranksPerPack(r)) + " on the tableau, each from King down to Ace, every other "
+                 "pile ending empty.";
+    else if (r.tableauOnly)
         object = "Move all " + std::to_string(cards) + " cards onto the tableau" +
                  (r.columnCapacity > 0 ? ", every pile ending either empty or with " + number(r.columnCapacity) +
                                              " cards."

@@ -92,6 +92,7 @@ Condition emptyTakes(EmptyTakes onEmpty)
     case EmptyTakes::anything: return always();
     case EmptyTakes::kings: return rank(bottom(first)) == 13;
     case EmptyTakes::aces: return rank(bottom(first)) == 1;
+    case EmptyTakes::kingsOrQueens: return rank(bottom(first)) >= 12;
     case EmptyTakes::nothing: return never();
     case EmptyTakes::oneCard: return count(first) == 1;
     }

@@ -72,7 +72,7 @@ rules::Condition follows(const rules::Element& upper, const rules::Element& lowe
 rules::Condition isRun(rules::Sequence sequence, Build build);
 
 // What an empty destination takes.
-enum class EmptyTakes { anything, kings, nothing, aces, oneCard };
+enum class EmptyTakes { anything, kings, nothing, aces, oneCard, kingsOrQueens };
 
 // Accept rule: the group's bottom card follows the destination's top card by
 // the build; an empty destination takes what `onEmpty` says. maxCards limits
