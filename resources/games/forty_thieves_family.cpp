@@ -56,6 +56,7 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.redeals = family == Family::gypsy ? 0 : rules.redeals;
     row.rowDealNeedsNoSpace = rules.rowDealNeedsNoSpace;
     row.rowsPerTap = rules.rowsPerTap;
+    row.dealtAcesGoOut = rules.dealtAcesGoOut;
     row.yukonMoves = rules.yukonMoves;
     row.stockOutReserve = rules.stockOutReserve;
     row.foundationPerSuit = rules.foundationPerSuit;

@@ -48,6 +48,9 @@ struct OpenColumnsRules {
     int stockDeal = 1;  // Forty Thieves: cards turned onto the waste by one tap
     int redeals = 0;    // Forty Thieves: passes after the first, -1 no limit
     int rowsPerTap = 1;  // Gypsy: the rows one tap deals
+    // Gypsy, with rowsDealtPastFoundations: only Aces go out, at the deal and
+    // from every row the stock deals, the next card taking their place.
+    bool dealtAcesGoOut = false;
     bool rowDealNeedsNoSpace = false;  // Gypsy: the stock deals only while no column is empty
 
     bool acesDealt = false;  // the Aces start on the foundations

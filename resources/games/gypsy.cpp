@@ -93,6 +93,18 @@ VELMORA_GAME_FAMILY(gypsy)
         .faceUp = allCardsUp,
         .foundationsGiveBackAfterStock = true,
     }));
+    games.push_back(gypsyGame({
+        .id = 180,
+        .name = "Die Koenigsbergerin",
+        .skill = 2,
+        .playTime = 3,
+        .intro = "Gypsy on open columns, every Ace going to the foundations as it is dealt.",
+        .layout = "Eight columns of three face-up cards, dealt a row at a time; the stock and eight foundations.",
+        .faceUp = allCardsUp,
+        .dealtAcesGoOut = true,
+        .foundationsKeep = true,
+        .rowsDealtPastFoundations = 3,
+    }));
 }
 
 }  // namespace velmora::gamedb

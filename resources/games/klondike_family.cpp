@@ -254,6 +254,9 @@ void requireConsistent(const KlondikeRules& rules, bool hasStock, bool hasWaste)
                                     rules.foundationBase != 0 || rules.baseCardDealt || movableBase(rules) ||
                                     !rules.dealtBases.empty() || rules.acesDealt))
         refuse("a foundation for each suit goes up from the Ace through every pack");
+    if (rules.dealtAcesGoOut && (rules.rowsDealtPastFoundations == 0 || rules.stock != StockDeal::rowToTableau ||
+                                 rules.rowsPerTap != 1 || rules.rowDealNeedsNoSpace))
+        refuse("Aces go out of a stock's rows only where the columns are dealt past the foundations too");
     if (rules.rowsPerTap != 1 && (rules.stock != StockDeal::rowToTableau || rules.rowsPerTap < 1))
         refuse("only a stock dealt in rows onto the tableau deals several rows at a tap");
     if (rules.rowDealNeedsNoSpace && rules.stock != StockDeal::rowToTableau)
@@ -467,7 +470,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         addTableauRedeal(b, rules, piles);
     } else if (hasStock && dealsToReserves(rules)) {
         addReserveDeal(b, rules, common, piles);
-    } else if (hasStock && rules.stock != StockDeal::fillsSpaces) {
+    } else if (hasStock && rules.stock != StockDeal::fillsSpaces && !rules.dealtAcesGoOut) {
         const std::span<const int> row(piles.tableau.data(),
                                        rules.stock == StockDeal::toFirstColumn ? 1 : piles.tableau.size());
         std::vector<int> targets;
@@ -481,9 +484,13 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     }
     if (rules.rowsSendingAcesOut > 0)
         addRowsSendingAcesOut(b, piles.stock, piles.tableau, piles.foundations, rules.rowsSendingAcesOut);
-    if (rules.rowsDealtPastFoundations > 0)
-        addRowsDealtPastFoundations(b, piles.stock, piles.tableau, piles.foundations,
-                                    rules.rowsDealtPastFoundations);
+    if (rules.rowsDealtPastFoundations > 0) {
+        const int gathered = addRowsDealtPastFoundations(b, piles.stock, piles.tableau, piles.foundations,
+                                                         rules.rowsDealtPastFoundations, rules.dealtAcesGoOut);
+        if (rules.dealtAcesGoOut)
+            b.pile(piles.stock).tapKey = static_cast<std::uint16_t>(
+                addTapRowPastAces(b, common, piles.stock, gathered, piles.tableau, piles.foundations));
+    }
     if (movableBase(rules))
         addBaseRankSwitch(b, rules, piles);
     const std::vector<FillGuard> guards =

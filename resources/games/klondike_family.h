@@ -167,6 +167,10 @@ struct KlondikeRules {
     // down to Ace at the top of a tableau pile leaves by itself for the
     // first empty foundation, and no card goes there alone or comes back.
     bool runFoundations = false;
+    // With rowsDealtPastFoundations and a stock dealt in rows onto the
+    // tableau: only Aces go out, at the deal and from each row the stock
+    // deals, the next card taking the Ace's place.
+    bool dealtAcesGoOut = false;
     // With a stock dealt in rows onto the tableau: the rows one tap deals.
     int rowsPerTap = 1;
     // The stock deals its row only while no tableau pile is empty.

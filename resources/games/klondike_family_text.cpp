@@ -395,7 +395,10 @@ std::string klondikeDescription(const KlondikeRules& r)
     if (r.acesDealt)
         text += r.kingsHalf ? " An Ace and a King of each suit are dealt to them at the start."
                             : " The Aces are dealt to them at the start.";
-    if (r.rowsDealtPastFoundations > 0)
+    if (r.dealtAcesGoOut)
+        text += " Whenever the columns are dealt, at the start and from the stock, each Ace dealt goes to a "
+                "foundation instead, and the next card takes its place in the row.";
+    else if (r.rowsDealtPastFoundations > 0)
         text += " While the columns are dealt, each card that a foundation takes goes there instead, and the "
                 "next card takes its place in the column.";
     const int tableau = [&] {

@@ -117,7 +117,10 @@ ROWS = [
           foundations=4, found_size=26, found_suit=[1, 2, 3, 4], kept_apart=True),
     # Every ace the stock deals, in the deal too, goes to the foundations
     # and the next card takes its place; foundation cards stay.
-    gypsy("Die Koenigsbergerin", ["UUU"] * 8, foundation_aces="any", deal_aces_out=True, found_back=False),
+    # (The record gathers each row on an empty marker pile after the
+    # foundations.)
+    gypsy("Die Koenigsbergerin", ["UUU"] * 8, foundation_aces="any", deal_aces_out=True, found_back=False,
+          markers=1),
     # Eight reserves of four cards; the stock deals four more to each, one
     # reserve after another. One card moves at a time.
     gypsy("Kingsdown Eights", ["U"] * 8, group="single", reserves=["UUUU"] * 8, deal_to="reserves", deal_each=4),
