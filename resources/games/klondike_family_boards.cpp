@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "klondike_family_parts.h"
+
 namespace velmora::gamedb {
 
 namespace {
@@ -103,7 +105,7 @@ Board boardWithFirTree(const KlondikeRules& rules, bool hasStock)
 
 }  // namespace
 
-bool fannedReserves(const KlondikeRules& rules) { return rules.reserveCards > 1; }
+bool fannedReserves(const KlondikeRules& rules) { return rules.reserveCards > 1 && !dealsToReserves(rules); }
 
 Board boardFor(const KlondikeRules& rules, bool hasStock)
 {

@@ -52,7 +52,8 @@ struct Board {
 };
 
 // Reserve piles of several cards lie fanned down beside the tableau, as
-// further columns of its row.
+// further columns of its row; those the stock deals to keep only their top
+// card in play and lie squared however many cards they start with.
 bool fannedReserves(const KlondikeRules& rules);
 
 // The board for a game's piles; with a stock, the stock and the waste take
