@@ -97,6 +97,7 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.kingsHalf = rules.kingsHalf;
     row.tableauFedByWasteOnly = rules.tableauFedByWasteOnly;
     row.foundationsByTwos = rules.foundationsByTwos;
+    row.tableauTakesOnlySpaces = rules.tableauTakesOnlySpaces;
     return row;
 }
 

@@ -135,6 +135,8 @@ struct OpenColumnsRules {
     bool tableauFedByWasteOnly = false;
     // Foundations by twos, from the dealt Aces and twos (klondike_family.h).
     bool foundationsByTwos = false;
+    // A card goes only into an empty column (klondike_family.h).
+    bool tableauTakesOnlySpaces = false;
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

@@ -104,6 +104,25 @@ VELMORA_GAME_FAMILY(gypsy_refills)
         .foundationsKeep = true,
         .foundationsByTwos = true,
     }));
+    games.push_back(gypsyGame({
+        .id = 752,
+        .name = "Twenty",
+        .skill = 1,
+        .playTime = 2,
+        .category = Category::other,
+        .intro = "Twenty piles that grow only by the stock's rows, played off onto foundations going up from the "
+                 "Aces and down from the Kings.",
+        .layout = "Twenty piles of one card each, face up, in two rows of ten; the stock and eight foundations, "
+                  "four holding an Ace and four a King.",
+        .columns = 20,
+        .cardsPerColumn = 1,
+        .faceUp = allCardsUp,
+        .groups = false,
+        .spaceFill = SpaceFill::fromStock,
+        .acesDealt = true,
+        .kingsHalf = true,
+        .tableauTakesOnlySpaces = true,
+    }));
 }
 
 }  // namespace velmora::gamedb

@@ -257,6 +257,8 @@ void requireConsistent(const KlondikeRules& rules, bool hasStock, bool hasWaste)
     if (rules.dealtAcesGoOut && (rules.rowsDealtPastFoundations == 0 || rules.stock != StockDeal::rowToTableau ||
                                  rules.rowsPerTap != 1 || rules.rowDealNeedsNoSpace))
         refuse("Aces go out of a stock's rows only where the columns are dealt past the foundations too");
+    if (rules.tableauTakesOnlySpaces && (rules.tableauTakesAnyCard || rules.yukonMoves || !rules.singleCards))
+        refuse("a tableau that takes cards only into its spaces moves single cards");
     if (rules.rowsPerTap != 1 && (rules.stock != StockDeal::rowToTableau || rules.rowsPerTap < 1))
         refuse("only a stock dealt in rows onto the tableau deals several rows at a tap");
     if (rules.rowDealNeedsNoSpace && rules.stock != StockDeal::rowToTableau)

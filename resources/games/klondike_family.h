@@ -256,6 +256,9 @@ struct KlondikeRules {
     // odd ranks to the King, half from the twos through the even ranks to
     // the Queen, every Ace and two being dealt to them at the start.
     bool foundationsByTwos = false;
+    // Nothing is built on the tableau: a card may be put only into an empty
+    // pile (as onEmpty says), and the piles grow only by the stock's deals.
+    bool tableauTakesOnlySpaces = false;
 };
 
 // stockOutReserve: any number of single cards.

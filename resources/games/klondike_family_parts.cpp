@@ -79,6 +79,8 @@ Condition tableauAcceptRule(const KlondikeRules& rules)
         rule = rule && (empty(second) || count(first) == 1);
     if (rules.tableauTakesAnyCard)
         rule = rule || (!empty(second) && count(first) == 1 && faceUp(top(first)));
+    if (rules.tableauTakesOnlySpaces)
+        rule = rule && empty(second);
     if (rules.columnCapacity == 0)
         return rule;
     return count(first) + count(second) <= rules.columnCapacity && rule;

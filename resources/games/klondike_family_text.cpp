@@ -52,9 +52,11 @@ std::string buildText(const Build& build)
 
 std::string tableauText(const KlondikeRules& r)
 {
-    std::string text = r.tableauTakesAnyCard ? std::string("Any card may be put on a tableau pile, whatever lies "
-                                                           "there. ")
-                                             : "Build the tableau " + buildText(r.build) + ". ";
+    std::string text = r.tableauTakesAnyCard    ? std::string("Any card may be put on a tableau pile, whatever "
+                                                              "lies there. ")
+                       : r.tableauTakesOnlySpaces ? std::string("No card may be put on a tableau card: the piles "
+                                                                "grow only by the stock's deals. ")
+                                                  : "Build the tableau " + buildText(r.build) + ". ";
     if (r.yukonMoves)
         text += "Any face-up card may be moved together with all the cards on it, whether they are in "
                 "sequence or not; only the card moved has to fit where it lands. ";

@@ -225,6 +225,14 @@ constexpr CheckSettings kSettings[] = {
     // game runs over two hundred steps; narrower searches win none of deals
     // 1 to 6, a beam of 5,000 wins deal 1 within 3,000,000 states (a minute).
     {148, 3'000'000, 5000},
+    // Kingsdown Eights: single cards fed from eight reserves that grow by
+    // four cards a tap; the default search wins none of deals 1 to 3 within
+    // 20,000 states, and deal 2 within 100,000.
+    {376, 100'000, 0},
+    // Carthage: single cards built in suit, six reserves dealt two rounds a
+    // tap; the default search wins none of deals 1 and 2 within 200,000
+    // states, and deal 3 within that.
+    {114, 200'000, 0},
 };
 
 }  // namespace
