@@ -64,7 +64,7 @@ SolveStatus Search::search()
     if (engine_.isWon())
         return SolveStatus::won;
     if (options_.beamWidth != 0)
-        return searchPhase(Phase::win, Order::beam, options_.maxStates);
+        return searchWideningBeams();
     SolveStatus found = searchPhase(Phase::win, Order::bestFirst, options_.maxStates / 2);
     if (found == SolveStatus::notFound && !stoppedByCaller_)
         found = searchPhase(Phase::win, Order::depthFirst, options_.maxStates);
@@ -156,6 +156,20 @@ SolveStatus Search::searchDepthFirst()
     return depthCut_ ? SolveStatus::notFound : SolveStatus::unwinnable;
 }
 
+// A beam dies out when every state of a round is a dead end or has children
+// met before, often long before the budget is spent: the dropped children
+// stay marked as met. Then a beam twice as wide starts again from the root
+// with what is left of the budget, until one finds a win or the budget ends.
+// A beam as wide as the budget is the last, having kept every state.
+SolveStatus Search::searchWideningBeams()
+{
+    for (beamWidth_ = options_.beamWidth;; beamWidth_ *= 2) {
+        const SolveStatus status = searchPhase(Phase::win, Order::beam, options_.maxStates);
+        if (status != SolveStatus::notFound || outOfBudget() || beamWidth_ >= options_.maxStates)
+            return status;
+    }
+}
+
 // Each round expands the states of one depth and keeps the beamWidth best of
 // their children for the next. The states of a round are taken in the order
 // they were made, which follows the tree, so walking from one to the next is
@@ -173,12 +187,12 @@ SolveStatus Search::searchBeam()
                 return found_.empty() ? SolveStatus::inconsistent : SolveStatus::won;
             next.insert(next.end(), children_.begin(), children_.end());
         }
-        if (next.size() > options_.beamWidth) {
+        if (next.size() > beamWidth_) {
             // Lowest score first. The sorts are stable, so among equals the
             // earlier child goes on and the kept children stay in the order
             // they were made: the same game always gives the same beam.
             std::stable_sort(next.begin(), next.end(), [](const Child& a, const Child& b) { return a.score < b.score; });
-            next.resize(options_.beamWidth);
+            next.resize(beamWidth_);
             std::stable_sort(next.begin(), next.end(), [](const Child& a, const Child& b) { return a.parent < b.parent; });
         }
         round.clear();

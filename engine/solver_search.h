@@ -70,6 +70,8 @@ private:
     SolveStatus searchBestFirst();
     SolveStatus searchDepthFirst();
     SolveStatus searchBeam();
+    // Beams of doubling width from the root, within the one budget.
+    SolveStatus searchWideningBeams();
     // Whether the budget or the caller ends the search now.
     bool outOfBudget();
     // Brings the engine to the node and expands it, unless its state was
@@ -106,6 +108,7 @@ private:
     StateHasher hasher_;
     Phase phase_ = Phase::win;
     std::uint64_t expansionLimit_ = 0;
+    std::uint64_t beamWidth_ = 0;  // of the beam searching now
     bool stoppedByCaller_ = false;
     bool chains_ = false;  // whether taps in a row are followed as a chain
     // Whether the search for a win left out moves: then its end proves nothing.
