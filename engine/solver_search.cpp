@@ -160,12 +160,14 @@ SolveStatus Search::searchDepthFirst()
 // met before, often long before the budget is spent: the dropped children
 // stay marked as met. Then a beam twice as wide starts again from the root
 // with what is left of the budget, until one finds a win or the budget ends.
-// A beam as wide as the budget is the last, having kept every state.
+// A beam that left out no child is the last: a wider one would search the
+// same states.
 SolveStatus Search::searchWideningBeams()
 {
     for (beamWidth_ = options_.beamWidth;; beamWidth_ *= 2) {
+        beamDropped_ = false;
         const SolveStatus status = searchPhase(Phase::win, Order::beam, options_.maxStates);
-        if (status != SolveStatus::notFound || outOfBudget() || beamWidth_ >= options_.maxStates)
+        if (status != SolveStatus::notFound || outOfBudget() || !beamDropped_)
             return status;
     }
 }
@@ -188,6 +190,7 @@ SolveStatus Search::searchBeam()
             next.insert(next.end(), children_.begin(), children_.end());
         }
         if (next.size() > beamWidth_) {
+            beamDropped_ = true;
             // Lowest score first. The sorts are stable, so among equals the
             // earlier child goes on and the kept children stay in the order
             // they were made: the same game always gives the same beam.

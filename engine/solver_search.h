@@ -109,6 +109,7 @@ private:
     Phase phase_ = Phase::win;
     std::uint64_t expansionLimit_ = 0;
     std::uint64_t beamWidth_ = 0;  // of the beam searching now
+    bool beamDropped_ = false;     // whether it left out any child
     bool stoppedByCaller_ = false;
     bool chains_ = false;  // whether taps in a row are followed as a chain
     // Whether the search for a win left out moves: then its end proves nothing.

@@ -181,6 +181,26 @@ TEST(Solver, WinsKlondikeDealsThatReplayFromAFreshDeal)
     }
 }
 
+// A beam one state wide dies out on Klondike deal 2; the beams that follow,
+// each twice as wide, win it. A single beam of one would have expanded one
+// state per step of its win. On deal 5 the safe moves leave one line of
+// play, so the second beam leaves out nothing and is the last.
+TEST(Solver, ABeamThatDiesOutStartsAgainTwiceAsWide)
+{
+    const GameDefinition klondike = klondikeDefinition();
+    Engine engine;
+    deal(engine, klondike, 2);
+    const SolveResult won = solve(engine, searchMethod(1, 2500));
+    ASSERT_EQ(won.status, SolveStatus::won);
+    EXPECT_GT(won.statesExpanded, won.steps.size());
+    EXPECT_TRUE(replayWins(klondike, 2, won.steps));
+
+    deal(engine, klondike, 5);
+    const SolveResult lost = solve(engine, searchMethod(1, 2500));
+    EXPECT_EQ(lost.status, SolveStatus::notFound);
+    EXPECT_LT(lost.statesExpanded, 100u);
+}
+
 TEST(Solver, SameGameSameResult)
 {
     for (std::uint32_t width : {kBestFirst, kBeam}) {
@@ -298,11 +318,12 @@ TEST(Solver, ExhaustsAGameThatCannotBeWon)
     EXPECT_EQ(solve(engine, shallow).status, SolveStatus::notFound);
     EXPECT_EQ(solve(engine, {}).status, SolveStatus::unwinnable);
 
-    // A beam of one state per depth follows a single line: it meets fewer
-    // states than there are and proves nothing.
+    // Beams widening from one state per depth end with one that leaves out
+    // nothing, having met every state, some more than once; they still prove
+    // nothing.
     const SolveResult narrow = solve(engine, searchMethod(1, 1000));
     EXPECT_EQ(narrow.status, SolveStatus::notFound);
-    EXPECT_LT(narrow.statesExpanded, result.statesExpanded);
+    EXPECT_GT(narrow.statesExpanded, result.statesExpanded);
     EXPECT_TRUE(Snapshot(engine) == dealt);
 }
 
