@@ -33,7 +33,9 @@ int addRowsDealtPastFoundations(RecordBuilder& b, int stock, std::span<const int
     const int unfilled = addRule(b, count(first) < cards);
     const int goesOn = addRule(b, turnedTopGoesOn(acesOnly));
     const int topUp = addRule(b, !empty(first) && faceUp(top(first)));
-    for (int step = 0; step < cards + kCardsDealtOut; ++step) {
+    // Only Aces going out, at most one per foundation can.
+    const int outAtMost = acesOnly ? static_cast<int>(foundations.size()) : kCardsDealtOut;
+    for (int step = 0; step < cards + outAtMost; ++step) {
         const int turn = b.addKey(TriggerType::afterDeal);
         b.addCondition(turn, unfilled, gathered);
         b.addAction(turn, setCardsAction(stock, Range::fromTop, 0, 1, kCardFaceUp, 1));

@@ -9,8 +9,9 @@
 
 namespace velmora::gamedb {
 
-// How many cards the deal sends to the foundations at most; in the rare deal
-// that would send more, the columns are left short.
+// How many cards the deal sends to the foundations at most, where any card
+// they take goes there; in the rare deal that would send more, the columns
+// are left short.
 inline constexpr int kCardsDealtOut = 16;
 
 // Keys run right after the deal, in order: the stock's top card is turned up
