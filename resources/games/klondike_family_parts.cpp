@@ -147,23 +147,22 @@ void addReserveDeal(RecordBuilder& b, const KlondikeRules& rules, const CommonPr
         b.addAction(key, setCardsAction(piles.stock, Range::fromTop, 0, 1, kCardFaceUp, 1));
         b.addAction(key, moveCardsAction(piles.stock, Range::fromTop, 0, 1, reserve));
     };
-    const auto addRounds = [&](int key, int firstRound) {
+    const auto addRounds = [&](int key) {
         if (rules.reservesDealtInTurn) {
             for (int reserve : piles.reserves)
-                for (int round = firstRound; round < rules.reserveRounds; ++round)
+                for (int round = 0; round < rules.reserveRounds; ++round)
                     dealOne(key, reserve);
             return;
         }
-        for (int round = firstRound; round < rules.reserveRounds; ++round)
+        for (int round = 0; round < rules.reserveRounds; ++round)
             for (int reserve : piles.reserves)
                 dealOne(key, reserve);
     };
-    const int deal = rules.reservesDealtInTurn ? b.addKey(TriggerType::never)
-                                               : addDealRow(b, piles.stock, piles.reserves);
-    addRounds(deal, rules.reservesDealtInTurn ? 0 : 1);
+    const int deal = b.addKey(TriggerType::never);
+    addRounds(deal);
     b.addCondition(deal, common.topFaceDown, piles.stock);
     if (rules.reserveDealAtStart)
-        addRounds(b.addKey(TriggerType::afterDeal), 0);
+        addRounds(b.addKey(TriggerType::afterDeal));
     b.pile(piles.stock).tapKey = static_cast<std::uint16_t>(deal);
     if (rules.stock != StockDeal::reservesThenOpen)
         return;
