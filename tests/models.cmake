@@ -1,6 +1,6 @@
 # Each family's rules model played against velmora-cli: random play-outs and
 # the recorded wins, position by position. A large family runs as several
-# shares side by side. The sanitized build runs only the first share of each
+# shares side by side. The sanitized build runs only the first quarter of each
 # family, with fewer steps: it looks for memory faults in the CLI over a part
 # of the games, while the normal build checks every game's rules.
 find_package(Python3 COMPONENTS Interpreter REQUIRED)
@@ -11,6 +11,7 @@ foreach(family_shares klondike:4 yukon:2 forty_thieves:2 gypsy:1)
   set(shares_run ${shares})
   if(VELMORA_SANITIZE)
     set(shares_run 1)
+    set(shares 4)
   endif()
   foreach(share RANGE 1 ${shares_run})
     set(name models.${family}.${share})
