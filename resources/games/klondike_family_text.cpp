@@ -50,12 +50,20 @@ std::string buildText(const Build& build)
     return text;
 }
 
+// Nothing is built on the tableau: its piles grow only by the stock's rows,
+// or, with no rows dealt to them, hold one card at a time.
+std::string onlySpacesText(const KlondikeRules& r)
+{
+    return r.stock == StockDeal::rowToTableau
+               ? "No card may be put on a tableau card: the piles grow only by the stock's deals. "
+               : "No card may be put on a tableau card: a pile holds one card at a time. ";
+}
+
 std::string tableauText(const KlondikeRules& r)
 {
     std::string text = r.tableauTakesAnyCard    ? std::string("Any card may be put on a tableau pile, whatever "
                                                               "lies there. ")
-                       : r.tableauTakesOnlySpaces ? std::string("No card may be put on a tableau card: the piles "
-                                                                "grow only by the stock's deals. ")
+                       : r.tableauTakesOnlySpaces ? onlySpacesText(r)
                                                   : "Build the tableau " + buildText(r.build) + ". ";
     if (r.yukonMoves)
         text += "Any face-up card may be moved together with all the cards on it, whether they are in "
