@@ -1,6 +1,6 @@
-// Forty Thieves games whose stock is dealt, three cards at a time, onto two
-// reserve piles instead of a waste, and whose foundations go round from the
-// King; each a row for fortyThievesGame.
+// Forty Thieves games whose stock is dealt onto reserve piles instead of a
+// waste: three cards at a time onto two, on foundations that go round from
+// the King, or a card at a time onto three; each a row for fortyThievesGame.
 #include "forty_thieves_family.h"
 #include "game_registry.h"
 
@@ -57,6 +57,19 @@ VELMORA_GAME_FAMILY(forty_thieves_sparks)
         .reserves = 2,
         .reserveCards = 0,
         .reserveRounds = 3,
+    }));
+    games.push_back(fortyThievesGame({
+        .id = 724,
+        .name = "Three Pirates",
+        .skill = 2,
+        .playTime = 2,
+        .intro = "Forty Thieves whose stock is dealt a card at a time onto each of three reserve piles instead "
+                 "of a waste.",
+        .layout = "Ten columns of four cards each, face up; three reserve piles of one card each; the stock and "
+                  "eight foundations.",
+        .reserves = 3,
+        .reserveCards = 0,
+        .reserveRounds = 1,
     }));
 }
 
