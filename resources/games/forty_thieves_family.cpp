@@ -98,6 +98,7 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.tableauFedByWasteOnly = rules.tableauFedByWasteOnly;
     row.foundationsByTwos = rules.foundationsByTwos;
     row.tableauTakesOnlySpaces = rules.tableauTakesOnlySpaces;
+    row.walledColumns = rules.walledColumns;
     return row;
 }
 

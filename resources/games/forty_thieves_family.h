@@ -137,6 +137,9 @@ struct OpenColumnsRules {
     bool foundationsByTwos = false;
     // A card goes only into an empty column (klondike_family.h).
     bool tableauTakesOnlySpaces = false;
+    // The first this many columns give only to one another and to the
+    // foundations (klondike_family.h).
+    int walledColumns = 0;
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

@@ -437,6 +437,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         permitWasteFedMoves(b, piles);
     else if (rules.reservesFeedFoundationsOnly)
         permitReservesToFoundationsOnly(b, piles);
+    else if (rules.walledColumns > 0)
+        permitWalledColumns(b, piles, rules.walledColumns);
     else
         permitMoves(b, piles.foundations);
     if (rules.reservesDealtLast)

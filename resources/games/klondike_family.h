@@ -259,6 +259,9 @@ struct KlondikeRules {
     // Nothing is built on the tableau: a card may be put only into an empty
     // pile (as onEmpty says), and the piles grow only by the stock's deals.
     bool tableauTakesOnlySpaces = false;
+    // The first this many tableau piles give their cards only to one
+    // another and to the foundations.
+    int walledColumns = 0;
 };
 
 // stockOutReserve: any number of single cards.

@@ -1,5 +1,8 @@
 #include "klondike_family_parts.h"
 
+#include <algorithm>
+#include <span>
+
 #include "game_parts_base_rank.h"
 #include "klondike_family_boards.h"
 
@@ -202,6 +205,26 @@ void permitReservesToFoundationsOnly(RecordBuilder& b, const KlondikePiles& pile
     for (int reserve : piles.reserves)
         for (int foundation : piles.foundations)
             b.permit(reserve, foundation);
+}
+
+void permitWalledColumns(RecordBuilder& b, const KlondikePiles& piles, int walled)
+{
+    const std::span<const int> walledOff(piles.tableau.data(), static_cast<std::size_t>(walled));
+    const int firstFoundation = piles.foundations.front();
+    for (int pile = 0; pile < firstFoundation; ++pile) {
+        const bool isWalled = std::find(walledOff.begin(), walledOff.end(), pile) != walledOff.end();
+        if (!isWalled)
+            b.permit(pile, kAnyPile);
+        for (int foundation : piles.foundations)
+            b.permit(foundation, pile);
+    }
+    for (int from : walledOff) {
+        for (int to : walledOff)
+            if (to != from)
+                b.permit(from, to);
+        for (int foundation : piles.foundations)
+            b.permit(from, foundation);
+    }
 }
 
 namespace {

@@ -43,6 +43,9 @@ void permitWasteFedMoves(RecordBuilder& b, const KlondikePiles& piles);
 // Every move but those from a reserve to the tableau, and those between
 // foundations.
 void permitReservesToFoundationsOnly(RecordBuilder& b, const KlondikePiles& piles);
+// Every move but those between foundations, and those from the first
+// `walled` tableau piles to any pile but one another and the foundations.
+void permitWalledColumns(RecordBuilder& b, const KlondikePiles& piles, int walled);
 // The stock's tap and empty-tap keys for dealCountFalls.
 void addFallingDeal(RecordBuilder& b, const KlondikeRules& rules, const CommonPrograms& common,
                     const KlondikePiles& piles);

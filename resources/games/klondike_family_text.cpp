@@ -78,6 +78,9 @@ std::string tableauText(const KlondikeRules& r)
     else
         text += "Only a group built down " + suitsText(r.groupBuild.suits) +
                 " may be moved as a unit; otherwise move the top card alone. ";
+    if (r.walledColumns > 0)
+        text += "The cards of the first " + number(r.walledColumns) +
+                " piles may go only onto one another and onto the foundations. ";
     if (r.columnCapacity > 0)
         text += "A tableau pile holds at most " + number(r.columnCapacity) + " cards. ";
     if (r.tableauFedByWasteOnly)
