@@ -1,5 +1,5 @@
 // Forty Thieves games with cells beside the tableau, each holding any one
-// card; each a row for fortyThievesGame.
+// card, or one holding four; each a row for fortyThievesGame.
 #include "forty_thieves_family.h"
 #include "game_registry.h"
 
@@ -52,6 +52,25 @@ VELMORA_GAME_FAMILY(forty_thieves_cells)
         .reserves = 4,
         .reserveCards = 0,
         .reservesTakeAnyCard = true,
+    }));
+    games.push_back(fortyThievesGame({
+        .id = 797,
+        .name = "Zerline",
+        .skill = 2,
+        .playTime = 3,
+        .category = Category::other,
+        .intro = "Eight columns built down regardless of suit whose spaces take only Queens, beside a cell of "
+                 "four cards, on foundations that go from the King to the Ace and up to the Queen.",
+        .layout = "Eight columns of five cards each, all face up; an empty cell; the stock, the waste and eight "
+                  "foundations.",
+        .columns = 8,
+        .cardsPerColumn = 5,
+        .faceUp = allCardsUp,
+        .build = Build{Direction::down, Suits::any},
+        .groups = false,
+        .spaceRank = 12,
+        .foundationBase = 13,
+        .cells = {{.rank = 0, .capacity = 4, .takesFromWaste = false}},
     }));
 }
 

@@ -406,7 +406,9 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         const int accept =
             addRule(b, count(first) == 1 && faceUp(top(first)) && ofRank && count(second) < cell.capacity);
         const int pickUp = cell.keepsCards ? common.never : common.topCardOnly;
-        b.addPile(makePile({.x = place.x, .y = place.y, .pickUp = pickUp, .accept = accept}));
+        const int pile = b.addPile(makePile({.x = place.x, .y = place.y, .pickUp = pickUp, .accept = accept}));
+        if (!cell.takesFromWaste)
+            piles.wasteBarred.push_back(pile);
     }
     const int stockOut =
         rules.stockOutReserve == 0 ? -1 : addStockOutReserve(b, rules, common, board, tableauPickUp);
@@ -439,6 +441,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         permitReservesToFoundationsOnly(b, piles);
     else if (rules.walledColumns > 0)
         permitWalledColumns(b, piles, rules.walledColumns);
+    else if (!piles.wasteBarred.empty())
+        permitMovesBarringWaste(b, piles);
     else
         permitMoves(b, piles.foundations);
     if (rules.reservesDealtLast)

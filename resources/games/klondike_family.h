@@ -38,6 +38,7 @@ struct RankCell {
     int capacity = 1;
     // The cell is a foundation of that rank: its cards never leave.
     bool keepsCards = false;
+    bool takesFromWaste = true;  // false: any pile but the waste may give to it
 };
 
 // What fills an emptied tableau pile at once, before the player may.

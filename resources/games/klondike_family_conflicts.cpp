@@ -33,6 +33,11 @@ std::string openColumnsConflict(const KlondikeRules& rules, bool hasWaste)
     const bool usualMoves = !rules.tableauFedByWasteOnly && !rules.reservesFeedFoundationsOnly;
     if (rules.spacesFromWasteOnly && (!hasWaste || !usualMoves))
         return "spaces that take only the waste's card need a waste, and the usual moves around it";
+    const bool wasteBarred = std::any_of(rules.cells.begin(), rules.cells.end(), [](const RankCell& cell) {
+        return !cell.takesFromWaste;
+    });
+    if (wasteBarred && (!hasWaste || !usualMoves))
+        return "cells closed to the waste need a waste, and the usual moves around it";
     if (rules.walledColumns > 0 && (rules.walledColumns >= rules.columns || !usualMoves || !rules.cells.empty()))
         return "walled columns are some of the columns, beside the usual moves and no cells";
     const bool keptOnly = std::all_of(rules.cells.begin(), rules.cells.end(), [](const RankCell& cell) {

@@ -207,6 +207,23 @@ void permitReservesToFoundationsOnly(RecordBuilder& b, const KlondikePiles& pile
             b.permit(reserve, foundation);
 }
 
+void permitMovesBarringWaste(RecordBuilder& b, const KlondikePiles& piles)
+{
+    const int firstFoundation = piles.foundations.front();
+    const auto barred = [&](int pile) {
+        return std::find(piles.wasteBarred.begin(), piles.wasteBarred.end(), pile) != piles.wasteBarred.end();
+    };
+    for (int pile = 0; pile < firstFoundation; ++pile) {
+        if (pile != piles.waste)
+            b.permit(pile, kAnyPile);
+        for (int foundation : piles.foundations)
+            b.permit(foundation, pile);
+    }
+    for (int to = 0; to <= piles.foundations.back(); ++to)
+        if (to != piles.waste && !barred(to))
+            b.permit(piles.waste, to);
+}
+
 void permitWalledColumns(RecordBuilder& b, const KlondikePiles& piles, int walled)
 {
     const std::span<const int> walledOff(piles.tableau.data(), static_cast<std::size_t>(walled));

@@ -18,6 +18,7 @@ struct KlondikePiles {
     std::vector<int> tableau;
     std::vector<int> reserves;  // the dealt reserves
     std::vector<int> foundations;
+    std::vector<int> wasteBarred;  // cells the waste gives nothing to
 };
 
 bool movableBase(const KlondikeRules& rules);
@@ -43,6 +44,9 @@ void permitWasteFedMoves(RecordBuilder& b, const KlondikePiles& piles);
 // Every move but those from a reserve to the tableau, and those between
 // foundations.
 void permitReservesToFoundationsOnly(RecordBuilder& b, const KlondikePiles& piles);
+// Every move but those between foundations, and those from the waste to the
+// cells it may not give to.
+void permitMovesBarringWaste(RecordBuilder& b, const KlondikePiles& piles);
 // Every move but those between foundations, and those from the first
 // `walled` tableau piles to any pile but one another and the foundations.
 void permitWalledColumns(RecordBuilder& b, const KlondikePiles& piles, int walled);

@@ -37,6 +37,20 @@ std::string suitsText(Suits suits)
     return "";
 }
 
+std::string rankName(int rank, bool plural)
+{
+    static const char* const kNames[] = {"Ace", "Two", "Three", "Four", "Five", "Six", "Seven",
+                                         "Eight", "Nine", "Ten", "Jack", "Queen", "King"};
+    const std::string name = rank >= 1 && rank <= 13 ? kNames[rank - 1] : std::to_string(rank);
+    return plural ? (name == "Six" ? "Sixes" : name + "s") : name;
+}
+
+std::string withArticle(const std::string& name)
+{
+    std::string text = name == "Ace" || name == "Eight" ? "an " : "a ";
+    return text + name;
+}
+
 std::string buildText(const Build& build)
 {
     const char* const direction = build.direction == Direction::up       ? "up "
@@ -88,6 +102,11 @@ std::string tableauText(const KlondikeRules& r)
                 "foundations. ";
     if (r.spacesFromWasteOnly)
         return text + "Only the top card of the waste may fill an empty pile.";
+    if (r.spaceRank != 0) {
+        const std::string card = withArticle(rankName(r.spaceRank, false));
+        return text + (r.singleCards ? "Only " + card + " may fill an empty pile."
+                                     : "Only " + card + ", or a group headed by one, may fill an empty pile.");
+    }
     if (r.base != FoundationBase::fixed)
         return text + "An empty pile takes only a card of the rank just below the foundations' base (a King "
                       "when the base is the Ace), or a group headed by one.";
@@ -163,20 +182,6 @@ std::string spaceFillText(const KlondikeRules& r)
     return "";
 }
 
-std::string rankName(int rank, bool plural)
-{
-    static const char* const kNames[] = {"Ace", "Two", "Three", "Four", "Five", "Six", "Seven",
-                                         "Eight", "Nine", "Ten", "Jack", "Queen", "King"};
-    const std::string name = rank >= 1 && rank <= 13 ? kNames[rank - 1] : std::to_string(rank);
-    return plural ? (name == "Six" ? "Sixes" : name + "s") : name;
-}
-
-std::string withArticle(const std::string& name)
-{
-    std::string text = name == "Ace" || name == "Eight" ? "an " : "a ";
-    return text + name;
-}
-
 // Foundations up in suit from a fixed rank other than the Ace.
 std::string fixedBaseText(int base)
 {
@@ -205,12 +210,28 @@ std::string dealtBaseText(int base)
     return text + " are dealt to the foundations at the start. " + fixedBaseText(base);
 }
 
+bool isFreeCell(const RankCell& cell)
+{
+    return cell.rank == 0 && cell.capacity == 1 && cell.takesFromWaste;
+}
+
+// A cell that takes more than one card of any rank, or none from the waste.
+std::string openCellText(const RankCell& cell)
+{
+    std::string text = " A cell beside the tableau, empty at the start, takes ";
+    text += cell.capacity == 1 ? std::string("any single card")
+                               : "up to " + number(cell.capacity) + " cards of any rank, one at a time";
+    if (!cell.takesFromWaste)
+        text += ", but none from the waste";
+    return text + "; its top card may be played to the tableau or the foundations.";
+}
+
 std::string cellsText(const KlondikeRules& r)
 {
     std::string text;
     int freeCells = 0;
     for (const RankCell& cell : r.cells)
-        freeCells += cell.rank == 0 ? 1 : 0;
+        freeCells += isFreeCell(cell) ? 1 : 0;
     if (freeCells == 1)
         text += " A free cell beside the tableau, empty at the start, takes any single card, which may be played "
                 "from it to the tableau or the foundations.";
@@ -220,8 +241,12 @@ std::string cellsText(const KlondikeRules& r)
             .append(" free cells beside the tableau, empty at the start, each take any single card, which may be "
                     "played from them to the tableau or the foundations.");
     for (const RankCell& cell : r.cells) {
-        if (cell.rank == 0)
+        if (isFreeCell(cell))
             continue;
+        if (cell.rank == 0) {
+            text += openCellText(cell);
+            continue;
+        }
         if (cell.keepsCards) {
             text += " A further foundation beside the tableau, empty at the start, takes " +
                     (cell.capacity == 1 ? "a single " + rankName(cell.rank, false)
