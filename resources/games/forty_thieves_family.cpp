@@ -99,6 +99,7 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.foundationsByTwos = rules.foundationsByTwos;
     row.tableauTakesOnlySpaces = rules.tableauTakesOnlySpaces;
     row.walledColumns = rules.walledColumns;
+    row.foundationsAcross = rules.foundationsAcross;
     return row;
 }
 

@@ -140,6 +140,8 @@ struct OpenColumnsRules {
     // The first this many columns give only to one another and to the
     // foundations (klondike_family.h).
     int walledColumns = 0;
+    // A foundation's top card may go onto one of the other half (kingsHalf).
+    bool foundationsAcross = false;
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

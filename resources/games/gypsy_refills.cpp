@@ -123,6 +123,25 @@ VELMORA_GAME_FAMILY(gypsy_refills)
         .kingsHalf = true,
         .tableauTakesOnlySpaces = true,
     }));
+    games.push_back(gypsyGame({
+        .id = 434,
+        .name = "Marshal",
+        .skill = 2,
+        .playTime = 3,
+        .category = Category::other,
+        .intro = "Twenty-four single cards built up or down in suit, on foundations going up from the Aces and "
+                 "down from the Kings, between which cards may pass.",
+        .layout = "Twenty-four piles of one face-up card each, in rows; the stock and eight foundations.",
+        .columns = 24,
+        .cardsPerColumn = 1,
+        .faceUp = allCardsUp,
+        .build = Build{Direction::either, Suits::same},
+        .groups = false,
+        .onEmpty = EmptyTakes::nothing,
+        .spaceFill = SpaceFill::fromStock,
+        .kingsHalf = true,
+        .foundationsAcross = true,
+    }));
 }
 
 }  // namespace velmora::gamedb

@@ -138,11 +138,12 @@ std::vector<int> addTableau(RecordBuilder& b, const KlondikeRules& rules, const 
 
 // Every pile gives to every other, except that a foundation's card never
 // goes onto another foundation: with two or more packs that move would only
-// swap a card between equal foundations, a step that changes nothing. The
-// foundations are the last piles added.
-void permitMoves(RecordBuilder& b, std::span<const int> foundations)
+// swap a card between equal foundations, a step that changes nothing, unless
+// the foundations go different ways (`across`). The foundations are the last
+// piles added.
+void permitMoves(RecordBuilder& b, std::span<const int> foundations, bool across)
 {
-    if (foundations.size() <= 4) {
+    if (foundations.size() <= 4 || across) {
         b.permit(kAnyPile, kAnyPile);
         return;
     }
@@ -444,7 +445,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     else if (!piles.wasteBarred.empty())
         permitMovesBarringWaste(b, piles);
     else
-        permitMoves(b, piles.foundations);
+        permitMoves(b, piles.foundations, rules.foundationsAcross);
     if (rules.reservesDealtLast)
         addCardsDealtLast(b, common, piles, board.top.x(0), piles.reserves);
     if (rules.lastRowLeavesOut > 0) {

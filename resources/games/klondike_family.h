@@ -263,6 +263,9 @@ struct KlondikeRules {
     // The first this many tableau piles give their cards only to one
     // another and to the foundations.
     int walledColumns = 0;
+    // With kingsHalf and foundations that give back: a foundation's top card
+    // may go onto a foundation of the other half.
+    bool foundationsAcross = false;
 };
 
 // stockOutReserve: any number of single cards.

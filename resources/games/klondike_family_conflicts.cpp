@@ -33,6 +33,9 @@ std::string openColumnsConflict(const KlondikeRules& rules, bool hasWaste)
     const bool usualMoves = !rules.tableauFedByWasteOnly && !rules.reservesFeedFoundationsOnly;
     if (rules.spacesFromWasteOnly && (!hasWaste || !usualMoves))
         return "spaces that take only the waste's card need a waste, and the usual moves around it";
+    if (rules.foundationsAcross && (!rules.kingsHalf || rules.foundationsKeep || !usualMoves ||
+                                    rules.walledColumns > 0 || !rules.cells.empty()))
+        return "cards go across foundations that give back, half up and half down, beside the usual moves";
     const bool wasteBarred = std::any_of(rules.cells.begin(), rules.cells.end(), [](const RankCell& cell) {
         return !cell.takesFromWaste;
     });

@@ -320,6 +320,8 @@ std::string foundationText(const KlondikeRules& r)
                                 : "Build the foundations up " + suits + " from the Ace, one card at a time.";
     if (r.foundationsKeep)
         text += " Cards played there stay there.";
+    if (r.foundationsAcross)
+        text += " A foundation's top card may also be moved onto a foundation of the other half, where it fits.";
     if (r.foundationsGiveBackAfterStock)
         text += " Their cards may be played back only once the stock is used up.";
     return text;
