@@ -1,5 +1,6 @@
 // Forty Thieves games with cells beside the tableau, each holding any one
-// card, or one holding four; each a row for fortyThievesGame.
+// card or only the waste's, or one holding four; each a row for
+// fortyThievesGame.
 #include "forty_thieves_family.h"
 #include "game_registry.h"
 
@@ -71,6 +72,27 @@ VELMORA_GAME_FAMILY(forty_thieves_cells)
         .spaceRank = 12,
         .foundationBase = 13,
         .cells = {{.rank = 0, .capacity = 4, .takesFromWaste = false}},
+    }));
+    games.push_back(fortyThievesGame({
+        .id = 711,
+        .name = "The Red and the Black",
+        .skill = 2,
+        .playTime = 2,
+        .category = Category::other,
+        .intro = "Four single cards built down in alternating colours, four cells that hold the waste's cards for "
+                 "them, and foundations built up in alternating colours from the Aces.",
+        .layout = "Four columns of one face-up card each; four cells of one card each, face up; the stock, the "
+                  "waste and eight foundations, which hold the eight Aces.",
+        .columns = 4,
+        .cardsPerColumn = 1,
+        .faceUp = allCardsUp,
+        .build = Build{Direction::down, Suits::alternate},
+        .groups = false,
+        .acesDealt = true,
+        .foundationSuits = Suits::alternate,
+        .reserves = 4,
+        .reservesTakeAnyCard = true,
+        .reservesBetweenWasteAndTableau = true,
     }));
 }
 

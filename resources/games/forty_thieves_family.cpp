@@ -100,6 +100,7 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.tableauTakesOnlySpaces = rules.tableauTakesOnlySpaces;
     row.walledColumns = rules.walledColumns;
     row.foundationsAcross = rules.foundationsAcross;
+    row.reservesBetweenWasteAndTableau = rules.reservesBetweenWasteAndTableau;
     return row;
 }
 

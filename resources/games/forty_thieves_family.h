@@ -142,6 +142,9 @@ struct OpenColumnsRules {
     int walledColumns = 0;
     // A foundation's top card may go onto one of the other half (kingsHalf).
     bool foundationsAcross = false;
+    // The cells take only the waste's card and give theirs only to the
+    // tableau (reservesTakeAnyCard).
+    bool reservesBetweenWasteAndTableau = false;
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

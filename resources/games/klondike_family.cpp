@@ -442,6 +442,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         permitReservesToFoundationsOnly(b, piles);
     else if (rules.walledColumns > 0)
         permitWalledColumns(b, piles, rules.walledColumns);
+    else if (rules.reservesBetweenWasteAndTableau)
+        permitReservesBetweenWasteAndTableau(b, piles);
     else if (!piles.wasteBarred.empty())
         permitMovesBarringWaste(b, piles);
     else

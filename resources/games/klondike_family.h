@@ -266,6 +266,9 @@ struct KlondikeRules {
     // With kingsHalf and foundations that give back: a foundation's top card
     // may go onto a foundation of the other half.
     bool foundationsAcross = false;
+    // With reservesTakeAnyCard: the cells take only the waste's card and
+    // give theirs only to the tableau.
+    bool reservesBetweenWasteAndTableau = false;
 };
 
 // stockOutReserve: any number of single cards.

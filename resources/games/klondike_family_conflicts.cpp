@@ -36,6 +36,9 @@ std::string openColumnsConflict(const KlondikeRules& rules, bool hasWaste)
     if (rules.foundationsAcross && (!rules.kingsHalf || rules.foundationsKeep || !usualMoves ||
                                     rules.walledColumns > 0 || !rules.cells.empty()))
         return "cards go across foundations that give back, half up and half down, beside the usual moves";
+    if (rules.reservesBetweenWasteAndTableau &&
+        (!rules.reservesTakeAnyCard || !hasWaste || !usualMoves || !rules.cells.empty() || rules.walledColumns > 0))
+        return "cells between the waste and the tableau take any card, beside a waste and the usual moves";
     const bool wasteBarred = std::any_of(rules.cells.begin(), rules.cells.end(), [](const RankCell& cell) {
         return !cell.takesFromWaste;
     });

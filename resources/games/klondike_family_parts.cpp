@@ -207,6 +207,26 @@ void permitReservesToFoundationsOnly(RecordBuilder& b, const KlondikePiles& pile
             b.permit(reserve, foundation);
 }
 
+void permitReservesBetweenWasteAndTableau(RecordBuilder& b, const KlondikePiles& piles)
+{
+    std::vector<int> fromWaste = piles.tableau;
+    fromWaste.insert(fromWaste.end(), piles.reserves.begin(), piles.reserves.end());
+    fromWaste.insert(fromWaste.end(), piles.foundations.begin(), piles.foundations.end());
+    for (int to : fromWaste)
+        b.permit(piles.waste, to);
+    for (int column : piles.tableau) {
+        for (int to : piles.tableau)
+            if (to != column)
+                b.permit(column, to);
+        for (int foundation : piles.foundations) {
+            b.permit(column, foundation);
+            b.permit(foundation, column);
+        }
+        for (int reserve : piles.reserves)
+            b.permit(reserve, column);
+    }
+}
+
 void permitMovesBarringWaste(RecordBuilder& b, const KlondikePiles& piles)
 {
     const int firstFoundation = piles.foundations.front();

@@ -44,6 +44,9 @@ void permitWasteFedMoves(RecordBuilder& b, const KlondikePiles& piles);
 // Every move but those from a reserve to the tableau, and those between
 // foundations.
 void permitReservesToFoundationsOnly(RecordBuilder& b, const KlondikePiles& piles);
+// The waste and the tableau give to any pile but the reserves, which take
+// only the waste's card and give only to the tableau, as the foundations do.
+void permitReservesBetweenWasteAndTableau(RecordBuilder& b, const KlondikePiles& piles);
 // Every move but those between foundations, and those from the waste to the
 // cells it may not give to.
 void permitMovesBarringWaste(RecordBuilder& b, const KlondikePiles& piles);

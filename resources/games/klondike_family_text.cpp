@@ -417,6 +417,10 @@ std::string klondikeDescription(const KlondikeRules& r)
     if (r.reserves > 0 && r.reservesFeedFoundationsOnly)
         text += " The top card of each reserve pile may be played only to the foundations, never to the "
                 "tableau; nothing may be put on a reserve pile.";
+    else if (r.reserves > 0 && r.reservesBetweenWasteAndTableau)
+        text += std::string(r.reserves == 1 ? " The cell holds" : " Each cell holds") +
+                " one card at most: an empty cell takes only the top card of the waste, and a cell's card may be "
+                "played only to the tableau.";
     else if (r.reserves > 0 && r.reservesTakeAnyCard)
         text += std::string(r.reserves == 1 ? " The cell holds" : " Each cell holds") +
                 " one card at most: its card may be played to the tableau or the foundations, and an empty cell "
