@@ -101,6 +101,8 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.walledColumns = rules.walledColumns;
     row.foundationsAcross = rules.foundationsAcross;
     row.reservesBetweenWasteAndTableau = rules.reservesBetweenWasteAndTableau;
+    row.reserveRank = rules.reserveRank;
+    row.reservesFeedFoundationsOnly = rules.reservesFeedFoundationsOnly;
     return row;
 }
 

@@ -145,6 +145,10 @@ struct OpenColumnsRules {
     // The cells take only the waste's card and give theirs only to the
     // tableau (reservesTakeAnyCard).
     bool reservesBetweenWasteAndTableau = false;
+    // The reserves are dealt the cards of this rank, one each (0: any cards).
+    int reserveRank = 0;
+    // The reserves' cards go only to the foundations.
+    bool reservesFeedFoundationsOnly = false;
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

@@ -1,6 +1,7 @@
 // Gypsy games with reserves or cells beside the columns: free cells from
-// the start, reserves that take the stock's last cards, or a reserve that
-// opens once the stock is used up; each a row for gypsyGame.
+// the start, reserves that take the stock's last cards or hold the Jacks,
+// or a reserve that opens once the stock is used up; each a row for
+// gypsyGame.
 #include "forty_thieves_family.h"
 #include "game_registry.h"
 
@@ -110,6 +111,27 @@ VELMORA_GAME_FAMILY(gypsy_reserves)
         .reserves = 8,
         .reservesTakeAnyCard = true,
         .kingsHalf = true,
+    }));
+    games.push_back(gypsyGame({
+        .id = 384,
+        .name = "Ladies Battle",
+        .skill = 1,
+        .playTime = 2,
+        .intro = "A one-pack patience on six single cards, whose foundations go from the Queens round the corner "
+                 "to the Jacks that wait on four reserves.",
+        .layout = "Six columns of one face-up card each; four reserve piles, each holding a Jack; the stock and "
+                  "four foundations, which hold the four Queens.",
+        .packs = 1,
+        .columns = 6,
+        .cardsPerColumn = 1,
+        .faceUp = allCardsUp,
+        .build = Build{Direction::down, Suits::alternate, true},
+        .groups = false,
+        .spaceFill = SpaceFill::fromStock,
+        .dealtBases = {12, 12, 12, 12},
+        .reserves = 4,
+        .reserveRank = 11,
+        .reservesFeedFoundationsOnly = true,
     }));
 }
 

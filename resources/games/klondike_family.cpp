@@ -80,8 +80,13 @@ bool dealsFaceDown(const KlondikeRules& rules)
 
 // The deal class of a card: 1 for a card the foundations receive at the
 // deal (2 for a King that starts a foundation going down), else 0.
+// The class of the cards the reserves are dealt, apart from the foundations'.
+constexpr int kReserveDealClass = 3;
+
 int dealClassOf(const KlondikeRules& rules, int pack, int suit, int rank)
 {
+    if (rules.reserveRank != 0 && rank == rules.reserveRank)
+        return kReserveDealClass;
     if (!rules.dealtBases.empty())
         return rules.dealtBases[static_cast<std::size_t>(suit - 1)] == rank ? 1 : 0;
     if (rules.foundationsByTwos)
@@ -94,12 +99,12 @@ int dealClassOf(const KlondikeRules& rules, int pack, int suit, int rank)
 void addCards(RecordBuilder& b, const KlondikeRules& rules)
 {
     if (!rules.acesDealt && !rules.foundationsByTwos && rules.dealtBases.empty() && rules.packSuits.empty() &&
-        rules.packRanks.empty()) {
+        rules.packRanks.empty() && rules.reserveRank == 0) {
         b.addPacks(rules.packs);
         return;
     }
     // The cards dealt to the foundations form their own deal class, which
-    // only the foundations receive.
+    // only the foundations receive; so do those dealt to the reserves.
     const std::vector<int> suits = rules.packSuits.empty() ? std::vector<int>{1, 2, 3, 4} : rules.packSuits;
     const std::vector<int> ranks =
         rules.packRanks.empty() ? std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13} : rules.packRanks;
@@ -397,6 +402,7 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
                                                      .spread = fanned ? Spread::down : Spread::squared,
                                                      .faceUp = !rules.lockedReserves,
                                                      .dealCount = rules.reservesDealtLast ? 0 : rules.reserveCards,
+                                                     .dealClass = rules.reserveRank != 0 ? kReserveDealClass : 0,
                                                      .pickUp = reservePickUp(rules, common, k),
                                                      .accept = reserveAccept})));
     }

@@ -269,6 +269,8 @@ struct KlondikeRules {
     // With reservesTakeAnyCard: the cells take only the waste's card and
     // give theirs only to the tableau.
     bool reservesBetweenWasteAndTableau = false;
+    // The reserves are dealt the cards of this rank, one each (0: any cards).
+    int reserveRank = 0;
 };
 
 // stockOutReserve: any number of single cards.

@@ -39,6 +39,11 @@ std::string openColumnsConflict(const KlondikeRules& rules, bool hasWaste)
     if (rules.reservesBetweenWasteAndTableau &&
         (!rules.reservesTakeAnyCard || !hasWaste || !usualMoves || !rules.cells.empty() || rules.walledColumns > 0))
         return "cells between the waste and the tableau take any card, beside a waste and the usual moves";
+    const int ranksDealt = 4 * rules.packs;
+    if (rules.reserveRank != 0 && (rules.reserves != ranksDealt || rules.reserveCards != 1 ||
+                                   rules.reservesDealtLast || dealsToReserves(rules) || !rules.packRanks.empty() ||
+                                   !rules.packSuits.empty()))
+        return "reserves dealt one rank take every card of it, one each, from full packs";
     const bool wasteBarred = std::any_of(rules.cells.begin(), rules.cells.end(), [](const RankCell& cell) {
         return !cell.takesFromWaste;
     });

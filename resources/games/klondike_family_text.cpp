@@ -414,6 +414,9 @@ std::string klondikeDescription(const KlondikeRules& r)
     std::string text = std::string(r.intro) + "\n<b>Object</b>\n" + object + "\n<b>Layout</b>\n" + r.layout +
                        "\n<b>Rules</b>\n" + tableauText(r);
     text += spaceFillText(r);
+    if (r.reserveRank != 0)
+        text += " The " + number(r.reserves) + " " + rankName(r.reserveRank, true) +
+                " are dealt to the reserve piles at the start, one to each.";
     if (r.reserves > 0 && r.reservesFeedFoundationsOnly)
         text += " The top card of each reserve pile may be played only to the foundations, never to the "
                 "tableau; nothing may be put on a reserve pile.";

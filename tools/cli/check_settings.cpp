@@ -242,6 +242,11 @@ constexpr CheckSettings kSettings[] = {
     // only the waste's card; the default search wins none of deals 1 to 3
     // within 20,000 states, and deal 1 within 200,000.
     {711, 200'000, 0},
+    // Ladies Battle: six single cards on one pack, the Jacks held back on
+    // reserves; the default search wins none of deals 1 to 3 within 200,000
+    // states, nor a beam of 200 deal 1 within 300,000; that beam wins deal 2
+    // within 130,000, where the check starts.
+    {384, 300'000, 200, 0, 2},
 };
 
 }  // namespace
