@@ -103,6 +103,8 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.reservesBetweenWasteAndTableau = rules.reservesBetweenWasteAndTableau;
     row.reserveRank = rules.reserveRank;
     row.reservesFeedFoundationsOnly = rules.reservesFeedFoundationsOnly;
+    row.lastRowToColumns = rules.lastRowToColumns;
+    row.kingsDealtDown = rules.kingsDealtDown;
     return row;
 }
 

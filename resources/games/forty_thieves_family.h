@@ -149,6 +149,12 @@ struct OpenColumnsRules {
     int reserveRank = 0;
     // The reserves' cards go only to the foundations.
     bool reservesFeedFoundationsOnly = false;
+    // The stock's last cards, one for each column, go onto the columns
+    // (with reserveRounds; klondike_family.h).
+    bool lastRowToColumns = false;
+    // The down half of the foundations starts with one pack's Kings
+    // (kingsHalf).
+    bool kingsDealtDown = false;
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

@@ -41,6 +41,26 @@ VELMORA_GAME_FAMILY(gypsy_reserve_rows)
         .reserveCards = 2,
         .reserveRounds = 2,
     }));
+    games.push_back(gypsyGame({
+        .id = 16,
+        .name = "Algerian Patience",
+        .skill = 2,
+        .playTime = 3,
+        .intro = "Carthage built up or down in suit round the corner, on foundations half going up from the Aces "
+                 "and half down from the Kings; the stock's last eight cards go onto the columns.",
+        .layout = "Eight columns of one face-up card; six reserve piles of four face-up cards; the stock and "
+                  "eight foundations, four of which hold a King.",
+        .cardsPerColumn = 1,
+        .faceUp = allCardsUp,
+        .build = Build{Direction::either, Suits::same, true},
+        .groups = false,
+        .reserves = 6,
+        .reserveCards = 2,
+        .reserveRounds = 2,
+        .kingsHalf = true,
+        .lastRowToColumns = true,
+        .kingsDealtDown = true,
+    }));
 }
 
 }  // namespace velmora::gamedb

@@ -93,13 +93,15 @@ int dealClassOf(const KlondikeRules& rules, int pack, int suit, int rank)
         return rank <= 2 ? rank : 0;
     if (rules.acesDealt && rules.kingsHalf)
         return pack == 0 && rank == 1 ? 1 : pack == 1 && rank == 13 ? 2 : 0;
+    if (rules.kingsDealtDown)
+        return pack == 0 && rank == 13 ? 2 : 0;
     return rules.acesDealt && rank == 1 ? 1 : 0;
 }
 
 void addCards(RecordBuilder& b, const KlondikeRules& rules)
 {
     if (!rules.acesDealt && !rules.foundationsByTwos && rules.dealtBases.empty() && rules.packSuits.empty() &&
-        rules.packRanks.empty() && rules.reserveRank == 0) {
+        rules.packRanks.empty() && rules.reserveRank == 0 && !rules.kingsDealtDown) {
         b.addPacks(rules.packs);
         return;
     }
@@ -232,7 +234,7 @@ void requireConsistent(const KlondikeRules& rules, bool hasStock, bool hasWaste)
     if (rules.groupsOnlyToSpaces && rules.singleCards)
         refuse("groups that go only into spaces need groups that move");
     const bool needsStock = rules.spaceFill == SpaceFill::fromStock || rules.reservesDealtLast ||
-                            rules.lastRowLeavesOut > 0 || rules.foundationsGiveBackAfterStock ||
+                            rules.lastRowLeavesOut > 0 || rules.lastRowToColumns || rules.foundationsGiveBackAfterStock ||
                             rules.stockOutReserve != 0;
     if (needsStock && !hasStock)
         refuse("spaces filled from the stock, cards kept back from it, or piles it opens need a stock");
@@ -320,12 +322,17 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const int packCards = ranksPerPack(rules) * suitsPerPack(rules) * rules.packs;
     const bool oneBaseCard = rules.baseCardDealt || rules.base == FoundationBase::dealtCard;
     const bool basesDealt = rules.acesDealt || !rules.dealtBases.empty() || rules.foundationsByTwos;
-    const int dealtApart = basesDealt ? foundationCount : oneBaseCard ? 1 : 0;
+    const int dealtApart = basesDealt            ? foundationCount
+                           : rules.kingsDealtDown ? foundationCount / 2
+                           : oneBaseCard          ? 1
+                                                  : 0;
     // Foundations whose base is dealt or chosen in play show no rank when empty.
     const bool noBaseMark =
         movableBase(rules) || rules.baseCardDealt || !rules.dealtBases.empty() || rules.runFoundations;
     const int reserveCards = rules.reserves * rules.reserveCards;
-    const int lastRowCards = rules.lastRowLeavesOut > 0 ? rules.columns - 2 * rules.lastRowLeavesOut : 0;
+    const int lastRowCards = rules.lastRowLeavesOut > 0 ? rules.columns - 2 * rules.lastRowLeavesOut
+                             : rules.lastRowToColumns ? rules.columns
+                                                      : 0;
     const int stockCards = packCards - tableauCards(rules) - reserveCards - dealtApart - lastRowCards;
     const bool hasStock = stockCards > 0 || rules.redealTableau;
     const bool hasWaste =
@@ -435,8 +442,10 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
             {.x = foundationPlace(board, k).x,
              .y = foundationPlace(board, k).y,
              .style = rules.runFoundations ? kStylePlain : kStyleBaseCard,
-             .dealCount = basesDealt || (oneBaseCard && k == 0) ? 1 : 0,
-             .dealClass = basesDealt ? ((goesDown && rules.kingsHalf) || evenRanks ? 2 : 1) : 0,
+             .dealCount = basesDealt || (oneBaseCard && k == 0) || (rules.kingsDealtDown && goesDown) ? 1 : 0,
+             .dealClass = basesDealt                          ? ((goesDown && rules.kingsHalf) || evenRanks ? 2 : 1)
+                          : rules.kingsDealtDown && goesDown ? 2
+                                                              : 0,
              .pickUp = rules.foundationsGiveBackAfterStock ? common.never : foundationPickUp,
              .accept = movableBase(rules) ? foundationAcceptBeforeBase(b, rules, common, k) : accept,
              .baseRank = noBaseMark ? 0 : goesDown ? 13 : evenRanks ? 2 : shownFoundationBase(rules),
@@ -456,6 +465,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         permitMoves(b, piles.foundations, rules.foundationsAcross);
     if (rules.reservesDealtLast)
         addCardsDealtLast(b, common, piles, board.top.x(0), piles.reserves);
+    if (rules.lastRowToColumns)
+        addCardsDealtLast(b, common, piles, board.top.x(0), piles.tableau);
     if (rules.lastRowLeavesOut > 0) {
         const std::span<const int> middle(piles.tableau.data() + rules.lastRowLeavesOut,
                                           piles.tableau.size() - 2 * static_cast<std::size_t>(rules.lastRowLeavesOut));

@@ -271,6 +271,13 @@ struct KlondikeRules {
     bool reservesBetweenWasteAndTableau = false;
     // The reserves are dealt the cards of this rank, one each (0: any cards).
     int reserveRank = 0;
+    // With a stock dealt to the reserves: its last cards, one for each
+    // column, lie apart under it, and a tap on the used-up stock deals them
+    // onto the columns.
+    bool lastRowToColumns = false;
+    // With kingsHalf: the down half starts with one pack's Kings, the other
+    // half empty.
+    bool kingsDealtDown = false;
 };
 
 // stockOutReserve: any number of single cards.

@@ -44,6 +44,10 @@ std::string openColumnsConflict(const KlondikeRules& rules, bool hasWaste)
                                    rules.reservesDealtLast || dealsToReserves(rules) || !rules.packRanks.empty() ||
                                    !rules.packSuits.empty()))
         return "reserves dealt one rank take every card of it, one each, from full packs";
+    if (rules.lastRowToColumns && (rules.stock != StockDeal::rowToReserves || rules.lastRowLeavesOut > 0))
+        return "a last row kept apart for the columns comes from a stock dealt to the reserves";
+    if (rules.kingsDealtDown && (!rules.kingsHalf || rules.acesDealt || !rules.dealtBases.empty()))
+        return "Kings dealt to the down half need foundations half up and half down, with nothing else dealt";
     const bool wasteBarred = std::any_of(rules.cells.begin(), rules.cells.end(), [](const RankCell& cell) {
         return !cell.takesFromWaste;
     });

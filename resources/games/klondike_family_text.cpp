@@ -60,7 +60,9 @@ std::string buildText(const Build& build)
     if (build.step == 2)
         text += " by twos";
     if (build.wrap)
-        text += build.direction == Direction::up ? ", going on from King to Ace" : ", a King going on an Ace";
+        text += build.direction == Direction::up       ? ", going on from King to Ace"
+                : build.direction == Direction::either ? ", a King and an Ace each going on the other"
+                                                       : ", a King going on an Ace";
     return text;
 }
 
@@ -311,8 +313,10 @@ std::string foundationText(const KlondikeRules& r)
         : sameDealtBase(r) != 0 ? dealtBaseText(sameDealtBase(r))
         : !r.dealtBases.empty() ? "Each foundation starts with a card dealt to it. Build the foundations up in suit "
                                   "from them, one card at a time, going on from King to Ace."
-        : r.kingsHalf           ? "Build half the foundations up " + suits + " from the Ace and the other half down " +
-                            suits + " from the King, one card at a time."
+        : r.kingsHalf ? "Build half the foundations up " + suits + " from the Ace and the other half down " + suits +
+                            " from the King, one card at a time." +
+                            (r.kingsDealtDown ? " The Kings of one pack are dealt to the second half at the start."
+                                              : "")
         : r.kingsDown           ? "Build the foundations down " + suits + " from the King, one card at a time."
         : r.foundationTopRank != 0
             ? "Build the foundations up " + suits + " from the Ace to the " + rankName(r.foundationTopRank, false) +
@@ -360,7 +364,12 @@ std::string stockText(const KlondikeRules& r)
                                                   : "Tap the stock to deal ") +
                number(r.reserveRounds) +
                " rounds of one card face up onto each reserve pile, as far as the cards go; only the top card "
-               "of each is in play. There is no redeal.";
+               "of each is in play." +
+               (r.lastRowToColumns ? " Its last " + number(r.columns) +
+                                         " cards are kept apart: once it has dealt the rest, tap it again to "
+                                         "deal them face up, one onto each tableau pile."
+                                   : "") +
+               " There is no redeal.";
     if (r.stock == StockDeal::rowToReserves)
         return "Tap the stock to deal one card face up onto each reserve pile, as far as the cards go. There "
                "is no redeal.";

@@ -143,9 +143,11 @@ ROWS = [
     # four face-up cards (one rules text; another dealing lays six), which
     # take no cards. The stock deals two rounds of one card to each reserve,
     # and its last eight cards one to each pile. Four kings start
-    # foundations built down in suit; four more go up from the ace.
-    gypsy("Algerian Patience", ["U"] * 8, build="suit_updown", wrap=True, group="single", **dict(
-        CARTHAGE, found_dealt=[13] * 4, found_base=[13] * 4 + [1] * 4, found_dir=[-1] * 4 + [1] * 4)),
+    # foundations built down in suit; four more go up from the ace. The
+    # program lists the four going up first, and keeps the last eight cards
+    # apart under the stock.
+    gypsy("Algerian Patience", ["U"] * 8, build="suit_updown", wrap=True, group="single", kept_apart=True, **dict(
+        CARTHAGE, found_dealt=[13] * 4, found_base=[1] * 4 + [13] * 4, found_dir=[1] * 4 + [-1] * 4)),
     gypsy("Carthage", ["U"] * 8, build="suit", group="single", **CARTHAGE),
     # Nine piles of 8, 7, ... 2, 1 and 1 cards, the top one face up, and an
     # empty tenth (one rules text counts the nine down to one). Four

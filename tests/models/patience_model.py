@@ -356,7 +356,8 @@ class Model(Fills):
         stock = self.piles[self.stock_at]
         if not stock and self.kept():
             kept = self.kept()
-            targets = self.of(RESERVE) if self.rules.last_to_reserves else self.dealt_piles(len(kept))
+            targets = (self.of(RESERVE) if self.rules.last_to_reserves
+                       else self.of(TABLEAU) if self.rules.last_to_rows else self.dealt_piles(len(kept)))
             for i in targets:
                 self.deal_one(kept, i)
             return

@@ -157,9 +157,9 @@ class Rules:
     stripped of some, lowest first; the foundations climb through them in that
     order (found_size: as many). stock_last: the stock and waste are listed
     after every other pile. kept_apart: the cards of the last deal
-    (last_to_reserves, or short_deal 'middle') lie face down on a pile of
+    (last_to_reserves, last_to_rows or short_deal 'middle') lie face down on a pile of
     their own after every other, as the program keeps them, and a tap on the
-    used-up stock deals them. differs: points on which the program is known to
+    used-up stock deals them (with last_to_rows, onto the tableau). differs: points on which the program is known to
     differ (see MISMATCHES.md)."""
 
     def __init__(self, name, deal, **settings):
