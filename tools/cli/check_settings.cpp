@@ -247,6 +247,15 @@ constexpr CheckSettings kSettings[] = {
     // states, nor a beam of 200 deal 1 within 300,000; that beam wins deal 2
     // within 130,000, where the check starts.
     {384, 300'000, 200, 0, 2},
+    // Cicely: four rows a tap onto eight columns beside eight cells; the
+    // default search wins none of deals 1 to 4 within 200,000 states (nor
+    // beams of up to 2,000 deals 1 to 3 within 1,000,000), and deal 5 within
+    // 110,000, where the check starts.
+    {139, 200'000, 0, 5, 5},
+    // Big Deal: the default search wins none of deals 1 to 3 within 20,000
+    // states, nor deal 4 within 200,000; it wins deal 5 within 110,000,
+    // where the check starts.
+    {63, 200'000, 0, 5, 5},
 };
 
 }  // namespace
