@@ -105,6 +105,7 @@ KlondikeRules klondikeRow(const OpenColumnsRules& rules, Family family)
     row.reservesFeedFoundationsOnly = rules.reservesFeedFoundationsOnly;
     row.lastRowToColumns = rules.lastRowToColumns;
     row.kingsDealtDown = rules.kingsDealtDown;
+    row.startedFoundations = rules.startedFoundations;
     return row;
 }
 

@@ -155,6 +155,8 @@ struct OpenColumnsRules {
     // The down half of the foundations starts with one pack's Kings
     // (kingsHalf).
     bool kingsDealtDown = false;
+    // Foundations each dealt a starting card of their own (klondike_family.h).
+    std::vector<FoundationStart> startedFoundations = {};
 };
 
 // A Forty Thieves game: the stock is turned onto a waste.

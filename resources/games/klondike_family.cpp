@@ -10,6 +10,7 @@
 #include "klondike_family_locks.h"
 #include "klondike_family_parts.h"
 #include "klondike_family_runs.h"
+#include "klondike_family_started.h"
 #include "klondike_family_stock_out.h"
 #include "klondike_family_waste_out.h"
 #include "klondike_family_waste_spaces.h"
@@ -43,6 +44,8 @@ int foundationCount(const KlondikeRules& rules)
 {
     if (rules.tableauOnly)
         return 0;
+    if (!rules.startedFoundations.empty())
+        return static_cast<int>(rules.startedFoundations.size());
     const int packs = rules.foundationPerSuit ? 1 : rules.packs;
     const bool doubled = (rules.splitFoundations && !rules.splitOncePerSuit) || rules.foundationsByTwos;
     return suitsPerPack(rules) * packs * (doubled ? 2 : 1);
@@ -87,6 +90,8 @@ int dealClassOf(const KlondikeRules& rules, int pack, int suit, int rank)
 {
     if (rules.reserveRank != 0 && rank == rules.reserveRank)
         return kReserveDealClass;
+    if (!rules.startedFoundations.empty())
+        return startedDealClass(rules, pack, suit, rank);
     if (!rules.dealtBases.empty())
         return rules.dealtBases[static_cast<std::size_t>(suit - 1)] == rank ? 1 : 0;
     if (rules.foundationsByTwos)
@@ -101,7 +106,8 @@ int dealClassOf(const KlondikeRules& rules, int pack, int suit, int rank)
 void addCards(RecordBuilder& b, const KlondikeRules& rules)
 {
     if (!rules.acesDealt && !rules.foundationsByTwos && rules.dealtBases.empty() && rules.packSuits.empty() &&
-        rules.packRanks.empty() && rules.reserveRank == 0 && !rules.kingsDealtDown) {
+        rules.packRanks.empty() && rules.reserveRank == 0 && !rules.kingsDealtDown &&
+        rules.startedFoundations.empty()) {
         b.addPacks(rules.packs);
         return;
     }
@@ -321,14 +327,15 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
     const int foundationCount = gamedb::foundationCount(rules);
     const int packCards = ranksPerPack(rules) * suitsPerPack(rules) * rules.packs;
     const bool oneBaseCard = rules.baseCardDealt || rules.base == FoundationBase::dealtCard;
-    const bool basesDealt = rules.acesDealt || !rules.dealtBases.empty() || rules.foundationsByTwos;
+    const bool basesDealt = rules.acesDealt || !rules.dealtBases.empty() || rules.foundationsByTwos ||
+                            !rules.startedFoundations.empty();
     const int dealtApart = basesDealt            ? foundationCount
                            : rules.kingsDealtDown ? foundationCount / 2
                            : oneBaseCard          ? 1
                                                   : 0;
     // Foundations whose base is dealt or chosen in play show no rank when empty.
-    const bool noBaseMark =
-        movableBase(rules) || rules.baseCardDealt || !rules.dealtBases.empty() || rules.runFoundations;
+    const bool noBaseMark = movableBase(rules) || rules.baseCardDealt || !rules.dealtBases.empty() ||
+                            rules.runFoundations || !rules.startedFoundations.empty();
     const int reserveCards = rules.reserves * rules.reserveCards;
     const int lastRowCards = rules.lastRowLeavesOut > 0 ? rules.columns - 2 * rules.lastRowLeavesOut
                              : rules.lastRowToColumns ? rules.columns
@@ -432,7 +439,9 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         // One foundation a suit is bound to its suit, so that no suit is left
         // without one.
         const int ownSuit = rules.foundationPerSuit ? k + 1 : splitFoundationSuit(rules, k);
-        const int accept = rules.foundationPerSuit
+        const bool started = !rules.startedFoundations.empty();
+        const int accept = started ? addRule(b, startedFoundationAccept(rules, k))
+                           : rules.foundationPerSuit
                                ? addRule(b, foundationAcceptRule(rules) && suit(top(first)) == ownSuit)
                            : ownSuit != 0 ? splitFoundationAccept(b, goesDown, ownSuit)
                            : goesDown     ? downFromKing
@@ -443,7 +452,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
              .y = foundationPlace(board, k).y,
              .style = rules.runFoundations ? kStylePlain : kStyleBaseCard,
              .dealCount = basesDealt || (oneBaseCard && k == 0) || (rules.kingsDealtDown && goesDown) ? 1 : 0,
-             .dealClass = basesDealt                          ? ((goesDown && rules.kingsHalf) || evenRanks ? 2 : 1)
+             .dealClass = started                             ? startedFoundationClass(rules, k)
+                          : basesDealt                        ? ((goesDown && rules.kingsHalf) || evenRanks ? 2 : 1)
                           : rules.kingsDealtDown && goesDown ? 2
                                                               : 0,
              .pickUp = rules.foundationsGiveBackAfterStock ? common.never : foundationPickUp,

@@ -33,6 +33,14 @@ bool firstRowsDown(int, int position, int)
 
 // A cell that takes only cards of one rank, one at a time, up to its
 // capacity; its top card may be played on.
+// The card a foundation starts with and the way it is built from there.
+struct FoundationStart {
+    int rank;
+    Direction direction;
+    int suit = 0;   // 0: any suit
+    int pack = -1;  // -1: any pack
+};
+
 struct RankCell {
     int rank;  // 0: a free cell, taking any card
     int capacity = 1;
@@ -278,6 +286,9 @@ struct KlondikeRules {
     // With kingsHalf: the down half starts with one pack's Kings, the other
     // half empty.
     bool kingsDealtDown = false;
+    // When given, one foundation for each entry, dealt its starting card and
+    // built from it in suit round the corner to thirteen cards.
+    std::vector<FoundationStart> startedFoundations = {};
 };
 
 // stockOutReserve: any number of single cards.

@@ -4,6 +4,7 @@
 
 #include "klondike_family_boards.h"
 #include "klondike_family_parts.h"
+#include "klondike_family_started.h"
 
 namespace velmora::gamedb {
 
@@ -48,6 +49,8 @@ std::string openColumnsConflict(const KlondikeRules& rules, bool hasWaste)
         return "a last row kept apart for the columns comes from a stock dealt to the reserves";
     if (rules.kingsDealtDown && (!rules.kingsHalf || rules.acesDealt || !rules.dealtBases.empty()))
         return "Kings dealt to the down half need foundations half up and half down, with nothing else dealt";
+    if (const std::string started = startedFoundationsConflict(rules); !started.empty())
+        return started;
     const bool wasteBarred = std::any_of(rules.cells.begin(), rules.cells.end(), [](const RankCell& cell) {
         return !cell.takesFromWaste;
     });

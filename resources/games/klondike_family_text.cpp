@@ -4,6 +4,7 @@
 #include <string>
 
 #include "klondike_family.h"
+#include "klondike_family_started.h"
 
 namespace velmora::gamedb {
 namespace {
@@ -302,7 +303,8 @@ std::string foundationText(const KlondikeRules& r)
     // The round of suits reads as a clause of its own.
     const std::string suits = suitsText(r.foundationSuits) + (r.foundationSuits == Suits::cycle ? "," : "");
     std::string text =
-        r.baseCardDealt ? std::string("One card is dealt to the first foundation at the start, and its rank is the "
+        !r.startedFoundations.empty() ? startedFoundationsText(r)
+        : r.baseCardDealt ? std::string("One card is dealt to the first foundation at the start, and its rank is the "
                                       "base of every foundation: the others start with the other cards of that "
                                       "rank. Build the foundations up in suit, one card at a time, going on from "
                                       "King to Ace until each holds thirteen cards.")
