@@ -42,6 +42,27 @@ VELMORA_GAME_FAMILY(forty_thieves_started)
                                {12, Direction::down, kHearts, 1},
                                {13, Direction::up, kHearts, 0}},
     }));
+    games.push_back(fortyThievesGame({
+        .id = 152,
+        .name = "Contradance",
+        .skill = 1,
+        .playTime = 2,
+        .category = Category::other,
+        .intro = "A patience without a tableau: the stock, gone through twice, builds foundations down from the "
+                 "Fives and up from the Sixes. Also called Cotillion.",
+        .layout = "The stock, the waste and sixteen foundations, which hold the eight Fives and the eight Sixes.",
+        .columns = 0,
+        .cardsPerColumn = 0,
+        .redeals = 1,
+        .startedFoundations = {{5, Direction::down, 0, -1, 6}, {5, Direction::down, 0, -1, 6},
+                               {5, Direction::down, 0, -1, 6}, {5, Direction::down, 0, -1, 6},
+                               {5, Direction::down, 0, -1, 6}, {5, Direction::down, 0, -1, 6},
+                               {5, Direction::down, 0, -1, 6}, {5, Direction::down, 0, -1, 6},
+                               {6, Direction::up, 0, -1, 7},   {6, Direction::up, 0, -1, 7},
+                               {6, Direction::up, 0, -1, 7},   {6, Direction::up, 0, -1, 7},
+                               {6, Direction::up, 0, -1, 7},   {6, Direction::up, 0, -1, 7},
+                               {6, Direction::up, 0, -1, 7},   {6, Direction::up, 0, -1, 7}},
+    }));
 }
 
 }  // namespace velmora::gamedb

@@ -546,7 +546,8 @@ GameDefinition klondikeGame(const KlondikeRules& rules)
         addTurnUpKeys(b, common, piles.tableau);
     if (rules.tableauOnly)
         addTableauWin(b, rules, common, piles);
-    else if (rules.splitFoundations || rules.foundationTopRank != 0 || rules.foundationsByTwos)
+    else if (rules.splitFoundations || rules.foundationTopRank != 0 || rules.foundationsByTwos ||
+             !rules.startedFoundations.empty())
         addWinWhenEmpty(b, common, cardsInPlay(piles));
     else
         addWinWhenFull(b, piles.foundations, ranksPerPack(rules) * (rules.foundationPerSuit ? rules.packs : 1));

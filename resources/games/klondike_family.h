@@ -39,6 +39,7 @@ struct FoundationStart {
     Direction direction;
     int suit = 0;   // 0: any suit
     int pack = -1;  // -1: any pack
+    int cards = 13;  // the cards it holds when full
 };
 
 struct RankCell {
@@ -287,7 +288,7 @@ struct KlondikeRules {
     // half empty.
     bool kingsDealtDown = false;
     // When given, one foundation for each entry, dealt its starting card and
-    // built from it in suit round the corner to thirteen cards.
+    // built from it in suit round the corner until full.
     std::vector<FoundationStart> startedFoundations = {};
 };
 

@@ -48,6 +48,23 @@ std::string rankText(int rank)
     return rank >= 1 && rank <= 13 ? kRanks[rank - 1] : std::to_string(rank);
 }
 
+// Where a foundation's building ends: at the rank its last card has, round
+// the corner when it passes the King or the Ace.
+std::string endText(const FoundationStart& start)
+{
+    const bool up = start.direction == Direction::up;
+    const int steps = start.cards - 1;
+    const int last = ((start.rank - 1 + (up ? steps : 13 * 13 - steps)) % 13) + 1;
+    const bool turns = up ? start.rank + steps > 13 : start.rank - steps < 1;
+    if (!turns)
+        return " to the " + rankText(last);
+    const std::string corner = up ? "King" : "Ace";
+    const std::string after = up ? "Ace" : "King";
+    if (rankText(last) == after)
+        return " to the " + corner + " and then the " + after;
+    return " to the " + corner + ", then on from the " + after + " to the " + rankText(last);
+}
+
 }  // namespace
 
 int startedDealClass(const KlondikeRules& rules, int pack, int suit, int rank)
@@ -69,7 +86,7 @@ int startedFoundationClass(const KlondikeRules& rules, int foundation)
 Condition startedFoundationAccept(const KlondikeRules& rules, int foundation)
 {
     const FoundationStart& start = rules.startedFoundations[static_cast<std::size_t>(foundation)];
-    return acceptsOnFoundation(start.rank, start.direction, true) && count(second) < 13;
+    return acceptsOnFoundation(start.rank, start.direction, true) && count(second) < start.cards;
 }
 
 std::string startedFoundationsConflict(const KlondikeRules& rules)
@@ -106,7 +123,7 @@ std::string startedFoundationsText(const KlondikeRules& rules)
         std::size_t end = k;
         bool oneSuit = starts[k].suit != 0;
         while (end < starts.size() && starts[end].rank == starts[k].rank &&
-               starts[end].direction == starts[k].direction) {
+               starts[end].direction == starts[k].direction && starts[end].cards == starts[k].cards) {
             oneSuit = oneSuit && starts[end].suit == starts[k].suit;
             ++end;
         }
@@ -117,8 +134,7 @@ std::string startedFoundationsText(const KlondikeRules& rules)
         const bool up = starts[k].direction == Direction::up;
         std::string sentence = n == 1 ? "one foundation starts with " + what + " and is built "
                                       : countText(n) + " foundations start with " + what + " each and are built ";
-        sentence += std::string(up ? "up" : "down") + " in suit from it, going on from " +
-                    (up ? "King to Ace" : "Ace to King") + ", to thirteen cards.";
+        sentence += std::string(up ? "up" : "down") + " in suit from it" + endText(starts[k]) + ".";
         sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
         text += (text.empty() ? "" : " ") + sentence;
         k = end;

@@ -1,6 +1,6 @@
 // Foundations that each start with a card of their own, dealt at the start:
 // a rank, and where it matters a suit and a pack, built from it up or down
-// in suit round the corner until each holds a full suit.
+// in suit round the corner until each is full.
 #pragma once
 
 #include <string>
@@ -15,7 +15,7 @@ int startedDealClass(const KlondikeRules& rules, int pack, int suit, int rank);
 // The deal class of foundation k's starting card.
 int startedFoundationClass(const KlondikeRules& rules, int foundation);
 // Foundation k's accept rule: one card, next in suit from its top card in
-// its direction, round the corner, until it holds thirteen cards.
+// its direction, round the corner, until it is full.
 rules::Condition startedFoundationAccept(const KlondikeRules& rules, int foundation);
 // Why the starting cards cannot be dealt as asked, or "".
 std::string startedFoundationsConflict(const KlondikeRules& rules);

@@ -402,7 +402,9 @@ std::string stockText(const KlondikeRules& r)
 
 std::string klondikeDescription(const KlondikeRules& r)
 {
-    const int foundations = suitsPerPack(r) * (r.foundationPerSuit ? 1 : r.packs) * (r.foundationsByTwos ? 2 : 1);
+    const int foundations = !r.startedFoundations.empty()
+                                ? static_cast<int>(r.startedFoundations.size())
+                                : suitsPerPack(r) * (r.foundationPerSuit ? 1 : r.packs) * (r.foundationsByTwos ? 2 : 1);
     const int cards = ranksPerPack(r) * suitsPerPack(r) * r.packs;
     int keptCells = 0;
     for (const RankCell& cell : r.cells)
@@ -423,8 +425,10 @@ std::string klondikeDescription(const KlondikeRules& r)
                                              " cards."
                                        : ", leaving none in the stock.");
     std::string text = std::string(r.intro) + "\n<b>Object</b>\n" + object + "\n<b>Layout</b>\n" + r.layout +
-                       "\n<b>Rules</b>\n" + tableauText(r);
-    text += spaceFillText(r);
+                       "\n<b>Rules</b>\n";
+    // Without a tableau the rules begin with the foundations.
+    if (r.columns > 0)
+        text += tableauText(r) + spaceFillText(r);
     if (r.reserveRank != 0)
         text += " The " + number(r.reserves) + " " + rankName(r.reserveRank, true) +
                 " are dealt to the reserve piles at the start, one to each.";
@@ -449,7 +453,7 @@ std::string klondikeDescription(const KlondikeRules& r)
     else if (r.faceUp != allCardsUp)
         text += " A face-down card that comes to the top turns face up.";
     if (!r.tableauOnly)
-        text += "\n" + foundationText(r);
+        text += (r.columns > 0 ? "\n" : "") + foundationText(r);
     if (r.acesDealt)
         text += r.kingsHalf ? " An Ace and a King of each suit are dealt to them at the start."
                             : " The Aces are dealt to them at the start.";

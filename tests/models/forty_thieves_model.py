@@ -13,7 +13,7 @@ def thieves(name, deal=None, **settings):
     packs, ten piles of four face-up cards, and any card in a space."""
     defaults = dict(decks=2, draw=1, redeals=0, build="suit", group="single", space="any", found_back=False)
     defaults.update(settings)
-    return Rules(name, deal or ["UUUU"] * 10, **defaults)
+    return Rules(name, ["UUUU"] * 10 if deal is None else deal, **defaults)
 
 
 def piles(count, cards, down=0):
